@@ -1,0 +1,51 @@
+// Speed of the computer player and of whole simulated kons (shuffle and deal included).
+
+#include <benchmark/benchmark.h>
+
+#include "game/ComputerPlayer.h"
+#include "game/Deal.h"
+#include "game/Simulation.h"
+
+namespace {
+
+using namespace zendral;
+
+void BM_ChooseMove(benchmark::State& bench) {
+  // A spread of mid-kon positions: deal, then lay a few cards by the computer's own choice.
+  Random random(42);
+  std::vector<GameState> positions(64);
+  SilentTable table;
+  for (auto& s : positions) {
+    s.TurnState = ShuffleAndDeal(s, random);
+    const MoveContext ctx{s, table, nullptr};
+    for (int i = 0; i < 10; ++i) {
+      const int seat = s.TurnState;
+      const int slot = ChooseMove(s.Hands[seat], s.Board, s.Hands[OtherSeat(seat)], s.LayCounter);
+      if (slot == 0) {
+        PassMove(ctx, seat, false, true);
+      } else {
+        LayCard(ctx, seat, slot, false);
+      }
+    }
+  }
+  std::size_t i = 0;
+  for (auto _ : bench) {
+    const GameState& s = positions[i++ % positions.size()];
+    benchmark::DoNotOptimize(ChooseMove(s.Hands[kSeat1], s.Board, s.Hands[kSeat2], s.LayCounter));
+  }
+}
+BENCHMARK(BM_ChooseMove);
+
+void BM_SimulatedKon(benchmark::State& bench) {
+  Random random(1);
+  GameState state;
+  SilentTable table;
+  const MoveContext ctx{state, table, nullptr};
+  for (auto _ : bench) benchmark::DoNotOptimize(PlayComputerKon(ctx, random).winner);
+  bench.SetItemsProcessed(bench.iterations());  // items = kons
+}
+BENCHMARK(BM_SimulatedKon);
+
+}  // namespace
+
+BENCHMARK_MAIN();

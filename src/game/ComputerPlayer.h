@@ -1,0 +1,22 @@
+#pragma once
+// The computer's choice of move for seat 1: a fixed one-move heuristic with no randomness
+// and no memory. It sorts each legal card it holds into one of five preference classes by
+// what it holds further along that suit, looks one move into the opponent's hand, and takes
+// the first card of the best class.
+
+#include "Hand.h"
+#include "Layout.h"
+
+namespace zendral {
+
+// True if any of slots 1..18 holds the card.
+bool HandHasCard(TCardCode card, const Hand& hand);
+// The last of slots 1..18 holding the card, 0 if none.
+int HandSlotOf(TCardCode card, const Hand& hand);
+// False when the card in the slot may be laid on the layout; an empty slot is blocked.
+bool IsBlockedOn(int slot, const Layout& layout, const Hand& hand);
+
+// Slot 1..18 of own hand to lay, or 0 to pass. layCounter 1 means the opening card is due.
+int ChooseMove(const Hand& own, const Layout& layout, const Hand& opponent, int layCounter);
+
+}  // namespace zendral

@@ -1,0 +1,58 @@
+#include "Hand.h"
+
+namespace zendral {
+namespace {
+
+constexpr int SortKey(TCardCode card) {
+  return SortSuitIndex(card.suit) * kRanks + card.rank;
+}
+
+}  // namespace
+
+void SortHand(Hand& hand) {
+  // Close the gaps first; a hand that was sorted before a card left it is then sorted
+  // again, which is the case after every move.
+  int count = 0;
+  bool sorted = true;
+  for (std::size_t i = 0; i < hand.slots.size(); ++i) {
+    const TCardCode card = hand.slots[i];
+    if (card.IsEmpty()) continue;
+    if (count > 0 && SortKey(hand.slots[static_cast<std::size_t>(count - 1)]) > SortKey(card)) {
+      sorted = false;
+    }
+    hand.slots[static_cast<std::size_t>(count++)] = card;
+  }
+  for (std::size_t i = static_cast<std::size_t>(count); i < hand.slots.size(); ++i) {
+    hand.slots[i] = kEmptyCard;
+  }
+  hand.CardCount = count;
+  if (sorted) return;
+
+  // Bucket by sort key: each card of the deck has a bucket of its own.
+  std::array<TCardCode, kDeckSize> buckets{};
+  for (int i = 0; i < count; ++i) {
+    const TCardCode card = hand.slots[static_cast<std::size_t>(i)];
+    buckets[static_cast<std::size_t>(SortKey(card) - 1)] = card;
+  }
+  int slot = 0;
+  for (const TCardCode card : buckets) {
+    if (!card.IsEmpty()) hand.slots[static_cast<std::size_t>(slot++)] = card;
+  }
+}
+
+TCardCode TakeFromSlot(Hand& hand, int slot) {
+  const TCardCode card = hand[slot];
+  for (int i = slot; i < hand.CardCount; ++i) hand[i] = hand[i + 1];
+  hand[hand.CardCount] = kEmptyCard;
+  hand.CardCount -= 1;
+  return card;
+}
+
+int SlotOf(const Hand& hand, TCardCode card) {
+  for (int slot = 1; slot <= hand.CardCount; ++slot) {
+    if (hand[slot] == card) return slot;
+  }
+  return 0;
+}
+
+}  // namespace zendral

@@ -1,0 +1,45 @@
+#pragma once
+// A seat's hand: 36 slots numbered from 1, kept compacted and sorted so that slots
+// 1..CardCount hold the seat's cards and every later slot is empty.
+
+#include <array>
+
+#include "Card.h"
+
+namespace zendral {
+
+inline constexpr int kHandSlots = kDeckSize;
+
+struct Hand {
+  std::array<TCardCode, kHandSlots> slots{};
+  int CardCount = 0;
+
+  // slot is 1-based (1..36)
+  TCardCode& operator[](int slot) { return slots[static_cast<std::size_t>(slot - 1)]; }
+  const TCardCode& operator[](int slot) const { return slots[static_cast<std::size_t>(slot - 1)]; }
+
+  void Clear() {
+    slots.fill(kEmptyCard);
+    CardCount = 0;
+  }
+  friend bool operator==(const Hand&, const Hand&) = default;
+};
+
+// Sort order of a hand: by suit in the order hearts, clubs, diamonds, spades, then six … ace.
+// Returns the position of the suit in that order (0..3).
+constexpr int SortSuitIndex(int suitRow) {
+  constexpr int kOrder[] = {0, 0, 2, 1, 3};  // hearts, diamonds, clubs, spades
+  return kOrder[suitRow];
+}
+
+// Sorts and compacts the hand (this game has no trump) and recomputes CardCount.
+void SortHand(Hand& hand);
+
+// Takes the card out of a slot of a sorted, compacted hand: the later cards move up one slot.
+// The same result as emptying the slot and sorting again, without the sort.
+TCardCode TakeFromSlot(Hand& hand, int slot);
+
+// Slot 1..CardCount holding the card, or 0.
+int SlotOf(const Hand& hand, TCardCode card);
+
+}  // namespace zendral

@@ -1,0 +1,38 @@
+#pragma once
+// The moves of a kon: the legality rule, laying a card, passing, and the end of the kon.
+
+#include "GameState.h"
+#include "TableView.h"
+
+namespace zendral {
+
+struct MoveContext {
+  GameState& state;
+  TableView& view;
+  PeerLink* peer = nullptr;  // null in a local game
+};
+
+// True if the card in seat 2's slot may not be laid now. While the opening card is due
+// (LayCounter 1) only the nine of diamonds may be laid.
+bool IsCardBlocked(const GameState& state, int slot);
+
+// True if none of the seat's cards may be laid (true for an empty hand). The opening rule
+// does not apply: the seat that opens always holds the nine of diamonds.
+bool SeatHasNoMove(const GameState& state, int seat);
+
+// The wire text of a move: "hhod" and the slot in two digits.
+std::string MoveMessage(int slot);
+inline constexpr std::string_view kPassMessage = "hpass0";
+
+// Lays the seat's card from the slot; legality is the caller's concern.
+// send: the local player's own move, to be reported to the peer.
+void LayCard(MoveContext ctx, int seat, int slot, bool send);
+
+// Charges the seat 2 for a pass. With turnChange the turn goes to the other seat; with both
+// flags clear it is the ante of the begin click.
+void PassMove(MoveContext ctx, int seat, bool send, bool turnChange);
+
+// Called when a seat has just laid its last card: the loser pays a point per card left.
+void EndKon(MoveContext ctx);
+
+}  // namespace zendral

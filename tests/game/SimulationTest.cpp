@@ -1,0 +1,30 @@
+#include "game/Simulation.h"
+
+#include <gtest/gtest.h>
+
+namespace zendral {
+namespace {
+
+// Whole kons between two computer players: every kon ends, the money sums to zero, and each
+// kon's winner gains exactly what the loser pays.
+TEST(Simulation, EveryKonEndsAndTheMoneyBalances) {
+  Random random(5);
+  GameState state;
+  SilentTable table;
+  const MoveContext ctx{state, table, nullptr};
+  for (int k = 0; k < 2000; ++k) {
+    const SeatArray<int> before = state.Score;
+    const KonStats stats = PlayComputerKon(ctx, random);
+    ASSERT_NE(stats.winner, 0) << "kon " << k << " did not end";
+    ASSERT_EQ(state.Score[kSeat1] + state.Score[kSeat2], 0) << "kon " << k;
+    const int loser = OtherSeat(stats.winner);
+    const int loss = before[loser] - state.Score[loser];
+    EXPECT_EQ(loss, stats.cardsLeft - state.KonFines[loser]);  // ante, passes, cards left
+    EXPECT_EQ(state.Score[stats.winner] - before[stats.winner], loss);
+    EXPECT_EQ(stats.moves, 36 - stats.cardsLeft);
+    EXPECT_EQ(state.Bank, 0);
+  }
+}
+
+}  // namespace
+}  // namespace zendral
