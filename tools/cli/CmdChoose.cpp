@@ -18,6 +18,10 @@ int Fail(const std::string& message) {
 
 }  // namespace
 
+static int RunChoose(const Words& words);
+static const CommandRegistration kRegistration(
+    "choose", RunChoose, "choose --own CARDS --opp CARDS --layout CARDS [--lay-counter N]");
+
 int RunChoose(const Words& words) {
   Args args(words);
   if (!args.ok()) return Fail(args.error());

@@ -8,6 +8,10 @@
 
 namespace zendral::cli {
 
+static int RunSimulate(const Words& words);
+static const CommandRegistration kRegistration("simulate", RunSimulate,
+                                               "simulate --kons N [--seed S]");
+
 int RunSimulate(const Words& words) {
   Args args(words);
   const auto kons = args.GetNumber("kons");
