@@ -1,0 +1,15 @@
+#pragma once
+// The rows of each data file by name; AllWordRows joins them. Internal to the word tables.
+
+#include <span>
+
+#include "present/words/Words.h"
+
+namespace zendral::words {
+
+std::span<const TNamedWordRow> MenuWordRows();
+std::span<const TNamedWordRow> OptionsWordRows();
+std::span<const TNamedWordRow> OnlineWordRows();
+std::span<const TNamedWordRow> CalendarWordRows();
+
+}  // namespace zendral::words
