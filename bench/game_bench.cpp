@@ -1,4 +1,5 @@
-// Speed of the computer player and of whole simulated kons (shuffle and deal included).
+// Speed of the computer player and of whole simulated kons (shuffle and deal included), straight
+// on the moves and through the kon driver as the table drives it.
 
 #include <benchmark/benchmark.h>
 
@@ -45,6 +46,16 @@ void BM_SimulatedKon(benchmark::State& bench) {
   bench.SetItemsProcessed(bench.iterations());  // items = kons
 }
 BENCHMARK(BM_SimulatedKon);
+
+// The same kons played through the kon driver's entry points: deal, begin click, clicks and
+// ticks, totals, and a session's end and start every 30 kons.
+void BM_DrivenKon(benchmark::State& bench) {
+  Random random(1);
+  DrivenKons driven(random);
+  for (auto _ : bench) benchmark::DoNotOptimize(driven.PlayNext().winner);
+  bench.SetItemsProcessed(bench.iterations());  // items = kons
+}
+BENCHMARK(BM_DrivenKon);
 
 }  // namespace
 

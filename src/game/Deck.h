@@ -21,4 +21,8 @@ struct Deck {
 // clock; tools and tests give a seed and get the same deals every time.
 void ShuffleDeck(Deck& deck, Random& random);
 
+// True when the deck holds each of the 36 cards exactly once: a deck received from elsewhere
+// is played only then.
+bool IsCompleteDeck(const Deck& deck);
+
 }  // namespace zendral

@@ -14,16 +14,16 @@ void SortHand(Hand& hand) {
   // again, which is the case after every move.
   int count = 0;
   bool sorted = true;
-  for (std::size_t i = 0; i < hand.slots.size(); ++i) {
-    const TCardCode card = hand.slots[i];
+  for (std::size_t i = 0; i < hand.cards.size(); ++i) {
+    const TCardCode card = hand.cards[i];
     if (card.IsEmpty()) continue;
-    if (count > 0 && SortKey(hand.slots[static_cast<std::size_t>(count - 1)]) > SortKey(card)) {
+    if (count > 0 && SortKey(hand.cards[static_cast<std::size_t>(count - 1)]) > SortKey(card)) {
       sorted = false;
     }
-    hand.slots[static_cast<std::size_t>(count++)] = card;
+    hand.cards[static_cast<std::size_t>(count++)] = card;
   }
-  for (std::size_t i = static_cast<std::size_t>(count); i < hand.slots.size(); ++i) {
-    hand.slots[i] = kEmptyCard;
+  for (std::size_t i = static_cast<std::size_t>(count); i < hand.cards.size(); ++i) {
+    hand.cards[i] = kEmptyCard;
   }
   hand.CardCount = count;
   if (sorted) return;
@@ -31,12 +31,12 @@ void SortHand(Hand& hand) {
   // Bucket by sort key: each card of the deck has a bucket of its own.
   std::array<TCardCode, kDeckSize> buckets{};
   for (int i = 0; i < count; ++i) {
-    const TCardCode card = hand.slots[static_cast<std::size_t>(i)];
+    const TCardCode card = hand.cards[static_cast<std::size_t>(i)];
     buckets[static_cast<std::size_t>(SortKey(card) - 1)] = card;
   }
   int slot = 0;
   for (const TCardCode card : buckets) {
-    if (!card.IsEmpty()) hand.slots[static_cast<std::size_t>(slot++)] = card;
+    if (!card.IsEmpty()) hand.cards[static_cast<std::size_t>(slot++)] = card;
   }
 }
 

@@ -11,15 +11,15 @@ namespace zendral {
 inline constexpr int kHandSlots = kDeckSize;
 
 struct Hand {
-  std::array<TCardCode, kHandSlots> slots{};
+  std::array<TCardCode, kHandSlots> cards{};
   int CardCount = 0;
 
   // slot is 1-based (1..36)
-  TCardCode& operator[](int slot) { return slots[static_cast<std::size_t>(slot - 1)]; }
-  const TCardCode& operator[](int slot) const { return slots[static_cast<std::size_t>(slot - 1)]; }
+  TCardCode& operator[](int slot) { return cards[static_cast<std::size_t>(slot - 1)]; }
+  const TCardCode& operator[](int slot) const { return cards[static_cast<std::size_t>(slot - 1)]; }
 
   void Clear() {
-    slots.fill(kEmptyCard);
+    cards.fill(kEmptyCard);
     CardCount = 0;
   }
   friend bool operator==(const Hand&, const Hand&) = default;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "Scores.h"
 #include "Sounds.h"
 
 namespace zendral {
@@ -72,7 +73,7 @@ void PassMove(MoveContext ctx, int seat, bool send, bool turnChange) {
   s.Bank += kPassFine;
   s.KonFines[seat] -= kPassFine;
 
-  ctx.view.DrawKonPanel();
+  ctx.view.DrawKonPanel(KonPanelOf(s));
   ctx.view.DrawScoreTabs(s.TurnState);
   ctx.view.PlaySound(sounds::kPass, true);
 
@@ -92,7 +93,7 @@ void EndKon(MoveContext ctx) {
   s.Score[loser] -= left;
   s.Bank += left;
 
-  ctx.view.DrawKonPanel();
+  ctx.view.DrawKonPanel(KonPanelOf(s));
   ctx.view.PlaySound(winner == kSeat1 ? sounds::kOpponentWonKon : sounds::kPlayerWonKon, false);
   ctx.view.DrawScoreTabs(0);
 
@@ -103,11 +104,22 @@ void EndKon(MoveContext ctx) {
   } else if (s.NetGame) {
     mayTotal = s.NetRole == kRoleServer;
   }
-  ctx.view.SetMainButton(MainCaption::kTotalOfGame, mayTotal);
+  SetMainButton(ctx, MainCaption::kTotalOfGame, mayTotal);
 
   s.TurnState = ksKonOver;
   SortHand(s.Hands[kSeat1]);
   ctx.view.DrawHand(kSeat1, true);
+}
+
+void SetMainButton(MoveContext ctx, MainCaption caption, bool enabled) {
+  ctx.state.MainButtonCaption = caption;
+  ctx.state.MainButtonEnabled = enabled;
+  ctx.view.SetMainButton(caption, enabled);
+}
+
+void SetExitButton(MoveContext ctx, bool enabled) {
+  ctx.state.ExitButtonEnabled = enabled;
+  ctx.view.SetExitButton(enabled);
 }
 
 }  // namespace zendral

@@ -28,11 +28,16 @@ inline constexpr std::string_view kPassMessage = "hpass0";
 // send: the local player's own move, to be reported to the peer.
 void LayCard(MoveContext ctx, int seat, int slot, bool send);
 
-// Charges the seat 2 for a pass. With turnChange the turn goes to the other seat; with both
-// flags clear it is the ante of the begin click.
+// Charges the seat 2 points for a pass. With turnChange the turn goes to the other seat;
+// with both flags clear it is the ante of the begin click.
 void PassMove(MoveContext ctx, int seat, bool send, bool turnChange);
 
 // Called when a seat has just laid its last card: the loser pays a point per card left.
 void EndKon(MoveContext ctx);
+
+// The table buttons, remembered in the state so that a press on a disabled button can be
+// told apart from a real one.
+void SetMainButton(MoveContext ctx, MainCaption caption, bool enabled);
+void SetExitButton(MoveContext ctx, bool enabled);
 
 }  // namespace zendral

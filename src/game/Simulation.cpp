@@ -4,6 +4,13 @@
 #include "Deal.h"
 
 namespace zendral {
+namespace {
+
+// Every turn lays a card or passes, and two passes in a row cannot happen with cards left on
+// both sides of an open row, so a kon needs far fewer turns than this.
+constexpr int kTurnLimit = 4 * kDeckSize;
+
+}  // namespace
 
 KonStats PlayComputerKon(MoveContext ctx, Random& random) {
   GameState& s = ctx.state;
@@ -18,9 +25,6 @@ KonStats PlayComputerKon(MoveContext ctx, Random& random) {
   PassMove(ctx, kSeat2, false, false);
 
   KonStats stats;
-  // Every turn lays a card or passes, and two passes in a row cannot happen with cards left
-  // on both sides of an open row, so a kon needs far fewer turns than this.
-  constexpr int kTurnLimit = 4 * kDeckSize;
   for (int turn = 0; turn < kTurnLimit; ++turn) {
     const int seat = s.TurnState;
     const int slot = ChooseMove(s.Hands[seat], s.Board, s.Hands[OtherSeat(seat)], s.LayCounter);
@@ -42,6 +46,74 @@ KonStats PlayComputerKon(MoveContext ctx, Random& random) {
     }
   }
   return stats;  // winner 0: the kon did not end
+}
+
+KonStats PlayKonThroughDriver(KonDriver& driver) {
+  const GameState& s = driver.state();
+  KonStats stats;
+  if (s.KonPhase == kpDealt && !driver.MainButtonClick()) return stats;
+
+  for (int turn = 0;
+       turn < kTurnLimit && (s.TurnState == ksSeat1ToMove || s.TurnState == ksSeat2ToMove);
+       ++turn) {
+    const int seat = s.TurnState;
+    const int cardsBefore = s.Hands[seat].CardCount;
+    const int finesBefore = s.KonFines[seat];
+    bool acted = false;
+    if (seat == kSeat1) {
+      acted = driver.TimerTick();
+    } else {
+      const int slot = ChooseMove(s.Hands[kSeat2], s.Board, s.Hands[kSeat1], s.LayCounter);
+      acted = slot != 0 ? driver.CardClick(slot) : driver.MainButtonClick();
+    }
+    if (!acted) return stats;
+    if (s.Hands[seat].CardCount < cardsBefore) {
+      ++stats.moves;
+    } else if (s.KonFines[seat] < finesBefore) {
+      ++stats.passes;
+    }
+  }
+  if (s.TurnState != ksKonOver || !driver.MainButtonClick()) return stats;
+
+  stats.winner = s.Hands[kSeat1].CardCount == 0 ? kSeat1 : kSeat2;
+  stats.cardsLeft = s.Hands[OtherSeat(stats.winner)].CardCount;
+  return stats;
+}
+
+DrivenKons::DrivenKons(Random& random) : driver_(state_, DriverLinks{table_, random}) {
+  // Nobody watches: no flights and no highlights to compute.
+  state_.FlyCards = false;
+  state_.HighlightMoves = false;
+}
+
+void DrivenKons::StartSession() {
+  state_.PlayerSlot = kNewPlayerSlot;
+  state_.DialogName = "Bot";
+  driver_.DealKon(false);
+}
+
+KonStats DrivenKons::PlayNext() {
+  if (!state_.GameActive) {
+    StartSession();
+  } else if (state_.TurnState == ksKonSettled) {
+    if (!driver_.MainButtonClick()) {
+      // The cycle is complete: the session ends and the next one begins.
+      finishedSessions_[kSeat1] += state_.Score[kSeat1];
+      finishedSessions_[kSeat2] += state_.Score[kSeat2];
+      driver_.ExitButtonClick();
+      StartSession();
+    }
+  }
+  return PlayKonThroughDriver(driver_);
+}
+
+SeatArray<long long> DrivenKons::TotalScores() const {
+  SeatArray<long long> totals = finishedSessions_;
+  if (state_.GameActive) {
+    totals[kSeat1] += state_.Score[kSeat1];
+    totals[kSeat2] += state_.Score[kSeat2];
+  }
+  return totals;
 }
 
 }  // namespace zendral

@@ -143,7 +143,7 @@ TEST(PassMove, ChargesTwoIntoTheBankAndTurnsOnlyWhenAsked) {
   EXPECT_EQ(t.state.TurnState, ksSeat1ToMove);
   EXPECT_EQ(t.peer.calls, (std::vector<std::string>{"peer hpass0", "peer hpass0"}));
   EXPECT_EQ(std::vector<std::string>(t.view.calls.begin(), t.view.calls.begin() + 4),
-            (std::vector<std::string>{"panel", "tabs 2", "sound WHodBer wait", "tabs 1"}));
+            (std::vector<std::string>{"panel 0 6", "tabs 2", "sound WHodBer wait", "tabs 1"}));
 }
 
 TEST(EndKon, TheLoserPaysPerCardAndTheSettlingSideGetsTheTotalsButton) {
@@ -177,7 +177,7 @@ TEST(EndKon, TheLoserPaysPerCardAndTheSettlingSideGetsTheTotalsButton) {
     EXPECT_EQ(t.state.TurnState, ksKonOver);
     EXPECT_EQ(t.view.calls,
               (std::vector<std::string>{
-                  "panel", c.sound, "tabs 0",
+                  "panel 0 9", c.sound, "tabs 0",
                   c.buttonOn ? "button TotalOfGame on" : "button TotalOfGame off", "hand 1 up"}));
   }
 }

@@ -26,5 +26,27 @@ TEST(Simulation, EveryKonEndsAndTheMoneyBalances) {
   }
 }
 
+// The driver, played through its entry points, deals and plays exactly the kons of the straight
+// simulation from the same seed, across the sessions its cycles cut them into.
+TEST(Simulation, TheDriverPlaysTheSameKonsAsTheStraightSimulation) {
+  Random straightRandom(3), drivenRandom(3);
+  GameState state;
+  SilentTable table;
+  const MoveContext ctx{state, table, nullptr};
+  DrivenKons driven(drivenRandom);
+  for (int k = 0; k < 75; ++k) {
+    const KonStats expected = PlayComputerKon(ctx, straightRandom);
+    const KonStats got = driven.PlayNext();
+    ASSERT_EQ(got.winner, expected.winner) << "kon " << k;
+    EXPECT_EQ(got.moves, expected.moves);
+    EXPECT_EQ(got.passes, expected.passes);
+    EXPECT_EQ(got.cardsLeft, expected.cardsLeft);
+  }
+  EXPECT_EQ(driven.state().KonNumber, 15);  // the third session of a new player
+  const SeatArray<long long> totals = driven.TotalScores();
+  EXPECT_EQ(totals[kSeat1], state.Score[kSeat1]);
+  EXPECT_EQ(totals[kSeat2], state.Score[kSeat2]);
+}
+
 }  // namespace
 }  // namespace zendral
