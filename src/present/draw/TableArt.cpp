@@ -1,0 +1,106 @@
+#include "present/draw/TableArt.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+namespace zendral {
+
+QFont CellFont(const QString& family, int cellHeight, bool bold) {
+  QFont font(family);
+  font.setBold(bold);
+  font.setPixelSize(std::max(1, cellHeight));
+  // The line of a face is taller than its pixel size by the face's own proportion.
+  const int line = QFontMetrics(font).height();
+  if (line > 0 && cellHeight > 0) {
+    font.setPixelSize(std::max(
+        1, static_cast<int>(std::lround(static_cast<double>(cellHeight) * cellHeight / line))));
+  }
+  return font;
+}
+
+TableArt::TableArt(int windowSize, ClientSize client, qreal dpr, TableFonts fonts,
+                   PictureLoader loader)
+    : scale_(ScaleFor(windowSize, client)),
+      card_(CardMetricsFor(scale_)),
+      place_(PlaceTable(scale_, card_)),
+      fonts_(std::move(fonts)),
+      client_(client),
+      dpr_(dpr > 0 ? dpr : 1.0),
+      loader_(std::move(loader)),
+      cards_(std::make_unique<CardImages>(loader_)) {}
+
+HandFan TableArt::Arrange(int cardCount) const {
+  return ArrangeHand(HandFanWidth(scale_), card_.width, cardCount);
+}
+
+QImage TableArt::Picture(const QString& name) {
+  auto it = pictures_.find(name);
+  if (it == pictures_.end()) {
+    QImage image = loader_ ? loader_(name) : QImage();
+    if (image.isNull()) ++missing_;
+    it = pictures_.insert(name, image);
+  }
+  return it.value();
+}
+
+const QPixmap& TableArt::Stretched(const QString& smallName, const QString& largeName, QSize size,
+                                   const QColor& standIn) {
+  const QString key =
+      QStringLiteral("%1/%2x%3").arg(smallName).arg(size.width()).arg(size.height());
+  auto it = scaled_.find(key);
+  if (it != scaled_.end()) return it.value();
+
+  const QSize device(static_cast<int>(std::lround(size.width() * dpr_)),
+                     static_cast<int>(std::lround(size.height() * dpr_)));
+  QImage source = Picture(smallName);
+  if (source.isNull() || source.width() < device.width() || source.height() < device.height()) {
+    const QImage large = Picture(largeName);
+    if (!large.isNull()) source = large;
+  }
+  QImage out(device.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+  if (source.isNull()) {
+    out.fill(standIn);
+  } else if (source.size() == device) {
+    out = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  } else {
+    out = source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  }
+  out.setDevicePixelRatio(dpr_);
+  return scaled_.insert(key, QPixmap::fromImage(std::move(out))).value();
+}
+
+const QPixmap& TableArt::Background() {
+  return Stretched("FonG", "FonGB", QSize(client_.width, client_.height), QColor(14, 100, 50));
+}
+
+const QPixmap& TableArt::ScoreBoard() {
+  const PixelRect& r = place_.scoreTab[kSeat1];
+  return Stretched("TabloSm", "TabloBg", QSize(r.width, r.height), QColor(245, 236, 210));
+}
+
+const QPixmap& TableArt::KonFrame() {
+  const PixelRect& r = place_.konPanel;
+  return Stretched("RamkaBBSm", "RamkaBBBg", QSize(r.width, r.height), QColor(245, 236, 210));
+}
+
+const QPixmap& TableArt::NamePlate() {
+  const PixelRect& r = place_.namePlate[kSeat1];
+  return Stretched("SPYellow", "SPYellowB", QSize(r.width, r.height), QColor(220, 150, 20));
+}
+
+QPixmap TableArt::BankPicture(QSize size) {
+  return Stretched("GBank", "GBank", size, QColor(220, 180, 60));
+}
+
+QPixmap TableArt::TurnMarker(QSize size) {
+  return Stretched("ImageList3Add1", "Hand_Right", size, QColor(200, 30, 40));
+}
+
+QSize TableArt::BankPictureSize() {
+  const QImage image = Picture("GBank");
+  return image.isNull() ? QSize(150, 150) : image.size();
+}
+
+}  // namespace zendral
