@@ -3,6 +3,7 @@
 // exit button finishes it. Prints the session's numbers and what it hands to the store.
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "game/KonDriver.h"
 #include "game/Scores.h"
 #include "game/Simulation.h"
+#include "store/FileSessionStore.h"
 
 namespace zendral::cli {
 namespace {
@@ -94,17 +96,32 @@ struct StoreChoice {
   bool writes = false;
 };
 
-// The store the session's result goes to. This is the one place to wire the file store on a
-// program folder: until the file store is part of the build, a folder gets a note and the
-// dry run.
+// The store the session's result goes to: the real club files and history in a program
+// folder, or a dry run that only shows what it was handed. A folder without club files gets
+// the shipped ones from beside this tool, as the program does on its first start.
 StoreChoice MakeSessionStore(const std::optional<std::string>& folder) {
-  if (folder) {
-    std::fprintf(stderr,
-                 "zendral-cli play-session: note: the file store is not yet available; "
-                 "nothing is written to %s, the lines below show what would be stored\n",
-                 folder->c_str());
+  if (!folder) return {std::make_unique<DryRunStore>(), false};
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::create_directories(*folder, ec);
+  const fs::path toolFolder = fs::read_symlink("/proc/self/exe", ec).parent_path();
+  for (const char* name : {"Zendral.clb", "Zendral.net"}) {
+    const fs::path target = fs::path(*folder) / name;
+    if (!fs::exists(target, ec) && fs::exists(toolFolder / name, ec)) {
+      fs::copy_file(toolFolder / name, target, ec);
+    }
   }
-  return {std::make_unique<DryRunStore>(), false};
+  auto store = MakeFileSessionStore(*folder);
+  for (const ClubKind kind : {ClubKind::kLocal, ClubKind::kNetwork}) {
+    if (!store->MayWrite(kind)) {
+      std::fprintf(stderr,
+                   "zendral-cli play-session: %s is missing, damaged or protected "
+                   "(zendral-cli club check tells which)\n",
+                   store->ClubPath(kind).string().c_str());
+      return {};
+    }
+  }
+  return {std::move(store), true};
 }
 
 std::size_t CharCount(const std::string& text) {
@@ -138,6 +155,7 @@ int RunPlaySession(const Words& words) {
   }
 
   const StoreChoice choice = MakeSessionStore(args.Get("folder"));
+  if (!choice.store) return 1;
   ReportingStore reporting(*choice.store, choice.writes);
   Random random = seed ? Random(static_cast<std::uint64_t>(*seed)) : Random::FromClock();
   GameState state;
