@@ -8,8 +8,6 @@ namespace {
 
 constexpr int kExaminedSlots = kHandSize;
 constexpr int kClasses = 5;
-// In play at most two cards per suit are legal; a tool may ask about any layout.
-constexpr int kMaxLegal = kDeckSize;
 
 enum class Holding { kNone, kRun, kGap };
 
@@ -54,41 +52,41 @@ int ClassOfNine(Holding lower, Holding upper) {
   return 4;
 }
 
-struct Candidates {
-  std::uint8_t numbers[kMaxLegal];  // card numbers; only the first count are set
-  int count = 0;
-  void Add(TCardCode c) { numbers[count++] = static_cast<std::uint8_t>(CardNumber(c)); }
-  TCardCode First() const { return CardFromNumber(numbers[0]); }
-  TCardCode At(int i) const { return CardFromNumber(numbers[i]); }
-};
-
-// Every card that may be laid now, whoever holds it: per suit the nine alone, or the card
-// below the nine before the card above it. In play a row is one unbroken run of ranks
+// Visits every card that may be laid now, whoever holds it: per suit the nine alone, or the
+// card below the nine before the card above it. In play a row is one unbroken run of ranks
 // around its nine, and its two ends give the answer at once; any other layout (a tool may
 // ask about one) is walked rank by rank.
-Candidates LegalCards(const Layout& layout) {
-  Candidates legal;
+template <typename Visit>
+void ForEachLegalCard(const Layout& layout, Visit visit) {
   for (int suit = 1; suit <= kSuits; ++suit) {
     const RankSet row = layout.Row(suit);
     if (!(row & RankBit(kNineRank))) {
-      legal.Add(TCardCode(kNineRank, suit));
+      visit(TCardCode(kNineRank, suit));
       continue;
     }
     const int low = std::countr_zero(row);
     const int high = std::bit_width(row) - 1;
     const unsigned run = (1u << (high + 1)) - (1u << low);
     if (row == run) {
-      if (low > 1) legal.Add(TCardCode(low - 1, suit));
-      if (high < kRanks) legal.Add(TCardCode(high + 1, suit));
+      if (low > 1) visit(TCardCode(low - 1, suit));
+      if (high < kRanks) visit(TCardCode(high + 1, suit));
       continue;
     }
     for (int rank = 1; rank <= kRanks; ++rank) {
       if (rank == kNineRank || (row & RankBit(rank))) continue;
       const int towardNine = rank < kNineRank ? rank + 1 : rank - 1;
-      if (row & RankBit(towardNine)) legal.Add(TCardCode(rank, suit));
+      if (row & RankBit(towardNine)) visit(TCardCode(rank, suit));
     }
   }
-  return legal;
+}
+
+int ClassOf(TCardCode card, RankSet suitHeld) {
+  if (card.rank == kNineRank) {
+    return ClassOfNine(HoldingBelow(suitHeld, kNineRank), HoldingAbove(suitHeld, kNineRank));
+  }
+  const Holding holding =
+      card.rank < kNineRank ? HoldingBelow(suitHeld, card.rank) : HoldingAbove(suitHeld, card.rank);
+  return ClassOfCard(card.rank, holding);
 }
 
 }  // namespace
@@ -111,50 +109,48 @@ bool IsBlockedOn(int slot, const Layout& layout, const Hand& hand) {
 int ChooseMove(const Hand& own, const Layout& layout, const Hand& opponent, int layCounter) {
   if (layCounter == 1) return HandSlotOf(kOpeningCard, own);
 
-  // held[suit]: the computer's own cards, for judging what lies beyond a legal card.
+  // held[suit]: the computer's own cards, for judging what lies beyond a legal card, and the
+  // slot of each card. A hand is compacted: its cards end at the first empty slot.
   std::array<RankSet, kSuits + 1> held{};
+  std::array<std::uint8_t, kDeckSize + 1> slotOf;
   for (int slot = 1; slot <= kExaminedSlots; ++slot) {
     const TCardCode c = own[slot];
-    if (!c.IsEmpty()) held[c.suit] |= RankBit(c.rank);
+    if (c.IsEmpty()) break;
+    held[c.suit] |= RankBit(c.rank);
+    slotOf[static_cast<std::size_t>(CardNumber(c))] = static_cast<std::uint8_t>(slot);
   }
 
-  std::array<Candidates, kClasses + 1> classes;
-  const Candidates legal = LegalCards(layout);
-  for (int i = 0; i < legal.count; ++i) {
-    const TCardCode card = legal.At(i);
+  // Only the first card of each class counts (ties go by the order of the legal cards), so
+  // each class keeps just its first card.
+  std::array<TCardCode, kClasses + 1> firstOfClass{};
+  ForEachLegalCard(layout, [&](TCardCode card) {
     const RankSet suitHeld = held[card.suit];
-    if (!(suitHeld & RankBit(card.rank))) continue;
-    int cls;
-    if (card.rank == kNineRank) {
-      cls = ClassOfNine(HoldingBelow(suitHeld, kNineRank), HoldingAbove(suitHeld, kNineRank));
-    } else {
-      const Holding holding = card.rank < kNineRank ? HoldingBelow(suitHeld, card.rank)
-                                                    : HoldingAbove(suitHeld, card.rank);
-      cls = ClassOfCard(card.rank, holding);
-    }
-    classes[static_cast<std::size_t>(cls)].Add(card);
-  }
+    if (!(suitHeld & RankBit(card.rank))) return;
+    TCardCode& first = firstOfClass[static_cast<std::size_t>(ClassOf(card, suitHeld))];
+    if (first.IsEmpty()) first = card;
+  });
 
   // Look-ahead: if the best card would let the opponent lay every card he holds,
   // it drops behind class 4.
   std::array<int, kClasses> order = {1, 2, 3, 4, 5};
-  if (classes[1].count > 0) {
+  if (!firstOfClass[1].IsEmpty()) {
     Layout trial = layout;
-    trial.Put(classes[1].First());
+    trial.Put(firstOfClass[1]);
     // Hands are compacted, so the held slots are exactly slots 1..k; one card the opponent
     // could not lay is enough to keep the order.
     bool opponentLaysAll = true;
-    for (int slot = 1; slot <= kExaminedSlots && opponentLaysAll; ++slot) {
-      if (!opponent[slot].IsEmpty() && IsBlockedOn(slot, trial, opponent)) {
+    for (int slot = 1; slot <= kExaminedSlots && !opponent[slot].IsEmpty(); ++slot) {
+      if (IsBlockedOn(slot, trial, opponent)) {
         opponentLaysAll = false;
+        break;
       }
     }
     if (opponentLaysAll) order = {2, 3, 4, 1, 5};
   }
 
   for (const int cls : order) {
-    const Candidates& list = classes[static_cast<std::size_t>(cls)];
-    if (list.count > 0) return HandSlotOf(list.First(), own);
+    const TCardCode card = firstOfClass[static_cast<std::size_t>(cls)];
+    if (!card.IsEmpty()) return slotOf[static_cast<std::size_t>(CardNumber(card))];
   }
   return 0;
 }
