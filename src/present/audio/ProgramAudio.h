@@ -1,0 +1,54 @@
+#pragma once
+// Everything the program hears, made once when the main window is created: the event sounds
+// on Qt Multimedia and the MIDI song on FluidSynth. Needs a Qt application on the calling
+// thread. On a machine without a sound device everything runs in silence, waited sounds
+// still holding the game for their length.
+
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+#include "present/audio/EventSoundPlayer.h"
+#include "present/audio/MusicPlayer.h"
+
+namespace zendral::audio {
+
+class QtSoundOutput;
+class GameHoldClock;
+class FluidSynthEngine;
+
+class ProgramAudio {
+ public:
+  ProgramAudio();
+  ~ProgramAudio();
+  ProgramAudio(const ProgramAudio&) = delete;
+  ProgramAudio& operator=(const ProgramAudio&) = delete;
+
+  // See EventSoundPlayer. A waited sound holds the game through HoldGameUntil (GameHold.h).
+  SoundResult PlayEventSound(std::string_view name, bool wait, bool soundOn);
+
+  // Writes the song resource to temp44_25.mid in the system's temporary folder (or reuses a
+  // file left there) and opens it; see MusicPlayer.
+  MusicError PrepareMusic();
+  void PlayMusic(bool on);
+  void StopMusic();
+  void OnTimer2(bool introOrMenuShown, bool musicOn);
+  void CloseMusic();
+  bool DeleteMusicFile();
+
+  bool MusicIsSilent() const;
+  EventSoundPlayer& Sounds() { return *sounds_; }
+  MusicPlayer& Music() { return *music_; }
+
+ private:
+  std::unique_ptr<QtSoundOutput> output_;
+  std::unique_ptr<GameHoldClock> clock_;
+  std::unique_ptr<EventSoundPlayer> sounds_;
+  std::unique_ptr<FluidSynthEngine> engine_;
+  std::unique_ptr<MusicPlayer> music_;
+};
+
+// The system's temporary folder (TMPDIR, else /tmp).
+std::filesystem::path SystemTempFolder();
+
+}  // namespace zendral::audio

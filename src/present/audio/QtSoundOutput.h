@@ -1,0 +1,46 @@
+#pragma once
+// The event sounds on Qt Multimedia: one QSoundEffect per sound, loaded from the resource
+// library as the output is made, so a sound starts without a load. The effects live on a
+// thread of their own, so a sound goes on playing while the game is held (GameHold.h) and
+// the main thread does not run its event loop. With no audio device the effects play
+// nothing and the program runs on in silence.
+
+#include <QThread>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "present/audio/EventSoundPlayer.h"
+
+namespace zendral::audio {
+
+class QtSoundOutput : public SoundOutput {
+ public:
+  // With `needsDevice` off the effects are made even without an audio device (they then
+  // play nothing); tests use it to watch the effects on a machine without sound.
+  explicit QtSoundOutput(bool needsDevice = true);
+  ~QtSoundOutput() override;
+  QtSoundOutput(const QtSoundOutput&) = delete;
+  QtSoundOutput& operator=(const QtSoundOutput&) = delete;
+
+  // Both return at once; the sound thread carries them out in the order they were asked.
+  void Start(std::string_view name) override;
+  void StopAll() override;
+
+  // The sounds playing now, by name (one at most), once every earlier request is carried
+  // out. For tests and diagnostics: it waits for the sound thread.
+  std::vector<std::string> PlayingNames() const;
+
+ private:
+  class Effects;  // lives on the sound thread
+  QThread thread_;
+  Effects* effects_;  // owned; deleted on the sound thread
+};
+
+// Reads an event sound's WAV bytes from the resource library; empty for an unknown name.
+std::vector<std::byte> LoadEventSoundResource(std::string_view name);
+
+// The bytes of the MIDI song resource.
+std::vector<std::byte> LoadMidiSongResource();
+
+}  // namespace zendral::audio
