@@ -10,6 +10,7 @@
 // disabled button, a peer message out of turn, a move naming no card) are ignored: each entry
 // point returns whether it acted.
 
+#include <string>
 #include <vector>
 
 #include "Deck.h"
@@ -65,6 +66,20 @@ class KonDriver {
   // The popup entry "Общий Счёт".
   bool OpenScoreWindow();
 
+  // Leaving the table before the session's end, once the player has confirmed it (the
+  // question is the window's). The session stores no result and writes no history; a club
+  // member loses his line of the club file, except at a tournament table.
+  // AbandonSession ("Выход в меню") then returns to the main menu.
+  bool AbandonSession();
+  // The program closes while a session is at the table: the same loss, nothing else shown.
+  bool CloseDuringSession();
+
+  // "Изменить имя": the start dialog has given a new name and password. A club member's line
+  // is rewritten with them and his stored numbers, placed again by rating; seat 2's plate
+  // shows the new name. False when the name cannot be changed now or the club file could not
+  // be written.
+  bool ChangeName(const std::string& name, const std::string& password);
+
   // Peer messages, called by the network layer once it has cut and parsed them.
   bool DeckReceived(const Deck& deck);       // the LAN server's deal, on the client
   bool RelayDeckReceived(const Deck& deck);  // the relay's deal at a tournament table
@@ -90,6 +105,8 @@ class KonDriver {
   void OfferPass();
   void HighlightPlayable();
   bool SeatOneMayLay(int slot) const;
+  void DropMemberOnLeaving();
+  int FindMemberLine(const PlayerRecord& record);
   ClubKind Club() const { return state_.NetGame ? ClubKind::kNetwork : ClubKind::kLocal; }
 
   GameState& state_;

@@ -177,7 +177,11 @@ class RecordingStore : public SessionStore {
     stored.push_back({club, memberLine, record, matchComplete});
     return writeResult;
   }
-  bool RemoveMember(ClubKind, int) override { return true; }
+  std::vector<std::pair<ClubKind, int>> removed;
+  bool RemoveMember(ClubKind club, int line) override {
+    removed.emplace_back(club, line);
+    return true;
+  }
   bool AppendHistory(const HistoryEntry& entry) override {
     history.push_back(entry);
     return historyWritten;

@@ -1,0 +1,73 @@
+#include "app/main/AppText.h"
+
+#include "present/words/WordRows.h"
+
+namespace zendral::appmain {
+
+QString QtText(std::string_view utf8) {
+  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+  return text;
+}
+
+QString Text(const TWordRow& row) {
+  return QtText(Word(row));
+}
+
+QString Text(const TWordRow2& row, int variant) {
+  return QtText(Word(row, variant));
+}
+
+const TWordRow& RowOf(GameText text) {
+  switch (text) {
+    case GameText::kExpectationOfServer:
+      return kWordWaitingForServer;
+    case GameText::kDiskWriteError:
+      return kWordDiskWriteError;
+    case GameText::kHistoryWriteError:
+      return kWordCantSaveHistory;
+    case GameText::kTotalKonNumber:
+      return kWordKonNumberTotal;
+    case GameText::kKonInCycle:
+      return kWordKonNumberInCycle;
+    case GameText::kKonInSession:
+      return kWordKonNumberInSession;
+    case GameText::kCongratulations:
+      return kWordCongratulations;
+    case GameText::kYourResultIsBest:
+      return kWordBestResult;
+    case GameText::kGoodResult:
+      return kWordGoodResult;
+    case GameText::kResult:
+      return kWordResult;
+    case GameText::kInTopTen:
+      return kWordInTopTen;
+    case GameText::kOurRegrets:
+      return kWordOurRegrets;
+    case GameText::kResultLeavesToDesire:
+      return kWordResultWantsBetter;
+    case GameText::kNotInTopTen:
+      return kWordNotInTopTen;
+    case GameText::kTitleMaster:
+      return kWordMaster;
+    case GameText::kTitleBachelor:
+      return kWordBachelor;
+  }
+  return kWordTitle;
+}
+
+const TWordRow& RowOf(MainCaption caption) {
+  switch (caption) {
+    case MainCaption::kToBegin:
+      return kWordToBegin;
+    case MainCaption::kPass:
+      return kWordPass;
+    case MainCaption::kTotalOfGame:
+      return kWordTotalOfGame;
+    case MainCaption::kNextGame:
+      return kWordNextGame;
+  }
+  return kWordToBegin;
+}
+
+}  // namespace zendral::appmain

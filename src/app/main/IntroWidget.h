@@ -1,0 +1,37 @@
+#pragma once
+// The intro: the program's title over the felt and a layout that builds itself outward from
+// the four nines, one card per few ticks of Timer1, with the version text. A key or a click
+// ends it.
+
+#include <QWidget>
+#include <memory>
+
+#include "game/Layout.h"
+
+namespace zendral {
+
+class TableArt;
+class TForm1;
+
+class IntroWidget : public QWidget {
+ public:
+  IntroWidget(TForm1& form, QWidget* parent);
+  ~IntroWidget() override;
+
+  // The next frame, on every tick of Timer1 while the intro is shown.
+  void Tick();
+  int CardsShown() const { return shown_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  TForm1& form_;
+  std::unique_ptr<TableArt> art_;  // the small window's table, for the felt and the cards
+  int tick_ = 0;
+  int shown_ = 0;
+};
+
+}  // namespace zendral

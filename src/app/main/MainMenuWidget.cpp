@@ -1,0 +1,217 @@
+#include "app/main/MainMenuWidget.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolTip>
+
+#include "app/main/AppText.h"
+#include "app/main/TForm1.h"
+#include "game/GameState.h"
+#include "present/draw/TableDrawing.h"
+#include "present/words/WordRows.h"
+#include "store/ClubList.h"
+
+namespace zendral {
+
+using appmain::QtText;
+using appmain::Text;
+
+namespace {
+
+QRect ToQRect(const PixelRect& r) {
+  return QRect(r.left, r.top, r.width, r.height);
+}
+
+QString Code() {
+  const std::string_view code = PictureCode(Language());
+  return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
+}
+
+// The club list is set in a fixed font so that its columns line up under the header.
+QFont ListFont(int rowHeight) {
+  QFont font("Courier New");
+  font.setStyleHint(QFont::Monospace);
+  font.setBold(true);
+  font.setPixelSize(std::max(9, rowHeight * 9 / 20));
+  return font;
+}
+
+}  // namespace
+
+MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+  setObjectName("MainMenu");
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  for (int k = 1; k <= 5; ++k) {
+    QPushButton* b = MakeButton(qPrintable(QString("Button%1").arg(k)), true);
+    members_[static_cast<std::size_t>(k - 1)] = b;
+    connect(b, &QPushButton::clicked, this, [this, k] { form_.StartSession(k); });
+  }
+  button6_ = MakeButton("Button6", true);
+  connect(button6_, &QPushButton::clicked, this, [this] { form_.StartSession(kNewPlayerSlot); });
+  button9_ = MakeButton("Button9", false);
+  connect(button9_, &QPushButton::clicked, this, [this] { form_.OpenTopTen(); });
+  button9_->installEventFilter(this);
+  button10_ = MakeButton("Button10", false);
+  connect(button10_, &QPushButton::clicked, this, [this] { form_.OpenOptions(); });
+  bHistory_ = MakeButton("BHistory", false);
+  connect(bHistory_, &QPushButton::clicked, this, [this] { form_.OpenHistory(); });
+  bMode_ = MakeButton("BMode", false);
+  connect(bMode_, &QPushButton::clicked, this, [this] { form_.ToggleClubListMode(); });
+  button11_ = MakeButton("Button11", false);
+  connect(button11_, &QPushButton::clicked, this, [this] { form_.close(); });
+  panel4_ = new QLabel(this);
+  panel4_->setObjectName("Panel4");
+}
+
+QPushButton* MainMenuWidget::MakeButton(const char* objectName, bool member) {
+  auto* b = new QPushButton(this);
+  b->setObjectName(objectName);
+  b->setProperty("member", member);
+  b->setCursor(Qt::PointingHandCursor);
+  return b;
+}
+
+void MainMenuWidget::UseArt(TableArt* art) {
+  art_ = art;
+  if (art_ == nullptr) return;
+  layout_ = PlaceMenu(art_->scale());
+  for (int k = 0; k < 5; ++k) {
+    members_[static_cast<std::size_t>(k)]->setGeometry(
+        ToQRect(layout_.members[static_cast<std::size_t>(k)]));
+  }
+  button6_->setGeometry(ToQRect(layout_.newPlayer));
+  button9_->setGeometry(ToQRect(layout_.topTen));
+  button10_->setGeometry(ToQRect(layout_.options));
+  bHistory_->setGeometry(ToQRect(layout_.history));
+  bMode_->setGeometry(ToQRect(layout_.mode));
+  button11_->setGeometry(ToQRect(layout_.exit));
+  panel4_->setGeometry(ToQRect(layout_.header));
+  Restyle();
+  ApplyLanguage();
+  update();
+}
+
+// The two colour schemes of the customizable design: navy with cyan letters for the players,
+// red with white letters for the menu actions, blue for the header; yellow under the mouse.
+void MainMenuWidget::Restyle() {
+  const int h = layout_.rowHeight;
+  const int radius = std::max(3, h / 6);
+  const QFont list = ListFont(h);
+  const QString listFamily = QFontInfo(list).family();
+  const int listPx = list.pixelSize();
+  const int actionPx = std::max(9, h * 11 / 20);
+  const QString large = art_ != nullptr ? art_->fonts().large : QString("Comic Sans MS");
+  setStyleSheet(QString(R"(
+    QPushButton[member="true"] {
+      color: rgb(0, 255, 255); font-family: "%1"; font-size: %2px; font-weight: bold;
+      text-align: left; padding-left: %6px;
+      border: 1px solid rgb(120, 140, 230); border-radius: %3px;
+      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(40, 50, 170),
+                                  stop:0.5 rgb(0, 0, 128), stop:1 rgb(0, 0, 80));
+    }
+    QPushButton[member="false"] {
+      color: white; font-family: "%4"; font-size: %5px; font-weight: bold;
+      border: 1px solid rgb(240, 150, 150); border-radius: %3px;
+      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(215, 40, 40),
+                                  stop:0.5 rgb(160, 0, 0), stop:1 rgb(100, 0, 0));
+    }
+    QPushButton:hover { color: rgb(255, 255, 0); }
+    QPushButton:pressed { padding-top: 2px; }
+    QPushButton#Button6 { text-align: center; padding-left: 0px; font-family: "%4";
+                          font-size: %5px; }
+    QLabel#Panel4 {
+      color: rgb(200, 255, 255); font-family: "%1"; font-size: %2px; font-weight: bold;
+      padding-left: %6px; border: 1px solid rgb(130, 170, 255); border-radius: %3px;
+      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(70, 110, 230),
+                                  stop:1 rgb(20, 50, 160));
+    }
+  )")
+                    .arg(listFamily)
+                    .arg(listPx)
+                    .arg(radius)
+                    .arg(large)
+                    .arg(actionPx)
+                    .arg(std::max(4, h / 4)));
+}
+
+void MainMenuWidget::ApplyLanguage() {
+  button6_->setText(Text(kWordNewPlayer));
+  button9_->setText(Text(kWordTopTen));
+  button10_->setText(Text(kWordOptions));
+  bHistory_->setText(Text(kWordHistory));
+  bMode_->setText(Text(kWordMode));
+  button11_->setText(Text(kWordExit));
+  panel4_->setText(Text(kWordClubListHeader, form_.CurrentSettings().ClubListMode));
+  FillClubList();
+  update();
+}
+
+void MainMenuWidget::FillClubList() {
+  const Settings& settings = form_.CurrentSettings();
+  // The list's limit of 360 pixels belongs to the small window's font; the font grows with
+  // the window, so widths are measured back at that scale.
+  const QFontMetricsF metrics(ListFont(layout_.rowHeight));
+  const double scale = art_ != nullptr ? art_->scale().pictureScale : 1.0;
+  const TextWidthFn width = [&](std::string_view text) {
+    return static_cast<int>(metrics.horizontalAdvance(QtText(text)) / scale + 0.5);
+  };
+  const auto texts = ReadClubList(form_.ClubPath(settings.NetGame), settings.ClubListMode, width);
+  for (int k = 0; k < 5; ++k) {
+    members_[static_cast<std::size_t>(k)]->setText(
+        texts ? QtText((*texts)[static_cast<std::size_t>(k)]) : QString());
+  }
+}
+
+QPixmap MainMenuWidget::Picture(const QString& name, const PixelRect& box) {
+  const qreal dpr = devicePixelRatioF();
+  QImage image(":/appart/" + name + ".png");
+  if (image.isNull()) return {};
+  QPixmap pixmap = QPixmap::fromImage(image.scaled(
+      QSize(box.width, box.height) * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  pixmap.setDevicePixelRatio(dpr);
+  return pixmap;
+}
+
+void MainMenuWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (art_ == nullptr) {
+    p.fillRect(rect(), QColor(14, 100, 50));
+    return;
+  }
+  DrawBackground(p, *art_, {0, 0, width(), height()});
+  const bool network = form_.CurrentSettings().NetGame;
+  const struct {
+    QString name;
+    const PixelRect& box;
+  } pictures[] = {{"Cap" + Code(), layout_.caption},
+                  {"GTitle", layout_.title},
+                  {(network ? "Net__" : "Elite") + Code(), layout_.clubTitle}};
+  for (const auto& picture : pictures) {
+    const QPixmap pixmap = Picture(picture.name, picture.box);
+    if (!pixmap.isNull()) p.drawPixmap(picture.box.left, picture.box.top, pixmap);
+  }
+}
+
+void MainMenuWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    form_.ShowPopup(event->globalPosition().toPoint());
+  }
+}
+
+bool MainMenuWidget::eventFilter(QObject* watched, QEvent* event) {
+  // Pointing at "Top Ten" tells the length of a cycle for 5 seconds.
+  if (watched == button9_ && event->type() == QEvent::Enter) {
+    const QString tip =
+        QString("<b>%1</b><br>: %2").arg(Text(kWordGamesInCycle).toHtmlEscaped()).arg(kCycleKons);
+    QToolTip::showText(button9_->mapToGlobal(QPoint(button9_->width() / 2, button9_->height())),
+                       tip, button9_, QRect(), 5000);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zendral

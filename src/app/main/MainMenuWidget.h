@@ -1,0 +1,61 @@
+#pragma once
+// The main menu, drawn over the window background: the title pictures, the club list with its
+// header and the five member buttons, "New Player" and the five menu buttons, each where the
+// menu layout puts it for the window size. What the buttons do is the main window's business.
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+#include "app/main/MenuLayout.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zendral {
+
+class TableArt;
+class TForm1;
+
+class MainMenuWidget : public QWidget {
+ public:
+  MainMenuWidget(TForm1& form, QWidget* parent);
+
+  // Places every element for the art's window size and fills the club list.
+  void UseArt(TableArt* art);
+  // Captions in the current language, and the club list again.
+  void ApplyLanguage();
+  // Reads the club file of the current kind into the member buttons (ReadClubList).
+  void FillClubList();
+
+  const MenuLayout& Layout() const { return layout_; }
+  QPushButton* MemberButton(int k) const { return members_[static_cast<std::size_t>(k - 1)]; }
+  QPushButton* NewPlayerButton() const { return button6_; }
+  QPushButton* ExitButton() const { return button11_; }
+  QPushButton* ModeButton() const { return bMode_; }
+  QLabel* Header() const { return panel4_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QPushButton* MakeButton(const char* objectName, bool member);
+  void Restyle();
+  QPixmap Picture(const QString& name, const PixelRect& box);
+
+  TForm1& form_;
+  TableArt* art_ = nullptr;
+  MenuLayout layout_;
+  std::array<QPushButton*, 5> members_{};
+  QPushButton* button6_;
+  QPushButton* button9_;
+  QPushButton* button10_;
+  QPushButton* bHistory_;
+  QPushButton* bMode_;
+  QPushButton* button11_;
+  QLabel* panel4_;
+};
+
+}  // namespace zendral

@@ -1,0 +1,164 @@
+#include "app/main/ProgramMain.h"
+
+#include <unistd.h>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
+
+#include "app/main/MainMenuWidget.h"
+#include "app/main/StartDialog.h"
+#include "app/main/TForm1.h"
+#include "app/main/TableWidget.h"
+#include "game/ComputerPlayer.h"
+
+namespace zendral {
+
+namespace {
+
+// ---- Measurements. With ZENDRAL_MEASURE set the program reports on itself and ends:
+//   "menu": the time from the process start to the first painted main menu;
+//   "kon":  plays one whole kon as a new player (cards flying at speed 5) and reports the
+//           peak memory and the flight's steps per second.
+// ZENDRAL_MEASURE_T0_NS may give the start as CLOCK_MONOTONIC nanoseconds, taken by the
+// script just before it started the program; otherwise the kernel's start time is used.
+
+double MillisecondsSinceStart() {
+  timespec now{};
+  if (const char* t0 = std::getenv("ZENDRAL_MEASURE_T0_NS")) {
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const long double ns = static_cast<long double>(now.tv_sec) * 1e9L + now.tv_nsec;
+    return static_cast<double>((ns - std::stold(t0)) / 1e6L);
+  }
+  // Field 22 of /proc/self/stat: the start in clock ticks after boot.
+  std::ifstream stat("/proc/self/stat");
+  std::string field;
+  for (int i = 1; i <= 22 && stat >> field; ++i) {
+  }
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  const double started = std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+  return (static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9 - started) * 1000.0;
+}
+
+std::string StatusLine(const char* key) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind(key, 0) == 0) return line;
+  }
+  return std::string(key) + " ?";
+}
+
+// Answers the start dialog for the measured kon: a new player named "Bench".
+int AnswerModal(QDialog& dialog) {
+  if (auto* start = dynamic_cast<StartDialog*>(&dialog)) {
+    start->NameBox()->setText("Bench");
+    start->OkButton()->click();
+    return dialog.result();
+  }
+  return QDialog::Accepted;
+}
+
+class Measurement : public QObject {
+ public:
+  Measurement(TForm1& form, std::string mode) : form_(form), mode_(std::move(mode)) {
+    form_.Menu()->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == form_.Menu() && event->type() == QEvent::Paint && !menuPainted_) {
+      menuPainted_ = true;
+      // Reported once the paint has been done.
+      QTimer::singleShot(0, this, [this] { MenuPainted(); });
+    }
+    return false;
+  }
+
+ private:
+  void MenuPainted() {
+    std::printf("menu painted after %.1f ms\n", MillisecondsSinceStart());
+    std::fflush(stdout);
+    if (mode_ != "kon") {
+      QCoreApplication::exit(0);
+      return;
+    }
+    form_.CurrentSettings().CardSpeed = 5;
+    form_.StartSession(kNewPlayerSlot);
+    started_ = std::chrono::steady_clock::now();
+    connect(&driver_, &QTimer::timeout, this, [this] { Step(); });
+    driver_.start(20);
+  }
+
+  // One action of the player, as a person would take it: the main button, or a click on the
+  // card the computer player would choose for him.
+  void Step() {
+    if (form_.Busy()) return;
+    const GameState& s = form_.State();
+    TableWidget* table = form_.Table();
+    if (s.TurnState == ksKonSettled) {
+      const double seconds =
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+      std::printf("kon played in %.1f s\n", seconds);
+      std::printf("%s\n", StatusLine("VmHWM").c_str());
+      std::printf("flight: %ld steps in %.3f s at speed 5: %.0f steps per second\n",
+                  table->TotalFlightSteps(), table->TotalFlightSeconds(),
+                  table->TotalFlightSteps() / std::max(1e-9, table->TotalFlightSeconds()));
+      std::fflush(stdout);
+      driver_.stop();
+      QCoreApplication::exit(0);
+      return;
+    }
+    QPushButton* main = table->Button7();
+    if (s.KonPhase == kpDealt || s.TurnState == ksKonOver) {
+      if (main->isEnabled()) main->click();
+      return;
+    }
+    if (s.TurnState != ksSeat2ToMove) return;
+    const int slot = ChooseMove(s.Hands[kSeat2], s.Board, s.Hands[kSeat1], s.LayCounter);
+    if (slot == 0) {
+      if (main->isEnabled()) main->click();
+      return;
+    }
+    const QRect card = table->CardRect(kSeat2, slot);
+    const QPointF at(card.left() + table->Fan(kSeat2).VisibleWidth(slot) / 2.0, card.center().y());
+    QMouseEvent press(QEvent::MouseButtonPress, at, table->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(table, &press);
+  }
+
+  TForm1& form_;
+  std::string mode_;
+  bool menuPainted_ = false;
+  QTimer driver_;
+  std::chrono::steady_clock::time_point started_;
+};
+
+}  // namespace
+
+int RunZendral(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Zendral");
+  const char* measure = std::getenv("ZENDRAL_MEASURE");
+  FormOptions options;
+  if (measure != nullptr) options.modal = AnswerModal;
+  TForm1 form(std::move(options));
+  std::unique_ptr<Measurement> measurement;
+  if (measure != nullptr) measurement = std::make_unique<Measurement>(form, measure);
+  form.show();
+  QTimer::singleShot(0, &form, [&form, measure] {
+    if (!form.StartUp()) {
+      form.close();
+      QCoreApplication::exit(1);
+      return;
+    }
+    if (measure != nullptr) form.EndIntro();
+  });
+  return QApplication::exec();
+}
+
+}  // namespace zendral

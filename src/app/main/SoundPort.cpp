@@ -1,0 +1,86 @@
+#include "app/main/SoundPort.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QThread>
+#include <algorithm>
+#include <thread>
+
+#ifdef ZENDRAL_HAVE_AUDIO
+#include "present/audio/GameHold.h"
+#include "present/audio/ProgramAudio.h"
+#endif
+
+namespace zendral {
+
+namespace {
+
+#ifdef ZENDRAL_HAVE_AUDIO
+
+class ProgramSound final : public SoundPort {
+ public:
+  void PlayEventSound(std::string_view name, bool wait, bool soundOn) override {
+    audio_.PlayEventSound(name, wait, soundOn);
+  }
+  bool PrepareMusic() override { return audio_.PrepareMusic() == audio::MusicError::kNone; }
+  void PlayMusic(bool on) override { audio_.PlayMusic(on); }
+  void OnTimer2(bool introOrMenuShown, bool musicOn) override {
+    audio_.OnTimer2(introOrMenuShown, musicOn);
+  }
+  void CloseMusic() override {
+    audio_.CloseMusic();
+    audio_.DeleteMusicFile();
+  }
+  void Hold(std::chrono::milliseconds duration) override { HoldGame(duration); }
+
+ private:
+  audio::ProgramAudio audio_;
+};
+
+#else
+
+// Without the audio library: silence, but the two waited sounds (a card laid, a pass) still
+// hold the game for about their length, so play keeps its rhythm.
+class SilentSound final : public SoundPort {
+ public:
+  void PlayEventSound(std::string_view name, bool wait, bool soundOn) override {
+    if (!wait || !soundOn) return;
+    HoldGame(std::chrono::milliseconds(name == "WHodBer" ? 450 : 300));
+  }
+  bool PrepareMusic() override { return true; }
+  void PlayMusic(bool) override {}
+  void OnTimer2(bool, bool) override {}
+  void CloseMusic() override {}
+  void Hold(std::chrono::milliseconds duration) override { HoldGame(duration); }
+};
+
+#endif
+
+}  // namespace
+
+std::unique_ptr<SoundPort> MakeProgramSound() {
+#ifdef ZENDRAL_HAVE_AUDIO
+  return std::make_unique<ProgramSound>();
+#else
+  return std::make_unique<SilentSound>();
+#endif
+}
+
+void HoldGame(std::chrono::milliseconds duration) {
+  const auto deadline = std::chrono::steady_clock::now() + duration;
+#ifdef ZENDRAL_HAVE_AUDIO
+  audio::HoldGameUntil(deadline);
+#else
+  // The same rule as the audio library's hold: sleep in short slices and deliver only the
+  // pending repaints, so no click, key, tick or socket event reaches the game meanwhile.
+  const bool paints = QCoreApplication::instance() != nullptr &&
+                      QThread::currentThread() == QCoreApplication::instance()->thread();
+  for (auto now = std::chrono::steady_clock::now(); now < deadline;
+       now = std::chrono::steady_clock::now()) {
+    if (paints) QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    std::this_thread::sleep_until(std::min(deadline, now + std::chrono::milliseconds(10)));
+  }
+#endif
+}
+
+}  // namespace zendral

@@ -1,0 +1,361 @@
+// The main window: construction, start-up, Timer1, the three screens, the window size and
+// closing. The menu's and the pop-up menu's actions are in TForm1Actions.cpp.
+
+#include "app/main/TForm1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/main/AppText.h"
+#include "app/main/EndOfCycleDialog.h"
+#include "app/main/IntroWidget.h"
+#include "app/main/MainMenuWidget.h"
+#include "app/main/ScoreDialog.h"
+#include "app/main/TableWidget.h"
+#include "appart/AppArtLibrary.h"
+#include "art/ArtLibrary.h"
+#include "present/words/WordRows.h"
+#include "store/ProgramFolders.h"
+
+namespace zendral {
+
+using appmain::QtText;
+using appmain::Text;
+
+TForm1::TForm1(FormOptions options)
+    : options_(std::move(options)),
+      random_(options_.seed ? Random(*options_.seed) : Random::FromClock()) {
+  InitArtLibrary();
+  InitAppArtLibrary();
+  setObjectName("TForm1");
+  setWindowTitle(Text(kWordTitle));
+  sound_ = options_.sound ? std::move(options_.sound) : MakeProgramSound();
+  setFixedSize(kDesignWidth, kDesignHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    move(available.left() + (available.width() - kDesignWidth) / 2,
+         available.top() + (available.height() - kDesignHeight) / 2);
+  }
+
+  intro_ = new IntroWidget(*this, this);
+  menu_ = new MainMenuWidget(*this, this);
+  table_ = new TableWidget(*this, state_, this);
+  for (QWidget* w : std::initializer_list<QWidget*>{intro_, menu_, table_}) {
+    w->setGeometry(rect());
+  }
+  menu_->hide();
+  table_->hide();
+  waitingBar_ = new QProgressBar(this);
+  waitingBar_->setObjectName("WaitingBar");
+  waitingBar_->setRange(0, 0);
+  waitingBar_->hide();
+  BuildPopup();
+
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName("Timer1");
+  timer1_->setInterval(kMenuTimerMs);
+  connect(timer1_, &QTimer::timeout, this, [this] { OnTimer1(); });
+  timer1_->start();
+  timer2_ = new QTimer(this);
+  timer2_->setObjectName("Timer2");
+  timer2_->setInterval(1000);
+  connect(timer2_, &QTimer::timeout, this, [this] {
+    if (started_ && !startFailed_) sound_->OnTimer2(introShown_ || menuShown_, settings_.MusicOn);
+  });
+  timer2_->start();
+  intro_->setFocus();
+}
+
+TForm1::~TForm1() = default;
+
+std::filesystem::path TForm1::ClubPath(bool network) const {
+  return programFolder_ / (network ? kNetworkClubFileName : kLocalClubFileName);
+}
+
+// ---- Start-up.
+
+bool TForm1::StartUp() {
+  if (started_) return !startFailed_;
+  started_ = true;
+  if (options_.executableFolder.empty()) {
+    options_.executableFolder = QCoreApplication::applicationDirPath().toStdString();
+  }
+  if (options_.programFolder) {
+    programFolder_ = *options_.programFolder;
+  } else {
+    const FolderSetup setup =
+        PrepareProgramFolders(options_.executableFolder, CurrentUserDataEnvironment());
+    // Without a usable folder the club files are not found, and that is what the player is
+    // told below.
+    programFolder_ = setup.folders.programFolder.empty() ? options_.executableFolder
+                                                         : setup.folders.programFolder;
+  }
+
+  settings_ = LoadSettings(programFolder_ / kSettingsFileName, {}).settings;
+  UseLanguage(LanguageInUse(settings_));
+  setWindowTitle(Text(kWordTitle));
+
+  // The store tests both club files once; the local file's mark may fix the language.
+  store_ = std::make_unique<FileSessionStore>(programFolder_);
+  const ClubCheck& local = store_->StartCheck(ClubKind::kLocal);
+  if (local.ok() && local.languageRussian) {
+    settings_.Language = kRussian;
+    UseLanguage(kRussian);
+  }
+  intro_->update();
+  if (!CheckClubFiles()) {
+    startFailed_ = true;
+    return false;
+  }
+
+  driver_ = std::make_unique<KonDriver>(
+      state_, DriverLinks{*table_, random_, nullptr, store_.get(), nullptr, nullptr});
+  ApplySettingsToState();
+  ApplyLanguage();
+  if (!sound_->PrepareMusic()) ShowMessage(Text(kWordCantCreateMusicFile), true);
+  sound_->PlayMusic(settings_.MusicOn);
+  return true;
+}
+
+bool TForm1::CheckClubFiles() {
+  for (const ClubKind kind : {ClubKind::kLocal, ClubKind::kNetwork}) {
+    const ClubCheck& check = store_->StartCheck(kind);
+    const QString path = QString::fromStdString(store_->ClubPath(kind).string());
+    if (!check.ok()) {
+      const TWordRow& row =
+          check.fault == ClubFault::kMissing ? kWordCantFindFile : kWordIncorrectFile;
+      ShowMessage(Text(row) + " \"" + path + "\"!", true);
+      return false;
+    }
+    // A file the program may not replace is never written in this run; it says so once.
+    if (!check.writable) {
+      ShowMessage(Text(kWordTheFileOpen) + path + Text(kWordIncorrectAttributes), false);
+    }
+  }
+  return true;
+}
+
+void TForm1::ApplySettingsToState() {
+  state_.FlyCards = settings_.FlyCards;
+  state_.HighlightMoves = settings_.HighlightMoves;
+  // Kons are not recorded as animated pictures by this program yet.
+  state_.GifSave = false;
+}
+
+void TForm1::EndIntro() {
+  if (!introShown_ || !started_ || startFailed_) return;
+  introShown_ = false;
+  timer1_->stop();
+  intro_->hide();
+  ShowMainMenuScreen();
+  timer1_->start(kMenuTimerMs);
+}
+
+// ---- Timer1.
+
+void TForm1::OnTimer1() {
+  if (busy_ > 0) return;
+  if (introShown_) {
+    if (started_) intro_->Tick();
+    return;
+  }
+  // The menu's animations come with its pictures; the menu's ticks have nothing to do yet.
+  if (menuShown_ || !driver_) return;
+  if (DriverCall([this] { return driver_->TimerTick(); })) table_->UpdatePointer();
+}
+
+// ---- Window size and the three screens.
+
+void TForm1::ApplyWindowSize() {
+  const QScreen* screen =
+      this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  const QSize screenSize = screen != nullptr ? screen->size() : QSize(kDesignWidth, kDesignHeight);
+  const ClientSize client =
+      ClientAreaFor(settings_.WindowSize, {screenSize.width(), screenSize.height()});
+  if (settings_.WindowSize == kFullScreen) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(client.width, client.height);
+    if (isVisible()) showFullScreen();
+  } else {
+    if (isFullScreen()) showNormal();
+    setFixedSize(client.width, client.height);
+    if (screen != nullptr) {
+      const QRect available = screen->availableGeometry();
+      const QSize frame = frameGeometry().size();
+      move(available.left() + RoundHalfEven((available.width() - frame.width()) / 2.0),
+           available.top() + RoundHalfEven((available.height() - frame.height()) / 2.0));
+    }
+  }
+  RebuildArt();
+}
+
+void TForm1::RebuildArt() {
+  const ClientSize client{width(), height()};
+  const qreal dpr = devicePixelRatioF();
+  if (art_ && art_->client() == client && art_->dpr() == dpr &&
+      art_->scale().windowSize == settings_.WindowSize) {
+    return;
+  }
+  TableFonts fonts;
+  fonts.large = QtText(settings_.FontLarge);
+  fonts.small = QtText(settings_.FontSmall);
+  fonts.largePercent = settings_.ScaleLarge;
+  fonts.smallPercent = settings_.ScaleSmall;
+  art_ = std::make_unique<TableArt>(settings_.WindowSize, client, dpr, fonts);
+  for (QWidget* w : std::initializer_list<QWidget*>{intro_, menu_, table_}) {
+    w->setGeometry(rect());
+  }
+  menu_->UseArt(art_.get());
+  table_->UseArt(art_.get());
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  for (QWidget* w : std::initializer_list<QWidget*>{intro_, menu_, table_}) {
+    w->setGeometry(rect());
+  }
+  if (!introShown_ && art_) RebuildArt();
+}
+
+void TForm1::ShowTableScreen() {
+  menuShown_ = false;
+  menu_->hide();
+  intro_->hide();
+  // The table is placed again at every deal: the window may have moved to another screen.
+  RebuildArt();
+  table_->show();
+  table_->RedrawAll();
+  table_->setFocus();
+}
+
+void TForm1::HideTableScreen() {
+  table_->hide();
+}
+
+void TForm1::ShowMainMenuScreen() {
+  ApplyWindowSize();
+  table_->hide();
+  SetTablePopupEntries(false, false);
+  menu_->FillClubList();
+  menu_->show();
+  menu_->update();
+  menuShown_ = true;
+}
+
+void TForm1::ShowWaitingBar(bool shown) {
+  if (shown) {
+    const int w = width() / 3;
+    waitingBar_->setGeometry((width() - w) / 2, height() / 2 - 12, w, 24);
+    waitingBar_->show();
+    waitingBar_->raise();
+    waitingBar_->repaint();
+  } else {
+    waitingBar_->hide();
+  }
+}
+
+void TForm1::SetGameTimer(int intervalMs, bool running) {
+  timer1_->setInterval(intervalMs);
+  if (running) {
+    timer1_->start();
+  } else {
+    timer1_->stop();
+  }
+}
+
+void TForm1::SetMenuMusic(bool playing) {
+  sound_->PlayMusic(playing && settings_.MusicOn);
+}
+
+// ---- Services.
+
+int TForm1::RunModal(QDialog& dialog) {
+  // While a window is open over the table, nothing acts on the game behind it.
+  ++busy_;
+  const int result = options_.modal ? options_.modal(dialog) : dialog.exec();
+  --busy_;
+  return result;
+}
+
+void TForm1::ShowMessage(const QString& text, bool error) {
+  QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information, Text(kWordTitle), text,
+                  QMessageBox::Ok, this);
+  box.button(QMessageBox::Ok)->setText(Text(kWordOk));
+  RunModal(box);
+}
+
+bool TForm1::AskQuestion(const QString& text) {
+  QMessageBox box(QMessageBox::Question, Text(kWordTitle), text, QMessageBox::Yes | QMessageBox::No,
+                  this);
+  box.button(QMessageBox::Yes)->setText(Text(kWordYes));
+  box.button(QMessageBox::No)->setText(Text(kWordNo));
+  box.setDefaultButton(QMessageBox::No);
+  return RunModal(box) == QMessageBox::Yes;
+}
+
+void TForm1::PlaySound(std::string_view name, bool wait) {
+  sound_->PlayEventSound(name, wait, settings_.SoundOn);
+}
+
+void TForm1::Hold(int milliseconds) {
+  sound_->Hold(std::chrono::milliseconds(milliseconds));
+}
+
+void TForm1::ShowScoreWindow(const QString& playerName, const TCount& count) {
+  ScoreDialog dialog(playerName, count, this);
+  RunModal(dialog);
+}
+
+void TForm1::ShowEndOfCycleWindow(const EndOfCycleWindow& window) {
+  PlaySound(window.sound, false);
+  EndOfCycleDialog dialog(window, this);
+  RunModal(dialog);
+}
+
+// ---- Keys and closing.
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  if (introShown_) {
+    EndIntro();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (busy_ > 0) {
+    event->ignore();
+    return;
+  }
+  if (!started_ || startFailed_) {
+    // A club file failed at start-up: the settings are not written either.
+    event->accept();
+    return;
+  }
+  const bool atTable = state_.GameActive && !state_.MenuShown;
+  if (atTable) {
+    PlaySound("WOpenFo", false);
+    if (!AskQuestion(Text(kWordLeaveGameQuestion) + " " + Text(kWordDataWillBeLost))) {
+      event->ignore();
+      return;
+    }
+  }
+  sound_->CloseMusic();
+  if (!SaveSettings(programFolder_ / kSettingsFileName, settings_)) {
+    ShowMessage(Text(kWordCantSaveOptions), true);
+  }
+  if (atTable) DriverCall([this] { return driver_->CloseDuringSession(); });
+  timer1_->stop();
+  timer2_->stop();
+  event->accept();
+}
+
+}  // namespace zendral

@@ -1,0 +1,266 @@
+// The main window's actions: the menu buttons, the table's pop-up menu, and the table's input
+// passed to the kon driver.
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "app/main/AppText.h"
+#include "app/main/MainMenuWidget.h"
+#include "app/main/StartDialog.h"
+#include "app/main/TForm1.h"
+#include "app/main/TableWidget.h"
+#include "game/Scores.h"
+#include "present/words/WordRows.h"
+#include "store/ClubFile.h"
+
+namespace zendral {
+
+using appmain::QtText;
+using appmain::Text;
+
+namespace {
+
+constexpr std::string_view kOpenWindowSound = "WOpenFo";
+
+// The pop-up entries by their names, with their rows.
+struct PopupEntry {
+  const char* name;
+  const TWordRow* row;
+};
+constexpr PopupEntry kPopupEntries[] = {{"GenCount", &kWordGeneralScore},
+                                        {"Quit", &kWordExitToMenu},
+                                        {"ChangeName", &kWordChangeName},
+                                        {"MSpeed", &kWordSpeed},
+                                        {nullptr, nullptr},
+                                        {"Help", &kWordHelp},
+                                        {"About", &kWordAbout},
+                                        {nullptr, nullptr},
+                                        {"MRadio", &kWordRadio},
+                                        {"MChat", &kWordChat}};
+
+}  // namespace
+
+// ---- The pop-up menu.
+
+void TForm1::BuildPopup() {
+  popup_ = new QMenu(this);
+  popup_->setObjectName("PopupMenu1");
+  for (const PopupEntry& entry : kPopupEntries) {
+    if (entry.name == nullptr) {
+      popup_->addSeparator();
+      continue;
+    }
+    QAction* action = popup_->addAction(QString());
+    action->setObjectName(entry.name);
+  }
+  connect(PopupAction("GenCount"), &QAction::triggered, this, [this] { ShowGeneralScore(); });
+  connect(PopupAction("Quit"), &QAction::triggered, this, [this] { AskExitToMenu(); });
+  connect(PopupAction("ChangeName"), &QAction::triggered, this, [this] { AskChangeName(); });
+  connect(PopupAction("MSpeed"), &QAction::triggered, this, [this] { OpenSpeed(); });
+  connect(PopupAction("Help"), &QAction::triggered, this, [this] { OpenHelp(); });
+  connect(PopupAction("About"), &QAction::triggered, this, [this] { OpenAbout(); });
+  // The radio and the chat come with their own windows; until then their entries stay off.
+  PopupAction("MRadio")->setEnabled(false);
+  PopupAction("MChat")->setEnabled(false);
+  SetTablePopupEntries(false, false);
+}
+
+QAction* TForm1::PopupAction(const char* objectName) const {
+  return popup_->findChild<QAction*>(objectName);
+}
+
+void TForm1::SetTablePopupEntries(bool scoreAndExit, bool changeName) {
+  PopupAction("GenCount")->setEnabled(scoreAndExit);
+  PopupAction("Quit")->setEnabled(scoreAndExit);
+  PopupAction("ChangeName")->setEnabled(changeName);
+}
+
+void TForm1::ShowPopup(QPoint globalPos) {
+  if (busy_ > 0 || introShown_) return;
+  popup_->popup(globalPos);
+}
+
+void TForm1::ApplyLanguage() {
+  setWindowTitle(Text(kWordTitle));
+  for (const PopupEntry& entry : kPopupEntries) {
+    if (entry.name != nullptr) PopupAction(entry.name)->setText(Text(*entry.row));
+  }
+  menu_->ApplyLanguage();
+  table_->ApplyLanguage();
+}
+
+// ---- The main menu.
+
+void TForm1::StartSession(int playerSlot) {
+  if (busy_ > 0 || !menuShown_ || !driver_) return;
+  const bool network = settings_.NetGame;
+  const ClubKind club = network ? ClubKind::kNetwork : ClubKind::kLocal;
+  StartPlayer player;
+  if (playerSlot >= kFirstMemberSlot && playerSlot <= kLastMemberSlot) {
+    const auto member = store_->LoadMember(club, playerSlot);
+    if (!member) return;  // a line without a member does nothing
+    player.member = true;
+    player.memberName = QtText(TrimRight(member->name));
+    player.storedPassword = DecodePassword(member->password);
+  } else if (playerSlot != kNewPlayerSlot) {
+    return;
+  }
+  // A network game needs the dialog's network fields and the link to the other program,
+  // which this window does not have yet.
+  if (network) return;
+
+  StartDialog dialog(player, QtText(settings_.PlayerName), this);
+  dialog.SetMessageShower([this](const QString& message) { ShowMessage(message, true); });
+  if (RunModal(dialog) != QDialog::Accepted) return;
+  const StartEntry entry = dialog.Entry();
+  settings_.PlayerName = entry.name.toStdString();
+
+  state_.PlayerSlot = playerSlot;
+  state_.DialogName = entry.name.toStdString();
+  state_.DialogPassword = entry.password.toStdString();
+  state_.NetGame = false;
+  state_.TourGame = false;
+  ApplySettingsToState();
+  DriverCall([this] {
+    driver_->DealKon(false);
+    return true;
+  });
+}
+
+void TForm1::ToggleClubListMode() {
+  if (busy_ > 0) return;
+  settings_.ClubListMode = settings_.ClubListMode == 2 ? 1 : 2;
+  menu_->ApplyLanguage();
+}
+
+// The secondary windows are built apart from the main window and joined to it later; until
+// then their buttons open nothing.
+void TForm1::OpenOptions() {}
+void TForm1::OpenHistory() {}
+void TForm1::OpenTopTen() {}
+
+// ---- The table's pop-up menu.
+
+void TForm1::ShowGeneralScore() {
+  DriverCall([this] { return driver_->OpenScoreWindow(); });
+}
+
+void TForm1::AskExitToMenu() {
+  if (busy_ > 0 || !driver_ || !state_.GameActive || state_.MenuShown) return;
+  PlaySound(kOpenWindowSound, false);
+  if (!AskQuestion(Text(kWordLeaveToMenuQuestion) + "\n" + Text(kWordDataWillBeLost))) return;
+  DriverCall([this] { return driver_->AbandonSession(); });
+}
+
+void TForm1::AskChangeName() {
+  if (busy_ > 0 || !driver_ || !state_.GameActive || state_.MenuShown || !state_.IsLocalGame() ||
+      state_.IsRatedGame()) {
+    return;
+  }
+  // The dialog as for a new player: a name and a password typed twice.
+  StartDialog dialog(StartPlayer{}, QtText(settings_.PlayerName), this);
+  dialog.SetMessageShower([this](const QString& message) { ShowMessage(message, true); });
+  if (RunModal(dialog) != QDialog::Accepted) return;
+  const StartEntry entry = dialog.Entry();
+  const std::string name = entry.name.toStdString();
+  if (!DriverCall([&] { return driver_->ChangeName(name, entry.password.toStdString()); })) {
+    return;
+  }
+  settings_.PlayerName = name;
+  ShowMessage(Text(kWordNameChanged) + QtText(TrimRight(name)), false);
+}
+
+void TForm1::OpenSpeed() {
+  if (busy_ > 0) return;
+  QDialog dialog(this);
+  dialog.setObjectName("FormSpeed");
+  dialog.setWindowTitle(Text(kWordChoiceOfSpeed));
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(new QLabel(Text(kWordSelectFlightSpeed), &dialog));
+  auto* slider = new QSlider(Qt::Horizontal, &dialog);
+  slider->setObjectName("TrackBar1");
+  slider->setRange(kSlowestCardSpeed, kFastestCardSpeed);
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setPageStep(1);
+  slider->setValue(std::clamp(settings_.CardSpeed, kSlowestCardSpeed, kFastestCardSpeed));
+  layout->addWidget(slider);
+  auto* labels = new QHBoxLayout;
+  for (int speed = kSlowestCardSpeed; speed <= kFastestCardSpeed; ++speed) {
+    labels->addWidget(new QLabel(QString::number(speed), &dialog), 0,
+                      speed == kSlowestCardSpeed   ? Qt::AlignLeft
+                      : speed == kFastestCardSpeed ? Qt::AlignRight
+                                                   : Qt::AlignHCenter);
+  }
+  layout->addLayout(labels);
+  auto* buttons = new QDialogButtonBox(&dialog);
+  QPushButton* ok = buttons->addButton(Text(kWordOk), QDialogButtonBox::AcceptRole);
+  connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  layout->addWidget(buttons);
+  // The speed changes while the slider moves.
+  connect(slider, &QSlider::valueChanged, this, [this](int speed) { settings_.CardSpeed = speed; });
+  RunModal(dialog);
+}
+
+void TForm1::OpenHelp() {
+  if (busy_ > 0) return;
+  PlaySound(kOpenWindowSound, false);
+  if (Language() == kEnglish) ShowMessage(Text(kWordHelpNotTranslated), false);
+  std::filesystem::path page = options_.executableFolder / kHelpFileName;
+  std::error_code error;
+  if (!std::filesystem::exists(page, error)) page = programFolder_ / kHelpFileName;
+  const QString path = QString::fromStdString(page.string());
+  if (!std::filesystem::exists(page, error)) {
+    ShowMessage(Text(kWordCantFindFile) + " \"" + path + "\"!", true);
+    return;
+  }
+  const QUrl url = QUrl::fromLocalFile(path);
+  if (options_.openUrl) {
+    options_.openUrl(url);
+  } else {
+    QDesktopServices::openUrl(url);
+  }
+}
+
+void TForm1::OpenAbout() {
+  if (busy_ > 0) return;
+  PlaySound(kOpenWindowSound, false);
+  QMessageBox box(QMessageBox::Information, Text(kWordAbout),
+                  Text(kWordTitle) + " " + kVersionText + "\n\n" + Text(kWordAboutCredits) +
+                      "\n\n" + Text(kWordMoreInHelp),
+                  QMessageBox::Ok, this);
+  box.setObjectName("FormAbout");
+  box.button(QMessageBox::Ok)->setText(Text(kWordOk));
+  RunModal(box);
+}
+
+// ---- The table's input.
+
+void TForm1::CardClick(int slot) {
+  DriverCall([&] { return driver_->CardClick(slot); });
+}
+
+void TForm1::MainButtonClick() {
+  DriverCall([this] { return driver_->MainButtonClick(); });
+  table_->UpdatePointer();
+}
+
+void TForm1::ExitButtonClick() {
+  DriverCall([this] { return driver_->ExitButtonClick(); });
+}
+
+void TForm1::SpeakCard(CardPlace place) {
+  DriverCall([&] { return driver_->SpeakCardRequest(place); });
+}
+
+bool TForm1::MayLay(int slot) const {
+  return driver_ && busy_ == 0 && driver_->MayLay(slot);
+}
+
+}  // namespace zendral

@@ -1,0 +1,408 @@
+// The table's drawing: the view calls of the kon driver painted into the back buffer.
+// Input and the card flight are in TableWidgetInput.cpp.
+
+#include "app/main/TableWidget.h"
+
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/main/AppText.h"
+#include "app/main/TForm1.h"
+#include "game/Scores.h"
+#include "present/draw/TableDrawing.h"
+#include "present/draw/TablePanels.h"
+#include "present/words/WordRows.h"
+
+namespace zendral {
+
+using appmain::QtText;
+using appmain::RowOf;
+using appmain::Text;
+
+namespace {
+
+QRect ToQRect(const PixelRect& r) {
+  return QRect(r.left, r.top, r.width, r.height);
+}
+
+}  // namespace
+
+// A painter on the back buffer with the table's render hints.
+class TableWidget::BufferPainter : public QPainter {
+ public:
+  explicit BufferPainter(QImage& buffer) : QPainter(&buffer) {
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                   QPainter::SmoothPixmapTransform);
+  }
+};
+
+TableWidget::TableWidget(TForm1& form, const GameState& state, QWidget* parent)
+    : QWidget(parent), form_(form), state_(state) {
+  setObjectName("Table");
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+
+  button7_ = new QPushButton(this);
+  button7_->setObjectName("Button7");
+  button8_ = new QPushButton(this);
+  button8_->setObjectName("Button8");
+  for (QPushButton* b : {button7_, button8_}) {
+    b->installEventFilter(this);
+    b->setCursor(Qt::PointingHandCursor);
+    b->hide();
+  }
+  connect(button7_, &QPushButton::clicked, this, [this] { form_.MainButtonClick(); });
+  connect(button8_, &QPushButton::clicked, this, [this] { form_.ExitButtonClick(); });
+
+  memo_ = new QPlainTextEdit(this);
+  memo_->setObjectName("ImageMemo");
+  memo_->setReadOnly(true);
+  edit1_ = new QLineEdit(this);
+  edit1_->setObjectName("Edit1");
+  bitBtn1_ = new QPushButton(QStringLiteral("\u27a4"), this);
+  bitBtn1_->setObjectName("BitBtn1");
+  for (QWidget* w : std::initializer_list<QWidget*>{memo_, edit1_, bitBtn1_}) w->hide();
+
+  balloonTimer_.setSingleShot(true);
+  balloonTimer_.setInterval(5000);
+  connect(&balloonTimer_, &QTimer::timeout, this, [this] { HideBalloon(); });
+}
+
+void TableWidget::UseArt(TableArt* art) {
+  art_ = art;
+  if (art_ == nullptr) return;
+  PlaceControls();
+  RedrawAll();
+}
+
+void TableWidget::PlaceControls() {
+  const TablePlacement& place = art_->place();
+  button7_->setGeometry(ToQRect(place.mainButton));
+  button8_->setGeometry(ToQRect(place.exitButton));
+  const int radius = std::max(3, place.mainButton.height / 6);
+  setStyleSheet(QString(R"(
+    QPushButton#Button7, QPushButton#Button8 {
+      color: white; font-family: "%1"; font-size: %2px; font-weight: bold;
+      border: 1px solid rgb(240, 200, 120); border-radius: %3px;
+      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(215, 40, 40),
+                                  stop:0.5 rgb(160, 0, 0), stop:1 rgb(100, 0, 0));
+    }
+    QPushButton#Button7:hover, QPushButton#Button8:hover { color: rgb(255, 255, 0); }
+    QPushButton#Button7:focus, QPushButton#Button8:focus { border: 2px solid rgb(255, 230, 0); }
+    QPushButton#Button7:disabled, QPushButton#Button8:disabled {
+      color: rgb(170, 150, 150); border-color: rgb(120, 100, 100);
+      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(120, 70, 70),
+                                  stop:1 rgb(70, 30, 30));
+    }
+    QPlainTextEdit#ImageMemo { background: rgb(255, 255, 225); color: navy; }
+  )")
+                    .arg(art_->fonts().large)
+                    .arg(place.buttonFontHeight)
+                    .arg(radius));
+  memo_->setGeometry(ToQRect(place.chatPanel));
+  edit1_->setGeometry(ToQRect(place.chatInput));
+  QFont chat = edit1_->font();
+  chat.setPixelSize(place.chatFontHeight);
+  edit1_->setFont(chat);
+  bitBtn1_->setGeometry(ToQRect(place.sendButton));
+}
+
+void TableWidget::EnsureBuffer() {
+  const qreal dpr = art_ != nullptr ? art_->dpr() : devicePixelRatioF();
+  const QSize size(qRound(width() * dpr), qRound(height() * dpr));
+  if (buffer_.size() != size || buffer_.devicePixelRatio() != dpr) {
+    buffer_ = QImage(size, QImage::Format_RGB32);
+    buffer_.setDevicePixelRatio(dpr);
+    buffer_.fill(QColor(14, 100, 50));
+  }
+}
+
+void TableWidget::Show(const PixelRect& area) {
+  update(ToQRect(area).adjusted(-1, -1, 1, 1));
+}
+
+bool TableWidget::SeatOneFaceUp() const {
+  return state_.TurnState == ksKonOver || state_.TurnState == ksKonSettled;
+}
+
+void TableWidget::RedrawAll() {
+  if (art_ == nullptr) return;
+  EnsureBuffer();
+  {
+    BufferPainter p(buffer_);
+    DrawBackground(p, *art_, {0, 0, width(), height()});
+  }
+  PaintHand(kSeat1, SeatOneFaceUp());
+  PaintHand(kSeat2, true);
+  PaintHighlights();
+  {
+    BufferPainter p(buffer_);
+    if (layoutText_) {
+      DrawLayoutText(p, *art_, Text(RowOf(*layoutText_)));
+    } else {
+      ::zendral::DrawLayout(p, *art_, state_.Board);
+    }
+  }
+  const bool toMove = state_.TurnState == ksSeat1ToMove || state_.TurnState == ksSeat2ToMove;
+  PaintScoreTabs(toMove ? state_.TurnState : 0);
+  PaintKonPanel();
+  PaintNamePlates();
+  update();
+}
+
+void TableWidget::ApplyLanguage() {
+  button7_->setText(Text(RowOf(state_.MainButtonCaption)));
+  button8_->setText(Text(kWordExitToMenu));
+  if (art_ != nullptr && isVisible()) {
+    PaintKonPanel();
+    if (layoutText_) ShowLayoutText(*layoutText_);
+    Show(art_->place().konPanel);
+  }
+}
+
+QRect TableWidget::CardRect(int seat, int slot) const {
+  if (art_ == nullptr) return {};
+  const PixelRect& area = art_->place().hand[seat];
+  return QRect(area.left + fan_[seat].X(slot), area.top, art_->card().width, art_->card().height);
+}
+
+// ---- TableView: the table as a whole, passed to the main window.
+
+void TableWidget::ShowTable() {
+  form_.ShowTableScreen();
+}
+void TableWidget::HideTable() {
+  HideBalloon();
+  form_.HideTableScreen();
+}
+void TableWidget::ShowMainMenu() {
+  form_.ShowMainMenuScreen();
+}
+void TableWidget::SetMenuMusic(bool playing) {
+  form_.SetMenuMusic(playing);
+}
+void TableWidget::SetTablePopupEntries(bool scoreAndExit, bool changeName) {
+  form_.SetTablePopupEntries(scoreAndExit, changeName);
+}
+void TableWidget::SetGameTimer(int intervalMs, bool running) {
+  form_.SetGameTimer(intervalMs, running);
+}
+void TableWidget::ShowWaitingBar(bool shown) {
+  form_.ShowWaitingBar(shown);
+}
+
+// ---- Cards.
+
+void TableWidget::PaintHand(int seat, bool faceUp) {
+  const Hand& hand = state_.Hands[seat];
+  fan_[seat] = art_->Arrange(hand.CardCount);
+  BufferPainter p(buffer_);
+  ::zendral::DrawHand(p, *art_, seat, hand, fan_[seat], faceUp);
+}
+
+void TableWidget::DrawHand(int seat, bool faceUp) {
+  if (art_ == nullptr) return;
+  EnsureBuffer();
+  PaintHand(seat, faceUp);
+  if (seat == kSeat2) {
+    highlighted_.clear();
+    focusSlot_ = std::clamp(focusSlot_, 1, std::max(1, state_.Hands[kSeat2].CardCount));
+    if (state_.Hands[kSeat2].CardCount == 0) focusShown_ = false;
+  }
+  Show(art_->place().hand[seat]);
+}
+
+void TableWidget::PaintHighlights() {
+  BufferPainter p(buffer_);
+  for (int slot : highlighted_) HighlightCard(p, *art_, kSeat2, fan_[kSeat2], slot);
+}
+
+void TableWidget::HighlightCards(const std::vector<int>& playable) {
+  if (art_ == nullptr) return;
+  // Inverting twice restores a card, so the hand is drawn afresh under the marks.
+  PaintHand(kSeat2, true);
+  highlighted_ = playable;
+  PaintHighlights();
+  Show(art_->place().hand[kSeat2]);
+}
+
+void TableWidget::DrawLayout() {
+  if (art_ == nullptr) return;
+  EnsureBuffer();
+  layoutText_.reset();
+  {
+    BufferPainter p(buffer_);
+    ::zendral::DrawLayout(p, *art_, state_.Board);
+  }
+  Show(art_->place().layout);
+}
+
+void TableWidget::ShowLayoutText(GameText text) {
+  if (art_ == nullptr) return;
+  EnsureBuffer();
+  layoutText_ = text;
+  {
+    BufferPainter p(buffer_);
+    DrawLayoutText(p, *art_, Text(RowOf(text)));
+  }
+  Show(art_->place().layout);
+}
+
+void TableWidget::SpeakCard(TCardCode) {
+  // The card voices come with the voice pack, which this program does not have yet: the
+  // right click is answered with silence.
+}
+
+// ---- Panels.
+
+void TableWidget::PaintScoreTabs(int marker) {
+  BufferPainter p(buffer_);
+  for (int seat : {kSeat1, kSeat2}) {
+    DrawScoreTab(p, *art_, seat, seat == marker ? kMarkerDraw : kMarkerErase, true,
+                 state_.KonPenalty[seat], state_.KonFines[seat], state_.Score[seat]);
+  }
+}
+
+void TableWidget::DrawScoreTabs(int turnMarkerSeat) {
+  if (art_ == nullptr) return;
+  EnsureBuffer();
+  PaintScoreTabs(turnMarkerSeat);
+  Show(art_->place().scoreTab[kSeat1]);
+  Show(art_->place().scoreTab[kSeat2]);
+}
+
+void TableWidget::PaintKonPanel() {
+  BufferPainter p(buffer_);
+  ::zendral::DrawKonPanel(p, *art_, Text(kWordKon), panel_.konsThisSession, Text(kWordBank),
+                          panel_.bank);
+}
+
+void TableWidget::DrawKonPanel(const KonPanel& panel) {
+  panel_ = panel;
+  if (art_ == nullptr) return;
+  EnsureBuffer();
+  PaintKonPanel();
+  Show(art_->place().konPanel);
+}
+
+void TableWidget::SetKonPanelHint(const KonHint& hint) {
+  hint_ = hint;
+}
+
+void TableWidget::PaintNamePlates() {
+  BufferPainter p(buffer_);
+  for (int seat : {kSeat1, kSeat2}) DrawNamePlate(p, *art_, seat, QtText(names_[seat]));
+}
+
+void TableWidget::DrawNamePlates(const SeatArray<std::string>& names) {
+  names_ = names;
+  if (art_ == nullptr) return;
+  EnsureBuffer();
+  PaintNamePlates();
+  Show(art_->place().namePlate[kSeat1]);
+  Show(art_->place().namePlate[kSeat2]);
+}
+
+// ---- Buttons and the chat line.
+
+void TableWidget::SetMainButton(MainCaption caption, bool enabled) {
+  button7_->setText(Text(RowOf(caption)));
+  button7_->setEnabled(enabled);
+  button7_->show();
+}
+
+void TableWidget::SetExitButton(bool enabled) {
+  button8_->setText(Text(kWordExitToMenu));
+  button8_->setEnabled(enabled);
+  button8_->show();
+}
+
+void TableWidget::SetChatLine(bool shown, bool enabled) {
+  for (QWidget* w : std::initializer_list<QWidget*>{memo_, edit1_, bitBtn1_}) {
+    w->setVisible(shown);
+  }
+  edit1_->setEnabled(enabled);
+  bitBtn1_->setEnabled(enabled);
+}
+
+void TableWidget::ClearChatPanel() {
+  memo_->clear();
+}
+
+// ---- Sounds, pauses and windows, through the main window.
+
+void TableWidget::PlaySound(std::string_view name, bool wait) {
+  form_.PlaySound(name, wait);
+}
+void TableWidget::PauseGame(int milliseconds) {
+  form_.Hold(milliseconds);
+}
+void TableWidget::ShowError(GameText text) {
+  form_.ShowMessage(Text(RowOf(text)), true);
+}
+void TableWidget::ShowScoreWindow(const std::string& playerName, const TCount& count) {
+  form_.ShowScoreWindow(QtText(playerName), count);
+}
+void TableWidget::ShowEndOfCycleWindow(const EndOfCycleWindow& window) {
+  form_.ShowEndOfCycleWindow(window);
+}
+
+// The recording of kons as animated pictures is not part of this program yet; GifSave stays
+// off, so these are never asked for.
+void TableWidget::StartRecording() {}
+void TableWidget::CaptureFrame() {}
+void TableWidget::WriteRecording() {}
+void TableWidget::RedrawTable() {
+  RedrawAll();
+}
+
+// ---- Painting the widget.
+
+void TableWidget::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  const QImage& source = flight_ ? flight_->backBuffer() : buffer_;
+  if (source.isNull()) {
+    p.fillRect(event->rect(), QColor(14, 100, 50));
+    return;
+  }
+  const QRect r = event->rect();
+  const qreal dpr = source.devicePixelRatio();
+  p.drawImage(QRectF(r), source,
+              QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+  if (flight_ || art_ == nullptr) return;
+
+  // The keyboard focus: a frame round the visible part of the focused card.
+  if (focusShown_ && focusSlot_ >= 1 && focusSlot_ <= state_.Hands[kSeat2].CardCount) {
+    QRect card = CardRect(kSeat2, focusSlot_);
+    card.setWidth(fan_[kSeat2].VisibleWidth(focusSlot_));
+    const int line = std::max(2, art_->scale().Length(3));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 20, 0), line + 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(card).adjusted(line / 2.0, line / 2.0, -line / 2.0, -line / 2.0),
+                      line * 2, line * 2);
+    p.setPen(QPen(QColor(255, 220, 0), line));
+    p.drawRoundedRect(QRectF(card).adjusted(line / 2.0, line / 2.0, -line / 2.0, -line / 2.0),
+                      line * 2, line * 2);
+  }
+
+  if (balloonShown_) {
+    QStringList lines;
+    for (const CountLine& line : CurrentGameBalloon(state_)) {
+      QString text = Text(RowOf(line.label)) + " " + QString::number(line.value);
+      if (line.of != 0) text += " / " + QString::number(line.of);
+      lines << text;
+    }
+    const PixelRect& panel = art_->place().konPanel;
+    balloonRect_ = DrawBalloon(
+        p, *art_,
+        QPoint(panel.Right() - art_->scale().Length(20), panel.top + art_->scale().Length(40)),
+        Text(kWordCurrentGame), lines);
+  }
+}
+
+}  // namespace zendral

@@ -1,0 +1,5 @@
+#include "app/main/ProgramMain.h"
+
+int main(int argc, char** argv) {
+  return zendral::RunZendral(argc, argv);
+}

@@ -1,0 +1,243 @@
+#pragma once
+// The whole main window over a temporary program folder holding fresh copies of the shipped
+// club files: the modal windows are answered by the test, the sounds never wait, and the table
+// is played by clicks and keys at the positions the table computes.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimerEvent>
+#include <atomic>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "app/main/StartDialog.h"
+#include "app/main/TForm1.h"
+#include "app/main/TableWidget.h"
+#include "game/ComputerPlayer.h"
+#include "game/Deal.h"
+#include "store/ClubFile.h"
+#include "store/Settings.h"
+
+namespace zendral::testing {
+
+inline void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "app_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
+  (void)app;
+}
+
+// Sounds by name, at once: a waited sound holds nothing. onWait runs inside a waited sound,
+// where the real program holds the game.
+class QuickSound : public SoundPort {
+ public:
+  std::vector<std::string>* played = nullptr;
+  std::function<void()> onWait;
+  bool musicFileFails = false;
+
+  void PlayEventSound(std::string_view name, bool wait, bool soundOn) override {
+    if (!soundOn) return;
+    if (played != nullptr) played->emplace_back(name);
+    if (wait && onWait) onWait();
+  }
+  bool PrepareMusic() override { return !musicFileFails; }
+  void PlayMusic(bool) override {}
+  void OnTimer2(bool, bool) override {}
+  void CloseMusic() override {}
+  void Hold(std::chrono::milliseconds) override {}
+};
+
+class ProgramFolder {
+ public:
+  ProgramFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("zendral-app-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+    const std::string command =
+        std::string("\"") + ZENDRAL_MAKECLUB + "\" \"" + path_.string() + "\"";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  }
+  ~ProgramFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  ProgramFolder(const ProgramFolder&) = delete;
+  ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  ClubFile Club(bool network = false) const {
+    return ParseClubFile(Read(std::string(network ? kNetworkClubFileName : kLocalClubFileName)))
+        .file;
+  }
+  // Writes the member records into lines 1.. of the local club file, with fresh checksums.
+  void SetMembers(const std::vector<PlayerRecord>& members) const {
+    ClubFile file = Club();
+    for (int line = 1; line <= kClubMembers; ++line) {
+      file.Line(line) = line <= static_cast<int>(members.size())
+                            ? FormatMemberLine(members[static_cast<std::size_t>(line - 1)])
+                            : std::string(kEmptyMemberLine);
+    }
+    UpdateClubChecksums(file);
+    std::ofstream(path_ / kLocalClubFileName, std::ios::binary) << SerializeClubFile(file);
+  }
+  void SaveSettingsFile(const Settings& settings) const {
+    ASSERT_TRUE(SaveSettings(path_ / kSettingsFileName, settings));
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The seed of the first deal in which seat 2 (the local player) opens, or seat 1.
+inline std::uint64_t SeedWhereSeatOpens(int seat) {
+  for (std::uint64_t seed = 1;; ++seed) {
+    Random random(seed);
+    GameState scratch;
+    if (ShuffleAndDeal(scratch, random) == seat) return seed;
+  }
+}
+
+class AppTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureApplication(); }
+
+  // The window over the folder, started and, unless told otherwise, past the intro.
+  bool Open(bool endIntro = true, std::uint64_t seed = 7) {
+    return OpenIn(folder.path(), endIntro, seed);
+  }
+  bool OpenIn(const std::filesystem::path& where, bool endIntro = true, std::uint64_t seed = 7) {
+    FormOptions options;
+    options.executableFolder = where;
+    options.programFolder = where;
+    auto sound = std::make_unique<QuickSound>();
+    sound->played = &sounds;
+    if (tuneSound) tuneSound(*sound);
+    quickSound = sound.get();
+    options.sound = std::move(sound);
+    options.modal = [this](QDialog& dialog) { return Answer(dialog); };
+    options.openUrl = [this](const QUrl& url) {
+      opened.push_back(url);
+      return true;
+    };
+    options.seed = seed;
+    form = std::make_unique<TForm1>(std::move(options));
+    form->show();
+    if (!form->StartUp()) return false;
+    if (endIntro) form->EndIntro();
+    return true;
+  }
+
+  // ---- Modal windows: each is answered by the next responder, or recorded and closed.
+  using Responder = std::function<int(QDialog&)>;
+  int Answer(QDialog& dialog) {
+    dialogs.push_back(dialog.objectName());
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) messages.push_back(box->text());
+    if (!responders.empty()) {
+      Responder next = std::move(responders.front());
+      responders.pop_front();
+      return next(dialog);
+    }
+    if (qobject_cast<QMessageBox*>(&dialog) != nullptr) return QMessageBox::Ok;
+    return QDialog::Accepted;
+  }
+  static Responder Reply(QMessageBox::StandardButton button) {
+    return [button](QDialog&) { return static_cast<int>(button); };
+  }
+  // Fills the start dialog and presses its OK button: the dialog's own checks decide.
+  static Responder Sign(const QString& name, const QString& password,
+                        const QString& again = QString()) {
+    return [=](QDialog& dialog) {
+      auto* start = dynamic_cast<StartDialog*>(&dialog);
+      EXPECT_NE(start, nullptr) << "expected the start dialog";
+      if (start == nullptr) return static_cast<int>(QDialog::Rejected);
+      if (!start->NameBox()->isReadOnly()) start->NameBox()->setText(name);
+      start->PasswordBox()->setText(password);
+      start->PasswordAgainBox()->setText(again.isNull() ? password : again);
+      start->OkButton()->click();
+      return start->result();
+    };
+  }
+
+  // ---- Input at the positions the table computes.
+  TableWidget& Table() { return *form->Table(); }
+  const GameState& State() { return form->State(); }
+
+  QPoint CardPoint(int slot) {
+    const QRect card = Table().CardRect(kSeat2, slot);
+    return QPoint(card.left() + Table().Fan(kSeat2).VisibleWidth(slot) / 2, card.center().y());
+  }
+  void ClickCard(int slot) { QTest::mouseClick(&Table(), Qt::LeftButton, {}, CardPoint(slot)); }
+  void ClickMainButton() {
+    ASSERT_TRUE(Table().Button7()->isEnabled());
+    QTest::mouseClick(Table().Button7(), Qt::LeftButton);
+  }
+  void ClickExitButton() {
+    ASSERT_TRUE(Table().Button8()->isEnabled());
+    QTest::mouseClick(Table().Button8(), Qt::LeftButton);
+  }
+  // One tick of Timer1, delivered as the event loop would deliver it.
+  void Tick() {
+    QTimer* timer = form->Timer1();
+    if (!timer->isActive()) return;
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
+  }
+
+  // Plays the running kon to its settlement: the begin click, the local player's moves as
+  // the computer player would choose them (by clicks on the cards and the pass button), the
+  // opponent's moves on the ticks, and the totals click.
+  void PlayKonByClicks() {
+    for (int guard = 0; guard < 500 && State().TurnState != ksKonSettled; ++guard) {
+      const GameState& s = State();
+      if (s.KonPhase == kpDealt || s.TurnState == ksKonOver) {
+        ClickMainButton();
+      } else if (s.TurnState == ksSeat1ToMove) {
+        Tick();
+      } else if (s.TurnState == ksSeat2ToMove) {
+        const int slot = ChooseMove(s.Hands[kSeat2], s.Board, s.Hands[kSeat1], s.LayCounter);
+        if (slot == 0) {
+          ClickMainButton();
+        } else {
+          const int before = s.Hands[kSeat2].CardCount;
+          ClickCard(slot);
+          EXPECT_EQ(s.Hands[kSeat2].CardCount, before - 1) << "the click laid no card";
+        }
+      }
+      if (HasFatalFailure()) return;
+    }
+    ASSERT_EQ(State().TurnState, ksKonSettled);
+  }
+
+  ProgramFolder folder;
+  std::unique_ptr<TForm1> form;
+  QuickSound* quickSound = nullptr;
+  std::vector<std::string> sounds;
+  std::vector<QString> messages;
+  std::vector<QString> dialogs;
+  std::vector<QUrl> opened;
+  std::deque<Responder> responders;
+  std::function<void(QuickSound&)> tuneSound;
+};
+
+}  // namespace zendral::testing

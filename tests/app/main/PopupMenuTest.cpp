@@ -1,0 +1,87 @@
+// The table's pop-up menu: its entries' enablement, where a right click opens it, the speed,
+// and the help page.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QSlider>
+
+#include "AppFixture.h"
+#include "app/main/MainMenuWidget.h"
+#include "present/words/Words.h"
+
+namespace zendral {
+namespace {
+
+using testing::AppTest;
+
+class PopupMenu : public AppTest {
+ protected:
+  std::vector<bool> Enabled() {
+    std::vector<bool> on;
+    for (const char* name : {"GenCount", "Quit", "ChangeName", "MSpeed", "Help", "About"}) {
+      on.push_back(form->PopupAction(name)->isEnabled());
+    }
+    return on;
+  }
+};
+
+TEST_F(PopupMenu, TheTableEntriesAreOnlyOnAtTheTable) {
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(Enabled(), (std::vector<bool>{false, false, false, true, true, true}));
+  responders.push_back(Sign("Alice", ""));
+  QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
+  EXPECT_EQ(Enabled(), (std::vector<bool>{true, true, true, true, true, true}));
+  EXPECT_EQ(form->PopupAction("Quit")->text(), "Exit to menu");
+
+  // A right click on a card never opens the menu; one on the free table does.
+  QTest::mouseClick(&Table(), Qt::RightButton, {}, CardPoint(1));
+  EXPECT_FALSE(form->Popup()->isVisible());
+  const PixelRect& tab = Table().art()->place().scoreTab[kSeat1];
+  QTest::mouseClick(&Table(), Qt::RightButton, {}, QPoint(tab.left + 4, tab.Bottom() + 20));
+  EXPECT_TRUE(form->Popup()->isVisible());
+  form->Popup()->hide();
+
+  responders.push_back(Reply(QMessageBox::Yes));
+  form->PopupAction("Quit")->trigger();
+  EXPECT_EQ(Enabled(), (std::vector<bool>{false, false, false, true, true, true}));
+}
+
+TEST_F(PopupMenu, SpeedSetsTheFlightSpeedWhileTheSliderMoves) {
+  ASSERT_TRUE(Open());
+  responders.push_back([](QDialog& dialog) {
+    auto* slider = dialog.findChild<QSlider*>("TrackBar1");
+    EXPECT_NE(slider, nullptr);
+    if (slider != nullptr) {
+      EXPECT_EQ(slider->value(), 4) << "the stored speed";
+      slider->setValue(2);
+    }
+    return static_cast<int>(QDialog::Accepted);
+  });
+  form->PopupAction("MSpeed")->trigger();
+  EXPECT_EQ(form->CurrentSettings().CardSpeed, 2);
+}
+
+TEST_F(PopupMenu, HelpApologisesInEnglishAndOpensThePageBesideTheProgram) {
+  ASSERT_TRUE(Open());
+  form->PopupAction("Help")->trigger();
+  const QString page = QString::fromStdString((folder.path() / "Zendral.html").string());
+  EXPECT_EQ(messages,
+            (std::vector<QString>{"Excuse!\nThe file of the help is not translated to the English "
+                                  "language.",
+                                  "Can`t find the file \"" + page + "\"!"}));
+  EXPECT_TRUE(opened.empty());
+
+  std::filesystem::copy_file(ZENDRAL_HELP_PAGE, folder.path() / "Zendral.html");
+  messages.clear();
+  UseLanguage(kRussian);
+  form->PopupAction("Help")->trigger();
+  UseLanguage(kEnglish);
+  EXPECT_TRUE(messages.empty()) << "the page is in Russian";
+  EXPECT_EQ(opened, std::vector<QUrl>{QUrl::fromLocalFile(page)});
+  EXPECT_EQ(sounds.back(), "WOpenFo");
+}
+
+}  // namespace
+}  // namespace zendral

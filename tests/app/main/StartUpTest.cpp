@@ -1,0 +1,95 @@
+// The start-up of the first paint: both club files are tested and a failure ends the program
+// without writing the settings; the local file may fix the language; the intro gives way to
+// the menu at the window size of the settings.
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "AppFixture.h"
+#include "app/main/IntroWidget.h"
+#include "app/main/MainMenuWidget.h"
+#include "present/words/Words.h"
+
+namespace zendral {
+namespace {
+
+using testing::AppTest;
+
+class StartUp : public AppTest {};
+
+TEST_F(StartUp, AMissingOrDamagedClubFileEndsTheProgramUnsaved) {
+  struct Case {
+    const char* what;
+    std::function<void(const testing::ProgramFolder&)> harm;
+    QString message;
+  } cases[] = {
+      {"the network file is missing",
+       [](const testing::ProgramFolder& f) {
+         std::filesystem::remove(f.path() / kNetworkClubFileName);
+       },
+       "Can`t find the file \"%1\"!"},
+      {"a member line was edited by hand",
+       [](const testing::ProgramFolder& f) {
+         std::string bytes = f.Read("Zendral.net");
+         bytes[3] = 'X';
+         std::ofstream(f.path() / kNetworkClubFileName, std::ios::binary) << bytes;
+       },
+       "The incorrect file \"%1\"!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing::ProgramFolder harmed;
+    c.harm(harmed);
+    messages.clear();
+    EXPECT_FALSE(OpenIn(harmed.path()));
+    const QString path = QString::fromStdString((harmed.path() / kNetworkClubFileName).string());
+    EXPECT_EQ(messages, std::vector<QString>{c.message.arg(path)});
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(std::filesystem::exists(harmed.path() / kSettingsFileName));
+    form.reset();
+  }
+}
+
+TEST_F(StartUp, TheLocalClubFileCanFixTheLanguageToRussian) {
+  std::string bytes = folder.Read("Zendral.clb");
+  // Line 17 starts after 16 lines and their line ends; it is not under the checksums.
+  const std::size_t line17 = 5 * 61 + 10 * 28 + 30;
+  ASSERT_EQ(bytes[line17 - 2], '\r');
+  bytes[line17] = '1';
+  std::ofstream(folder.path() / kLocalClubFileName, std::ios::binary) << bytes;
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(form->Menu()->NewPlayerButton()->text(), QString::fromUtf8("Новый Игрок"));
+  EXPECT_EQ(form->CurrentSettings().Language, kRussian);
+  UseLanguage(kEnglish);
+}
+
+TEST_F(StartUp, AKeyEndsTheIntroAndTheMenuTakesTheSizeOfTheSettings) {
+  Settings settings;
+  settings.WindowSize = kAverageWindow1;
+  folder.SaveSettingsFile(settings);
+  ASSERT_TRUE(Open(false));
+  EXPECT_TRUE(form->IntroShown());
+  EXPECT_EQ(form->size(), QSize(760, 500));
+  for (int i = 0; i < 40; ++i) form->Intro()->Tick();
+  EXPECT_GT(form->Intro()->CardsShown(), 4) << "the layout grows from the nines";
+
+  QTest::keyClick(form->Intro(), Qt::Key_Space);
+  EXPECT_FALSE(form->IntroShown());
+  EXPECT_TRUE(form->MenuShown());
+  EXPECT_EQ(form->size(), QSize(990, 650));
+  EXPECT_TRUE(form->Menu()->isVisible());
+  EXPECT_EQ(form->Menu()->MemberButton(1)->y(), 344);  // 265 * 1.3 = 344.5, halves to even
+  EXPECT_EQ(form->Menu()->MemberButton(1)->height(), 39);
+}
+
+TEST_F(StartUp, AMusicFileThatCannotBeMadeIsReportedAndPlayGoesOn) {
+  tuneSound = [](testing::QuickSound& sound) { sound.musicFileFails = true; };
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(messages, std::vector<QString>{"Can`t create music file!"});
+  EXPECT_TRUE(form->MenuShown());
+}
+
+}  // namespace
+}  // namespace zendral
