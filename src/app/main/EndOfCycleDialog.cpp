@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/main/AppText.h"
+#include "appart/AppArtLibrary.h"
+#include "art/ArtLibrary.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -68,6 +70,8 @@ class AnimationView : public QWidget {
 
 EndOfCycleDialog::EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* parent)
     : QDialog(parent), window_(window) {
+  InitArtLibrary();
+  InitAppArtLibrary();
   setObjectName("FormEndGame");
   setWindowTitle(Text(kWordCompletionOfGame));
   strip_ = QImage(":/appart/" + QtText(window.animation) + ".png");

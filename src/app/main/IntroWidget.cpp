@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "app/main/TForm1.h"
+#include "appart/AppArtLibrary.h"
+#include "art/ArtLibrary.h"
 #include "present/draw/TableDrawing.h"
 #include "present/words/Words.h"
 
@@ -41,6 +43,8 @@ Layout IntroLayout(int shown) {
 }  // namespace
 
 IntroWidget::IntroWidget(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+  InitArtLibrary();
+  InitAppArtLibrary();
   setObjectName("Intro");
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -69,11 +73,19 @@ void IntroWidget::paintEvent(QPaintEvent*) {
                    QPainter::SmoothPixmapTransform);
   DrawBackground(p, *art_, {0, 0, width(), height()});
   // The title in the language of the settings, as the menu shows it.
-  const QImage caption(
-      QString(":/appart/Cap%1.png")
-          .arg(QString::fromLatin1(PictureCode(Language()).data(),
-                                   static_cast<qsizetype>(PictureCode(Language()).size()))));
-  if (!caption.isNull()) p.drawImage(QRect(180, 30, 400, 70), caption);
+  const QRect title(180, 30, 400, 70);
+  if (caption_.isNull() || caption_.devicePixelRatio() != dpr) {
+    const std::string_view code = PictureCode(Language());
+    const QImage image(":/appart/Cap" +
+                       QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())) +
+                       ".png");
+    if (!image.isNull()) {
+      caption_ = QPixmap::fromImage(
+          image.scaled(title.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+      caption_.setDevicePixelRatio(dpr);
+    }
+  }
+  if (!caption_.isNull()) p.drawPixmap(title.topLeft(), caption_);
   ::zendral::DrawLayout(p, *art_, IntroLayout(shown_));
 
   QFont font("DejaVu Serif");

@@ -3,6 +3,7 @@
 // the four nines, one card per few ticks of Timer1, with the version text. A key or a click
 // ends it.
 
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 
@@ -30,6 +31,7 @@ class IntroWidget : public QWidget {
  private:
   TForm1& form_;
   std::unique_ptr<TableArt> art_;  // the small window's table, for the felt and the cards
+  QPixmap caption_;                // the title at its place's size
   int tick_ = 0;
   int shown_ = 0;
 };

@@ -11,6 +11,8 @@
 
 #include "app/main/AppText.h"
 #include "app/main/TForm1.h"
+#include "appart/AppArtLibrary.h"
+#include "art/ArtLibrary.h"
 #include "game/GameState.h"
 #include "present/draw/TableDrawing.h"
 #include "present/words/WordRows.h"
@@ -44,6 +46,8 @@ QFont ListFont(int rowHeight) {
 }  // namespace
 
 MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+  InitArtLibrary();
+  InitAppArtLibrary();
   setObjectName("MainMenu");
   setAttribute(Qt::WA_OpaquePaintEvent);
   for (int k = 1; k <= 5; ++k) {
@@ -169,11 +173,18 @@ void MainMenuWidget::FillClubList() {
 
 QPixmap MainMenuWidget::Picture(const QString& name, const PixelRect& box) {
   const qreal dpr = devicePixelRatioF();
-  QImage image(":/appart/" + name + ".png");
-  if (image.isNull()) return {};
-  QPixmap pixmap = QPixmap::fromImage(image.scaled(
-      QSize(box.width, box.height) * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-  pixmap.setDevicePixelRatio(dpr);
+  const QString key = QString("%1/%2x%3@%4").arg(name).arg(box.width).arg(box.height).arg(dpr);
+  if (const auto found = pictures_.constFind(key); found != pictures_.constEnd()) {
+    return found.value();
+  }
+  const QImage image(":/appart/" + name + ".png");
+  QPixmap pixmap;
+  if (!image.isNull()) {
+    pixmap = QPixmap::fromImage(image.scaled(QSize(box.width, box.height) * dpr,
+                                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(dpr);
+  }
+  pictures_.insert(key, pixmap);
   return pixmap;
 }
 

@@ -3,6 +3,7 @@
 // header and the five member buttons, "New Player" and the five menu buttons, each where the
 // menu layout puts it for the window size. What the buttons do is the main window's business.
 
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
@@ -56,6 +57,7 @@ class MainMenuWidget : public QWidget {
   QPushButton* bMode_;
   QPushButton* button11_;
   QLabel* panel4_;
+  QHash<QString, QPixmap> pictures_;  // the title pictures at their boxes' size
 };
 
 }  // namespace zendral

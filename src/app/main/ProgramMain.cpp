@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <string>
@@ -34,7 +35,7 @@ double MillisecondsSinceStart() {
   if (const char* t0 = std::getenv("ZENDRAL_MEASURE_T0_NS")) {
     clock_gettime(CLOCK_MONOTONIC, &now);
     const long double ns = static_cast<long double>(now.tv_sec) * 1e9L + now.tv_nsec;
-    return static_cast<double>((ns - std::stold(t0)) / 1e6L);
+    return static_cast<double>((ns - std::strtold(t0, nullptr)) / 1e6L);
   }
   // Field 22 of /proc/self/stat: the start in clock ticks after boot.
   std::ifstream stat("/proc/self/stat");
@@ -42,7 +43,8 @@ double MillisecondsSinceStart() {
   for (int i = 1; i <= 22 && stat >> field; ++i) {
   }
   clock_gettime(CLOCK_BOOTTIME, &now);
-  const double started = std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+  const double started =
+      std::strtod(field.c_str(), nullptr) / static_cast<double>(sysconf(_SC_CLK_TCK));
   return (static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9 - started) * 1000.0;
 }
 

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -21,6 +22,7 @@
 #include "app/main/TableWidget.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
+#include "present/draw/TableDrawing.h"
 #include "present/words/WordRows.h"
 #include "store/ProgramFolders.h"
 
@@ -215,6 +217,17 @@ void TForm1::RebuildArt() {
   }
   menu_->UseArt(art_.get());
   table_->UseArt(art_.get());
+}
+
+// Between the table and the menu (while a session's results are stored, and behind the
+// end-of-cycle window) the window shows its felt.
+void TForm1::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (art_) {
+    DrawBackground(p, *art_, {0, 0, width(), height()});
+  } else {
+    p.fillRect(rect(), QColor(14, 100, 50));
+  }
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

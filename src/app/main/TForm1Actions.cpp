@@ -136,7 +136,7 @@ void TForm1::StartSession(int playerSlot) {
 
 void TForm1::ToggleClubListMode() {
   if (busy_ > 0) return;
-  settings_.ClubListMode = settings_.ClubListMode == 2 ? 1 : 2;
+  settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
   menu_->ApplyLanguage();
 }
 

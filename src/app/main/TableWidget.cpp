@@ -51,6 +51,8 @@ TableWidget::TableWidget(TForm1& form, const GameState& state, QWidget* parent)
   button8_ = new QPushButton(this);
   button8_->setObjectName("Button8");
   for (QPushButton* b : {button7_, button8_}) {
+    // A click on a button leaves the keyboard with the hand; Tab reaches the buttons.
+    b->setFocusPolicy(Qt::TabFocus);
     b->installEventFilter(this);
     b->setCursor(Qt::PointingHandCursor);
     b->hide();

@@ -32,6 +32,11 @@
 #include "store/ClubFile.h"
 #include "store/Settings.h"
 
+// Readable failure messages for texts of the window.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
 namespace zendral::testing {
 
 inline void EnsureApplication() {

@@ -1,5 +1,5 @@
 // Screenshots of the window for people to look at (screenshots/*.png in the build folder): the
-// menu and a kon in play at the small and the large window, the end of a kon with the balloon,
+// menu and a kon in play at each window size, the end of a kon with the balloon,
 // and the score and end-of-cycle windows. Each shot also checks that the controls stand inside
 // the window and clear of the cards.
 
@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 
 #include "AppFixture.h"
 #include "app/main/EndOfCycleDialog.h"
@@ -47,8 +48,9 @@ class Screenshots : public AppTest {
   }
 };
 
-TEST_F(Screenshots, MenuAndTableAtTheSmallAndTheLargeWindow) {
-  for (const int size : {kSmallWindow, kLargeWindow}) {
+TEST_F(Screenshots, MenuAndTableAtEveryWindowSize) {
+  for (const int size :
+       {kSmallWindow, kFullScreen, kAverageWindow1, kAverageWindow2, kLargeWindow}) {
     SCOPED_TRACE(size);
     const QString tag = QString::number(size);
     testing::ProgramFolder place;
@@ -60,7 +62,8 @@ TEST_F(Screenshots, MenuAndTableAtTheSmallAndTheLargeWindow) {
     settings.CardSpeed = 5;
     ASSERT_TRUE(SaveSettings(place.path() / kSettingsFileName, settings));
     ASSERT_TRUE(OpenIn(place.path(), true, 5));
-    const ClientSize client = ClientAreaFor(size, {});
+    const QSize screen = form->screen()->size();
+    const ClientSize client = ClientAreaFor(size, {screen.width(), screen.height()});
     EXPECT_EQ(form->size(), QSize(client.width, client.height));
 
     MainMenuWidget& menu = *form->Menu();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include "AppFixture.h"
 #include "app/main/EndOfCycleDialog.h"
 #include "app/main/MainMenuWidget.h"
@@ -153,6 +155,26 @@ TEST_F(Session, NothingActsOnTheGameWhileItIsHeld) {
   EXPECT_EQ(dialogs.back(), "FormCount");
   Tick();
   EXPECT_EQ(State().Board.CardsLaid(), 2) << "once the window is closed the computer moves";
+}
+
+TEST_F(Session, TheMenuIgnoresAnEmptyLineAndSwitchesTheListMode) {
+  folder.SetMembers({{"Boris", 1.5, 31, -4, "pw"}});
+  ASSERT_TRUE(Open());
+  MainMenuWidget& menu = *form->Menu();
+  QTest::mouseClick(menu.MemberButton(2), Qt::LeftButton);
+  EXPECT_TRUE(dialogs.empty()) << "a line without a member does nothing";
+  EXPECT_TRUE(form->MenuShown());
+
+  EXPECT_EQ(menu.Header()->text(), " The members of club    Games    Score ");
+  // Mode 1: the name, the kon of the cycle (31 mod 30) and the cycle score.
+  EXPECT_EQ(menu.MemberButton(1)->text(), QString("Boris").leftJustified(20) + "      1        -4");
+  QTest::mouseClick(menu.ModeButton(), Qt::LeftButton);
+  EXPECT_EQ(form->CurrentSettings().ClubListMode, 2);
+  EXPECT_EQ(menu.Header()->text(), " The members of club    Games   Rating ");
+  // Mode 2: the name, all kons and the rating.
+  EXPECT_EQ(menu.MemberButton(1)->text(), QString("Boris").leftJustified(20) + "       31    1,50");
+  QTest::mouseClick(menu.ModeButton(), Qt::LeftButton);
+  EXPECT_EQ(form->CurrentSettings().ClubListMode, 1);
 }
 
 }  // namespace
