@@ -11,6 +11,7 @@
 
 #include "app/main/AppText.h"
 #include "app/main/TForm1.h"
+#include "app/windows/MainMenuActions.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
 #include "game/GameState.h"
@@ -217,10 +218,8 @@ void MainMenuWidget::mousePressEvent(QMouseEvent* event) {
 bool MainMenuWidget::eventFilter(QObject* watched, QEvent* event) {
   // Pointing at "Top Ten" tells the length of a cycle for 5 seconds.
   if (watched == button9_ && event->type() == QEvent::Enter) {
-    const QString tip =
-        QString("<b>%1</b><br>: %2").arg(Text(kWordGamesInCycle).toHtmlEscaped()).arg(kCycleKons);
     QToolTip::showText(button9_->mapToGlobal(QPoint(button9_->width() / 2, button9_->height())),
-                       tip, button9_, QRect(), 5000);
+                       TopTenBalloonTitle(), button9_, QRect(), kTopTenBalloonMs);
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "app/main/SoundPort.h"
+#include "app/windows/TFormOptions.h"
 #include "game/GameState.h"
 #include "game/KonDriver.h"
 #include "game/Random.h"
@@ -126,6 +127,7 @@ class TForm1 : public QWidget {
 
  private:
   void BuildPopup();
+  void OnOptionsChange(OptionsChange change);
   void OnTimer1();
   void ApplyWindowSize();
   void RebuildArt();

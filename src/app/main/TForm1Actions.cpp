@@ -3,19 +3,20 @@
 
 #include <QAction>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSlider>
-#include <QVBoxLayout>
 
 #include "app/main/AppText.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
+#include "app/windows/MainMenuActions.h"
+#include "app/windows/TFHistory.h"
+#include "app/windows/TFormOptions.h"
+#include "app/windows/TFormSpeed.h"
+#include "app/windows/TFormTopTen.h"
 #include "game/Scores.h"
 #include "present/words/WordRows.h"
 #include "store/ClubFile.h"
@@ -136,15 +137,68 @@ void TForm1::StartSession(int playerSlot) {
 
 void TForm1::ToggleClubListMode() {
   if (busy_ > 0) return;
-  settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
+  zendral::ToggleClubListMode(settings_);
   menu_->ApplyLanguage();
 }
 
-// The secondary windows are built apart from the main window and joined to it later; until
-// then their buttons open nothing.
-void TForm1::OpenOptions() {}
-void TForm1::OpenHistory() {}
-void TForm1::OpenTopTen() {}
+void TForm1::OpenOptions() {
+  if (busy_ > 0 || !menuShown_) return;
+  PlaySound(kOpenWindowSound, false);
+  OptionsEnvironment environment;
+  environment.programFolder = programFolder_;
+  environment.menuShown = menuShown_;
+  environment.changed = [this](OptionsChange change) { OnOptionsChange(change); };
+  TFormOptions dialog(settings_, std::move(environment), this);
+  RunModal(dialog);
+}
+
+// What an Options control changed takes effect at once, behind the open window.
+void TForm1::OnOptionsChange(OptionsChange change) {
+  switch (change) {
+    case OptionsChange::kLanguage:
+      ApplyLanguage();
+      break;
+    case OptionsChange::kWindowSize:
+      ApplyWindowSize();
+      break;
+    case OptionsChange::kMultiplayer:
+      menu_->ApplyLanguage();  // the header and the list of the other club file
+      break;
+    case OptionsChange::kMusic:
+      sound_->PlayMusic(settings_.MusicOn && (menuShown_ || introShown_));
+      break;
+    case OptionsChange::kFonts:
+    case OptionsChange::kBackground:
+    case OptionsChange::kMainMenuDesign:
+    case OptionsChange::kTableDesign:
+    case OptionsChange::kCardDeck:
+    case OptionsChange::kBackDeck:
+      // The table's pictures and fonts are made again for the new choice.
+      art_.reset();
+      RebuildArt();
+      break;
+    case OptionsChange::kOther:
+      ApplySettingsToState();
+      break;
+    default:
+      // Read where they are used: the sound switch, the flight's speed, the cursors, ...
+      break;
+  }
+}
+
+void TForm1::OpenHistory() {
+  if (busy_ > 0 || !menuShown_) return;
+  PlaySound(kOpenWindowSound, false);
+  TFHistory dialog(settings_, programFolder_, nullptr, this);
+  RunModal(dialog);
+}
+
+void TForm1::OpenTopTen() {
+  if (busy_ > 0 || !menuShown_) return;
+  PlaySound(kOpenWindowSound, false);
+  TFormTopTen dialog(settings_, programFolder_, this);
+  RunModal(dialog);
+}
 
 // ---- The table's pop-up menu.
 
@@ -179,32 +233,9 @@ void TForm1::AskChangeName() {
 
 void TForm1::OpenSpeed() {
   if (busy_ > 0) return;
-  QDialog dialog(this);
-  dialog.setObjectName("FormSpeed");
-  dialog.setWindowTitle(Text(kWordChoiceOfSpeed));
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(Text(kWordSelectFlightSpeed), &dialog));
-  auto* slider = new QSlider(Qt::Horizontal, &dialog);
-  slider->setObjectName("TrackBar1");
-  slider->setRange(kSlowestCardSpeed, kFastestCardSpeed);
-  slider->setTickPosition(QSlider::TicksBelow);
-  slider->setPageStep(1);
-  slider->setValue(std::clamp(settings_.CardSpeed, kSlowestCardSpeed, kFastestCardSpeed));
-  layout->addWidget(slider);
-  auto* labels = new QHBoxLayout;
-  for (int speed = kSlowestCardSpeed; speed <= kFastestCardSpeed; ++speed) {
-    labels->addWidget(new QLabel(QString::number(speed), &dialog), 0,
-                      speed == kSlowestCardSpeed   ? Qt::AlignLeft
-                      : speed == kFastestCardSpeed ? Qt::AlignRight
-                                                   : Qt::AlignHCenter);
-  }
-  layout->addLayout(labels);
-  auto* buttons = new QDialogButtonBox(&dialog);
-  QPushButton* ok = buttons->addButton(Text(kWordOk), QDialogButtonBox::AcceptRole);
-  connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-  layout->addWidget(buttons);
+  PlaySound(kOpenWindowSound, false);
   // The speed changes while the slider moves.
-  connect(slider, &QSlider::valueChanged, this, [this](int speed) { settings_.CardSpeed = speed; });
+  TFormSpeed dialog(settings_, nullptr, nullptr, this);
   RunModal(dialog);
 }
 

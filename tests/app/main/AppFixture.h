@@ -54,6 +54,7 @@ class QuickSound : public SoundPort {
   std::vector<std::string>* played = nullptr;
   std::function<void()> onWait;
   bool musicFileFails = false;
+  std::vector<bool>* music = nullptr;  // every PlayMusic call
 
   void PlayEventSound(std::string_view name, bool wait, bool soundOn) override {
     if (!soundOn) return;
@@ -61,7 +62,9 @@ class QuickSound : public SoundPort {
     if (wait && onWait) onWait();
   }
   bool PrepareMusic() override { return !musicFileFails; }
-  void PlayMusic(bool) override {}
+  void PlayMusic(bool on) override {
+    if (music != nullptr) music->push_back(on);
+  }
   void OnTimer2(bool, bool) override {}
   void CloseMusic() override {}
   void Hold(std::chrono::milliseconds) override {}
