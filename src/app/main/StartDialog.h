@@ -4,7 +4,8 @@
 // his club line keeps. The checks run in order and the first failure names its box.
 //
 // The network fields of a LAN game (role, address, port, own addresses) join the dialog in
-// LAN mode; Confirm is where their checks follow the player's.
+// LAN mode; Confirm is where their checks follow the player's. A confirmed LAN dialog starts
+// the link and shows the waiting window, and closes only once the other player is there.
 
 #include <QDialog>
 #include <QString>
@@ -12,14 +13,34 @@
 #include <optional>
 #include <string>
 
+#include "app/lan/LanStartFields.h"
+#include "net/LanMessage.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace zendral {
 
-inline constexpr int kNameLimit = 20;     // outside LAN mode
-inline constexpr int kPasswordLimit = 5;  // each password box
+struct Settings;
+namespace net {
+class LanLink;
+}
+
+inline constexpr int kNameLimit = 20;                     // outside LAN mode
+inline constexpr int kLanNameLimit = net::kLanNameLimit;  // LAN mode: 9
+inline constexpr int kPasswordLimit = 5;                  // each password box
+
+// Shows a window modally and returns its result; the program's own runner, or the tests'.
+using ModalRunner = std::function<int(QDialog&)>;
+
+// What the dialog needs in LAN mode.
+struct StartLanContext {
+  Settings& settings;  // ServerAddress, ServerPort and PlayerName are kept here
+  net::LanLink& link;  // started by Confirm; the waiting window watches it
+  lan::LanStartEnvironment environment;
+  ModalRunner runModal;  // shows the waiting window; empty: QDialog::exec
+};
 
 enum class StartField { kNone, kName, kPassword, kPasswordAgain };
 
@@ -50,6 +71,9 @@ class StartDialog : public QDialog {
  public:
   // defaultName: the name last used (PlayerName), offered to a new player.
   StartDialog(const StartPlayer& player, const QString& defaultName, QWidget* parent = nullptr);
+  // LAN mode: the network fields, the 9-character name, and the link started on Confirm.
+  StartDialog(const StartPlayer& player, const QString& defaultName, StartLanContext lan,
+              QWidget* parent = nullptr);
 
   QLineEdit* NameBox() const { return name_; }
   QLineEdit* PasswordBox() const { return password_; }
@@ -62,10 +86,24 @@ class StartDialog : public QDialog {
 
   StartEntry Entry() const;
 
+  bool IsLanMode() const { return lan_.has_value(); }
+  // 0 outside LAN mode, 1 server, 2 client.
+  int NetRole() const;
+  // The network fields (LAN mode only, otherwise null).
+  lan::LanStartFields* LanFields() const { return lanFields_; }
+  // The own name as the handshake sends it: 20 Windows-1251 bytes, padded with spaces.
+  std::string OwnWireName() const;
+
  private:
+  StartDialog(const StartPlayer& player, const QString& defaultName,
+              std::optional<StartLanContext> lan, QWidget* parent);
   void Confirm();
+  void ConfirmLan();
+  void Fail(QLineEdit* box, const QString& message);
 
   StartPlayer player_;
+  std::optional<StartLanContext> lan_;
+  lan::LanStartFields* lanFields_ = nullptr;
   QLineEdit* name_;
   QLineEdit* password_;
   QLineEdit* passwordAgain_;
