@@ -33,7 +33,7 @@ using OwnAddressSource = std::function<std::array<net::AddressBox, net::kAddress
 using UrlOpener = std::function<bool(const QUrl&)>;
 
 // The maker's web site until the online services give its address.
-inline constexpr char kDefaultWebAddress[] = "http://localhost";
+inline constexpr char kDefaultWebAddress[] = "http://127.0.0.1:8044";
 
 // What the LAN fields take from outside: the own addresses (the interfaces and the address
 // the internet sees), the "open" action, and the maker's web address.

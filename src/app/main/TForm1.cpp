@@ -22,6 +22,8 @@
 #include "app/main/TableWidget.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
+#include "net/LanLink.h"
+#include "net/LanPeerLink.h"
 #include "present/draw/TableDrawing.h"
 #include "present/words/WordRows.h"
 #include "store/ProgramFolders.h"
@@ -117,8 +119,7 @@ bool TForm1::StartUp() {
     return false;
   }
 
-  driver_ = std::make_unique<KonDriver>(
-      state_, DriverLinks{*table_, random_, nullptr, store_.get(), nullptr, nullptr});
+  UseDriver(nullptr);
   ApplySettingsToState();
   ApplyLanguage();
   if (!sound_->PrepareMusic()) ShowMessage(Text(kWordCantCreateMusicFile), true);
@@ -168,8 +169,12 @@ void TForm1::OnTimer1() {
     if (started_) intro_->Tick();
     return;
   }
-  // The menu's animations come with its pictures; the menu's ticks have nothing to do yet.
-  if (menuShown_ || !driver_) return;
+  if (menuShown_) {
+    // A LAN server whose client left closes its listening socket here.
+    if (lan_) lan_->OnMenuTick();
+    return;
+  }
+  if (!driver_) return;
   if (DriverCall([this] { return driver_->TimerTick(); })) table_->UpdatePointer();
 }
 

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "app/main/SoundPort.h"
+#include "app/main/StartDialog.h"
 #include "app/windows/TFormOptions.h"
 #include "game/GameState.h"
 #include "game/KonDriver.h"
@@ -28,13 +29,19 @@ class QProgressBar;
 
 namespace zendral {
 
+namespace net {
+class LanLink;
+class LanPeerLink;
+struct PeerLeftNotice;
+}  // namespace net
+
 class IntroWidget;
 class MainMenuWidget;
 class TableArt;
 class TableWidget;
 
-// Runs a modal window and returns its result; tests answer the windows themselves.
-using ModalRunner = std::function<int(QDialog& dialog)>;
+// ModalRunner (StartDialog.h) runs a modal window and returns its result; tests answer the
+// windows themselves.
 
 // What the window is given from outside. Every field has the program's own default.
 struct FormOptions {
@@ -87,6 +94,8 @@ class TForm1 : public QWidget {
   void ExitButtonClick();
   void SpeakCard(CardPlace place);
   bool MayLay(int slot) const;
+  // The table's chat line in a LAN game; false when it could not go.
+  bool SendChat(const QString& text);
   bool Busy() const { return busy_ > 0; }
 
   // Services for the table.
@@ -115,6 +124,8 @@ class TForm1 : public QWidget {
   IntroWidget* Intro() const { return intro_; }
   QTimer* Timer1() const { return timer1_; }
   QMenu* Popup() const { return popup_; }
+  // The LAN link of the running or last network session; null before the first.
+  net::LanLink* Lan() const { return lan_.get(); }
   QAction* PopupAction(const char* objectName) const;
   bool IntroShown() const { return introShown_; }
   bool MenuShown() const { return menuShown_; }
@@ -133,9 +144,14 @@ class TForm1 : public QWidget {
   void RebuildArt();
   bool CheckClubFiles();
   void ApplySettingsToState();
+  // A new kon driver for the next session, talking to the peer when there is one.
+  void UseDriver(PeerLink* peer);
+  void StartNetworkSession(int playerSlot, const StartPlayer& player);
+  void ShowPeerLeft(const net::PeerLeftNotice& notice);
   // Runs a call into the driver unless the driver or one of its windows is busy.
   template <typename Call>
   bool DriverCall(Call call);
+  bool CallHoldingPeer(const std::function<bool()>& call);
 
   FormOptions options_;
   std::unique_ptr<SoundPort> sound_;
@@ -145,6 +161,8 @@ class TForm1 : public QWidget {
   GameState state_;
   Random random_;
   std::unique_ptr<TableArt> art_;
+  std::unique_ptr<net::LanLink> lan_;
+  std::unique_ptr<net::LanPeerLink> lanPeer_;
   std::unique_ptr<KonDriver> driver_;
 
   IntroWidget* intro_;
@@ -166,7 +184,8 @@ template <typename Call>
 bool TForm1::DriverCall(Call call) {
   if (busy_ > 0 || !driver_) return false;
   ++busy_;
-  const bool acted = call();
+  // In a LAN game the peer's messages wait while the driver works.
+  const bool acted = CallHoldingPeer(call);
   --busy_;
   return acted;
 }

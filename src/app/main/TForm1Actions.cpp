@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/lan/ExternalAddress.h"
 #include "app/main/AppText.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/StartDialog.h"
@@ -18,6 +19,9 @@
 #include "app/windows/TFormSpeed.h"
 #include "app/windows/TFormTopTen.h"
 #include "game/Scores.h"
+#include "net/LanLink.h"
+#include "net/LanPeerLink.h"
+#include "net/LanSetup.h"
 #include "present/words/WordRows.h"
 #include "store/ClubFile.h"
 
@@ -113,9 +117,10 @@ void TForm1::StartSession(int playerSlot) {
   } else if (playerSlot != kNewPlayerSlot) {
     return;
   }
-  // A network game needs the dialog's network fields and the link to the other program,
-  // which this window does not have yet.
-  if (network) return;
+  if (network) {
+    StartNetworkSession(playerSlot, player);
+    return;
+  }
 
   StartDialog dialog(player, QtText(settings_.PlayerName), this);
   dialog.SetMessageShower([this](const QString& message) { ShowMessage(message, true); });
@@ -129,10 +134,75 @@ void TForm1::StartSession(int playerSlot) {
   state_.NetGame = false;
   state_.TourGame = false;
   ApplySettingsToState();
+  UseDriver(nullptr);
   DriverCall([this] {
     driver_->DealKon(false);
     return true;
   });
+}
+
+void TForm1::UseDriver(PeerLink* peer) {
+  driver_ = std::make_unique<KonDriver>(
+      state_, DriverLinks{*table_, random_, peer, store_.get(), nullptr, nullptr});
+}
+
+// A LAN session: the start dialog with its network fields starts the link and waits for the
+// other program; once they are joined the session runs with a driver that talks to the peer.
+void TForm1::StartNetworkSession(int playerSlot, const StartPlayer& player) {
+  // The link of an earlier session goes with its driver.
+  UseDriver(nullptr);
+  lanPeer_.reset();
+  lan_ = std::make_unique<net::LanLink>();
+  lan::LanStartEnvironment environment;
+  environment.ownAddresses = lan::DefaultOwnAddresses(
+      [address = environment.webAddress] { return lan::FetchExternalAddress(address); },
+      environment.webAddress);
+  if (options_.openUrl) environment.openUrl = options_.openUrl;
+  StartDialog dialog(player, QtText(settings_.PlayerName),
+                     StartLanContext{settings_, *lan_, std::move(environment),
+                                     [this](QDialog& window) { return RunModal(window); }},
+                     this);
+  dialog.SetMessageShower([this](const QString& message) { ShowMessage(message, true); });
+  if (RunModal(dialog) != QDialog::Accepted) {
+    lan_.reset();
+    return;
+  }
+  const StartEntry entry = dialog.Entry();
+  settings_.PlayerName = entry.name.toStdString();
+  state_.PlayerSlot = playerSlot;
+  state_.DialogName = entry.name.toStdString();
+  state_.DialogPassword = entry.password.toStdString();
+  ApplySettingsToState();
+
+  lanPeer_ = std::make_unique<net::LanPeerLink>(*lan_, state_, *table_);
+  UseDriver(lanPeer_.get());
+  lanPeer_->Attach(*driver_);
+  lanPeer_->SetChatHandler([this](int index, const std::string& text) {
+    table_->ShowChatLine(index, "s" + QtText(text));
+  });
+  lanPeer_->SetPeerLeftHandler([this](const net::PeerLeftNotice& notice) { ShowPeerLeft(notice); });
+  ++busy_;
+  lanPeer_->StartSession(entry.name.toStdString());
+  --busy_;
+  table_->UpdatePointer();
+}
+
+void TForm1::ShowPeerLeft(const net::PeerLeftNotice& notice) {
+  if (!notice.interrupted) return;
+  const std::string text =
+      net::InterruptedGameText(Word(notice.peerRole == kRoleClient ? kWordClient : kWordServer),
+                               Word(kWordHasInterruptedGame), Word(kWordPressOkToExit));
+  ShowMessage(QtText(text), true);
+}
+
+bool TForm1::SendChat(const QString& text) {
+  if (busy_ > 0 || !lanPeer_ || !state_.NetGame || !state_.GameActive) return false;
+  return lanPeer_->SendChat(text.toStdString());
+}
+
+bool TForm1::CallHoldingPeer(const std::function<bool()>& call) {
+  if (lanPeer_ && state_.NetGame) return lanPeer_->Call(call);
+  return call();
 }
 
 void TForm1::ToggleClubListMode() {

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/main/AppText.h"
@@ -60,14 +59,21 @@ TableWidget::TableWidget(TForm1& form, const GameState& state, QWidget* parent)
   connect(button7_, &QPushButton::clicked, this, [this] { form_.MainButtonClick(); });
   connect(button8_, &QPushButton::clicked, this, [this] { form_.ExitButtonClick(); });
 
-  memo_ = new QPlainTextEdit(this);
+  memo_ = new lan::ChatPanel(this);
   memo_->setObjectName("ImageMemo");
-  memo_->setReadOnly(true);
   edit1_ = new QLineEdit(this);
   edit1_->setObjectName("Edit1");
+  edit1_->setMaxLength(kChatLimit);
   bitBtn1_ = new QPushButton(QStringLiteral("\u27a4"), this);
   bitBtn1_->setObjectName("BitBtn1");
   for (QWidget* w : std::initializer_list<QWidget*>{memo_, edit1_, bitBtn1_}) w->hide();
+  // Enter in the input or the button sends the line, unless it is empty.
+  auto send = [this] {
+    if (edit1_->text().isEmpty()) return;
+    if (form_.SendChat(edit1_->text())) edit1_->clear();
+  };
+  connect(edit1_, &QLineEdit::returnPressed, this, send);
+  connect(bitBtn1_, &QPushButton::clicked, this, send);
 
   balloonTimer_.setSingleShot(true);
   balloonTimer_.setInterval(5000);
@@ -100,12 +106,12 @@ void TableWidget::PlaceControls() {
       background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(120, 70, 70),
                                   stop:1 rgb(70, 30, 30));
     }
-    QPlainTextEdit#ImageMemo { background: rgb(255, 255, 225); color: navy; }
   )")
                     .arg(art_->fonts().large)
                     .arg(place.buttonFontHeight)
                     .arg(radius));
   memo_->setGeometry(ToQRect(place.chatPanel));
+  memo_->SetScale(art_->scale().pictureScale, art_->fonts().small);
   edit1_->setGeometry(ToQRect(place.chatInput));
   QFont chat = edit1_->font();
   chat.setPixelSize(place.chatFontHeight);
@@ -332,7 +338,11 @@ void TableWidget::SetChatLine(bool shown, bool enabled) {
 }
 
 void TableWidget::ClearChatPanel() {
-  memo_->clear();
+  memo_->Clear();
+}
+
+void TableWidget::ShowChatLine(int index, const QString& message) {
+  memo_->ShowChatLine(index, message);
 }
 
 // ---- Sounds, pauses and windows, through the main window.

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/lan/ChatPanel.h"
 #include "game/GameState.h"
 #include "game/TableView.h"
 #include "present/draw/FlightCanvas.h"
@@ -19,12 +20,14 @@
 #include "present/geometry/HandFan.h"
 
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace zendral {
 
 class TForm1;
+
+// The chat input takes what one chat message carries.
+inline constexpr int kChatLimit = 15;
 
 class TableWidget : public QWidget, public TableView {
  public:
@@ -58,6 +61,11 @@ class TableWidget : public QWidget, public TableView {
 
   QPushButton* Button7() const { return button7_; }
   QPushButton* Button8() const { return button8_; }
+  lan::ChatPanel* ChatPanel() const { return memo_; }
+  QLineEdit* ChatInput() const { return edit1_; }
+  QPushButton* SendButton() const { return bitBtn1_; }
+  // A chat line as it arrives ("s" + the text), in the colour of the sender's index.
+  void ShowChatLine(int index, const QString& message);
 
   // TableView.
   void ShowTable() override;
@@ -152,7 +160,7 @@ class TableWidget : public QWidget, public TableView {
 
   QPushButton* button7_;
   QPushButton* button8_;
-  QPlainTextEdit* memo_;
+  lan::ChatPanel* memo_;
   QLineEdit* edit1_;
   QPushButton* bitBtn1_;
 };

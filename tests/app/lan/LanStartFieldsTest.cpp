@@ -189,7 +189,7 @@ TEST_F(LanStartFieldsTest, HelpOpensTheRouterDocumentOfTheWebSite) {
   } cases[] = {
       {"http://games.example", "http://games.example/downloads/any/routerc.doc"},
       {"http://games.example/", "http://games.example/downloads/any/routerc.doc"},
-      {kDefaultWebAddress, "http://localhost/downloads/any/routerc.doc"},
+      {kDefaultWebAddress, "http://127.0.0.1:8044/downloads/any/routerc.doc"},
   };
   for (const Case& c : cases) {
     std::vector<QUrl> opened;

@@ -24,6 +24,7 @@
 
 #include <unistd.h>
 
+#include "LanTestSupport.h"
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
@@ -31,11 +32,6 @@
 #include "game/Deal.h"
 #include "store/ClubFile.h"
 #include "store/Settings.h"
-
-// Readable failure messages for texts of the window.
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
 
 namespace zendral::testing {
 

@@ -102,24 +102,8 @@ TEST(StartDialogBoxes, ANewPlayerGetsTheLastNameAndAMemberOnlyHisPassword) {
 
 // ---- LAN mode.
 
-// A port on which nothing listens once this returns.
-quint16 FreeLoopbackPort() {
-  QTcpServer probe;
-  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
-  const quint16 port = probe.serverPort();
-  probe.close();
-  return port;
-}
-
-// Turns the event loop until done() holds or the time is up; the result is done().
-bool RunUntil(const std::function<bool()>& done, int milliseconds = 5000) {
-  const QDeadlineTimer deadline(milliseconds);
-  while (!done() && !deadline.hasExpired()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QTest::qWait(5);
-  }
-  return done();
-}
+using testing::FreeLoopbackPort;
+using testing::RunUntil;
 
 // One side of a LAN game: its settings, its link, and the dialog over them. The waiting
 // window is handed to `waiting`, which plays the player's part and returns its result.
