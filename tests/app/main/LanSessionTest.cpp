@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QProcess>
 #include <QRadioButton>
 
 #include "AppFixture.h"
@@ -13,6 +14,7 @@
 #include "app/lan/LanStartFields.h"
 #include "app/lan/WaitingDialog.h"
 #include "app/main/MainMenuWidget.h"
+#include "game/Scores.h"
 #include "net/LanLink.h"
 #include "store/Cp1251.h"
 #include "store/HistoryFile.h"
@@ -248,6 +250,62 @@ TEST_F(LanSession, ABlockOfThreeKonsPlayedThroughTheTablesIsStoredOnBothSides) {
     EXPECT_EQ((*history)[0].kind, HistoryKind::kNet);
     EXPECT_EQ(std::stoi((*history)[0].result), side == &server ? serverScore : -serverScore);
   }
+}
+
+// The computer player of the command line tool deals as a LAN server; the program joins it as
+// a client and plays the block by clicks.
+TEST_F(LanSession, TheProgramPlaysABlockAgainstTheLanBot) {
+  QProcess bot;
+  bot.start(ZENDRAL_CLI, {"lan-bot", "--server", "0", "--name", "Anna", "--blocks", "1", "--delay",
+                          "0", "--timeout", "30"});
+  ASSERT_TRUE(bot.waitForStarted());
+  QString output;
+  ASSERT_TRUE(RunUntil([&] {
+    output += QString::fromUtf8(bot.readAllStandardOutput());
+    return output.contains('\n');
+  }));
+  const QString listening = output.section('\n', 0, 0);
+  ASSERT_TRUE(listening.startsWith("listening on port ")) << listening.toStdString();
+  const std::string botPort = listening.section(' ', 3).trimmed().toStdString();
+
+  Copy player(0, 5);
+  ASSERT_TRUE(player.started);
+  player.form->CurrentSettings().ServerPort = botPort;
+  player.responders.push_back(player.Sign("Boris", false, [](lan::WaitingDialog& window) {
+    bool closed = false;
+    QObject::connect(&window, &QDialog::finished, [&closed] { closed = true; });
+    EXPECT_TRUE(RunUntil([&] { return closed; }));
+    return window.result();
+  }));
+  QTest::mouseClick(player.form->Menu()->NewPlayerButton(), Qt::LeftButton);
+  ASSERT_TRUE(player.State().GameActive);
+  EXPECT_EQ(TrimRight(player.State().SeatName[kSeat1]), "Anna");
+
+  // The program's player acts whenever it is his turn, until the bot has left the table.
+  for (int guard = 0; guard < 3000 && bot.state() != QProcess::NotRunning; ++guard) {
+    if (!player.Act()) QTest::qWait(5);
+    if (HasFailure()) break;
+  }
+  // The program keeps answering its socket while the bot leaves.
+  ASSERT_TRUE(RunUntil([&] { return bot.state() == QProcess::NotRunning; }, 10000))
+      << "turn " << player.State().TurnState << " phase " << player.State().KonPhase << " kon "
+      << player.State().KonNumber << " button " << player.Table().Button7()->text().toStdString()
+      << " " << player.Table().Button7()->isEnabled() << "\n"
+      << (output + QString::fromUtf8(bot.readAllStandardOutput())).toStdString()
+      << bot.readAllStandardError().toStdString();
+  output += QString::fromUtf8(bot.readAllStandardOutput());
+  EXPECT_EQ(bot.exitCode(), 0) << output.toStdString() << bot.readAllStandardError().toStdString();
+  EXPECT_TRUE(output.contains("\nkons: 3")) << output.toStdString();
+  EXPECT_EQ(player.State().KonNumber - player.State().KonAtStart, 3);
+  const QString botScore = output.section("score: ", 1, 1).section('\n', 0, 0);
+  EXPECT_EQ(botScore.toInt(), -player.State().SessionScore) << output.toStdString();
+
+  // The bot left when the block allowed it: no message, and the player leaves in his turn.
+  ASSERT_TRUE(RunUntil([&] { return !player.Table().ChatInput()->isEnabled(); }));
+  EXPECT_TRUE(player.messages.empty());
+  QTest::mouseClick(player.Table().Button8(), Qt::LeftButton);
+  EXPECT_TRUE(player.form->MenuShown());
+  EXPECT_TRUE(ReadHistoryGrid(HistoryFilePath(player.folder.path(), 1)).has_value());
 }
 
 TEST_F(LanSession, APeerThatDisappearsMidKonSendsTheOtherBackToTheMenu) {
