@@ -56,6 +56,11 @@ TEST_F(MenuWindows, ALanguageChosenInOptionsReCaptionsTheMainWindowAtOnceAndIsKe
   form->close();
   const Settings stored = LoadSettings(folder.path() / kSettingsFileName, {}).settings;
   EXPECT_EQ(stored.Language, kRussian);
+
+  // The next start comes up in the chosen language.
+  UseLanguage(kEnglish);
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(form->Menu()->findChild<QPushButton*>("Button10")->text(), QString::fromUtf8("Опции"));
 }
 
 TEST_F(MenuWindows, MultiplayerShowsTheOtherClubListBehindTheWindow) {
