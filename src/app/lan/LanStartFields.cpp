@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/lan/LanText.h"
+#include "app/windows/WindowTexts.h"
 #include "game/GameState.h"
 #include "present/words/WordRows.h"
 #include "store/Settings.h"
@@ -56,11 +56,11 @@ LanStartFields::LanStartFields(Settings& settings, LanStartEnvironment environme
   grid->setContentsMargins(0, 0, 0, 0);
 
   // The role, with the help button beside it.
-  roleGroup_ = new QGroupBox(LanText(kWordServerClient), this);
+  roleGroup_ = new QGroupBox(WordText(kWordServerClient), this);
   roleGroup_->setObjectName("RadioGroup1");
-  server_ = new QRadioButton(LanText(kWordServerCreatesGame), roleGroup_);
+  server_ = new QRadioButton(WordText(kWordServerCreatesGame), roleGroup_);
   server_->setObjectName("RadioServer");
-  client_ = new QRadioButton(LanText(kWordClientJoinsGame), roleGroup_);
+  client_ = new QRadioButton(WordText(kWordClientJoinsGame), roleGroup_);
   client_->setObjectName("RadioClient");
   auto* roles = new QVBoxLayout(roleGroup_);
   roles->addWidget(server_);
@@ -72,7 +72,7 @@ LanStartFields::LanStartFields(Settings& settings, LanStartEnvironment environme
   grid->addWidget(roleGroup_, 0, 0, 1, 2);
   grid->addWidget(help_, 0, 2, Qt::AlignTop | Qt::AlignRight);
 
-  addressLabel_ = new QLabel(LanText(kWordEnterServerIp), this);
+  addressLabel_ = new QLabel(WordText(kWordEnterServerIp), this);
   addressLabel_->setObjectName("LabelIP");
   address_ = new QLineEdit(this);
   address_->setObjectName("EditIP");
@@ -80,7 +80,7 @@ LanStartFields::LanStartFields(Settings& settings, LanStartEnvironment environme
   grid->addWidget(addressLabel_, 1, 0);
   grid->addWidget(address_, 1, 1, 1, 2);
 
-  auto* portLabel = new QLabel(LanText(kWordEnterServerPort), this);
+  auto* portLabel = new QLabel(WordText(kWordEnterServerPort), this);
   portLabel->setObjectName("LabelPort");
   port_ = new QLineEdit(this);
   port_->setObjectName("EditPort");
@@ -90,7 +90,7 @@ LanStartFields::LanStartFields(Settings& settings, LanStartEnvironment environme
   grid->addWidget(port_, 2, 1, 1, 2);
 
   // A LAN session is played in blocks of three kons; the box only tells it.
-  auto* gamesLabel = new QLabel(LanText(kWordNumberGames), this);
+  auto* gamesLabel = new QLabel(WordText(kWordNumberGames), this);
   gamesLabel->setObjectName("LabelNumberGames");
   gamesLabel->setEnabled(false);
   numberGames_ = new QLineEdit(QString::number(kBlockKons), this);
@@ -99,7 +99,7 @@ LanStartFields::LanStartFields(Settings& settings, LanStartEnvironment environme
   grid->addWidget(gamesLabel, 3, 0);
   grid->addWidget(numberGames_, 3, 1, 1, 2);
 
-  ownAddresses_ = new QPushButton(LanText(kWordGetIpAddresses), this);
+  ownAddresses_ = new QPushButton(WordText(kWordGetIpAddresses), this);
   ownAddresses_->setObjectName("ButtonOwnAddresses");
   ownAddresses_->setAutoDefault(false);
   grid->addWidget(ownAddresses_, 4, 0, 1, 3);
@@ -180,7 +180,7 @@ void LanStartFields::ShowOwnAddresses() {
     edit->setText(Q(box.text));
     edit->setCursorPosition(0);
     // The loopback's hint is a word of the program; the others are addresses.
-    edit->setToolTip(box.hint == net::kLoopbackHint ? LanText(kWordLoopback) : Q(box.hint));
+    edit->setToolTip(box.hint == net::kLoopbackHint ? WordText(kWordLoopback) : Q(box.hint));
     edit->setVisible(box.shown);
   }
 }

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/lan/LanText.h"
+#include "app/windows/WindowTexts.h"
 #include "app/lan/WaitingSpinner.h"
 #include "game/GameState.h"
 #include "present/words/WordRows.h"
@@ -35,7 +35,7 @@ const TWordRow& FirstLineRow(net::WaitingLine line) {
 WaitingDialog::WaitingDialog(net::LanLink& link, QWidget* parent)
     : QDialog(parent), link_(link), state_(net::WaitingWindow::Open(link.Role())) {
   setObjectName("TFormWait");
-  setWindowTitle(LanText(kWordPleaseWait));
+  setWindowTitle(WordText(kWordPleaseWait));
 
   auto* column = new QVBoxLayout(this);
   auto* top = new QHBoxLayout();
@@ -46,7 +46,7 @@ WaitingDialog::WaitingDialog(net::LanLink& link, QWidget* parent)
   const TWordRow* rows[] = {&FirstLineRow(state_.firstLine), &kWordSecondPlayerConnected,
                             &kWordThirdPlayerConnected, &kWordFourthPlayerConnected};
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    auto* label = new QLabel(LanText(*rows[i]), this);
+    auto* label = new QLabel(WordText(*rows[i]), this);
     label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     texts->addWidget(label);
     lines_[i] = label;
@@ -58,7 +58,7 @@ WaitingDialog::WaitingDialog(net::LanLink& link, QWidget* parent)
   int widest = 0;
   for (const TWordRow* row :
        {&kWordWaitingForPlayers, &kWordWaitingForGame, &kWordNoAccessibleGames}) {
-    widest = std::max(widest, QFontMetrics(first).horizontalAdvance(LanText(*row)));
+    widest = std::max(widest, QFontMetrics(first).horizontalAdvance(WordText(*row)));
   }
   lines_[0]->setMinimumWidth(widest + QFontMetrics(first).averageCharWidth());
   // Only two players sit at this game's table: the third and fourth lines stay hidden.
@@ -69,9 +69,9 @@ WaitingDialog::WaitingDialog(net::LanLink& link, QWidget* parent)
   column->addLayout(top);
 
   auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(LanText(kWordOk), QDialogButtonBox::AcceptRole);
+  ok_ = buttons->addButton(WordText(kWordOk), QDialogButtonBox::AcceptRole);
   ok_->setObjectName("ButtonOk");
-  cancel_ = buttons->addButton(LanText(kWordCancel), QDialogButtonBox::RejectRole);
+  cancel_ = buttons->addButton(WordText(kWordCancel), QDialogButtonBox::RejectRole);
   cancel_->setObjectName("ButtonCancel");
   column->addWidget(buttons);
   connect(ok_, &QPushButton::clicked, this, [this] { accept(); });
@@ -111,7 +111,7 @@ void WaitingDialog::OnJoinLost() {
 }
 
 void WaitingDialog::Show() {
-  lines_[0]->setText(LanText(FirstLineRow(state_.firstLine)));
+  lines_[0]->setText(WordText(FirstLineRow(state_.firstLine)));
   lines_[1]->setVisible(state_.secondPlayerShown);
   ok_->setEnabled(state_.okEnabled);
   cancel_->setEnabled(state_.cancelEnabled);

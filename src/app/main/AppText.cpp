@@ -4,14 +4,8 @@
 
 namespace zendral::appmain {
 
-QString QtText(std::string_view utf8) {
-  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-  return text;
-}
-
 QString Text(const TWordRow& row) {
-  return QtText(Word(row));
+  return WordText(row);
 }
 
 QString Text(const TWordRow2& row, int variant) {

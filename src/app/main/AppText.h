@@ -5,13 +5,14 @@
 #include <QString>
 #include <string_view>
 
+#include "app/windows/WindowTexts.h"
 #include "game/TableTexts.h"
 #include "present/words/Words.h"
 
 namespace zendral::appmain {
 
 // UTF-8 to QString; the word tables' line break "\n\r" becomes one line break.
-QString QtText(std::string_view utf8);
+using ::zendral::QtText;
 // The row in the current language.
 QString Text(const TWordRow& row);
 QString Text(const TWordRow2& row, int variant);
