@@ -3,14 +3,9 @@
 // Card faces "Ch06" … "Pi5A" (small) and "Ch06B" … "Pi5AB" (large), the weekday backs
 // "Ob01Mo" … "Ob07Su" and "…B", the felt "FonG"/"FonGB" (JPEG), and the table pictures.
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QImageWriter>
-#include <QSaveFile>
-#include <cstdio>
-
 #include "CardBacks.h"
 #include "CardFaces.h"
+#include "PictureFolder.h"
 #include "TablePictures.h"
 
 namespace {
@@ -18,51 +13,8 @@ namespace {
 const char* const kSuitPrefix[] = {"", "Ch", "Bu", "Kr", "Pi"};
 const char* const kRankCode[] = {"", "06", "07", "08", "09", "10", "2J", "3Q", "4K", "5A"};
 
-class Writer {
- public:
-  explicit Writer(const QString& folder) : folder_(folder) {}
-
-  void Save(const QString& name, const QImage& image, const char* format = "png") {
-    const QString path = folder_.filePath(name + "." + QString(format).toLower());
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-      QImageWriter writer(&file, format);
-      if (QByteArray(format) == "jpg") writer.setQuality(92);
-      ok = writer.write(image) && file.commit();
-    }
-    if (!ok) {
-      std::fprintf(stderr, "zendral-artgen: cannot write %s\n", qPrintable(path));
-      ++failures_;
-    }
-    ++written_;
-  }
-  int failures() const { return failures_; }
-  int written() const { return written_; }
-
- private:
-  QDir folder_;
-  int failures_ = 0;
-  int written_ = 0;
-};
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  // Drawing text needs the font database of a GUI application, but no screen.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: zendral-artgen OUTPUT_FOLDER\n");
-    return 2;
-  }
-  const QString folder = QString::fromLocal8Bit(argv[1]);
-  if (!QDir().mkpath(folder)) {
-    std::fprintf(stderr, "zendral-artgen: cannot create %s\n", argv[1]);
-    return 1;
-  }
+void DrawAll(zendral::picturegen::PictureFolder& out) {
   using namespace zendral::art;
-  Writer out(folder);
   for (int rank = 1; rank <= 9; ++rank) {
     for (int suit = 1; suit <= 4; ++suit) {
       const QString name = QString(kSuitPrefix[suit]) + kRankCode[rank];
@@ -89,7 +41,10 @@ int main(int argc, char** argv) {
   for (int place = 1; place <= 10; ++place) {
     out.Save(QString("GPlace%1").arg(place, 2, 10, QChar('0')), PaintPlace(place));
   }
-  if (out.failures() != 0) return 1;
-  std::printf("zendral-artgen: %d pictures in %s\n", out.written(), argv[1]);
-  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return zendral::picturegen::RunPictureTool(argc, argv, "zendral-artgen", DrawAll);
 }

@@ -1,0 +1,22 @@
+# zendral_picture_resources(LIBRARY GENERATOR DIR PREFIX COMMENT SOURCES... FILES...)
+# Runs GENERATOR into DIR at build time and compiles the FILES it writes there (the list is
+# the contract between the two) into the static LIBRARY under the resource PREFIX.
+function(zendral_picture_resources library)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "GENERATOR;DIR;PREFIX;COMMENT" "SOURCES;FILES")
+  add_custom_command(
+    OUTPUT ${arg_FILES}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:${arg_GENERATOR}> ${arg_DIR}
+    DEPENDS ${arg_GENERATOR}
+    COMMENT "${arg_COMMENT}"
+    VERBATIM
+  )
+  add_library(${library} STATIC ${arg_SOURCES})
+  target_include_directories(${library} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
+  target_link_libraries(${library} PUBLIC Qt6::Core)
+  qt_add_resources(${library} "${library}"
+    PREFIX "${arg_PREFIX}"
+    BASE ${arg_DIR}
+    FILES ${arg_FILES}
+  )
+endfunction()
