@@ -67,13 +67,9 @@ TableWidget::TableWidget(TForm1& form, const GameState& state, QWidget* parent)
   bitBtn1_ = new QPushButton(QStringLiteral("\u27a4"), this);
   bitBtn1_->setObjectName("BitBtn1");
   for (QWidget* w : std::initializer_list<QWidget*>{memo_, edit1_, bitBtn1_}) w->hide();
-  // Enter in the input or the button sends the line, unless it is empty.
-  auto send = [this] {
-    if (edit1_->text().isEmpty()) return;
-    if (form_.SendChat(edit1_->text())) edit1_->clear();
-  };
-  connect(edit1_, &QLineEdit::returnPressed, this, send);
-  connect(bitBtn1_, &QPushButton::clicked, this, send);
+  // Enter in the input (see eventFilter) or the button sends the line.
+  edit1_->installEventFilter(this);
+  connect(bitBtn1_, &QPushButton::clicked, this, [this] { SendChatLine(); });
 
   balloonTimer_.setSingleShot(true);
   balloonTimer_.setInterval(5000);
@@ -335,6 +331,11 @@ void TableWidget::SetChatLine(bool shown, bool enabled) {
   }
   edit1_->setEnabled(enabled);
   bitBtn1_->setEnabled(enabled);
+}
+
+void TableWidget::SendChatLine() {
+  if (edit1_->text().isEmpty()) return;
+  if (form_.SendChat(edit1_->text())) edit1_->clear();
 }
 
 void TableWidget::ClearChatPanel() {

@@ -129,6 +129,7 @@ class TableWidget : public QWidget, public TableView {
   std::optional<CardPlace> CardPlaceAt(QPoint at) const;
   void ShowBalloon();
   void HideBalloon();
+  void SendChatLine();
 
   TForm1& form_;
   const GameState& state_;

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolTip>
@@ -214,6 +215,15 @@ void TableWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TableWidget::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the chat input sends the line and goes no further: the line edit passes the key
+  // on, and the table would lay its focused card with it.
+  if (watched == edit1_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      if (!key->isAutoRepeat()) SendChatLine();
+      return true;
+    }
+  }
   // The table's buttons answer Enter as well as Space while they have the focus.
   if ((watched == button7_ || watched == button8_) && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -88,5 +88,24 @@ TEST_F(KeyboardPlay, AWholeKonIsPlayedFromTheKeyboard) {
   EXPECT_TRUE(ParseMemberLine(folder.Club().Line(1)).has_value());
 }
 
+// Enter in the chat input sends the line and nothing else: the focused card stays in hand.
+TEST_F(KeyboardPlay, EnterInTheChatInputLaysNoCard) {
+  ASSERT_TRUE(Open(true, testing::SeedWhereSeatOpens(kSeat2)));
+  responders.push_back(Sign("Keys", ""));
+  QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
+  PressMainButtonByKey();
+  ASSERT_EQ(State().TurnState, ksSeat2ToMove);
+  LayByKeys(SlotOf(State().Hands[kSeat2], kOpeningCard), Qt::Key_Shift);  // focus the nine
+  ASSERT_NE(Table().FocusedSlot(), 0);
+
+  Table().SetChatLine(true, true);  // as at a network table
+  Table().ChatInput()->setFocus();
+  QTest::keyClicks(Table().ChatInput(), "hi");
+  QTest::keyClick(Table().ChatInput(), Qt::Key_Return);
+  QTest::keyClick(Table().ChatInput(), Qt::Key_Enter);
+  EXPECT_EQ(State().Hands[kSeat2].CardCount, 18);
+  EXPECT_FALSE(State().Board.Has(kOpeningCard));
+}
+
 }  // namespace
 }  // namespace zendral
