@@ -368,7 +368,8 @@ void ExpectTextsFit(const QWidget& window) {
 
 TEST_F(LanStartDialogTest, Screenshots) {
   QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
-  for (const int language : {kEnglish, kRussian}) {
+  // Every language: the texts must fit; the pictures are written for people to look at.
+  for (int language = 0; language < kLanguageCount; ++language) {
     SCOPED_TRACE(language);
     UseLanguage(language);
     LanSide side(StartPlayer{}, "Boris", 25666);
@@ -377,8 +378,7 @@ TEST_F(LanStartDialogTest, Screenshots) {
     side.dialog->show();
     RunUntil([] { return false; }, 100);
     ExpectTextsFit(*side.dialog);
-    const QString name =
-        QStringLiteral("start_dialog_lan_%1.png").arg(language == kEnglish ? "en" : "ru");
+    const QString name = QStringLiteral("start_dialog_lan_%1.png").arg(language);
     EXPECT_TRUE(side.dialog->grab().save(QStringLiteral(ZENDRAL_SCREENSHOT_DIR "/") + name));
   }
 }
