@@ -78,6 +78,7 @@ TEST_F(MenuWindows, MultiplayerShowsTheOtherClubListBehindTheWindow) {
   });
   EXPECT_TRUE(form->CurrentSettings().NetGame);
   EXPECT_FALSE(whileOpen.startsWith("Alice")) << whileOpen.toStdString();
+  form->grab().save(testing::ScreenshotPath("menu-multiplayer.png"));  // for people to look at
 }
 
 TEST_F(MenuWindows, TheMusicAndSoundBoxesActAtOnce) {
