@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/windows/WindowTexts.h"
 #include "app/lan/WaitingSpinner.h"
+#include "app/windows/WindowTexts.h"
 #include "game/GameState.h"
 #include "present/words/WordRows.h"
 
