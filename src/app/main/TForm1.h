@@ -146,6 +146,7 @@ class TForm1 : public QWidget {
   void ApplySettingsToState();
   // A new kon driver for the next session, talking to the peer when there is one.
   void UseDriver(PeerLink* peer);
+  void TakeStartEntry(int playerSlot, const StartEntry& entry);
   void StartNetworkSession(int playerSlot, const StartPlayer& player);
   void ShowPeerLeft(const net::PeerLeftNotice& notice);
   // Runs a call into the driver unless the driver or one of its windows is busy.

@@ -125,20 +125,23 @@ void TForm1::StartSession(int playerSlot) {
   StartDialog dialog(player, QtText(settings_.PlayerName), this);
   dialog.SetMessageShower([this](const QString& message) { ShowMessage(message, true); });
   if (RunModal(dialog) != QDialog::Accepted) return;
-  const StartEntry entry = dialog.Entry();
-  settings_.PlayerName = entry.name.toStdString();
-
-  state_.PlayerSlot = playerSlot;
-  state_.DialogName = entry.name.toStdString();
-  state_.DialogPassword = entry.password.toStdString();
+  TakeStartEntry(playerSlot, dialog.Entry());
   state_.NetGame = false;
   state_.TourGame = false;
-  ApplySettingsToState();
   UseDriver(nullptr);
   DriverCall([this] {
     driver_->DealKon(false);
     return true;
   });
+}
+
+// What the confirmed start dialog tells the session; the name is offered again next time.
+void TForm1::TakeStartEntry(int playerSlot, const StartEntry& entry) {
+  settings_.PlayerName = entry.name.toStdString();
+  state_.PlayerSlot = playerSlot;
+  state_.DialogName = entry.name.toStdString();
+  state_.DialogPassword = entry.password.toStdString();
+  ApplySettingsToState();
 }
 
 void TForm1::UseDriver(PeerLink* peer) {
@@ -167,12 +170,7 @@ void TForm1::StartNetworkSession(int playerSlot, const StartPlayer& player) {
     lan_.reset();
     return;
   }
-  const StartEntry entry = dialog.Entry();
-  settings_.PlayerName = entry.name.toStdString();
-  state_.PlayerSlot = playerSlot;
-  state_.DialogName = entry.name.toStdString();
-  state_.DialogPassword = entry.password.toStdString();
-  ApplySettingsToState();
+  TakeStartEntry(playerSlot, dialog.Entry());
 
   lanPeer_ = std::make_unique<net::LanPeerLink>(*lan_, state_, *table_);
   UseDriver(lanPeer_.get());
@@ -182,7 +180,7 @@ void TForm1::StartNetworkSession(int playerSlot, const StartPlayer& player) {
   });
   lanPeer_->SetPeerLeftHandler([this](const net::PeerLeftNotice& notice) { ShowPeerLeft(notice); });
   ++busy_;
-  lanPeer_->StartSession(entry.name.toStdString());
+  lanPeer_->StartSession(state_.DialogName);
   --busy_;
   table_->UpdatePointer();
 }
