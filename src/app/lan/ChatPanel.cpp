@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "present/draw/TableArt.h"
 #include "present/geometry/TableScale.h"
 
 namespace zendral::lan {
@@ -15,17 +16,6 @@ constexpr int kTextLeft = 20;
 constexpr int kLineStep = 14;
 constexpr int kLineOffset = 3;
 constexpr int kFontHeight = 14;
-
-// A font whose line (ascent + descent) is cellHeight pixels, as the table's texts are sized.
-QFont CellHeightFont(const QString& family, int cellHeight) {
-  QFont font(family);
-  font.setPixelSize(std::max(1, cellHeight));
-  const int line = QFontMetrics(font).height();
-  if (line > 0) {
-    font.setPixelSize(std::max(1, cellHeight * cellHeight / line));
-  }
-  return font;
-}
 
 void DrawParchment(QPainter& painter, const QRectF& area) {
   painter.setRenderHint(QPainter::Antialiasing, true);
@@ -79,7 +69,7 @@ int ChatPanel::MaxTextWidth() const {
 }
 
 QFont ChatPanel::LineFont() const {
-  return CellHeightFont(family_, Length(kFontHeight));
+  return CellFont(family_, Length(kFontHeight));
 }
 
 void ChatPanel::ShowChatLine(int index, const QString& message) {
