@@ -110,7 +110,7 @@ int ColouredPixels(const QImage& image, int top, int bottom, bool red) {
 
 class ChatPanelTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { testing::EnsureLanApp(); }
+  static void SetUpTestSuite() { testing::EnsureApplication(); }
 };
 
 TEST_F(ChatPanelTest, DrawsEachLineInItsColourAtItsPlace) {

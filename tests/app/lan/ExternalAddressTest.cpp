@@ -49,7 +49,7 @@ QByteArray HttpReply(const QByteArray& body, const QByteArray& status = "200 OK"
 
 class ExternalAddressTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { testing::EnsureLanApp(); }
+  static void SetUpTestSuite() { testing::EnsureApplication(); }
 };
 
 TEST_F(ExternalAddressTest, OnlyAnAddressInAGoodReplyReachesTheBox) {

@@ -22,7 +22,7 @@ namespace {
 
 class LanStartFieldsTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { testing::EnsureLanApp(); }
+  static void SetUpTestSuite() { testing::EnsureApplication(); }
   void SetUp() override {
     UseLanguage(kEnglish);
     settings.ServerAddress = "192.168.0.7";

@@ -19,9 +19,10 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace zendral::testing {
 
-inline void EnsureLanApp() {
+// One QApplication for the whole test program.
+inline void EnsureApplication() {
   static int argc = 1;
-  static char name[] = "lanui_tests";
+  static char name[] = "zendral_tests";
   static char* argv[] = {name, nullptr};
   static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
   (void)app;

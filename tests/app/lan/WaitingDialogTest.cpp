@@ -27,7 +27,7 @@ const QString kSecondPlayer = "The second player was connected...";
 
 class WaitingDialogTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { testing::EnsureLanApp(); }
+  static void SetUpTestSuite() { testing::EnsureApplication(); }
   void SetUp() override { UseLanguage(kEnglish); }
   void TearDown() override { UseLanguage(kEnglish); }
 

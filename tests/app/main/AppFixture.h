@@ -12,19 +12,15 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimerEvent>
-#include <atomic>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "LanTestSupport.h"
+#include "TempFolder.h"
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
@@ -34,14 +30,6 @@
 #include "store/Settings.h"
 
 namespace zendral::testing {
-
-inline void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "app_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-  (void)app;
-}
 
 // Sounds by name, at once: a waited sound holds nothing. onWait runs inside a waited sound,
 // where the real program holds the game.
@@ -66,30 +54,15 @@ class QuickSound : public SoundPort {
   void Hold(std::chrono::milliseconds) override {}
 };
 
-class ProgramFolder {
+// A temporary program folder with fresh copies of the shipped club files.
+class ProgramFolder : public TempFolder {
  public:
   ProgramFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("zendral-app-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
     const std::string command =
-        std::string("\"") + ZENDRAL_MAKECLUB + "\" \"" + path_.string() + "\"";
+        std::string("\"") + ZENDRAL_MAKECLUB + "\" \"" + path().string() + "\"";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
   }
-  ~ProgramFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  ProgramFolder(const ProgramFolder&) = delete;
-  ProgramFolder& operator=(const ProgramFolder&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
   ClubFile Club(bool network = false) const {
     return ParseClubFile(Read(std::string(network ? kNetworkClubFileName : kLocalClubFileName)))
         .file;
@@ -103,14 +76,11 @@ class ProgramFolder {
                             : std::string(kEmptyMemberLine);
     }
     UpdateClubChecksums(file);
-    std::ofstream(path_ / kLocalClubFileName, std::ios::binary) << SerializeClubFile(file);
+    Write(kLocalClubFileName, SerializeClubFile(file));
   }
   void SaveSettingsFile(const Settings& settings) const {
-    ASSERT_TRUE(SaveSettings(path_ / kSettingsFileName, settings));
+    ASSERT_TRUE(SaveSettings(path() / kSettingsFileName, settings));
   }
-
- private:
-  std::filesystem::path path_;
 };
 
 // The seed of the first deal in which seat 2 (the local player) opens, or seat 1.
