@@ -7,9 +7,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QSpinBox>
 
 #include "AppFixture.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/TableWidget.h"
 #include "present/words/WordRows.h"
 #include "present/words/Words.h"
 
@@ -103,6 +105,22 @@ TEST_F(MenuWindows, TheMusicAndSoundBoxesActAtOnce) {
   sounds.clear();
   QTest::mouseClick(form->Menu()->findChild<QPushButton*>("BHistory"), Qt::LeftButton);
   EXPECT_TRUE(sounds.empty());
+}
+
+TEST_F(MenuWindows, AnotherFontScaleRemakesTheTableArt) {
+  ASSERT_TRUE(Open());
+  ASSERT_NE(form->Table()->art(), nullptr);
+  ASSERT_EQ(form->Table()->art()->fonts().largePercent, 100);
+  WithOptions([&](QDialog& dialog) {
+    auto* role = dialog.findChild<QComboBox*>("ComboBoxFont");
+    auto* scale = dialog.findChild<QSpinBox*>("SpinEdit1");
+    ASSERT_TRUE(role != nullptr && scale != nullptr);
+    role->setCurrentIndex(0);  // the large font
+    scale->setValue(120);
+  });
+  EXPECT_EQ(form->CurrentSettings().ScaleLarge, 120);
+  ASSERT_NE(form->Table()->art(), nullptr);
+  EXPECT_EQ(form->Table()->art()->fonts().largePercent, 120) << "the table still has the old art";
 }
 
 TEST_F(MenuWindows, AnotherWindowSizeResizesTheMainWindowAndItsMenu) {
