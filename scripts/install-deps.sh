@@ -12,6 +12,10 @@ packages=(
   libcurl4-openssl-dev libgif-dev
   fonts-comic-neue fonts-noto-cjk
   xvfb xauth
+  qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
+  libsodium-dev postgresql wrk
+  espeak-ng fluidsynth lame
+  qt6-svg-dev desktop-file-utils appstream nginx
 )
 
 missing=()
