@@ -52,6 +52,18 @@ ProgramFolders DecideProgramFolders(const fs::path& executableFolder, bool execu
   return folders;
 }
 
+fs::path ShippedFilesFolder(const fs::path& executableFolder) {
+  std::error_code ec;
+  for (const std::string_view name : {kLocalClubFileName, kNetworkClubFileName}) {
+    if (fs::exists(executableFolder / name, ec)) return executableFolder;
+  }
+  const fs::path share = Normalised(executableFolder).parent_path() / "share" / "zendral";
+  for (const std::string_view name : {kLocalClubFileName, kNetworkClubFileName}) {
+    if (fs::exists(share / name, ec)) return share;
+  }
+  return executableFolder;
+}
+
 FolderSetup PrepareProgramFolders(const fs::path& executableFolder,
                                   const UserDataEnvironment& environment) {
   return PrepareProgramFolders(executableFolder, IsFolderWritable(executableFolder), environment);
@@ -74,10 +86,11 @@ FolderSetup PrepareProgramFolders(const fs::path& executableFolder, bool executa
   }
   // First start: the shipped club files come along. A file already there is the player's and
   // is never replaced; a shipped file that is missing is left for the club check to report.
+  const fs::path shippedFolder = ShippedFilesFolder(executableFolder);
   for (const std::string_view name : {kLocalClubFileName, kNetworkClubFileName}) {
     const fs::path target = setup.folders.programFolder / name;
     if (fs::exists(fs::symlink_status(target, ec))) continue;
-    const FileBytes shipped = ReadFileBytes(executableFolder / name, kMaxShippedFileBytes);
+    const FileBytes shipped = ReadFileBytes(shippedFolder / name, kMaxShippedFileBytes);
     if (shipped.status == ReadStatus::kMissing) continue;
     if (shipped.status != ReadStatus::kOk || !WriteFileAtomic(target, shipped.bytes)) {
       setup.status = FolderSetupStatus::kCannotCopy;

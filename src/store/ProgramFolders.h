@@ -30,6 +30,12 @@ ProgramFolders DecideProgramFolders(const std::filesystem::path& executableFolde
                                     bool executableFolderWritable,
                                     const UserDataEnvironment& environment);
 
+// Where the files that come with the program lie (the club files as shipped, the help page):
+// beside the executable in a build tree or a portable install, and in the share folder of a
+// system install (PREFIX/share/zendral/ for an executable in PREFIX/bin/). The executable's
+// folder when neither holds them.
+std::filesystem::path ShippedFilesFolder(const std::filesystem::path& executableFolder);
+
 enum class FolderSetupStatus {
   kOk,
   kNoUserFolder,  // not portable and no home to put the per-user folder in
@@ -43,7 +49,8 @@ struct FolderSetup {
 };
 
 // Tests the executable's folder by creating a file in it, decides, and for a per-user folder
-// creates it and copies each shipped club file that it does not hold yet.
+// creates it and copies each shipped club file (from ShippedFilesFolder) that it does not
+// hold yet.
 FolderSetup PrepareProgramFolders(const std::filesystem::path& executableFolder,
                                   const UserDataEnvironment& environment);
 // The same with the writability decided by the caller.

@@ -77,6 +77,28 @@ TEST(ProgramFolders, TheFirstStartOfASystemInstallCopiesTheClubFiles) {
   EXPECT_EQ(data.Read("kov-games/zendral/Zendral.clb"), fixtures::kClubWithoutAnna);
 }
 
+TEST(ProgramFolders, AnInstalledProgramFindsItsShippedFilesInTheShareFolder) {
+  TempFolder prefix;
+  fs::create_directories(prefix.path() / "bin");
+  const fs::path bin = prefix.path() / "bin";
+  EXPECT_EQ(ShippedFilesFolder(bin), bin);  // nothing shipped anywhere
+
+  prefix.Write("share/zendral/Zendral.clb", fixtures::kClub);
+  prefix.Write("share/zendral/Zendral.net", fixtures::kClubWithPetr);
+  EXPECT_EQ(ShippedFilesFolder(bin), prefix.path() / "share" / "zendral");
+  EXPECT_EQ(ShippedFilesFolder(prefix.path() / "bin/"), prefix.path() / "share" / "zendral");
+
+  TempFolder data;
+  const FolderSetup setup = PrepareProgramFolders(bin, false, {data.path().string(), ""});
+  ASSERT_EQ(setup.status, FolderSetupStatus::kOk);
+  EXPECT_EQ(data.Read("kov-games/zendral/Zendral.clb"), fixtures::kClub);
+  EXPECT_EQ(data.Read("kov-games/zendral/Zendral.net"), fixtures::kClubWithPetr);
+
+  // Files beside the executable (a build tree, a portable copy) come first.
+  prefix.Write("bin/Zendral.clb", fixtures::kClubWithoutAnna);
+  EXPECT_EQ(ShippedFilesFolder(bin), bin);
+}
+
 TEST(ProgramFolders, FailuresOfASystemInstallAreReported) {
   TempFolder install;
   EXPECT_EQ(PrepareProgramFolders(install.path(), false, {"", ""}).status,

@@ -1,6 +1,7 @@
 // zendral-cli play-session: one local session of a new player against the computer, played
 // through the kon driver's entry points as the table would drive it, and finished as the
 // exit button finishes it. Prints the session's numbers and what it hands to the store.
+// With --gif each kon is recorded as the program records it, the table drawn offscreen.
 
 #include <cstdio>
 #include <filesystem>
@@ -11,10 +12,12 @@
 
 #include "Args.h"
 #include "Commands.h"
+#include "GifRecording.h"
 #include "game/KonDriver.h"
 #include "game/Scores.h"
 #include "game/Simulation.h"
 #include "store/FileSessionStore.h"
+#include "store/ProgramFolders.h"
 
 namespace zendral::cli {
 namespace {
@@ -98,17 +101,30 @@ struct StoreChoice {
 
 // The store the session's result goes to: the real club files and history in a program
 // folder, or a dry run that only shows what it was handed. A folder without club files gets
-// the shipped ones from beside this tool, as the program does on its first start.
-StoreChoice MakeSessionStore(const std::optional<std::string>& folder) {
-  if (!folder) return {std::make_unique<DryRunStore>(), false};
+// the shipped ones (beside this tool, or in the share folder of an install), as the program
+// does on its first start. programFolder: the folder the program itself would use, decided
+// by the same rule (this tool's folder when writable, else the per-user folder).
+StoreChoice MakeSessionStore(std::optional<std::string> folder, bool programFolder) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::create_directories(*folder, ec);
   const fs::path toolFolder = fs::read_symlink("/proc/self/exe", ec).parent_path();
+  if (programFolder) {
+    const FolderSetup setup = PrepareProgramFolders(toolFolder, CurrentUserDataEnvironment());
+    if (setup.status != FolderSetupStatus::kOk) {
+      std::fprintf(stderr, "zendral-cli play-session: no usable program folder (%s)\n",
+                   setup.folders.programFolder.string().c_str());
+      return {};
+    }
+    std::printf("program folder: %s\n", setup.folders.programFolder.string().c_str());
+    folder = setup.folders.programFolder.string();
+  }
+  if (!folder) return {std::make_unique<DryRunStore>(), false};
+  fs::create_directories(*folder, ec);
+  const fs::path shippedFolder = ShippedFilesFolder(toolFolder);
   for (const char* name : {"Zendral.clb", "Zendral.net"}) {
     const fs::path target = fs::path(*folder) / name;
-    if (!fs::exists(target, ec) && fs::exists(toolFolder / name, ec)) {
-      fs::copy_file(toolFolder / name, target, ec);
+    if (!fs::exists(target, ec) && fs::exists(shippedFolder / name, ec)) {
+      fs::copy_file(shippedFolder / name, target, ec);
     }
   }
   auto store = MakeFileSessionStore(*folder);
@@ -135,14 +151,16 @@ std::size_t CharCount(const std::string& text) {
 static int RunPlaySession(const Words& words);
 static const CommandRegistration kRegistration(
     "play-session", RunPlaySession,
-    "play-session --kons N [--seed S] [--folder DIR] [--name NAME]");
+    "play-session --kons N [--seed S] [--folder DIR | --program-folder] [--name NAME]"
+    " [--gif DIR [--gif-size 1-5] [--gif-delay MS]]");
 
 int RunPlaySession(const Words& words) {
-  Args args(words);
+  Args args(words, {"program-folder"});
   const auto kons = args.GetNumber("kons");
   const auto seed = args.GetNumber("seed");
   if (!args.ok()) return Fail(args.error());
-  if (auto unknown = args.Unknown({"kons", "seed", "folder", "name"})) {
+  if (auto unknown = args.Unknown(
+          {"kons", "seed", "folder", "program-folder", "name", "gif", "gif-size", "gif-delay"})) {
     return Fail("unknown option --" + *unknown);
   }
   // A new player's session ends with the cycle at the latest.
@@ -153,14 +171,21 @@ int RunPlaySession(const Words& words) {
   if (name.empty() || CharCount(name) > kNameChars) {
     return Fail("--name must be 1 to 20 characters");
   }
+  std::optional<GifOptions> gif;
+  if (auto error = ReadGifOptions(args, gif)) return Fail(*error);
 
-  const StoreChoice choice = MakeSessionStore(args.Get("folder"));
+  if (args.Has("folder") && args.Has("program-folder")) {
+    return Fail("--folder and --program-folder exclude each other");
+  }
+  const StoreChoice choice = MakeSessionStore(args.Get("folder"), args.Has("program-folder"));
   if (!choice.store) return 1;
   ReportingStore reporting(*choice.store, choice.writes);
   Random random = seed ? Random(static_cast<std::uint64_t>(*seed)) : Random::FromClock();
   GameState state;
   state.FlyCards = false;
-  SilentTable table;
+  SilentTable silent;
+  const std::unique_ptr<OffscreenTable> recorded = gif ? MakeRecordedTable(state, *gif) : nullptr;
+  TableView& table = recorded ? static_cast<TableView&>(*recorded) : silent;
   KonDriver driver(state, DriverLinks{table, random, nullptr, &reporting});
 
   // The menu's new player, confirmed in the start dialog.
@@ -189,7 +214,7 @@ int RunPlaySession(const Words& words) {
   std::printf("rating: %s\n", ReportingStore::FormatRating(state.NewRating).c_str());
   std::printf("cycle complete: %s\n", state.MatchComplete ? "yes" : "no");
   for (const std::string& line : reporting.lines()) std::printf("%s\n", line.c_str());
-  return 0;
+  return ReportRecordings(recorded.get(), "play-session") ? 0 : 1;
 }
 
 }  // namespace zendral::cli

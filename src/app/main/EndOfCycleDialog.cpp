@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/main/AppText.h"
+#include "app/online/OnlineArt.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
 #include "present/words/WordRows.h"
@@ -68,7 +69,8 @@ class AnimationView : public QWidget {
 
 }  // namespace
 
-EndOfCycleDialog::EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* parent)
+EndOfCycleDialog::EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* parent,
+                                   const AccountCycleExtras* account)
     : QDialog(parent), window_(window) {
   InitArtLibrary();
   InitAppArtLibrary();
@@ -98,6 +100,35 @@ EndOfCycleDialog::EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* pare
     texts->addWidget(label);
     lines_ << label;
   }
+  if (account != nullptr) {
+    auto addLine = [&](const QString& text, const char* name) {
+      auto* label = new QLabel(text, this);
+      label->setObjectName(name);
+      label->setAlignment(Qt::AlignCenter);
+      label->setWordWrap(true);
+      QFont font = label->font();
+      font.setBold(true);
+      label->setFont(font);
+      label->setStyleSheet("color: navy;");
+      texts->addWidget(label);
+      lines_ << label;
+    };
+    if (window.place == 1) addLine(Text(kWordVicePresident), "LabelTitle");
+    if (account->award > 0) {
+      addLine(Text(kWordYouGet) + " " + QString::number(account->award) + " " + Text(kWordKovs) +
+                  "!!!",
+              "LabelAward");
+      auto* coin = new QLabel(this);
+      coin->setObjectName("ImageKovs");
+      coin->setAlignment(Qt::AlignCenter);
+      coin->setPixmap(QPixmap::fromImage(PaintKovsCoin(64)));
+      texts->addWidget(coin);
+    }
+    auto* picture = new QLabel(this);
+    picture->setObjectName("ImageAccount");
+    picture->setPixmap(QPixmap::fromImage(PaintAccountPicture(48)));
+    grid->addWidget(picture, 1, 0, Qt::AlignLeft);
+  }
   texts->addStretch();
   grid->addLayout(texts, 0, 1);
 
@@ -112,7 +143,7 @@ EndOfCycleDialog::EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* pare
   QPushButton* ok = buttons->addButton(Text(kWordOk), QDialogButtonBox::AcceptRole);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  grid->addWidget(buttons, 1, 0, 1, 3);
+  grid->addWidget(buttons, 2, 0, 1, 3);
 
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, [this] { NextFrame(); });

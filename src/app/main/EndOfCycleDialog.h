@@ -12,9 +12,16 @@ class QLabel;
 
 namespace zendral {
 
+// The account variant of a cycle filed after a rated game: the title line of place 1, the
+// award in Kovs and the account picture.
+struct AccountCycleExtras {
+  int award = 0;  // Kovs; 0 adds no award line
+};
+
 class EndOfCycleDialog : public QDialog {
  public:
-  explicit EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* parent = nullptr);
+  explicit EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* parent = nullptr,
+                            const AccountCycleExtras* account = nullptr);
 
   // The texts as shown, top to bottom.
   QStringList Lines() const;

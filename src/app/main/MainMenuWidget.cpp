@@ -11,11 +11,15 @@
 
 #include "app/main/AppText.h"
 #include "app/main/TForm1.h"
+#include "app/online/OnlineArt.h"
+#include "app/online/OnlineLink.h"
 #include "app/windows/MainMenuActions.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
 #include "game/GameState.h"
 #include "present/draw/TableDrawing.h"
+#include "present/packs/PackNames.h"
+#include "present/packs/PackPictures.h"
 #include "present/words/WordRows.h"
 #include "store/ClubList.h"
 
@@ -69,6 +73,14 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   connect(bMode_, &QPushButton::clicked, this, [this] { form_.ToggleClubListMode(); });
   button11_ = MakeButton("Button11", false);
   connect(button11_, &QPushButton::clicked, this, [this] { form_.close(); });
+  // The account and world icons of the right column.
+  imAc_ = MakeButton("ImAc", false);
+  connect(imAc_, &QPushButton::clicked, this, [this] {
+    form_.OpenAccount();
+    ApplyLanguage();
+  });
+  imWorld_ = MakeButton("ImageAdvR2", false);
+  connect(imWorld_, &QPushButton::clicked, this, [this] { form_.OpenWorldTopTen(); });
   panel4_ = new QLabel(this);
   panel4_->setObjectName("Panel4");
 }
@@ -95,6 +107,9 @@ void MainMenuWidget::UseArt(TableArt* art) {
   bHistory_->setGeometry(ToQRect(layout_.history));
   bMode_->setGeometry(ToQRect(layout_.mode));
   button11_->setGeometry(ToQRect(layout_.exit));
+  const int icon = layout_.rowHeight * 2;
+  imWorld_->setGeometry(width() - 2 * icon - 24, layout_.rowHeight / 2, icon, icon);
+  imAc_->setGeometry(width() - icon - 12, layout_.rowHeight / 2, icon, icon);
   panel4_->setGeometry(ToQRect(layout_.header));
   Restyle();
   ApplyLanguage();
@@ -142,9 +157,41 @@ void MainMenuWidget::Restyle() {
                     .arg(large)
                     .arg(actionPx)
                     .arg(std::max(4, h / 4)));
+  // The purple design: every button in the scheme "DCards", gold letters; the header in
+  // brown letters on gold.
+  if (form_.CurrentSettings().MainMenuDesign == 1) {
+    setStyleSheet(styleSheet() + QString(R"(
+      QPushButton[member="true"], QPushButton[member="false"] {
+        color: rgb(200, 175, 50); border: 1px solid rgb(200, 175, 50);
+        background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(150, 70, 200),
+                                    stop:0.5 rgb(96, 24, 150), stop:1 rgb(60, 10, 100));
+      }
+      QPushButton:hover { color: rgb(255, 255, 0); }
+      QLabel#Panel4 {
+        color: rgb(128, 50, 50); border: 1px solid rgb(150, 110, 30);
+        background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(250, 226, 140),
+                                    stop:1 rgb(214, 176, 70));
+      }
+    )"));
+  }
 }
 
 void MainMenuWidget::ApplyLanguage() {
+  if (form_.Online() != nullptr) {
+    const auto state = form_.Online()->Club().state();
+    QImage picture = PaintAccountPicture(48);
+    QPainter p(&picture);
+    p.drawImage(30, 30, LampOfState(state).scaled(18, 18));
+    p.end();
+    imAc_->setIcon(QIcon(QPixmap::fromImage(picture)));
+    imAc_->setToolTip(Text(state == online::AccountState::asOffline ? kWordNotLoggedIn
+                           : state == online::AccountState::asRated ? kWordRatedGamePending
+                                                                    : kWordLoggedIn));
+  }
+  imAc_->setIconSize(imAc_->size() * 3 / 4);
+  imWorld_->setIcon(QIcon(QPixmap::fromImage(PaintWorldPicture(48))));
+  imWorld_->setIconSize(imWorld_->size() * 3 / 4);
+  imWorld_->setToolTip(QStringLiteral("World Top 10\nWindows / Android / Account"));
   button6_->setText(Text(kWordNewPlayer));
   button9_->setText(Text(kWordTopTen));
   button10_->setText(Text(kWordOptions));
@@ -170,15 +217,24 @@ void MainMenuWidget::FillClubList() {
     members_[static_cast<std::size_t>(k)]->setText(
         texts ? QtText((*texts)[static_cast<std::size_t>(k)]) : QString());
   }
+  // While logged in, the fifth line shows the account's results from the server.
+  if (form_.Online() != nullptr) {
+    if (const auto line = form_.Online()->ClubListLine(settings.ClubListMode)) {
+      members_[4]->setText(QtText(*line));
+    }
+  }
 }
 
 QPixmap MainMenuWidget::Picture(const QString& name, const PixelRect& box) {
   const qreal dpr = devicePixelRatioF();
-  const QString key = QString("%1/%2x%3@%4").arg(name).arg(box.width).arg(box.height).arg(dpr);
+  // The titles (not "GTitle") are drawn in the colour variant of the settings.
+  const int colour = name == "GTitle" ? 1 : form_.CurrentSettings().CaptionColour;
+  const QString key =
+      QString("%1/%2x%3@%4/%5").arg(name).arg(box.width).arg(box.height).arg(dpr).arg(colour);
   if (const auto found = pictures_.constFind(key); found != pictures_.constEnd()) {
     return found.value();
   }
-  const QImage image(":/appart/" + name + ".png");
+  const QImage image = CaptionColourVariant(QImage(":/appart/" + name + ".png"), colour);
   QPixmap pixmap;
   if (!image.isNull()) {
     pixmap = QPixmap::fromImage(image.scaled(QSize(box.width, box.height) * dpr,
@@ -195,7 +251,7 @@ void MainMenuWidget::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), QColor(14, 100, 50));
     return;
   }
-  DrawBackground(p, *art_, {0, 0, width(), height()});
+  DrawBackground(p, *art_, {0, 0, width(), height()}, true);
   const bool network = form_.CurrentSettings().NetGame;
   const struct {
     QString name;
@@ -210,6 +266,14 @@ void MainMenuWidget::paintEvent(QPaintEvent*) {
 }
 
 void MainMenuWidget::mousePressEvent(QMouseEvent* event) {
+  // A click on the title gives both titles the next colour variant.
+  if (event->button() == Qt::LeftButton &&
+      ToQRect(layout_.caption).contains(event->position().toPoint())) {
+    Settings& settings = form_.CurrentSettings();
+    settings.CaptionColour = NextCaptionColour(settings.CaptionColour);
+    update();
+    return;
+  }
   if (event->button() == Qt::RightButton) {
     form_.ShowPopup(event->globalPosition().toPoint());
   }

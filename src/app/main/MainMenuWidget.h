@@ -34,6 +34,8 @@ class MainMenuWidget : public QWidget {
   QPushButton* NewPlayerButton() const { return button6_; }
   QPushButton* ExitButton() const { return button11_; }
   QPushButton* ModeButton() const { return bMode_; }
+  QPushButton* AccountIcon() const { return imAc_; }
+  QPushButton* WorldIcon() const { return imWorld_; }
   QLabel* Header() const { return panel4_; }
 
  protected:
@@ -56,6 +58,8 @@ class MainMenuWidget : public QWidget {
   QPushButton* bHistory_;
   QPushButton* bMode_;
   QPushButton* button11_;
+  QPushButton* imAc_;
+  QPushButton* imWorld_;
   QLabel* panel4_;
   QHash<QString, QPixmap> pictures_;  // the title pictures at their boxes' size
 };

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 #include <QApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
+#include "present/audio/StreamPlayer.h"
 #include "game/ComputerPlayer.h"
 
 namespace zendral {
@@ -143,8 +145,15 @@ class Measurement : public QObject {
 }  // namespace
 
 int RunZendral(int argc, char** argv) {
+  audio::ChooseMediaBackend();  // before the first sound
   QApplication app(argc, argv);
   QApplication::setApplicationName("Zendral");
+  // The installed menu entry's name, so that desktops match the window to its icon.
+  QApplication::setDesktopFileName("org.zendral.Zendral");
+  // The installed icon (hicolor theme) for the window too; a build tree has none.
+  if (const QIcon icon = QIcon::fromTheme("zendral"); !icon.isNull()) {
+    QApplication::setWindowIcon(icon);
+  }
   const char* measure = std::getenv("ZENDRAL_MEASURE");
   FormOptions options;
   if (measure != nullptr) options.modal = AnswerModal;

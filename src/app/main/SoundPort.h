@@ -5,8 +5,11 @@
 // silent stand-in otherwise; tests give one that never waits.
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string_view>
+
+#include "game/Card.h"
 
 namespace zendral {
 
@@ -23,6 +26,12 @@ class SoundPort {
   virtual void OnTimer2(bool introOrMenuShown, bool musicOn) = 0;
   // At the end of the program: the song stops and its file goes.
   virtual void CloseMusic() = 0;
+  // Says a card's name in the language from the voice pack beside the program folder, without
+  // waiting; false, and silence, without the pack. Ports without voices stay silent.
+  virtual bool SayCard(TCardCode /*card*/, int /*language*/,
+                       const std::filesystem::path& /*programFolder*/) {
+    return false;
+  }
   // Holds the game for a while: nothing but the window's repaints is handled meanwhile.
   virtual void Hold(std::chrono::milliseconds duration) = 0;
 };

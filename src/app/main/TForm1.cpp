@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -17,14 +18,22 @@
 #include "app/main/AppText.h"
 #include "app/main/EndOfCycleDialog.h"
 #include "app/main/IntroWidget.h"
+#include "app/main/KonRecorder.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/ScoreDialog.h"
+#include "app/main/TForm1Packs.h"
 #include "app/main/TableWidget.h"
+#include "app/online/OnlineLink.h"
+#include "app/radio/MediaPanel.h"
+#include "app/tour/TourLink.h"
+#include "app/windows/WindowResources.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
 #include "net/LanLink.h"
 #include "net/LanPeerLink.h"
+#include "online/ServiceAddresses.h"
 #include "present/draw/TableDrawing.h"
+#include "present/record/RecordingPictures.h"
 #include "present/words/WordRows.h"
 #include "store/ProgramFolders.h"
 
@@ -61,6 +70,33 @@ TForm1::TForm1(FormOptions options)
   waitingBar_->setRange(0, 0);
   waitingBar_->hide();
   BuildPopup();
+  recorder_ = std::make_unique<KonRecorder>(*this);
+  OnlineLink::Services online;
+  online.message = [this](const QString& text, bool error) { ShowMessage(text, error); };
+  online.ask = [this](const QString& text) { return AskQuestion(text); };
+  online.openUrl = [this](const QUrl& url) {
+    return options_.openUrl ? options_.openUrl(url) : QDesktopServices::openUrl(url);
+  };
+  online.modal = [this](QDialog& window) { return RunModal(window); };
+  online.playSound = [this](const std::string& name, bool wait) { PlaySound(name, wait); };
+  online.hold = [this](int ms) { Hold(ms); };
+  online.showAccountCycle = [this](const EndOfCycleWindow& window, int award) {
+    PlaySound(window.sound, false);
+    const AccountCycleExtras extras{award};
+    EndOfCycleDialog dialog(window, this, &extras);
+    RunModal(dialog);
+  };
+  online.graphicsPack = [this] { return PackFileInstalled(programFolder_, "KovCGraph1.dll"); };
+  online_ = std::make_unique<OnlineLink>(state_, settings_, std::move(online));
+
+  radioui::MediaPanel::Hooks media;
+  media.modal = [this](QDialog& window) { return RunModal(window); };
+  media.musicOff = [this] {
+    settings_.MusicOn = false;
+    sound_->PlayMusic(false);
+  };
+  media.random = [this](int count) { return random_.Between1And(count) - 1; };
+  media_ = std::make_unique<radioui::MediaPanel>(*this, online::ServiceBase(), std::move(media));
 
   timer1_ = new QTimer(this);
   timer1_->setObjectName("Timer1");
@@ -77,7 +113,9 @@ TForm1::TForm1(FormOptions options)
   intro_->setFocus();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  if (started_ && !startFailed_) media_->SaveRadioState();
+}
 
 std::filesystem::path TForm1::ClubPath(bool network) const {
   return programFolder_ / (network ? kNetworkClubFileName : kLocalClubFileName);
@@ -102,7 +140,9 @@ bool TForm1::StartUp() {
                                                          : setup.folders.programFolder;
   }
 
-  settings_ = LoadSettings(programFolder_ / kSettingsFileName, {}).settings;
+  const SettingsLoad load =
+      LoadSettings(programFolder_ / kSettingsFileName, OnlineLink::StoredDefaults());
+  settings_ = load.settings;
   UseLanguage(LanguageInUse(settings_));
   setWindowTitle(Text(kWordTitle));
 
@@ -119,8 +159,12 @@ bool TForm1::StartUp() {
     return false;
   }
 
+  // The service addresses, the path directory and the saved log-in.
+  online_->StartUp(load.status, programFolder_);
   UseDriver(nullptr);
   ApplySettingsToState();
+  LoadPacks();
+  media_->StartUp(programFolder_, settings_.RadioListFromServer, QtText(settings_.FontLarge));
   ApplyLanguage();
   if (!sound_->PrepareMusic()) ShowMessage(Text(kWordCantCreateMusicFile), true);
   sound_->PlayMusic(settings_.MusicOn);
@@ -148,8 +192,7 @@ bool TForm1::CheckClubFiles() {
 void TForm1::ApplySettingsToState() {
   state_.FlyCards = settings_.FlyCards;
   state_.HighlightMoves = settings_.HighlightMoves;
-  // Kons are not recorded as animated pictures by this program yet.
-  state_.GifSave = false;
+  state_.GifSave = settings_.GifSave;
 }
 
 void TForm1::EndIntro() {
@@ -158,6 +201,7 @@ void TForm1::EndIntro() {
   timer1_->stop();
   intro_->hide();
   ShowMainMenuScreen();
+  media_->IntroEnded();
   timer1_->start(kMenuTimerMs);
 }
 
@@ -208,7 +252,7 @@ void TForm1::RebuildArt() {
   const ClientSize client{width(), height()};
   const qreal dpr = devicePixelRatioF();
   if (art_ && art_->client() == client && art_->dpr() == dpr &&
-      art_->scale().windowSize == settings_.WindowSize) {
+      art_->scale().windowSize == settings_.WindowSize && artGifBackdrop_ == gifBackdrop_) {
     return;
   }
   TableFonts fonts;
@@ -216,7 +260,11 @@ void TForm1::RebuildArt() {
   fonts.small = QtText(settings_.FontSmall);
   fonts.largePercent = settings_.ScaleLarge;
   fonts.smallPercent = settings_.ScaleSmall;
-  art_ = std::make_unique<TableArt>(settings_.WindowSize, client, dpr, fonts);
+  art_ = std::make_unique<TableArt>(
+      settings_.WindowSize, client, dpr, fonts,
+      gifBackdrop_ ? RecordingPictures(PackLoader(packs_)) : PackLoader(packs_),
+      packs_ && packs_->narrow());
+  artGifBackdrop_ = gifBackdrop_;
   for (QWidget* w : std::initializer_list<QWidget*>{intro_, menu_, table_}) {
     w->setGeometry(rect());
   }
@@ -241,6 +289,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     w->setGeometry(rect());
   }
   if (!introShown_ && art_) RebuildArt();
+  if (art_) media_->Place(art_->scale(), introShown_, menuShown_);
 }
 
 void TForm1::ShowTableScreen() {
@@ -248,17 +297,22 @@ void TForm1::ShowTableScreen() {
   menu_->hide();
   intro_->hide();
   // The table is placed again at every deal: the window may have moved to another screen.
+  gifBackdrop_ = state_.GifSave;
   RebuildArt();
+  art_->SetBackPicture(BackPictureOfKon(settings_));
   table_->show();
   table_->RedrawAll();
   table_->setFocus();
+  media_->Place(art_->scale(), introShown_, menuShown_);
 }
 
 void TForm1::HideTableScreen() {
+  recorder_->DropRecording();
   table_->hide();
 }
 
 void TForm1::ShowMainMenuScreen() {
+  gifBackdrop_ = false;
   ApplyWindowSize();
   table_->hide();
   SetTablePopupEntries(false, false);
@@ -266,6 +320,7 @@ void TForm1::ShowMainMenuScreen() {
   menu_->show();
   menu_->update();
   menuShown_ = true;
+  if (art_) media_->Place(art_->scale(), introShown_, menuShown_);
 }
 
 void TForm1::ShowWaitingBar(bool shown) {
@@ -371,6 +426,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     ShowMessage(Text(kWordCantSaveOptions), true);
   }
   if (atTable) DriverCall([this] { return driver_->CloseDuringSession(); });
+  recorder_->FinishWrites();
   timer1_->stop();
   timer2_->stop();
   event->accept();

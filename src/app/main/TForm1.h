@@ -36,7 +36,16 @@ struct PeerLeftNotice;
 }  // namespace net
 
 class IntroWidget;
+namespace radioui {
+class MediaPanel;
+}  // namespace radioui
+class KonRecorder;
 class MainMenuWidget;
+class OnlineLink;
+namespace tour {
+class TourLink;
+}  // namespace tour
+class PackPictures;
 class TableArt;
 class TableWidget;
 
@@ -77,6 +86,9 @@ class TForm1 : public QWidget {
   void OpenOptions();                 // "Options"
   void OpenHistory();                 // "History"
   void OpenTopTen();                  // "Top Ten"
+  void OpenAccount();                 // the account icon: the account window
+  void OpenWorldTopTen();             // the world icon: the World Top Ten window
+  void OpenTournament();              // the tournament window (TForm1Tour.cpp)
   void ApplyLanguage();               // re-captions everything of the main window
 
   // The table's pop-up menu.
@@ -93,6 +105,9 @@ class TForm1 : public QWidget {
   void MainButtonClick();
   void ExitButtonClick();
   void SpeakCard(CardPlace place);
+  // Says the card's name in the player's language, without waiting (silent without the voice
+  // pack).
+  void SayCard(TCardCode card);
   bool MayLay(int slot) const;
   // The table's chat line in a LAN game; false when it could not go.
   bool SendChat(const QString& text);
@@ -109,6 +124,15 @@ class TForm1 : public QWidget {
   void SetTablePopupEntries(bool scoreAndExit, bool changeName);
   void ShowTableScreen();
   void HideTableScreen();
+  // The table's pictures from the packs for the settings (LoadCardFaces, LoadCardBacks,
+  // LoadBackground); a missing pack sets its choice back and is named in a message.
+  void LoadPacks();
+  // Downloads a pack by its download code 1..9 into the parent folder, with a progress window,
+  // "WToMenK" or "WWrongs"; true when it arrived.
+  bool DownloadPack(int code);
+  // The graphics pack's pictures for a window header. A header look that needs the pack
+  // without it falls back to look 2 (and the purple windows go off), with a message.
+  PackPictureLoader HeaderPictures();
   void ShowMainMenuScreen();
   void ShowWaitingBar(bool shown);
   void ShowScoreWindow(const QString& playerName, const TCount& count);
@@ -120,7 +144,12 @@ class TForm1 : public QWidget {
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
   std::filesystem::path ClubPath(bool network) const;
   TableWidget* Table() const { return table_; }
+  KonRecorder* Recorder() const { return recorder_.get(); }
   MainMenuWidget* Menu() const { return menu_; }
+  // The club account and the online windows; the driver's online layer.
+  OnlineLink* Online() const { return online_.get(); }
+  // The online tournament: the relay socket and the tournament window; null before the first.
+  tour::TourLink* Tour() const { return tour_.get(); }
   IntroWidget* Intro() const { return intro_; }
   QTimer* Timer1() const { return timer1_; }
   QMenu* Popup() const { return popup_; }
@@ -128,6 +157,8 @@ class TForm1 : public QWidget {
   net::LanLink* Lan() const { return lan_.get(); }
   QAction* PopupAction(const char* objectName) const;
   bool IntroShown() const { return introShown_; }
+  // The music player's buttons and the radio.
+  radioui::MediaPanel* Media() const { return media_.get(); }
   bool MenuShown() const { return menuShown_; }
 
  protected:
@@ -147,12 +178,19 @@ class TForm1 : public QWidget {
   // A new kon driver for the next session, talking to the peer when there is one.
   void UseDriver(PeerLink* peer);
   void TakeStartEntry(int playerSlot, const StartEntry& entry);
+  // The fifth member button while logged in: a rated game against the computer.
+  void StartRatedSession();
   void StartNetworkSession(int playerSlot, const StartPlayer& player);
   void ShowPeerLeft(const net::PeerLeftNotice& notice);
+  // The Options window's pictures of the packs, downloads and messages.
+  void FillPackEnvironment(OptionsEnvironment& environment);
   // Runs a call into the driver unless the driver or one of its windows is busy.
   template <typename Call>
   bool DriverCall(Call call);
   bool CallHoldingPeer(const std::function<bool()>& call);
+  // The tournament table's side of the two above (TForm1Tour.cpp).
+  bool CallHoldingRelay(const std::function<bool()>& call);
+  bool SendTourChat(const QString& text);
 
   FormOptions options_;
   std::unique_ptr<SoundPort> sound_;
@@ -162,9 +200,13 @@ class TForm1 : public QWidget {
   GameState state_;
   Random random_;
   std::unique_ptr<TableArt> art_;
+  std::shared_ptr<PackPictures> packs_;  // the pictures of the packs the settings choose
   std::unique_ptr<net::LanLink> lan_;
   std::unique_ptr<net::LanPeerLink> lanPeer_;
   std::unique_ptr<KonDriver> driver_;
+  std::unique_ptr<radioui::MediaPanel> media_;
+  std::unique_ptr<OnlineLink> online_;
+  std::unique_ptr<tour::TourLink> tour_;
 
   IntroWidget* intro_;
   MainMenuWidget* menu_;
@@ -173,6 +215,10 @@ class TForm1 : public QWidget {
   QMenu* popup_;
   QTimer* timer1_;
   QTimer* timer2_;
+  std::unique_ptr<KonRecorder> recorder_;
+  // The table is drawn over "GIFBackGr" while its kons are recorded.
+  bool gifBackdrop_ = false;
+  bool artGifBackdrop_ = false;
 
   bool started_ = false;
   bool startFailed_ = false;

@@ -13,6 +13,8 @@
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
+#include "app/online/OnlineLink.h"
+#include "app/radio/MediaPanel.h"
 #include "app/windows/MainMenuActions.h"
 #include "app/windows/TFHistory.h"
 #include "app/windows/TFormOptions.h"
@@ -24,6 +26,7 @@
 #include "net/LanSetup.h"
 #include "present/words/WordRows.h"
 #include "store/ClubFile.h"
+#include "store/ProgramFolders.h"
 
 namespace zendral {
 
@@ -43,6 +46,7 @@ constexpr PopupEntry kPopupEntries[] = {{"GenCount", &kWordGeneralScore},
                                         {"Quit", &kWordExitToMenu},
                                         {"ChangeName", &kWordChangeName},
                                         {"MSpeed", &kWordSpeed},
+                                        {"MTour", &kWordOnlineTournament},
                                         {nullptr, nullptr},
                                         {"Help", &kWordHelp},
                                         {"About", &kWordAbout},
@@ -71,8 +75,16 @@ void TForm1::BuildPopup() {
   connect(PopupAction("MSpeed"), &QAction::triggered, this, [this] { OpenSpeed(); });
   connect(PopupAction("Help"), &QAction::triggered, this, [this] { OpenHelp(); });
   connect(PopupAction("About"), &QAction::triggered, this, [this] { OpenAbout(); });
-  // The radio and the chat come with their own windows; until then their entries stay off.
-  PopupAction("MRadio")->setEnabled(false);
+  connect(PopupAction("MTour"), &QAction::triggered, this, [this] { OpenTournament(); });
+  connect(PopupAction("MRadio"), &QAction::triggered, this, [this] {
+    if (busy_ > 0) return;
+    if (media_->Radio().Available()) {
+      media_->OpenRadioWindow();
+    } else {
+      ShowMessage(media_->RadioHint(), false);
+    }
+  });
+  // The chat comes with its own window; until then its entry stays off.
   PopupAction("MChat")->setEnabled(false);
   SetTablePopupEntries(false, false);
 }
@@ -106,6 +118,11 @@ void TForm1::ApplyLanguage() {
 void TForm1::StartSession(int playerSlot) {
   if (busy_ > 0 || !menuShown_ || !driver_) return;
   const bool network = settings_.NetGame;
+  // While logged in, the fifth line is the account's: it starts a rated game.
+  if (playerSlot == kLastMemberSlot && !network && online_->Club().LoggedIn()) {
+    StartRatedSession();
+    return;
+  }
   const ClubKind club = network ? ClubKind::kNetwork : ClubKind::kLocal;
   StartPlayer player;
   if (playerSlot >= kFirstMemberSlot && playerSlot <= kLastMemberSlot) {
@@ -146,7 +163,42 @@ void TForm1::TakeStartEntry(int playerSlot, const StartEntry& entry) {
 
 void TForm1::UseDriver(PeerLink* peer) {
   driver_ = std::make_unique<KonDriver>(
-      state_, DriverLinks{*table_, random_, peer, store_.get(), nullptr, nullptr});
+      state_, DriverLinks{*table_, random_, peer, store_.get(), nullptr, online_.get()});
+}
+
+void TForm1::StartRatedSession() {
+  ++busy_;
+  const bool booked = online_->ChooseRatedGame(this);
+  --busy_;
+  if (!booked) {
+    menu_->FillClubList();
+    return;
+  }
+  state_.PlayerSlot = kRatedGameSlot;
+  state_.DialogName = online_->Club().user().Nick;
+  state_.NetGame = false;
+  state_.TourGame = false;
+  ApplySettingsToState();
+  UseDriver(nullptr);
+  DriverCall([this] {
+    driver_->DealKon(false);
+    return true;
+  });
+}
+
+void TForm1::OpenAccount() {
+  if (busy_ > 0 || !menuShown_) return;
+  ++busy_;
+  const bool changed = online_->OpenAccount(this);
+  --busy_;
+  if (changed) menu_->FillClubList();
+}
+
+void TForm1::OpenWorldTopTen() {
+  if (busy_ > 0 || !menuShown_) return;
+  ++busy_;
+  online_->OpenWorldTopTen(this);
+  --busy_;
 }
 
 // A LAN session: the start dialog with its network fields starts the link and waits for the
@@ -194,12 +246,14 @@ void TForm1::ShowPeerLeft(const net::PeerLeftNotice& notice) {
 }
 
 bool TForm1::SendChat(const QString& text) {
+  if (busy_ == 0 && state_.TourGame && state_.GameActive) return SendTourChat(text);
   if (busy_ > 0 || !lanPeer_ || !state_.NetGame || !state_.GameActive) return false;
   return lanPeer_->SendChat(text.toStdString());
 }
 
 bool TForm1::CallHoldingPeer(const std::function<bool()>& call) {
   if (lanPeer_ && state_.NetGame) return lanPeer_->Call(call);
+  if (state_.TourGame) return CallHoldingRelay(call);
   return call();
 }
 
@@ -216,6 +270,7 @@ void TForm1::OpenOptions() {
   environment.programFolder = programFolder_;
   environment.menuShown = menuShown_;
   environment.changed = [this](OptionsChange change) { OnOptionsChange(change); };
+  FillPackEnvironment(environment);
   TFormOptions dialog(settings_, std::move(environment), this);
   RunModal(dialog);
 }
@@ -235,18 +290,23 @@ void TForm1::OnOptionsChange(OptionsChange change) {
     case OptionsChange::kMusic:
       sound_->PlayMusic(settings_.MusicOn && (menuShown_ || introShown_));
       break;
-    case OptionsChange::kFonts:
     case OptionsChange::kBackground:
     case OptionsChange::kMainMenuDesign:
     case OptionsChange::kTableDesign:
     case OptionsChange::kCardDeck:
     case OptionsChange::kBackDeck:
+      LoadPacks();  // the pictures of the new choice
+      [[fallthrough]];
+    case OptionsChange::kFonts:
       // The table's pictures and fonts are made again for the new choice.
       art_.reset();
       RebuildArt();
       break;
     case OptionsChange::kOther:
       ApplySettingsToState();
+      break;
+    case OptionsChange::kRadioSource:
+      media_->PrepareRadio(settings_.RadioListFromServer);
       break;
     default:
       // Read where they are used: the sound switch, the flight's speed, the cursors, ...
@@ -257,7 +317,7 @@ void TForm1::OnOptionsChange(OptionsChange change) {
 void TForm1::OpenHistory() {
   if (busy_ > 0 || !menuShown_) return;
   PlaySound(kOpenWindowSound, false);
-  TFHistory dialog(settings_, programFolder_, nullptr, this);
+  TFHistory dialog(settings_, programFolder_, HeaderPictures(), this);
   RunModal(dialog);
 }
 
@@ -303,7 +363,7 @@ void TForm1::OpenSpeed() {
   if (busy_ > 0) return;
   PlaySound(kOpenWindowSound, false);
   // The speed changes while the slider moves.
-  TFormSpeed dialog(settings_, nullptr, nullptr, this);
+  TFormSpeed dialog(settings_, nullptr, HeaderPictures(), this);
   RunModal(dialog);
 }
 
@@ -311,7 +371,8 @@ void TForm1::OpenHelp() {
   if (busy_ > 0) return;
   PlaySound(kOpenWindowSound, false);
   if (Language() == kEnglish) ShowMessage(Text(kWordHelpNotTranslated), false);
-  std::filesystem::path page = options_.executableFolder / kHelpFileName;
+  // Beside the program, with the shipped files of a system install, or in the program folder.
+  std::filesystem::path page = ShippedFilesFolder(options_.executableFolder) / kHelpFileName;
   std::error_code error;
   if (!std::filesystem::exists(page, error)) page = programFolder_ / kHelpFileName;
   const QString path = QString::fromStdString(page.string());
@@ -352,6 +413,10 @@ void TForm1::MainButtonClick() {
 
 void TForm1::ExitButtonClick() {
   DriverCall([this] { return driver_->ExitButtonClick(); });
+}
+
+void TForm1::SayCard(TCardCode card) {
+  sound_->SayCard(card, Language(), programFolder_);
 }
 
 void TForm1::SpeakCard(CardPlace place) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/main/AppText.h"
+#include "app/main/KonRecorder.h"
 #include "app/main/TForm1.h"
 #include "game/Scores.h"
 #include "present/draw/TableDrawing.h"
@@ -256,9 +257,8 @@ void TableWidget::ShowLayoutText(GameText text) {
   Show(art_->place().layout);
 }
 
-void TableWidget::SpeakCard(TCardCode) {
-  // The card voices come with the voice pack, which this program does not have yet: the
-  // right click is answered with silence.
+void TableWidget::SpeakCard(TCardCode card) {
+  form_.SayCard(card);
 }
 
 // ---- Panels.
@@ -364,11 +364,17 @@ void TableWidget::ShowEndOfCycleWindow(const EndOfCycleWindow& window) {
   form_.ShowEndOfCycleWindow(window);
 }
 
-// The recording of kons as animated pictures is not part of this program yet; GifSave stays
-// off, so these are never asked for.
-void TableWidget::StartRecording() {}
-void TableWidget::CaptureFrame() {}
-void TableWidget::WriteRecording() {}
+// The recording of the kon, kept by the main window.
+void TableWidget::StartRecording() {
+  RedrawAll();
+  form_.Recorder()->StartRecording();
+}
+void TableWidget::CaptureFrame() {
+  form_.Recorder()->CaptureFrame();
+}
+void TableWidget::WriteRecording() {
+  form_.Recorder()->WriteRecording();
+}
 void TableWidget::RedrawTable() {
   RedrawAll();
 }

@@ -106,6 +106,8 @@ TFormOptions::TFormOptions(Settings& settings, OptionsEnvironment environment, Q
   pages_->addTab(BuildDesignPage(), QString());
   pages_->addTab(BuildSaveGamesPage(), QString());
   pages_->addTab(BuildGamePage(), QString());
+  pages_->addTab(BuildPacksPage(), QStringLiteral("DLL"));
+  AddPackButtonCopies();
   ok_ = Named(new QPushButton(this), "Button1");
   ok_->setDefault(true);
 
@@ -239,18 +241,21 @@ void TFormOptions::Connect() {
   });
   connect(mainMenuDesign_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (loading_ || index < 0) return;
+    if (index == 1 && !DesignPackReady()) return Notify(OptionsChange::kMainMenuDesign);
     settings_.MainMenuDesign = index;
     UpdateEnablement();
     Notify(OptionsChange::kMainMenuDesign);
   });
   connect(tableDesign_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (loading_ || index < 0) return;
+    if (index == 1 && !DesignPackReady()) return Notify(OptionsChange::kTableDesign);
     settings_.TableDesign = index;
     UpdateEnablement();
     Notify(OptionsChange::kTableDesign);
   });
   connect(windowDesign_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (loading_ || index < 0) return;
+    if (index > 0 && !DesignPackReady()) return Notify(OptionsChange::kWindowLook);
     ApplyWindowDesignEntry(settings_, index);
     header_->Refresh();
     Notify(OptionsChange::kWindowLook);
@@ -290,7 +295,9 @@ void TFormOptions::ApplyLanguage() {
   const TWordRow* tabs[] = {&kWordGeneral, &kWordMultimedia, &kWordCards,
                             &kWordDecks,   &kWordFonts,      &kWordBg,
                             &kWordDesign,  &kWordSaveGames,  &kWordGame};
-  for (int k = 0; k < pages_->count(); ++k) pages_->setTabText(k, WordText(*tabs[k]));
+  for (int k = 0; k < static_cast<int>(std::size(tabs)); ++k) {
+    pages_->setTabText(k, WordText(*tabs[k]));
+  }
   // Every tab title stays in view: the window is as wide as its row of tabs.
   pages_->setMinimumWidth(pages_->tabBar()->sizeHint().width());
   layout()->activate();
@@ -504,6 +511,7 @@ void TFormOptions::UpdateEnablement() {
   for (int k = 1; k < windowDesign_->count(); ++k) Allow(windowDesign_, k, graphics, noGraphics);
   saluteGroup_->setEnabled(graphics);
   saluteGroup_->setToolTip(graphics ? QString() : noGraphics);
+  RefreshPackButtons();
 
   gifSource_->setEnabled(settings_.GifSave);
   gifDelay_->setEnabled(settings_.GifSave);

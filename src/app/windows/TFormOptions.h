@@ -9,6 +9,7 @@
 #include <functional>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/windows/CardPreview.h"
@@ -71,6 +72,11 @@ struct OptionsEnvironment {
   std::function<void(OptionsChange)> changed;
   // "Passport" opens the passport window; without it the button is disabled.
   std::function<void()> openPassport;
+  // Downloads a pack by its download code 1..9 (DownloadPack), with its sounds and progress;
+  // true when it arrived. Null: the download buttons stay disabled.
+  std::function<bool(int code)> downloadPack;
+  // Shows a message of the program's own ("Can`t find the file KovCGraph1.dll").
+  std::function<void(const QString&)> message;
 };
 
 // The flag area beside the language chooser.
@@ -109,6 +115,9 @@ class TFormOptions : public QDialog {
   QWidget* BuildDesignPage();
   QWidget* BuildSaveGamesPage();
   QWidget* BuildGamePage();
+  QWidget* BuildPacksPage();
+  void AddPackButtonCopies();
+  QPushButton* MakePackButton(QWidget* parent, const char* name, int code);
   void Connect();
 
   // Puts the settings into the controls without writing anything back.
@@ -125,6 +134,13 @@ class TFormOptions : public QDialog {
   QString PreviewMissingText(std::string_view pack, std::span<const TWordRow* const> entries,
                              int choice) const;
   void Notify(OptionsChange change);
+  // Enables each download button only while its pack is missing; clears the salute without
+  // the graphics pack.
+  void RefreshPackButtons();
+  void DownloadPack(int code);
+  // A purple design needs the graphics pack's design icon; without it the three design lists
+  // go back to their first entries and the missing pack is named.
+  bool DesignPackReady();
 
   Settings& settings_;
   OptionsEnvironment env_;
@@ -189,6 +205,8 @@ class TFormOptions : public QDialog {
   // Game
   QGroupBox* minorGroup_ = nullptr;
   QCheckBox* highlight_ = nullptr;
+  // The download buttons of the "DLL" tab and their copies, with their download codes.
+  std::vector<std::pair<QPushButton*, int>> packButtons_;
 };
 
 }  // namespace zendral

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "present/audio/CardVoice.h"
 #include "present/audio/FluidSynthEngine.h"
 #include "present/audio/GameHold.h"
 #include "present/audio/QtSoundOutput.h"
@@ -28,6 +29,14 @@ ProgramAudio::~ProgramAudio() {
 
 SoundResult ProgramAudio::PlayEventSound(std::string_view name, bool wait, bool soundOn) {
   return sounds_->PlayEventSound(name, wait, soundOn);
+}
+
+bool ProgramAudio::SayCard(TCardCode card, int language,
+                           const std::filesystem::path& programFolder) {
+  const std::vector<std::byte> wav = LoadCardVoice(programFolder, card, language);
+  if (wav.empty()) return false;
+  output_->StartVoice("voice", wav);
+  return true;
 }
 
 MusicError ProgramAudio::PrepareMusic() {

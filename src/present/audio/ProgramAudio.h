@@ -5,8 +5,10 @@
 // still holding the game for their length.
 
 #include <filesystem>
+
 #include <memory>
 #include <string_view>
+#include "game/Card.h"
 
 #include "present/audio/EventSoundPlayer.h"
 #include "present/audio/MusicPlayer.h"
@@ -26,6 +28,11 @@ class ProgramAudio {
 
   // See EventSoundPlayer. A waited sound holds the game through HoldGameUntil (GameHold.h).
   SoundResult PlayEventSound(std::string_view name, bool wait, bool soundOn);
+
+  // Speaks the card's name in the language through the event-sound output, without waiting
+  // (it replaces the sound playing). The voice pack is looked for beside the program folder
+  // for every call. False, and silence, when the pack or the voice is missing.
+  bool SayCard(TCardCode card, int language, const std::filesystem::path& programFolder);
 
   // Writes the song resource to temp44_25.mid in the system's temporary folder (or reuses a
   // file left there) and opens it; see MusicPlayer.

@@ -3,9 +3,11 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <algorithm>
 #include <map>
@@ -52,22 +54,42 @@ class QtSoundOutput::Effects : public QObject {
     Load();
     const auto found = effects_.find(name);
     if (found == effects_.end()) return;
-    if (current_ != nullptr) current_->stop();  // one sound at a time; a repeat starts afresh
+    StopAll();  // one sound at a time; a repeat starts afresh
     current_ = found->second.get();
     current_->play();  // an effect still loading starts as soon as it is loaded
   }
   void StopAll() {
     if (current_ != nullptr) current_->stop();
     current_ = nullptr;
+    if (voice_) voice_->stop();
+  }
+  // QSoundEffect reads only files, so the voice goes to a temporary file of its own first; the
+  // file lives as long as its effect.
+  void StartVoice(const std::string& name, const QByteArray& wav) {
+    if (needsDevice_ && QMediaDevices::defaultAudioOutput().isNull()) return;
+    StopAll();
+    voice_.reset();
+    voiceFile_ = std::make_unique<QTemporaryFile>(QDir::tempPath() +
+                                                  QStringLiteral("/zendral-voice-XXXXXX.wav"));
+    if (!voiceFile_->open() || voiceFile_->write(wav) != wav.size() || !voiceFile_->flush()) {
+      voiceFile_.reset();
+      return;
+    }
+    voiceName_ = name;
+    voice_ = std::make_unique<QSoundEffect>();
+    voice_->setSource(QUrl::fromLocalFile(voiceFile_->fileName()));
+    voice_->play();
   }
   // Qt's sample cache hangs the process at exit when a sample is still loading then, so the
   // effects are let go only once their loads are over (or have had two seconds).
   void FinishLoading() {
     QDeadlineTimer deadline(2000);
-    while (!deadline.hasExpired() &&
-           std::any_of(effects_.begin(), effects_.end(), [](const auto& entry) {
-             return entry.second->status() == QSoundEffect::Loading;
-           })) {
+    while (!deadline.hasExpired() && (std::any_of(effects_.begin(), effects_.end(),
+                                                  [](const auto& entry) {
+                                                    return entry.second->status() ==
+                                                           QSoundEffect::Loading;
+                                                  }) ||
+                                      (voice_ && voice_->status() == QSoundEffect::Loading))) {
       QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
       QThread::msleep(1);
     }
@@ -78,6 +100,7 @@ class QtSoundOutput::Effects : public QObject {
     for (const auto& [name, effect] : effects_) {
       if (effect->isPlaying()) names.push_back(name);
     }
+    if (voice_ && voice_->isPlaying()) names.push_back(voiceName_);
     return names;
   }
 
@@ -85,6 +108,9 @@ class QtSoundOutput::Effects : public QObject {
   const bool needsDevice_;
   std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
   QSoundEffect* current_ = nullptr;
+  std::unique_ptr<QTemporaryFile> voiceFile_;
+  std::unique_ptr<QSoundEffect> voice_;
+  std::string voiceName_;
 };
 
 QtSoundOutput::QtSoundOutput(bool needsDevice) : effects_(new Effects(needsDevice)) {
@@ -111,6 +137,14 @@ QtSoundOutput::~QtSoundOutput() {
 void QtSoundOutput::Start(std::string_view name) {
   QMetaObject::invokeMethod(
       effects_, [e = effects_, n = std::string(name)] { e->Start(n); }, Qt::QueuedConnection);
+}
+
+void QtSoundOutput::StartVoice(std::string_view name, const std::vector<std::byte>& wav) {
+  QByteArray bytes(reinterpret_cast<const char*>(wav.data()), static_cast<qsizetype>(wav.size()));
+  QMetaObject::invokeMethod(
+      effects_,
+      [e = effects_, n = std::string(name), b = std::move(bytes)] { e->StartVoice(n, b); },
+      Qt::QueuedConnection);
 }
 
 void QtSoundOutput::StopAll() {

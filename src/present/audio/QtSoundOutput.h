@@ -26,6 +26,10 @@ class QtSoundOutput : public SoundOutput {
   // Both return at once; the sound thread carries them out in the order they were asked.
   void Start(std::string_view name) override;
   void StopAll() override;
+  // Plays WAV bytes that are not one of the program's sounds (a card voice) the same way: it
+  // replaces the sound playing, and the next sound replaces it. `name` is what PlayingNames
+  // reports while it plays.
+  void StartVoice(std::string_view name, const std::vector<std::byte>& wav);
 
   // The sounds playing now, by name (one at most), once every earlier request is carried
   // out. For tests and diagnostics: it waits for the sound thread.

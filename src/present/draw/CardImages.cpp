@@ -11,8 +11,8 @@ namespace {
 
 const char* const kSuitPrefix[] = {"", "Ch", "Bu", "Kr", "Pi"};
 const char* const kRankCode[] = {"", "06", "07", "08", "09", "10", "2J", "3Q", "4K", "5A"};
-const char* const kBackNames[] = {"",       "Ob01Mo", "Ob02Tu", "Ob03We",
-                                  "Ob04Th", "Ob05Fr", "Ob06Su", "Ob07Su"};
+const char* const kBackNames[] = {"",       "Ob01Mo", "Ob02Tu", "Ob03We", "Ob04Th", "Ob05Fr",
+                                  "Ob06Su", "Ob07Su", "Ob08XX", "Ob09XX", "Ob10XX"};
 
 // The four black lines of the small card's frame, which leave the corner pixels open.
 void DrawSmallFrame(QPainter& p, int w, int h) {
@@ -48,9 +48,11 @@ CardImages::CardImages(PictureLoader loader) : loader_(std::move(loader)) {
     smallFaces_[k].name = FaceName(card, false);
     largeFaces_[k].name = FaceName(card, true);
   }
-  for (int b = 1; b <= kBackPictures; ++b) {
-    smallBacks_[b].name = BackName(b, false);
-    largeBacks_[b].name = BackName(b, true);
+  for (int b = 1; b <= kMostBackPictures; ++b) {
+    // The collections' pictures 8 to 10 are only ever given by a loader of the packs.
+    const QString name = b <= kBackPictures ? BackName(b, false) : kBackNames[b];
+    smallBacks_[b].name = name;
+    largeBacks_[b].name = name + "B";
   }
 }
 
@@ -67,6 +69,7 @@ int CardImages::missing() {
   for (auto* set : {&smallFaces_, &largeFaces_}) {
     for (int k = 1; k <= kDeckSize; ++k) n += Picture((*set)[k]).isNull();
   }
+  // Pictures 8 to 10 exist only for the collections of the packs.
   for (auto* set : {&smallBacks_, &largeBacks_}) {
     for (int b = 1; b <= kBackPictures; ++b) n += Picture((*set)[b]).isNull();
   }
@@ -79,7 +82,7 @@ QPixmap CardImages::Face(TCardCode card, const CardMetrics& metrics, qreal dpr) 
 }
 
 QPixmap CardImages::Back(int picture, const CardMetrics& metrics, qreal dpr) {
-  const int b = picture >= 1 && picture <= kBackPictures ? picture : 1;
+  const int b = picture >= 1 && picture <= kMostBackPictures ? picture : 1;
   return Cached(100 + b, smallBacks_[b], largeBacks_[b], metrics, dpr);
 }
 
@@ -113,9 +116,16 @@ QPixmap CardImages::Render(Source& smallSource, Source& largeSource, const CardM
   const QImage& large = ownSmall && !small.isNull() ? largeSource.image : Picture(largeSource);
   if (m.drawMode == kCardModeSmall) {
     if (ownSmall && !small.isNull()) {
-      // The small picture at its own size, one pixel inside the frame.
-      p.drawImage(QRectF(1, 1, w - 2, h - 2), small,
+      // The small picture at its own size, one pixel inside the frame; a narrow one keeps its
+      // width and its frame.
+      const int own = std::min(w, small.width());
+      p.drawImage(QRectF(1, 1, own - 2, h - 2), small,
                   QRectF(1, 1, small.width() - 2, small.height() - 2));
+      if (own < w) {
+        DrawSmallFrame(p, own, h);
+        p.end();
+        return QPixmap::fromImage(std::move(out));
+      }
     } else {
       // A sharper screen draws the large picture into the same frame.
       p.fillRect(QRectF(1, 1, w - 2, h - 2), Qt::white);

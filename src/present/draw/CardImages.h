@@ -13,7 +13,8 @@
 
 namespace zendral {
 
-inline constexpr int kBackPictures = 7;  // one per weekday, Monday first
+inline constexpr int kBackPictures = 7;       // one per weekday, Monday first
+inline constexpr int kMostBackPictures = 10;  // the collections of the packs have ten
 
 // Finds a picture by its resource name ("Ch06", "Ob01MoB"); a null image when there is none.
 using PictureLoader = std::function<QImage(const QString& name)>;
@@ -23,7 +24,8 @@ QImage LoadArtPicture(const QString& name);
 
 // The picture name of a card face: suit prefix, rank code, and "B" for the large set.
 QString FaceName(TCardCode card, bool large);
-// The picture name of back 1..7: "Ob01Mo" … "Ob07Su", and "B" for the large set.
+// The picture name of the program's own back 1..7: "Ob01Mo" … "Ob07Su", and "B" for the large
+// set. (The collections of the packs add "Ob08XX" … "Ob10XX".)
 QString BackName(int picture, bool large);
 
 class CardImages {
@@ -35,8 +37,9 @@ class CardImages {
   int missing();
 
   // The face or back as the table shows it: in drawing mode 1 with its black frame, in the
-  // other modes with rounded corners. The pixmap carries the device pixel ratio, so at a
-  // ratio above 1 it is drawn from the large pictures and stays sharp.
+  // other modes with rounded corners. A small picture narrower than the card (a narrow deck)
+  // is drawn at its own width, framed, at the card's left. The pixmap carries the device pixel
+  // ratio, so at a ratio above 1 it is drawn from the large pictures and stays sharp.
   QPixmap Face(TCardCode card, const CardMetrics& metrics, qreal dpr);
   QPixmap Back(int picture, const CardMetrics& metrics, qreal dpr);
 
@@ -53,7 +56,7 @@ class CardImages {
 
   PictureLoader loader_;
   std::array<Source, kDeckSize + 1> smallFaces_, largeFaces_;
-  std::array<Source, kBackPictures + 1> smallBacks_, largeBacks_;
+  std::array<Source, kMostBackPictures + 1> smallBacks_, largeBacks_;
   QHash<QString, QPixmap> cache_;
 };
 

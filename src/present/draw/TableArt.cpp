@@ -20,9 +20,9 @@ QFont CellFont(const QString& family, int cellHeight, bool bold) {
 }
 
 TableArt::TableArt(int windowSize, ClientSize client, qreal dpr, TableFonts fonts,
-                   PictureLoader loader)
+                   PictureLoader loader, bool narrowDeck)
     : scale_(ScaleFor(windowSize, client)),
-      card_(CardMetricsFor(scale_)),
+      card_(CardMetricsFor(scale_, narrowDeck)),
       place_(PlaceTable(scale_, card_)),
       fonts_(std::move(fonts)),
       client_(client),
@@ -73,6 +73,16 @@ const QPixmap& TableArt::Stretched(const QString& smallName, const QString& larg
 
 const QPixmap& TableArt::Background() {
   return Stretched("FonG", "FonGB", QSize(client_.width, client_.height), QColor(14, 100, 50));
+}
+
+const QPixmap& TableArt::MenuBackground() {
+  if (menuBackground_ < 0) {
+    menuBackground_ = loader_ && (!loader_(QStringLiteral("MenuFon")).isNull() ||
+                                  !loader_(QStringLiteral("MenuFonB")).isNull());
+  }
+  if (menuBackground_ == 0) return Background();
+  return Stretched("MenuFon", "MenuFonB", QSize(client_.width, client_.height),
+                   QColor(14, 100, 50));
 }
 
 const QPixmap& TableArt::ScoreBoard() {

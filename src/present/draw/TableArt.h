@@ -30,9 +30,10 @@ QFont CellFont(const QString& family, int cellHeight, bool bold = false);
 
 class TableArt {
  public:
-  // dpr: the device pixel ratio of the screen the table is shown on.
+  // dpr: the device pixel ratio of the screen the table is shown on; narrowDeck: the deck's
+  // cards are of the narrow format.
   TableArt(int windowSize, ClientSize client, qreal dpr, TableFonts fonts = {},
-           PictureLoader loader = LoadArtPicture);
+           PictureLoader loader = LoadArtPicture, bool narrowDeck = false);
 
   const TableScale& scale() const { return scale_; }
   const CardMetrics& card() const { return card_; }
@@ -56,6 +57,9 @@ class TableArt {
   // its own size covers the element's pixels, the large set beyond that (larger windows and
   // sharper screens). A missing picture gives a plain stand-in of the element's colour.
   const QPixmap& Background();  // "FonG" / "FonGB", the whole client area
+  // The main menu's background, "MenuFon" / "MenuFonB" where the loader has them (the purple
+  // design), else the table's.
+  const QPixmap& MenuBackground();
   const QPixmap& ScoreBoard();  // "TabloSm" / "TabloBg"
   const QPixmap& KonFrame();    // "RamkaBBSm" / "RamkaBBBg"
   const QPixmap& NamePlate();   // "SPYellow" / "SPYellowB"
@@ -83,6 +87,7 @@ class TableArt {
   QHash<QString, QImage> pictures_;
   QHash<QString, QPixmap> scaled_;
   int missing_ = 0;
+  int menuBackground_ = -1;  // whether the loader has the menu's own: unknown, 0, 1
 };
 
 }  // namespace zendral

@@ -15,8 +15,8 @@ QRect ToQRect(const PixelRect& r) {
 
 }  // namespace
 
-void DrawBackground(QPainter& p, TableArt& art, const PixelRect& area) {
-  const QPixmap& felt = art.Background();
+void DrawBackground(QPainter& p, TableArt& art, const PixelRect& area, bool menu) {
+  const QPixmap& felt = menu ? art.MenuBackground() : art.Background();
   const qreal dpr = felt.devicePixelRatio();
   const QRectF source(area.left * dpr, area.top * dpr, area.width * dpr, area.height * dpr);
   p.drawPixmap(QRectF(ToQRect(area)), felt, source);

@@ -12,8 +12,8 @@
 
 namespace zendral {
 
-// The table background under a rectangle of the client area.
-void DrawBackground(QPainter& p, TableArt& art, const PixelRect& area);
+// The table background (or the main menu's) under a rectangle of the client area.
+void DrawBackground(QPainter& p, TableArt& art, const PixelRect& area, bool menu = false);
 
 // DrawHand: clears the hand area with the background and draws the cards of slots
 // 1..fan.count from the left, each over the previous one. Seat 2 is always face up; seat 1

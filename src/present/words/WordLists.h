@@ -11,5 +11,6 @@ std::span<const TNamedWordRow> MenuWordRows();
 std::span<const TNamedWordRow> OptionsWordRows();
 std::span<const TNamedWordRow> OnlineWordRows();
 std::span<const TNamedWordRow> CalendarWordRows();
+std::span<const TNamedWordRow> MediaWordRows();
 
 }  // namespace zendral::words

@@ -82,8 +82,9 @@ char StoredLanguageChar(int language) {
 std::span<const TNamedWordRow> AllWordRows() {
   static const std::vector<TNamedWordRow> all = [] {
     std::vector<TNamedWordRow> rows;
-    for (const auto part : {words::MenuWordRows(), words::OptionsWordRows(),
-                            words::OnlineWordRows(), words::CalendarWordRows()}) {
+    for (const auto part :
+         {words::MenuWordRows(), words::OptionsWordRows(), words::OnlineWordRows(),
+          words::CalendarWordRows(), words::MediaWordRows()}) {
       rows.insert(rows.end(), part.begin(), part.end());
     }
     return rows;

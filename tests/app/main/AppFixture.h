@@ -52,6 +52,12 @@ class QuickSound : public SoundPort {
   void OnTimer2(bool, bool) override {}
   void CloseMusic() override {}
   void Hold(std::chrono::milliseconds) override {}
+  // Every card spoken, with its language.
+  std::vector<std::pair<TCardCode, int>> said;
+  bool SayCard(TCardCode card, int language, const std::filesystem::path&) override {
+    said.emplace_back(card, language);
+    return true;
+  }
 };
 
 // A temporary program folder with fresh copies of the shipped club files.

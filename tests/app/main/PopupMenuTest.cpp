@@ -48,6 +48,21 @@ TEST_F(PopupMenu, TheTableEntriesAreOnlyOnAtTheTable) {
   EXPECT_EQ(Enabled(), (std::vector<bool>{false, false, false, true, true, true}));
 }
 
+// A right click on a card of the own hand says its name in the player's language.
+TEST_F(PopupMenu, ARightClickOnACardSaysItsName) {
+  ASSERT_TRUE(Open());
+  responders.push_back(Sign("Alice", ""));
+  QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
+  ASSERT_NE(quickSound, nullptr);
+  UseLanguage(kKorean);
+  QTest::mouseClick(&Table(), Qt::RightButton, {}, CardPoint(1));
+  UseLanguage(kEnglish);
+  ASSERT_EQ(quickSound->said.size(), 1u);
+  EXPECT_EQ(quickSound->said[0].first, form->State().Hands[kSeat2][1]);
+  EXPECT_EQ(quickSound->said[0].second, kKorean);
+  EXPECT_TRUE(form->State().Hands[kSeat2].CardCount == kHandSize) << "a right click lays no card";
+}
+
 TEST_F(PopupMenu, SpeedSetsTheFlightSpeedWhileTheSliderMoves) {
   ASSERT_TRUE(Open());
   responders.push_back([](QDialog& dialog) {

@@ -4,12 +4,15 @@
 
 #include <QCoreApplication>
 
+#include "present/audio/StreamPlayer.h"
+
 namespace zendral::audio::test {
 
 inline QCoreApplication& EnsureQtApp() {
   static int argc = 1;
   static char name[] = "audio_tests";
   static char* argv[] = {name, nullptr};
+  ChooseMediaBackend();
   static QCoreApplication app(argc, argv);
   return app;
 }

@@ -92,6 +92,22 @@ const std::map<std::string_view, std::string_view> kSameAsEnglish = {
     {"kWordOceania", "it"},
     {"kWordAfrica", "it"},
     {"kWordBank", "cs"},
+    {"kWordCountryUkraine", "de fr"},
+    {"kWordCountryEstonia", "es it"},
+    {"kWordCountryArmenia", "es it"},
+    {"kWordCountryGeorgia", "es it"},
+    {"kWordCountryKazakhstan", "fr"},
+    {"kWordCountryUzbekistan", "it"},
+    {"kWordCountryUsa", "de it cs"},
+    {"kWordCountryCanada", "fr it"},
+    {"kWordCountryAustralia", "es it"},
+    {"kWordCountryDeutschland", "de"},
+    {"kWordCountryFrance", "fr"},
+    {"kWordCountryIndia", "es it"},
+    {"kWordCountryChina", "de es"},
+    {"kWordCountryJapan", "de"},
+    {"kWordStation", "fr"},
+    {"kWordVolume", "fr it"},
 };
 
 bool ListedAsSame(std::string_view name, int language) {
@@ -179,7 +195,7 @@ TEST(WordRowsTest, NamedRowsAreExactlyTheDeclaredRows) {
 
   std::set<std::string> declared;
   const std::regex declaration(R"(extern const (TWordRow2?) (k\w+);)");
-  for (const char* header : {"WordRows.h", "CalendarWords.h"}) {
+  for (const char* header : {"WordRows.h", "CalendarWords.h", "MediaWords.h"}) {
     const std::string source = ReadSource(header);
     ASSERT_FALSE(source.empty()) << header;
     for (std::sregex_iterator it(source.begin(), source.end(), declaration), end; it != end; ++it) {

@@ -1,0 +1,276 @@
+// The account service: creating an account, log-in, member count, profile, balance and the
+// transfer of Kovs between members.
+
+#include <QDate>
+#include <QDateTime>
+
+#include "ServerLog.h"
+#include "Services.h"
+
+namespace zendral::server {
+namespace {
+
+const QString kNick = QStringLiteral("nick");
+
+// The profile's fields in the order of the request and the reply, with their lengths.
+struct ProfileField {
+  const char* name;
+  int maxChars;
+};
+constexpr ProfileField kProfile[] = {
+    {"namei", 20},    {"name2", 20},   {"about", 50},      {"telephone", 20}, {"emailo", 50},
+    {"website", 50},  {"skype", 50},   {"ok", 50},         {"vk", 50},        {"telegram", 50},
+    {"facebook", 60}, {"twitter", 50}, {"instagramm", 50}, {"youtube", 50},
+};
+constexpr int kProfileFields = 14;
+
+// The checks of a new account before its password is hashed: nothing when the request is
+// refused, with the reply in refusal.
+bool CreateChecks(ServerContext& ctx, const ServiceRequest& request, ServiceReply* refusal) {
+  const Fields& f = request.fields;
+  const QString nick = f.Value(kNick);
+  if (CheckAccountField(nick, FieldKind::kNick) != 3 ||
+      CheckAccountField(f.Value(QStringLiteral("pw")), FieldKind::kPassword) != 3 ||
+      CheckAccountField(f.Value(QStringLiteral("city")), FieldKind::kCity) < 2 ||
+      CheckAccountField(f.Value(QStringLiteral("email")), FieldKind::kEmail) != 3 ||
+      !IsSex(f.Value(QStringLiteral("sex"))) ||
+      !IsCountryCode(f.Value(QStringLiteral("country2"))) ||
+      !IsCountryName(f.Value(QStringLiteral("country1")))) {
+    *refusal = reply::No();
+    return false;
+  }
+  QSqlQuery* q = ctx.db.Run(QStringLiteral("SELECT 1 FROM accounts WHERE nick = ?"), {nick});
+  if (q == nullptr) {
+    *refusal = reply::No();
+    return false;
+  }
+  const bool taken = q->next();
+  q->finish();
+  if (taken) {
+    *refusal = reply::Marker("is");
+    return false;
+  }
+  if (!ctx.limits.Allow(LimitKind::kCreate, request.address)) {
+    *refusal = reply::No();
+    return false;
+  }
+  return true;
+}
+
+// The new account with its hash. The balance, the reserved numbers and the date from the
+// program are not taken: a new account starts with 0 Kovs and the server's date.
+ServiceReply CreateWithHash(ServerContext& ctx, const Fields& f, const QByteArray& hash) {
+  const QString nick = f.Value(kNick);
+  Transaction t(ctx.db);
+  if (!t.Ok()) return reply::No();
+  QSqlQuery* q = ctx.db.Run(
+      QStringLiteral("INSERT INTO accounts (nick, pwhash, city, country1, country2, sex, email,"
+                     " dater, r01, r02, r03, balance, r05, r06, profile, created)"
+                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, 'xxx', 'xxx', 'xxx', 0, 0, 0, '', ?)"
+                     " ON CONFLICT (nick) DO NOTHING"),
+      {nick, QString::fromLatin1(hash), f.Value(QStringLiteral("city")),
+       f.Value(QStringLiteral("country1")), f.Value(QStringLiteral("country2")),
+       f.Value(QStringLiteral("sex")), f.Value(QStringLiteral("email")),
+       QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
+       QDateTime::currentSecsSinceEpoch()});
+  if (q == nullptr) return reply::No();
+  if (q->numRowsAffected() != 1) return reply::Marker("is");  // created meanwhile
+  if (ctx.db.Run(QStringLiteral("INSERT INTO results (nick, kon, best, rating, sessions, konl,"
+                                " score, r1, r2) VALUES (?, 0, 0, 0, 0, 0, 0, 0, '#')"),
+                 {nick}) == nullptr) {
+    return reply::No();
+  }
+  return t.Commit() ? reply::Ok() : reply::No();
+}
+
+ServiceReply Create(ServerContext& ctx, const ServiceRequest& request) {
+  ServiceReply refusal;
+  if (!CreateChecks(ctx, request, &refusal)) return refusal;
+  const auto hash = ctx.hasher.Hash(request.fields.Value(QStringLiteral("pw")));
+  return hash ? CreateWithHash(ctx, request.fields, *hash) : reply::No();
+}
+
+// A member's stored hash and the record a log-in answers.
+struct LogInRecord {
+  QByteArray hash;
+  QStringList tokens;
+};
+
+std::optional<LogInRecord> LogInChecks(ServerContext& ctx, const ServiceRequest& request) {
+  const QString nick = request.fields.Value(kNick);
+  const QString pw = request.fields.Value(QStringLiteral("pw"));
+  if (nick.isEmpty() || nick.size() > 12 || pw.isEmpty() || pw.size() > 64) return std::nullopt;
+  if (!ctx.limits.Allow(LimitKind::kLogIn, request.address)) return std::nullopt;
+  QSqlQuery* q = ctx.db.Run(
+      QStringLiteral("SELECT pwhash, city, country1, country2, sex, email, dater, r01, r02, r03,"
+                     " balance, r05, r06 FROM accounts WHERE nick = ?"),
+      {nick});
+  if (q == nullptr || !q->next()) return std::nullopt;
+  LogInRecord record{q->value(0).toByteArray(), {}};
+  for (int i = 1; i <= 12; ++i) record.tokens << q->value(i).toString();
+  q->finish();
+  return record;
+}
+
+// After the password check: the record and a new session, or "no".
+ServiceReply LogInAnswer(ServerContext& ctx, const QString& nick, const QStringList& tokens,
+                         bool passwordRight) {
+  if (!passwordRight) return reply::No();
+  const auto token = ctx.sessions.Open(nick);
+  if (!token) return reply::No();
+  ServiceReply r = reply::Segment(tokens);
+  r.setCookie = SessionCookie(*token);
+  return r;
+}
+
+ServiceReply LogIn(ServerContext& ctx, const ServiceRequest& request) {
+  const auto record = LogInChecks(ctx, request);
+  if (!record) return reply::No();
+  const bool right = ctx.hasher.Verify(record->hash, request.fields.Value(QStringLiteral("pw")));
+  return LogInAnswer(ctx, request.fields.Value(kNick), record->tokens, right);
+}
+
+ServiceReply MemberCount(ServerContext& ctx) {
+  QSqlQuery* q = ctx.db.Run(QStringLiteral("SELECT COUNT(*) FROM accounts"));
+  if (q == nullptr || !q->next()) return reply::No();
+  const qint64 n = q->value(0).toLongLong();
+  q->finish();
+  return reply::TrailingNumber(n);
+}
+
+ServiceReply ReadProfile(ServerContext& ctx, const ServiceRequest& request) {
+  QSqlQuery* q = ctx.db.Run(QStringLiteral("SELECT profile FROM accounts WHERE nick = ?"),
+                            {request.fields.Value(kNick)});
+  if (q == nullptr || !q->next()) return reply::No();
+  QStringList tokens = q->value(0).toString().split('~');
+  q->finish();
+  while (tokens.size() < kProfileFields) tokens << QString();
+  tokens = tokens.mid(0, kProfileFields);
+  return reply::Segment(tokens, '~');
+}
+
+ServiceReply SaveProfile(ServerContext& ctx, const ServiceRequest& request) {
+  const QString nick = request.fields.Value(kNick);
+  if (!ctx.Authorized(request, nick)) return reply::No();
+  QStringList texts;
+  for (const ProfileField& field : kProfile) {
+    QString name = QString::fromLatin1(field.name);
+    QString value = request.fields.Value(name);
+    if (name == QLatin1String("namei") && !request.fields.Has(name)) {
+      value = request.fields.Value(QStringLiteral("name1"));
+    }
+    texts << CleanText(value, field.maxChars);
+  }
+  QSqlQuery* q = ctx.db.Run(QStringLiteral("UPDATE accounts SET profile = ? WHERE nick = ?"),
+                            {texts.join('~'), nick});
+  return q != nullptr && q->numRowsAffected() == 1 ? reply::Ok() : reply::No();
+}
+
+ServiceReply ReadBalance(ServerContext& ctx, const ServiceRequest& request) {
+  const QString nick = request.fields.Value(kNick);
+  if (!ctx.Authorized(request, nick)) return reply::No();
+  QSqlQuery* q = ctx.db.Run(QStringLiteral("SELECT balance FROM accounts WHERE nick = ?"), {nick});
+  if (q == nullptr || !q->next()) return reply::No();
+  const qint64 balance = q->value(0).toLongLong();
+  q->finish();
+  return reply::TrailingNumber(balance);
+}
+
+// Kovs move from the sender to the recipient in one transaction: "ok" done, "no" no such
+// member (or not allowed), "is" not enough Kovs.
+ServiceReply Transfer(ServerContext& ctx, const ServiceRequest& request) {
+  const QString nick = request.fields.Value(kNick);
+  const QString to = request.fields.Value(QStringLiteral("to"));
+  const auto amount = request.fields.Int(QStringLiteral("R04"));
+  if (!amount || *amount <= 0 || to.isEmpty() || to == nick) return reply::No();
+  if (!ctx.Authorized(request, nick)) return reply::No();
+  Transaction t(ctx.db);
+  if (!t.Ok()) return reply::No();
+  // Both rows locked in one order, so two opposite transfers cannot wait on each other.
+  QSqlQuery* q = ctx.db.Run(QStringLiteral("SELECT nick, balance FROM accounts WHERE nick IN (?, ?)"
+                                           " ORDER BY nick") +
+                                ctx.db.ForUpdate(),
+                            {nick, to});
+  if (q == nullptr) return reply::No();
+  qint64 senderBalance = -1;
+  bool recipient = false;
+  while (q->next()) {
+    if (q->value(0).toString() == nick) senderBalance = q->value(1).toLongLong();
+    if (q->value(0).toString() == to) recipient = true;
+  }
+  q->finish();
+  if (!recipient || senderBalance < 0) return reply::No();
+  if (senderBalance < *amount) return reply::Marker("is");
+  if (ctx.db.Run(QStringLiteral("UPDATE accounts SET balance = balance - ? WHERE nick = ?"),
+                 {*amount, nick}) == nullptr ||
+      ctx.db.Run(QStringLiteral("UPDATE accounts SET balance = balance + ? WHERE nick = ?"),
+                 {*amount, to}) == nullptr) {
+    return reply::No();
+  }
+  return t.Commit() ? reply::Ok() : reply::No();
+}
+
+}  // namespace
+
+std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const ServiceRequest& request,
+                                                ServiceReply* refusal) {
+  const Fields& f = request.fields;
+  if (f.Has(QStringLiteral("label0"))) {
+    const auto record = LogInChecks(ctx, request);
+    if (!record) {
+      *refusal = reply::No();
+      return std::nullopt;
+    }
+    const QString nick = f.Value(kNick);
+    const QString pw = f.Value(QStringLiteral("pw"));
+    PasswordHash* hasher = &ctx.hasher;
+    const QByteArray hash = record->hash;
+    const QStringList tokens = record->tokens;
+    return PasswordWork{
+        [hasher, hash, pw] { return hasher->Verify(hash, pw) ? hash : QByteArray(); },
+        [&ctx, nick, tokens](const QByteArray& result) {
+          return LogInAnswer(ctx, nick, tokens, !result.isEmpty());
+        }};
+  }
+  const bool isCreate = [&f] {
+    for (const char* key : {"label1", "labelinforead", "labelinfosave", "labelkovread",
+                            "labelkovsave", "labelkovsend"}) {
+      if (f.Has(QLatin1String(key))) return false;
+    }
+    for (const char* key : {"best", "kon", "rating"}) {
+      if (f.Has(kGameKey + QLatin1String(key))) return false;
+    }
+    return f.Has(kNick) && f.Has(QStringLiteral("pw"));
+  }();
+  if (!isCreate) {
+    *refusal = AccountService(ctx, request);
+    return std::nullopt;
+  }
+  if (!CreateChecks(ctx, request, refusal)) return std::nullopt;
+  PasswordHash* hasher = &ctx.hasher;
+  const QString pw = f.Value(QStringLiteral("pw"));
+  const Fields fields = f;
+  return PasswordWork{[hasher, pw] { return hasher->Hash(pw).value_or(QByteArray()); },
+                      [&ctx, fields](const QByteArray& hash) {
+                        return hash.isEmpty() ? reply::No() : CreateWithHash(ctx, fields, hash);
+                      }};
+}
+
+ServiceReply AccountService(ServerContext& ctx, const ServiceRequest& request) {
+  const Fields& f = request.fields;
+  if (f.Has(QStringLiteral("label0"))) return LogIn(ctx, request);
+  if (f.Has(QStringLiteral("label1"))) return MemberCount(ctx);
+  if (f.Has(QStringLiteral("labelinforead"))) return ReadProfile(ctx, request);
+  if (f.Has(QStringLiteral("labelinfosave"))) return SaveProfile(ctx, request);
+  if (f.Has(QStringLiteral("labelkovread"))) return ReadBalance(ctx, request);
+  // Nobody may add Kovs to an account by asking: awards and grants are the server's own.
+  if (f.Has(QStringLiteral("labelkovsave"))) return reply::No();
+  if (f.Has(QStringLiteral("labelkovsend"))) return Transfer(ctx, request);
+  for (const char* key : {"best", "kon", "rating"}) {
+    if (f.Has(kGameKey + QLatin1String(key))) return ResultsService(ctx, request);
+  }
+  if (f.Has(kNick) && f.Has(QStringLiteral("pw"))) return Create(ctx, request);
+  return reply::No();
+}
+
+}  // namespace zendral::server

@@ -1,0 +1,287 @@
+// The records service: the world top-ten tables (44 local cycles, 144 read only, 344 rated
+// cycles) and the chat, which is table 100.
+
+#include <QDateTime>
+#include <QHash>
+#include <QPair>
+
+#include "ResultsRules.h"
+#include "Services.h"
+
+namespace zendral::server {
+namespace {
+
+constexpr int kLocalTable = 44;
+constexpr int kAccountTable = 344;
+constexpr int kChatTable = 100;
+constexpr int kAwardFirst = 25;
+constexpr int kAwardTopTen = 10;
+
+QString OrHash(const QString& text) {
+  return text.isEmpty() ? QStringLiteral("#") : text;
+}
+
+// The last value of a submission comes with a "*" behind it.
+QString WithoutStar(QString text) {
+  if (text.endsWith('*')) text.chop(1);
+  return text;
+}
+
+// The free fields this program fills with "#".
+bool IsFree(const QString& text) {
+  const QString t = WithoutStar(text);
+  return t.isEmpty() || t == QLatin1String("#");
+}
+
+// "Place x Score Nick Country City R07 R08 R09 R10".
+QStringList RowTokens(qint64 place, QSqlQuery& q) {
+  QStringList t{QString::number(place), QStringLiteral("x"), q.value(0).toString()};
+  for (int i = 1; i <= 7; ++i) t << OrHash(q.value(i).toString());
+  return t;
+}
+
+std::optional<qint64> PlaceOf(Database& db, int gid, qint64 score, qint64 id) {
+  QSqlQuery* q = db.Run(QStringLiteral("SELECT COUNT(*) FROM world_rows WHERE gid = ? AND"
+                                       " (score > ? OR (score = ? AND id < ?))"),
+                        {gid, score, score, id});
+  if (q == nullptr || !q->next()) return std::nullopt;
+  const qint64 above = q->value(0).toLongLong();
+  q->finish();
+  return above + 1;
+}
+
+ServiceReply ReadTableFromDatabase(ServerContext& ctx, int gid);
+
+// The ten rows of a table are the most frequent read of all (the chat and the main menu poll
+// them): each server keeps its answer for a second, and forgets it at once when it files a row
+// itself. A row filed through another server of the club shows within that second.
+constexpr qint64 kTableCacheMs = 1000;
+
+struct CachedTable {
+  QByteArray body;
+  qint64 atMs = 0;
+};
+
+QHash<QPair<const Database*, int>, CachedTable>& TableCache() {
+  static QHash<QPair<const Database*, int>, CachedTable> cache;
+  return cache;
+}
+
+void ForgetTable(const Database& db, int gid) {
+  TableCache().remove({&db, gid});
+}
+
+ServiceReply ReadTable(ServerContext& ctx, int gid) {
+  const qint64 now = QDateTime::currentMSecsSinceEpoch();
+  auto& cache = TableCache();
+  const auto hit = cache.constFind({&ctx.db, gid});
+  if (hit != cache.constEnd() && now - hit->atMs >= 0 && now - hit->atMs < kTableCacheMs) {
+    return ServiceReply(hit->body);
+  }
+  ServiceReply fresh = ReadTableFromDatabase(ctx, gid);
+  if (fresh.status == 200 && fresh.body != "no") {
+    if (cache.size() > 1000) cache.clear();  // any gid may be asked for
+    cache.insert({&ctx.db, gid}, CachedTable{fresh.body, now});
+  }
+  return fresh;
+}
+
+ServiceReply ReadTableFromDatabase(ServerContext& ctx, int gid) {
+  QSqlQuery* q = ctx.db.Run(
+      QStringLiteral("SELECT score, nick, country, city, r07, r08, r09, r10 FROM world_rows"
+                     " WHERE gid = ? ORDER BY score DESC, id LIMIT 10"),
+      {gid});
+  if (q == nullptr) return reply::No();
+  QList<QStringList> rows;
+  while (q->next()) rows << RowTokens(rows.size() + 1, *q);
+  q->finish();
+  return reply::List(rows);
+}
+
+ServiceReply TableSize(ServerContext& ctx, int gid) {
+  QSqlQuery* q = ctx.db.Run(QStringLiteral("SELECT COUNT(*) FROM world_rows WHERE gid = ?"), {gid});
+  if (q == nullptr || !q->next()) return reply::No();
+  const qint64 n = q->value(0).toLongLong();
+  q->finish();
+  return reply::TrailingNumber(n);
+}
+
+ServiceReply OwnRows(ServerContext& ctx, int gid, const QString& nick, const QString& city) {
+  QSqlQuery* q = ctx.db.Run(
+      QStringLiteral("SELECT score, nick, country, city, r07, r08, r09, r10, id FROM world_rows"
+                     " WHERE gid = ? AND nick = ? AND city = ? ORDER BY score DESC, id LIMIT 10"),
+      {gid, nick, city});
+  if (q == nullptr) return reply::No();
+  struct Row {
+    QStringList tokens;
+    qint64 score;
+    qint64 id;
+  };
+  QList<Row> rows;
+  while (q->next()) {
+    rows << Row{RowTokens(0, *q), q->value(0).toLongLong(), q->value(8).toLongLong()};
+  }
+  q->finish();
+  QList<QStringList> out;
+  for (Row& row : rows) {
+    const auto place = PlaceOf(ctx.db, gid, row.score, row.id);
+    if (!place) return reply::No();
+    row.tokens[0] = QString::number(*place);
+    out << row.tokens;
+  }
+  return reply::List(out);
+}
+
+struct NewRow {
+  int gid;
+  int score;
+  QString nick, country, city, r07, r08, r09, r10;
+};
+
+// Files the row; its id, or nothing.
+std::optional<qint64> Insert(Database& db, const NewRow& row) {
+  QSqlQuery* q = db.Run(
+      QStringLiteral("INSERT INTO world_rows (gid, score, nick, country, city, r07, r08, r09,"
+                     " r10, filed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
+      {row.gid, row.score, row.nick, row.country, row.city, row.r07, row.r08, row.r09, row.r10,
+       QDateTime::currentSecsSinceEpoch()});
+  if (q == nullptr || !q->next()) return std::nullopt;
+  const qint64 id = q->value(0).toLongLong();
+  q->finish();
+  ForgetTable(db, row.gid);
+  return id;
+}
+
+ServiceReply SubmitLocal(ServerContext& ctx, const Fields& f) {
+  const auto score = f.Int(QStringLiteral("score"));
+  NewRow row{kLocalTable,
+             score.value_or(0),
+             f.Value(QStringLiteral("nick")),
+             f.Value(QStringLiteral("country")),
+             f.Value(QStringLiteral("city")),
+             f.Value(QStringLiteral("R7")),
+             f.Value(QStringLiteral("R8")),
+             QStringLiteral("#"),
+             QStringLiteral("#")};
+  // A cycle of 30 kons against the computer, under a passport the program lets send.
+  if (!score || std::abs(*score) > MaxCycleScore() || !IsPassportName(row.nick, true) ||
+      !IsPassportCity(row.city) || !IsCountryCode(row.country) || !IsSex(row.r07) ||
+      !IsVersion(row.r08) || !IsFree(f.Value(QStringLiteral("R9"))) ||
+      !IsFree(f.Value(QStringLiteral("R10")))) {
+    return reply::No();
+  }
+  Transaction t(ctx.db);
+  if (!t.Ok()) return reply::No();
+  const auto id = Insert(ctx.db, row);
+  if (!id) return reply::No();
+  const auto place = PlaceOf(ctx.db, row.gid, row.score, *id);
+  if (!place || !t.Commit()) return reply::No();
+  return reply::TrailingNumber(*place);
+}
+
+// The server numbers each message itself (one more than the newest) and answers that number.
+ServiceReply SubmitChat(ServerContext& ctx, const ServiceRequest& request) {
+  const Fields& f = request.fields;
+  NewRow row{kChatTable,
+             0,
+             f.Value(QStringLiteral("nick")),
+             f.Value(QStringLiteral("country")),
+             f.Value(QStringLiteral("city")),
+             f.Value(QStringLiteral("R7")),
+             f.Value(QStringLiteral("R8")),
+             f.Value(QStringLiteral("R9")),
+             WithoutStar(f.Value(QStringLiteral("R10")))};
+  // The number the program sends is replaced by the server's own, but it is a number.
+  if (!f.Int(QStringLiteral("score")) || !IsPassportName(row.nick, false) ||
+      !IsPassportCity(row.city) || !IsCountryCode(row.country) || !IsSex(row.r07) ||
+      !IsVersion(row.r08) || !IsChatStamp(row.r09) || !IsChatText(row.r10)) {
+    return reply::No();
+  }
+  row.r09.replace(' ', '_');  // a token of the reply
+  if (Setting(ctx.db, QStringLiteral("pause_chat")) == QLatin1String("1")) return reply::No();
+  if (!ctx.limits.Allow(LimitKind::kChat, request.address)) return reply::No();
+  Transaction t(ctx.db);
+  if (!t.Ok()) return reply::No();
+  QSqlQuery* q = ctx.db.Run(
+      QStringLiteral("UPDATE counters SET value = value + 1 WHERE name = 'chat' RETURNING value"));
+  if (q == nullptr || !q->next()) return reply::No();
+  row.score = q->value(0).toInt();
+  q->finish();
+  if (!Insert(ctx.db, row) || !t.Commit()) return reply::No();
+  return reply::TrailingNumber(row.score);
+}
+
+// A rated cycle, filed once by the session whose settlement just completed it; the award in
+// Kovs is credited here, in the same transaction.
+ServiceReply SubmitAccountCycle(ServerContext& ctx, const ServiceRequest& request) {
+  const Fields& f = request.fields;
+  const QString nick = f.Value(QStringLiteral("nick"));
+  const auto score = f.Int(QStringLiteral("score"));
+  const auto sessionNick = ctx.SessionNick(request);
+  if (!score || !sessionNick || *sessionNick != nick) return reply::No();
+  Transaction t(ctx.db);
+  if (!t.Ok()) return reply::No();
+  QSqlQuery* q =
+      ctx.db.Run(QStringLiteral("SELECT r.cycle_open, r.cycle_score, a.city, a.country1,"
+                                " a.sex FROM results r JOIN accounts a ON a.nick = r.nick"
+                                " WHERE r.nick = ?") +
+                     ctx.db.ForUpdate(),
+                 {nick});
+  if (q == nullptr || !q->next()) return reply::No();
+  const bool open = q->value(0).toInt() != 0;
+  const int cycleScore = q->value(1).toInt();
+  NewRow row{kAccountTable,
+             cycleScore,
+             nick,
+             q->value(3).toString(),
+             q->value(2).toString(),
+             q->value(4).toString(),
+             f.Value(QStringLiteral("R8")),
+             QStringLiteral("#"),
+             QStringLiteral("#")};
+  q->finish();
+  if (!open || cycleScore != *score || !IsVersion(row.r08)) return reply::No();
+  const auto id = Insert(ctx.db, row);
+  if (!id) return reply::No();
+  const auto place = PlaceOf(ctx.db, row.gid, row.score, *id);
+  if (!place) return reply::No();
+  const int award = *place == 1 ? kAwardFirst : *place <= 10 ? kAwardTopTen : 0;
+  if (ctx.db.Run(QStringLiteral("UPDATE results SET cycle_open = 0 WHERE nick = ?"), {nick}) ==
+          nullptr ||
+      ctx.db.Run(QStringLiteral("UPDATE accounts SET balance = balance + ? WHERE nick = ?"),
+                 {award, nick}) == nullptr ||
+      !t.Commit()) {
+    return reply::No();
+  }
+  return reply::TrailingNumber(*place);
+}
+
+}  // namespace
+
+ServiceReply RecordsService(ServerContext& ctx, const ServiceRequest& request) {
+  const Fields& f = request.fields;
+  if (f.Has(QStringLiteral("rgid"))) {
+    const auto gid = f.Int(QStringLiteral("rgid"));
+    return gid ? TableSize(ctx, *gid) : reply::No();
+  }
+  const auto gid = f.Int(QStringLiteral("gid"));
+  if (!gid) return reply::No();
+  if (f.Has(QStringLiteral("score"))) {
+    switch (*gid) {
+      case kLocalTable:
+        return SubmitLocal(ctx, f);
+      case kChatTable:
+        return SubmitChat(ctx, request);
+      case kAccountTable:
+        return SubmitAccountCycle(ctx, request);
+      default:
+        return reply::No();  // other tables are filled by other programs
+    }
+  }
+  if (f.Has(QStringLiteral("nick"))) {
+    return OwnRows(ctx, *gid, f.Value(QStringLiteral("nick")), f.Value(QStringLiteral("city")));
+  }
+  return ReadTable(ctx, *gid);
+}
+
+}  // namespace zendral::server

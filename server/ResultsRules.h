@@ -1,0 +1,44 @@
+#pragma once
+// What a rated game can do to an account's results, checked on the server: the advance
+// booking (3 kons, −50 points) and the settlement of the booked game (a score three kons can
+// give; a cycle completes only at 30 kons). The server stores the values it computes itself.
+
+#include <QString>
+
+namespace zendral::server {
+
+struct GameRecord {
+  int kon = 0;
+  int best = 0;
+  double rating = 0;
+  int sessions = 0;
+  int konl = 0;
+  int score = 0;
+  int r1 = 0;
+  QString r2 = QStringLiteral("#");
+};
+
+struct StoredResults {
+  GameRecord record;
+  bool booked = false;
+};
+
+enum class SaveKind { kUnchanged, kBooking, kSettlement, kRefused };
+
+struct SaveJudgement {
+  SaveKind kind = SaveKind::kRefused;
+  GameRecord record;  // what to store
+  bool booked = false;
+  bool cycleCompleted = false;
+  int cycleScore = 0;  // the completed cycle's total score
+};
+
+// The most one kon can move: the loser's ante, a pass fine for every turn the winner had, and
+// a point for each card still in hand.
+int MaxKonScore();
+int MaxRatedGameScore();  // three kons
+int MaxCycleScore();      // thirty kons
+
+SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent);
+
+}  // namespace zendral::server

@@ -1,0 +1,119 @@
+// The results of this game under an account: read, save (checked against what a rated game can
+// do), the club top ten and the own place.
+
+#include "ResultsRules.h"
+#include "Services.h"
+
+namespace zendral::server {
+namespace {
+
+QString Key(const char* name) {
+  return kGameKey + QLatin1String(name);
+}
+
+const QString kSelectResults = QStringLiteral(
+    "SELECT kon, best, rating, sessions, konl, score, r1, r2, booked FROM results WHERE nick = ?");
+
+StoredResults ReadRow(QSqlQuery& q) {
+  StoredResults s;
+  s.record.kon = q.value(0).toInt();
+  s.record.best = q.value(1).toInt();
+  s.record.rating = q.value(2).toDouble();
+  s.record.sessions = q.value(3).toInt();
+  s.record.konl = q.value(4).toInt();
+  s.record.score = q.value(5).toInt();
+  s.record.r1 = q.value(6).toInt();
+  s.record.r2 = q.value(7).toString();
+  s.booked = q.value(8).toInt() != 0;
+  return s;
+}
+
+ServiceReply ReadOwn(ServerContext& ctx, const ServiceRequest& request) {
+  QSqlQuery* q = ctx.db.Run(kSelectResults, {request.fields.Value(QStringLiteral("nick"))});
+  if (q == nullptr || !q->next()) return reply::No();
+  const GameRecord r = ReadRow(*q).record;
+  q->finish();
+  return reply::Segment({QString::number(r.kon), QString::number(r.best), FormatReal(r.rating),
+                         QString::number(r.sessions), QString::number(r.konl),
+                         QString::number(r.score), QString::number(r.r1), r.r2});
+}
+
+ServiceReply SaveOwn(ServerContext& ctx, const ServiceRequest& request) {
+  const Fields& f = request.fields;
+  const QString nick = f.Value(QStringLiteral("nick"));
+  GameRecord sent;
+  const auto kon = f.Int(Key("kon"));
+  const auto best = f.Int(Key("best"));
+  const auto rating = f.Real(Key("rating"));
+  const auto ses = f.Int(Key("ses"));
+  const auto konl = f.Int(Key("konl"));
+  const auto score = f.Int(Key("score"));
+  const auto r1 = f.Int(Key("R1"));
+  if (!kon || !best || !rating || !ses || !konl || !score || !r1) return reply::No();
+  sent = GameRecord{*kon, *best, *rating, *ses, *konl, *score, *r1, f.Value(Key("R2"))};
+  if (!ctx.Authorized(request, nick)) return reply::No();
+
+  Transaction t(ctx.db);
+  if (!t.Ok()) return reply::No();
+  QSqlQuery* q = ctx.db.Run(kSelectResults + ctx.db.ForUpdate(), {nick});
+  if (q == nullptr || !q->next()) return reply::No();
+  const StoredResults stored = ReadRow(*q);
+  q->finish();
+  const SaveJudgement j = JudgeSave(stored, sent);
+  if (j.kind == SaveKind::kRefused) return reply::No();
+  if (j.kind == SaveKind::kUnchanged) return reply::Ok();
+  const GameRecord& r = j.record;
+  // A completed cycle opens the one filing in table 344; any other save closes it.
+  if (ctx.db.Run(QStringLiteral("UPDATE results SET kon = ?, best = ?, rating = ?, sessions = ?,"
+                                " konl = ?, score = ?, booked = ?, cycle_open = ?,"
+                                " cycle_score = ? WHERE nick = ?"),
+                 {r.kon, r.best, r.rating, r.sessions, r.konl, r.score, j.booked ? 1 : 0,
+                  j.cycleCompleted ? 1 : 0, j.cycleScore, nick}) == nullptr) {
+    return reply::No();
+  }
+  return t.Commit() ? reply::Ok() : reply::No();
+}
+
+ServiceReply ClubTopTen(ServerContext& ctx) {
+  QSqlQuery* q =
+      ctx.db.Run(QStringLiteral("SELECT a.nick, a.city, a.country2, a.sex, r.rating FROM results r"
+                                " JOIN accounts a ON a.nick = r.nick WHERE r.kon > 0"
+                                " ORDER BY r.rating DESC, r.nick LIMIT 10"));
+  if (q == nullptr) return reply::No();
+  QList<QStringList> rows;
+  while (q->next()) {
+    rows << QStringList{QString::number(rows.size() + 1),
+                        q->value(0).toString(),
+                        q->value(1).toString(),
+                        QStringLiteral("x"),
+                        q->value(2).toString(),
+                        q->value(3).toString(),
+                        FormatReal(q->value(4).toDouble())};
+  }
+  q->finish();
+  return reply::List(rows);
+}
+
+ServiceReply OwnPlace(ServerContext& ctx, const ServiceRequest& request) {
+  const auto rating = request.fields.Real(Key("rating"));
+  if (!rating) return reply::No();
+  QSqlQuery* q = ctx.db.Run(
+      QStringLiteral("SELECT COUNT(*) FROM results WHERE kon > 0 AND rating > ?"), {*rating});
+  if (q == nullptr || !q->next()) return reply::No();
+  const qint64 above = q->value(0).toLongLong();
+  q->finish();
+  return reply::TrailingNumber(above + 1);
+}
+
+}  // namespace
+
+ServiceReply ResultsService(ServerContext& ctx, const ServiceRequest& request) {
+  const Fields& f = request.fields;
+  if (f.Has(Key("kon")) && f.Has(Key("rating"))) return SaveOwn(ctx, request);
+  if (f.Has(Key("best"))) return ReadOwn(ctx, request);
+  if (f.Has(Key("kon"))) return ClubTopTen(ctx);
+  if (f.Has(Key("rating"))) return OwnPlace(ctx, request);
+  return reply::No();
+}
+
+}  // namespace zendral::server

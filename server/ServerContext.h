@@ -1,0 +1,42 @@
+#pragma once
+// What every service handler gets: the request's decoded fields and where it came from, and
+// the server's shared parts.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+#include "Database.h"
+#include "Fields.h"
+#include "PasswordHash.h"
+#include "RateLimit.h"
+#include "Reply.h"
+#include "Sessions.h"
+
+namespace zendral::server {
+
+struct ServiceRequest {
+  Fields fields;
+  QByteArray body;          // the raw body (photo upload)
+  QByteArray sessionToken;  // from the zsid cookie, empty when none
+  QString address;          // the caller's address
+  QString host;             // the Host header as the caller wrote it
+};
+
+struct ServerContext {
+  Database& db;
+  PasswordHash& hasher;
+  Sessions& sessions;
+  RateLimit& limits;
+  QString dataDir;
+  QString publicHost;  // host[:port] of this server as players reach it; empty: the Host header
+
+  // True when the request acts for the nick: its session is that nick's, or pw= is the nick's
+  // password.
+  bool Authorized(const ServiceRequest& request, const QString& nick);
+  // Only the session (no password): the nick of the request's session.
+  std::optional<QString> SessionNick(const ServiceRequest& request);
+};
+
+}  // namespace zendral::server

@@ -1,0 +1,139 @@
+#include "ServerOptions.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace zendral::server {
+
+std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exitCode) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "The Zendral club server: accounts, rated games, world top ten, chat, news, statistics\n"
+      "and pack downloads for the game's online windows.\n\n"
+      "Admin commands (with the same --data / --database):\n"
+      "  admin news add TEXT         publish a news item (raises the news number)\n"
+      "  admin pause chat|world on|off\n"
+      "  admin welcome TEXT          the greeting on the news and game pages\n"
+      "  admin tournament on|off     the tournament's server state\n"
+      "  admin tournament welcome TEXT  the welcome text of the tournament window\n"
+      "  admin grant NICK AMOUNT     add (or, negative, take) Kovs\n"
+      "  admin user NICK             show an account\n"
+      "  admin backup FILE           a consistent copy of the SQLite database, also while the\n"
+      "                              server runs"));
+  parser.addHelpOption();
+  // "admin grant NICK -5": words after the command are its own, also when they start with "-".
+  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+  const QCommandLineOption listen(QStringLiteral("listen"),
+                                  QStringLiteral("Address and port to listen on (default "
+                                                 "127.0.0.1:8044; port 0 picks a free one)."),
+                                  QStringLiteral("HOST:PORT"));
+  const QCommandLineOption data(QStringLiteral("data"),
+                                QStringLiteral("Data folder (default "
+                                               "$XDG_DATA_HOME/kov-games/zendral-server)."),
+                                QStringLiteral("DIR"));
+  const QCommandLineOption database(
+      QStringLiteral("database"),
+      QStringLiteral("sqlite:FILE (default: a file in the data folder) or "
+                     "postgresql://USER@HOST:PORT/DB."),
+      QStringLiteral("URL"));
+  const QCommandLineOption publicHost(
+      QStringLiteral("public-host"),
+      QStringLiteral("HOST[:PORT] players reach this server at, written into the path "
+                     "directory (default: the address each request was sent to)."),
+      QStringLiteral("HOST"));
+  const QCommandLineOption hashCost(
+      QStringLiteral("hash-cost"),
+      QStringLiteral("Password hash cost: 'interactive' (default, argon2id 2 passes 19 MiB) or "
+                     "'minimal' (tests only)."),
+      QStringLiteral("COST"), QStringLiteral("interactive"));
+  const QCommandLineOption rateScale(
+      QStringLiteral("rate-scale"),
+      QStringLiteral("Multiplies the per-address allowances of log-ins, new accounts, chat and "
+                     "statistics (default 1; tests and benchmarks raise it)."),
+      QStringLiteral("FACTOR"), QStringLiteral("1"));
+  const QCommandLineOption relayBase(
+      QStringLiteral("relay-base"),
+      QStringLiteral("Tournament relay: table k listens on PORT + k (default 25700)."),
+      QStringLiteral("PORT"), QStringLiteral("25700"));
+  const QCommandLineOption relayMove(
+      QStringLiteral("relay-move-limit"),
+      QStringLiteral("Seconds a tournament seat may stay silent in turn before it loses the "
+                     "table (default 40; the program's own clock shows 26)."),
+      QStringLiteral("SECONDS"), QStringLiteral("40"));
+  const QCommandLineOption noRelay(
+      QStringLiteral("no-relay"),
+      QStringLiteral("Run no tournament relay here (another server of the club runs it)."));
+  parser.addOptions(
+      {listen, data, database, publicHost, hashCost, rateScale, relayBase, relayMove, noRelay});
+  parser.addPositionalArgument(QStringLiteral("admin"),
+                               QStringLiteral("Run an admin command instead of the server."),
+                               QStringLiteral("[admin COMMAND ...]"));
+  if (!parser.parse(arguments)) {
+    std::fprintf(stderr, "zendral-server: %s\n", qPrintable(parser.errorText()));
+    *exitCode = 2;
+    return std::nullopt;
+  }
+  if (parser.isSet(QStringLiteral("help"))) {
+    std::printf("%s", qPrintable(parser.helpText()));
+    *exitCode = 0;
+    return std::nullopt;
+  }
+  ServerOptions o;
+  const auto fail = [exitCode](const QString& message) {
+    std::fprintf(stderr, "zendral-server: %s\n", qPrintable(message));
+    *exitCode = 2;
+    return std::nullopt;
+  };
+  if (parser.isSet(listen)) {
+    const QString value = parser.value(listen);
+    const qsizetype colon = value.lastIndexOf(':');
+    bool ok = false;
+    const uint port = colon > 0 ? value.mid(colon + 1).toUInt(&ok) : 0;
+    if (!ok || port > 65535) return fail(QStringLiteral("--listen takes HOST:PORT"));
+    o.listenHost = value.left(colon);
+    if (o.listenHost.startsWith('[') && o.listenHost.endsWith(']')) {
+      o.listenHost = o.listenHost.mid(1, o.listenHost.size() - 2);  // [::1]:8044
+    }
+    o.listenPort = static_cast<quint16>(port);
+  }
+  o.dataDir = parser.isSet(data)
+                  ? parser.value(data)
+                  : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                        QStringLiteral("/kov-games/zendral-server");
+  o.dataDir = QDir(o.dataDir).absolutePath();
+  o.databaseUrl = parser.isSet(database) ? parser.value(database)
+                                         : QStringLiteral("sqlite:") + o.dataDir +
+                                               QStringLiteral("/zendral-server.sqlite");
+  o.publicHost = parser.value(publicHost);
+  if (parser.value(hashCost) == QLatin1String("minimal")) {
+    o.hashCost = HashCost::Minimal();
+  } else if (parser.value(hashCost) != QLatin1String("interactive")) {
+    return fail(QStringLiteral("--hash-cost is 'interactive' or 'minimal'"));
+  }
+  bool ok = false;
+  o.rateScale = parser.value(rateScale).toDouble(&ok);
+  if (!ok || o.rateScale <= 0) return fail(QStringLiteral("--rate-scale takes a positive number"));
+  const uint base = parser.value(relayBase).toUInt(&ok);
+  if (!ok || base < 1 || base > 65535 - 10)
+    return fail(QStringLiteral("--relay-base takes a port"));
+  o.relayBase = static_cast<quint16>(base);
+  o.relayMoveSeconds = parser.value(relayMove).toDouble(&ok);
+  if (!ok || o.relayMoveSeconds <= 0) {
+    return fail(QStringLiteral("--relay-move-limit takes a positive number of seconds"));
+  }
+  o.relayEnabled = !parser.isSet(noRelay);
+  const QStringList words = parser.positionalArguments();
+  if (!words.isEmpty()) {
+    if (words.front() != QLatin1String("admin")) {
+      return fail(QStringLiteral("unknown command '%1' (see --help)").arg(words.front()));
+    }
+    o.isAdmin = true;
+    o.admin = words.mid(1);
+  }
+  return o;
+}
+
+}  // namespace zendral::server

@@ -1,0 +1,37 @@
+#pragma once
+// The services the server answers. Each takes the decoded request and returns its reply; the
+// operation key in the fields decides the operation.
+
+#include <functional>
+#include <optional>
+
+#include "ServerContext.h"
+
+namespace zendral::server {
+
+ServiceReply AccountService(ServerContext& ctx, const ServiceRequest& request);
+
+// A password hash is slow by design: log-in and account creation run it on a worker thread so
+// that the server's one thread goes on answering everybody else meanwhile.
+struct PasswordWork {
+  std::function<QByteArray()> hash;                       // worker thread; no database
+  std::function<ServiceReply(const QByteArray&)> finish;  // server's thread, with the result
+};
+// For an account request: the password work of a log-in or a new account that passed its
+// checks, or nothing with the whole reply in reply (every other request, and refusals).
+std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const ServiceRequest& request,
+                                                ServiceReply* reply);
+// The results of this game under an account (the fields carrying the game key prefix).
+ServiceReply ResultsService(ServerContext& ctx, const ServiceRequest& request);
+ServiceReply RecordsService(ServerContext& ctx, const ServiceRequest& request);
+ServiceReply StatsService(ServerContext& ctx, const ServiceRequest& request);
+ServiceReply PhotoUpload(ServerContext& ctx, const ServiceRequest& request);
+
+// The game key prefix of the results fields.
+inline const QString kGameKey = QStringLiteral("crdq4");
+
+// Settings the admin changes.
+QString Setting(Database& db, const QString& name);
+bool SetSetting(Database& db, const QString& name, const QString& value);
+
+}  // namespace zendral::server

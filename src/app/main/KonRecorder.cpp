@@ -1,0 +1,176 @@
+#include "app/main/KonRecorder.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/main/AppText.h"
+#include "app/main/TForm1.h"
+#include "present/record/RecordingWriter.h"
+#include "present/record/WindowFrame.h"
+#include "present/words/WordRows.h"
+
+namespace zendral {
+
+using appmain::Text;
+
+namespace {
+
+constexpr int kPanelWidth = 175;
+constexpr int kPanelHeight = 40;
+
+}  // namespace
+
+KonRecorder::KonRecorder(TForm1& form) : form_(form) {
+  timer_ = new QTimer(this);
+  timer_->setObjectName("TimerGIF");
+  timer_->setInterval(kCaptureIntervalMs);
+  connect(timer_, &QTimer::timeout, this, [this] { CaptureFrame(); });
+
+  panel_ = new QLabel(&form_);
+  panel_->setObjectName("PanelGIF");
+  panel_->setAlignment(Qt::AlignCenter);
+  panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel_->setLineWidth(2);
+  panel_->setAutoFillBackground(true);
+  panel_->setStyleSheet(
+      QStringLiteral("QLabel#PanelGIF { background: rgb(255, 250, 232); color: rgb(0, 0, 128);"
+                     " border: 2px solid rgb(120, 80, 30); font-family: \"Comic Sans MS\";"
+                     " font-weight: bold; font-size: 15px; }"));
+  panel_->hide();
+
+  writer_ = std::make_unique<RecordingWriter>([this](const RecordingWrite& result) {
+    // Told on the writer's thread; the window hears it on its own.
+    QMetaObject::invokeMethod(
+        this, [this, result] { Written(result); }, Qt::QueuedConnection);
+  });
+}
+
+KonRecorder::~KonRecorder() {
+  // Whatever was handed in is still written; what the window would have been told is lost
+  // with the window.
+  writer_.reset();
+}
+
+bool KonRecorder::RecordingOpen() const {
+  return timer_->isActive();
+}
+
+void KonRecorder::StartRecording() {
+  // The kon before is written first: its panel must not stand in this kon's pictures.
+  WaitForWrites();
+  DropRecording();
+  timer_->start();
+  CaptureFrame();
+}
+
+void KonRecorder::CaptureFrame() {
+  if (!form_.State().GifSave || !RecordingOpen()) return;
+  if (frames_.count() >= kMaxRecordedFrames) return;
+  if (!frames_.Capture(Grab(), form_.CurrentSettings().GifDelay)) return;
+  if (!streaming_) {
+    writer_->Begin(frames_.size());
+    streaming_ = true;
+  }
+  writer_->Add(frames_.TakeSettled());
+}
+
+void KonRecorder::WriteRecording() {
+  if (!RecordingOpen()) return;
+  timer_->stop();
+  KonRecording recording = frames_.Take();
+  if (!streaming_) return;
+  streaming_ = false;
+  ++pending_;
+  PlacePanel();
+  writer_->End(std::move(recording.frames), form_.ProgramFolder(), QDateTime::currentDateTime());
+}
+
+void KonRecorder::DropRecording() {
+  timer_->stop();
+  frames_.Start();
+  if (streaming_) writer_->Abort();
+  streaming_ = false;
+}
+
+void KonRecorder::FinishWrites() {
+  DropRecording();
+  if (pending_ == 0) return;
+  writer_->WaitUntilDone();
+  // The answers of the writer are on their way to this thread; take them now.
+  QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+  ReportFailures();
+}
+
+void KonRecorder::WaitForWrites() {
+  // The window keeps painting; input waits until the writes are done.
+  while (pending_ > 0) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                    QEventLoop::WaitForMoreEvents);
+  }
+}
+
+void KonRecorder::Written(const RecordingWrite& result) {
+  if (pending_ > 0) --pending_;
+  if (pending_ == 0) panel_->hide();
+  if (!result.ok) {
+    failures_.push_back(result);
+    // A message box would stop the game in the middle of a move: it waits for a quiet moment.
+    QTimer::singleShot(0, this, [this] { ReportFailures(); });
+  }
+}
+
+void KonRecorder::ReportFailures() {
+  if (failures_.empty()) return;
+  if (form_.Busy()) {
+    QTimer::singleShot(250, this, [this] { ReportFailures(); });
+    return;
+  }
+  const std::vector<RecordingWrite> failures = std::move(failures_);
+  failures_.clear();
+  for (const RecordingWrite& failure : failures) {
+    form_.ShowMessage(Text(kWordDiskWriteError) + "\n\"" + failure.path + "\"\n" + failure.error,
+                      true);
+  }
+}
+
+void KonRecorder::PlacePanel() {
+  panel_->setText(Text(kWordCreatingGif));
+  panel_->setGeometry((form_.width() - kPanelWidth) / 2, (form_.height() - kPanelHeight) / 2,
+                      kPanelWidth, kPanelHeight);
+  panel_->show();
+  panel_->raise();
+}
+
+bool KonRecorder::ScreenReadable() {
+  const QString platform = QGuiApplication::platformName();
+  return platform == QLatin1String("xcb") || platform == QLatin1String("windows") ||
+         platform == QLatin1String("cocoa");
+}
+
+QImage KonRecorder::Grab() const {
+  if (form_.CurrentSettings().GifSource != kCaptureWindowOnScreen) {
+    return form_.grab().toImage();
+  }
+  const QRect frame = form_.frameGeometry();
+  if (QScreen* screen = form_.screen(); screen != nullptr && ScreenReadable()) {
+    // The screen shows the table as it is now before it is read.
+    form_.repaint();
+    const QRect desk = screen->geometry();
+    const QPixmap shot = screen->grabWindow(0, frame.x() - desk.x(), frame.y() - desk.y(),
+                                            frame.width(), frame.height());
+    if (!shot.isNull()) return shot.toImage();
+  }
+  const QRect client = form_.geometry();
+  QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                   frame.right() - client.right(), frame.bottom() - client.bottom());
+  if (margins.isNull()) margins = kDrawnFrame;
+  return FramedPicture(form_.grab().toImage(), margins, form_.windowTitle());
+}
+
+}  // namespace zendral

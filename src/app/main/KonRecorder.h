@@ -1,0 +1,76 @@
+#pragma once
+// The recording of each kon as an animated GIF in the main window: TimerGIF captures the
+// window every 100 ms while a recording is open, the kon's life cycle opens and writes it
+// (through the table's StartRecording, CaptureFrame and WriteRecording), and the writing runs
+// on a thread of its own: each frame is encoded there as soon as its display time is known, so
+// the window keeps no more than the last frame, and what is left at the end is written under
+// the "Creating a GIF..." panel while play goes on.
+//
+// The game waits for a write in two places only: before the next recording starts (so a kon
+// is never captured under the panel, and the files come out in the order of the kons) and
+// when the program closes. A file that cannot be written is reported in the message window.
+
+#include <QImage>
+#include <QObject>
+#include <memory>
+#include <vector>
+
+#include "present/record/KonFrames.h"
+#include "present/record/RecordingFile.h"
+
+class QLabel;
+class QTimer;
+
+namespace zendral {
+
+class RecordingWriter;
+class TForm1;
+
+// GifSource values.
+inline constexpr int kCaptureClientArea = 1;
+inline constexpr int kCaptureWindowOnScreen = 2;
+
+class KonRecorder : public QObject {
+ public:
+  explicit KonRecorder(TForm1& form);
+  ~KonRecorder() override;
+
+  // The kon's life cycle, as the kon driver asks for it.
+  void StartRecording();  // at the deal
+  void CaptureFrame();    // every tick of TimerGIF, and once more at the settlement
+  void WriteRecording();  // at the settlement, and on leaving the table in the middle of a kon
+  // Leaving the table: a recording still open was not asked to be written (a tournament kon
+  // that ended without a settlement) and is dropped.
+  void DropRecording();
+  // Closing the program: every recording handed in is written before the window goes.
+  void FinishWrites();
+
+  bool RecordingOpen() const;
+  int PendingWrites() const { return pending_; }
+  const KonFrames& Frames() const { return frames_; }
+  QTimer* TimerGIF() const { return timer_; }
+  QLabel* Panel() const { return panel_; }
+
+  // The picture a capture takes now, by GifSource.
+  QImage Grab() const;
+  // Whether this platform lets the program read the screen (GifSource 2); elsewhere the
+  // client area is framed by a drawn frame.
+  static bool ScreenReadable();
+
+ private:
+  void WaitForWrites();
+  void Written(const RecordingWrite& result);
+  void ReportFailures();
+  void PlacePanel();
+
+  TForm1& form_;
+  QTimer* timer_;
+  QLabel* panel_;
+  KonFrames frames_;
+  bool streaming_ = false;  // the writer has this recording's start
+  int pending_ = 0;
+  std::vector<RecordingWrite> failures_;
+  std::unique_ptr<RecordingWriter> writer_;
+};
+
+}  // namespace zendral

@@ -1,0 +1,113 @@
+#pragma once
+// The online music player and the internet radio on the main window: the three player buttons
+// at the bottom left, the radio icon beside the main menu's club list, the radio window, and
+// what lies behind them (the playlist, the station lists, the state file, the two streams).
+// The main window makes one and calls it at start-up, at the end of the intro, when it is
+// placed anew, and at exit. Nothing here holds the program: the playlist, the station list and
+// every stream arrive in their own time.
+
+#include <QFont>
+#include <QNetworkAccessManager>
+#include <QPointer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "extras/radio/RadioController.h"
+
+class QDialog;
+class QWidget;
+
+namespace zendral {
+struct TableScale;
+namespace audio {
+class OnlinePlayer;
+class StreamPlayer;
+}  // namespace audio
+}  // namespace zendral
+
+namespace zendral::radioui {
+
+class PictureButton;
+class RadioIconWidget;
+class TFormRadio;
+
+class MediaPanel {
+ public:
+  struct Hooks {
+    std::function<int(QDialog&)> modal;  // runs a window modally; null: exec()
+    // The radio started at the end of the intro: the MIDI song goes off (MusicOn cleared).
+    std::function<void()> musicOff;
+    // A random whole number from 0 to count - 1, for the music player's tracks.
+    std::function<int(int count)> random;
+  };
+
+  MediaPanel(QWidget& window, std::string serviceBase, Hooks hooks);
+  ~MediaPanel();
+  MediaPanel(const MediaPanel&) = delete;
+  MediaPanel& operator=(const MediaPanel&) = delete;
+
+  // At start-up: prepares the radio and fetches the playlist. `largeFont` is the face the
+  // volume is written in.
+  void StartUp(const std::filesystem::path& programFolder, bool radioListFromServer,
+               const QString& largeFont);
+  // Decides whether the radio can play (its pack and the station list of the chosen source)
+  // and takes the stored state. With the list from the server, the radio is unavailable until
+  // the list has come.
+  void PrepareRadio(bool listFromServer);
+  // The intro is over: a radio stored as playing starts (and the song goes off).
+  void IntroEnded();
+  // Shows and places the player buttons (table scale 1.5 and more) and the radio icon (scale
+  // 1.6 and more), both on the main menu.
+  void Place(const TableScale& scale, bool introShown, bool menuShown);
+  // The radio window, or the message of a missing radio.
+  void OpenRadioWindow();
+  // Writes the state file; false when it could not be written, or was left as it was because
+  // the radio was unavailable in this run (and so never read it).
+  bool SaveRadioState();
+
+  // The radio icon's hint, as the icon and the menu entry show it.
+  QString RadioHint() const;
+  bool RadioPending() const { return listDownload_ != nullptr; }
+
+  radio::RadioController& Radio() { return *radio_; }
+  audio::OnlinePlayer& Music() { return *music_; }
+  audio::StreamPlayer& RadioStreamPlayer() { return *radioPlayer_; }
+  PictureButton* PlayButton() const { return play_; }
+  PictureButton* NextButton() const { return next_; }
+  PictureButton* VolumeButton() const { return volume_; }
+  RadioIconWidget* Icon() const { return icon_; }
+  TFormRadio* OpenWindow() const { return window_; }
+  std::filesystem::path StateFile() const;
+  std::filesystem::path ListFile() const;
+
+ private:
+  class Stream;
+  void RefreshMusic();
+  void RefreshRadio();
+  void TakeStoredState(bool packFound, bool listFound);
+  void StartStoredRadio();
+
+  QWidget& window_host_;
+  std::string base_;
+  Hooks hooks_;
+  std::filesystem::path programFolder_;
+  bool listFromServer_ = false;
+  bool introOver_ = false;
+  QFont volumeFont_;
+  std::unique_ptr<QNetworkAccessManager> network_;
+  QPointer<QObject> listDownload_;
+  std::unique_ptr<audio::OnlinePlayer> music_;
+  std::unique_ptr<audio::StreamPlayer> radioPlayer_;
+  std::unique_ptr<Stream> stream_;
+  std::unique_ptr<radio::RadioController> radio_;
+  PictureButton* play_;
+  PictureButton* next_;
+  PictureButton* volume_;
+  RadioIconWidget* icon_;
+  TFormRadio* window_ = nullptr;
+  bool musicShown_ = false;
+};
+
+}  // namespace zendral::radioui

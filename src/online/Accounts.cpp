@@ -1,0 +1,285 @@
+#include "online/Accounts.h"
+
+#include "online/Numbers.h"
+#include "online/Reply.h"
+#include "store/Cp1251.h"
+
+namespace zendral::online {
+namespace {
+
+bool IsCyrillic(unsigned char c) {
+  return c >= 0xC0 || c == 0xA8 || c == 0xB8;
+}
+
+bool IsAllowedLatin(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '!' ||
+         c == '(' || c == ')' || c == ',' || c == '-' || c == '.' || c == '@' || c == '_';
+}
+
+// Steps 1 to 4 of the check, on the Windows-1251 bytes, with the kind's length limits.
+int CheckCharacters(const std::string& s, FieldKind kind, std::size_t minimum,
+                    std::size_t maximum) {
+  if (s.empty()) return 1;
+  if (s.size() > maximum || s.size() < minimum) return 1;
+  if (kind != FieldKind::kCharacter && s.size() == 1) return 1;
+  int result = 3;
+  for (const char ch : s) {
+    if (IsCyrillic(static_cast<unsigned char>(ch))) result = 2;
+  }
+  for (const char ch : s) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (!IsCyrillic(c) && !IsAllowedLatin(c)) return 1;
+  }
+  return result;
+}
+
+std::size_t MaximumLength(FieldKind kind) {
+  switch (kind) {
+    case FieldKind::kNick:
+      return 12;
+    case FieldKind::kCity:
+      return 15;
+    case FieldKind::kPassword:
+      return 12;
+    case FieldKind::kEMail:
+      return 30;
+    case FieldKind::kCharacter:
+      break;
+  }
+  return std::string::npos;
+}
+
+std::string ProfileText(std::string text) {
+  for (char& c : text) {
+    if (c == '$' || c == '~') c = ' ';
+  }
+  return text;
+}
+
+}  // namespace
+
+std::array<std::string*, 14> InfoFields(TInfo14& i) {
+  return {&i.Name1, &i.Name2, &i.About,    &i.Telephone, &i.EMailO,  &i.Skype,      &i.WebSite,
+          &i.OK,    &i.VK,    &i.Telegram, &i.FaceBook,  &i.Twitter, &i.Instagramm, &i.YouTube};
+}
+
+std::array<const std::string*, 14> InfoFields(const TInfo14& i) {
+  return {&i.Name1, &i.Name2, &i.About,    &i.Telephone, &i.EMailO,  &i.Skype,      &i.WebSite,
+          &i.OK,    &i.VK,    &i.Telegram, &i.FaceBook,  &i.Twitter, &i.Instagramm, &i.YouTube};
+}
+
+int CheckAccountField(std::string_view text, FieldKind kind) {
+  // A character that Windows-1251 cannot hold turns into a byte outside the allowed set.
+  const std::string s = Utf8ToCp1251(text, '\x01');
+  const std::size_t minimum = kind == FieldKind::kPassword ? 4 : 0;
+  int result = CheckCharacters(s, kind, minimum, MaximumLength(kind));
+  if (result == 2 &&
+      (kind == FieldKind::kNick || kind == FieldKind::kPassword || kind == FieldKind::kEMail)) {
+    result = 1;
+  }
+  if (result == 3 && kind == FieldKind::kEMail) {
+    const std::size_t at = s.find('@');
+    if (at == std::string::npos || at == 0 || at + 1 == s.size()) result = 1;
+  }
+  return result;
+}
+
+int CheckPassportField(std::string_view text, FieldKind kind) {
+  const std::string s = Utf8ToCp1251(text, '\x01');
+  return CheckCharacters(s, kind, 2, kind == FieldKind::kCity ? 15 : 12);
+}
+
+Fields CreateAccountFields(const TKovUser& u) {
+  return {{"nick", u.Nick},
+          {"pw", u.Pw},
+          {"city", u.City},
+          {"country1", u.Country1},
+          {"country2", u.Country2},
+          {"sex", u.Sex.substr(0, 1)},
+          {"email", u.EMail},
+          {"dater", u.DateR},
+          {"R01", u.R01},
+          {"R02", u.R02},
+          {"R03", u.R03},
+          {"R04", std::to_string(u.R04)},
+          {"R05", std::to_string(u.R05)},
+          {"R06", std::to_string(u.R06)}};
+}
+
+int ReadCreateReply(const std::optional<std::string>& reply) {
+  if (!reply) return 2;
+  int result = 2;
+  if (ReplyHasPair(*reply, "ok")) result = 0;
+  if (ReplyHasPair(*reply, "is")) result = 1;  // the later scan wins
+  return result;
+}
+
+int CreateAccount(RequestFrame& frame, const std::string& address, const TKovUser& user) {
+  return ReadCreateReply(frame.PostRawRequest(address, CreateAccountFields(user)));
+}
+
+bool ReadLogInReply(const std::optional<std::string>& reply, TKovUser& u) {
+  for (std::string* text :
+       {&u.City, &u.Country1, &u.Country2, &u.EMail, &u.R01, &u.R02, &u.R03, &u.Sex}) {
+    text->assign(1, '#');
+  }
+  u.DateR = "00.00.0000";
+  u.R04 = u.R05 = u.R06 = 0;
+  if (!reply || ReplyHasMarkerOutsideSegment(*reply, "no")) return false;
+  const auto tokens = ReplySegment(*reply, ' ');
+  if (!tokens) return false;
+  std::string* texts[] = {&u.City,  &u.Country1, &u.Country2, &u.Sex, &u.EMail,
+                          &u.DateR, &u.R01,      &u.R02,      &u.R03};
+  for (std::size_t i = 0; i < std::size(texts); ++i) {
+    if (i + 1 < tokens->size()) *texts[i] = (*tokens)[i + 1];
+  }
+  if (u.Sex.size() > 1) u.Sex = u.Sex.substr(0, 1);
+  int* numbers[] = {&u.R04, &u.R05, &u.R06};
+  bool ok = true;
+  for (std::size_t i = 0; i < std::size(numbers); ++i) {
+    if (i + 10 < tokens->size()) {
+      if (auto n = ParseIntToken((*tokens)[i + 10])) {
+        *numbers[i] = *n;
+      } else {
+        ok = false;
+      }
+    }
+  }
+  return ok;
+}
+
+bool LogIn(RequestFrame& frame, const std::string& address, const std::string& nick,
+           const std::string& pw, TKovUser& user) {
+  user.Nick = nick;
+  user.Pw = pw;
+  return ReadLogInReply(
+      frame.PostFormRequest(address, {{"nick", nick}, {"pw", pw}, {"label0", "0"}}), user);
+}
+
+std::optional<int> ReadMemberCount(RequestFrame& frame, const std::string& address) {
+  auto reply = frame.PostRawRequest(address, {{"label1", "0"}});
+  if (!reply) return std::nullopt;
+  return ReplyTrailingNumber(*reply);
+}
+
+bool ReadProfileReply(const std::optional<std::string>& reply, TInfo14& info) {
+  if (!reply || ReplyHasMarkerOutsideSegment(*reply, "no")) return false;
+  const auto tokens = ReplySegment(*reply, '~');
+  if (!tokens) return false;
+  // The reply has the web site before Skype.
+  std::string* order[] = {&info.Name1,      &info.Name2,    &info.About,    &info.Telephone,
+                          &info.EMailO,     &info.WebSite,  &info.Skype,    &info.OK,
+                          &info.VK,         &info.Telegram, &info.FaceBook, &info.Twitter,
+                          &info.Instagramm, &info.YouTube};
+  for (std::size_t i = 0; i < std::size(order); ++i) {
+    if (i + 1 < tokens->size()) *order[i] = (*tokens)[i + 1];
+  }
+  return true;
+}
+
+bool ReadProfile(RequestFrame& frame, const std::string& address, const std::string& nick,
+                 TInfo14& info) {
+  return ReadProfileReply(frame.PostFormRequest(address, {{"nick", nick}, {"labelinforead", "0"}}),
+                          info);
+}
+
+Fields SaveProfileFields(const std::string& nick, const TInfo14& i) {
+  return {{"nick", nick},
+          {"labelinfosave", "0"},
+          {"namei", ProfileText(i.Name1)},
+          {"name2", ProfileText(i.Name2)},
+          {"about", ProfileText(i.About)},
+          {"telephone", ProfileText(i.Telephone)},
+          {"emailo", ProfileText(i.EMailO)},
+          {"website", ProfileText(i.WebSite)},
+          {"skype", ProfileText(i.Skype)},
+          {"ok", ProfileText(i.OK)},
+          {"vk", ProfileText(i.VK)},
+          {"telegram", ProfileText(i.Telegram)},
+          {"facebook", ProfileText(i.FaceBook)},
+          {"twitter", ProfileText(i.Twitter)},
+          {"instagramm", ProfileText(i.Instagramm)},
+          {"youtube", ProfileText(i.YouTube)}};
+}
+
+bool SaveProfile(RequestFrame& frame, const std::string& address, const std::string& nick,
+                 const TInfo14& info) {
+  auto reply = frame.PostRawRequest(address, SaveProfileFields(nick, info));
+  return reply && ReplyHasMarkerOutsideSegment(*reply, "ok");
+}
+
+std::optional<int> ReadBalanceReply(const std::optional<std::string>& reply) {
+  if (!reply || ReplyHasMarkerOutsideSegment(*reply, "no")) return std::nullopt;
+  const auto tokens = ReplySegment(*reply, '$');
+  if (!tokens) return std::nullopt;
+  return ParseIntToken(TokenAt(*tokens, 1));
+}
+
+std::optional<int> ReadBalance(RequestFrame& frame, const std::string& address,
+                               const std::string& nick) {
+  return ReadBalanceReply(frame.PostFormRequest(address, {{"nick", nick}, {"labelkovread", "0"}}));
+}
+
+TransferOutcome ReadTransferReply(const std::optional<std::string>& reply) {
+  if (!reply) return TransferOutcome::kFailed;
+  if (ReplyHasPair(*reply, "is")) return TransferOutcome::kNotEnough;
+  if (ReplyHasPair(*reply, "ok")) return TransferOutcome::kDone;
+  if (ReplyHasPair(*reply, "no")) return TransferOutcome::kNoMember;
+  return TransferOutcome::kFailed;
+}
+
+TransferOutcome TransferKovs(RequestFrame& frame, const std::string& address,
+                             const std::string& nick, const std::string& to, int amount) {
+  return ReadTransferReply(frame.PostRawRequest(
+      address,
+      {{"nick", nick}, {"labelkovsend", "0"}, {"to", to}, {"R04", std::to_string(amount)}}));
+}
+
+std::optional<std::string> LoadPhoto(RequestFrame& frame, const std::string& photoFolder,
+                                     const std::string& nick) {
+  if (nick.empty()) return std::nullopt;
+  auto bytes = frame.FetchBytes(photoFolder + nick + ".jpg");
+  if (!bytes || bytes->size() < 4 || static_cast<unsigned char>((*bytes)[0]) != 0xFF ||
+      static_cast<unsigned char>((*bytes)[1]) != 0xD8) {
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+bool UploadPhoto(RequestFrame& frame, const std::string& address, const std::string& jpeg) {
+  auto reply = frame.PostBytes(address, jpeg, "image/jpeg");
+  return reply && ReplyHasPair(*reply, "ok");
+}
+
+bool IsAccountPhoto(std::string_view jpeg) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(jpeg[i]); };
+  if (jpeg.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8) return false;
+  std::size_t i = 2;
+  while (i + 4 <= jpeg.size()) {
+    if (byte(i) != 0xFF) return false;
+    const unsigned char marker = byte(i + 1);
+    if (marker == 0xFF) {
+      ++i;
+      continue;
+    }
+    if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+      i += 2;
+      continue;
+    }
+    const std::size_t length = static_cast<std::size_t>(byte(i + 2)) << 8 | byte(i + 3);
+    if (length < 2) return false;
+    const bool frameHeader =
+        marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    if (frameHeader) {
+      if (i + 9 > jpeg.size()) return false;
+      const int height = byte(i + 5) << 8 | byte(i + 6);
+      const int width = byte(i + 7) << 8 | byte(i + 8);
+      return width == kPhotoWidth && height == kPhotoHeight;
+    }
+    if (marker == 0xD9 || marker == 0xDA) return false;  // no frame header before the data
+    i += 2 + length;
+  }
+  return false;
+}
+
+}  // namespace zendral::online

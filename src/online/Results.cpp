@@ -1,0 +1,271 @@
+#include "online/Results.h"
+
+#include <cmath>
+
+#include "online/Numbers.h"
+#include "online/Reply.h"
+
+namespace zendral::online {
+namespace {
+
+std::string Key(const char* name) {
+  return std::string(kGameKey) + name;
+}
+
+// Sets an integer from token i when the token is there; false when it is no number.
+bool TakeInt(const Tokens& tokens, std::size_t i, int& field) {
+  if (i >= tokens.size()) return true;
+  auto n = ParseIntToken(tokens[i]);
+  if (!n) return false;
+  field = *n;
+  return true;
+}
+
+bool TakeReal(const Tokens& tokens, std::size_t i, double& field) {
+  if (i >= tokens.size()) return true;
+  auto r = ParseRealToken(tokens[i]);
+  if (!r) return false;
+  field = *r;
+  return true;
+}
+
+void TakeText(const Tokens& tokens, std::size_t i, std::string& field) {
+  if (i < tokens.size()) field = tokens[i];
+}
+
+}  // namespace
+
+bool ReadOwnResultsReply(const std::optional<std::string>& reply, TKovGame& g) {
+  g.Kon = g.Score = g.Sessions = 0;
+  g.Rating = 0;
+  g.PlayNow = 'N';
+  g.R1 = 0;
+  g.R2.assign(1, '#');
+  if (!reply || ReplyHasMarkerOutsideSegment(*reply, "no")) return false;
+  const auto tokens = ReplySegment(*reply, ' ');
+  if (!tokens) return false;
+  return TakeInt(*tokens, 1, g.Kon) && TakeInt(*tokens, 2, g.Best) &&
+         TakeReal(*tokens, 3, g.Rating) && TakeInt(*tokens, 4, g.Sessions) &&
+         TakeInt(*tokens, 5, g.KonL) && TakeInt(*tokens, 6, g.Score) && TakeInt(*tokens, 7, g.R1) &&
+         (TakeText(*tokens, 8, g.R2), true);
+}
+
+bool ReadOwnResults(RequestFrame& frame, const std::string& address, const std::string& nick,
+                    const std::string& pw, TKovGame& game) {
+  return ReadOwnResultsReply(
+      frame.PostFormRequest(address, {{"nick", nick}, {"pw", pw}, {Key("best"), "0"}}), game);
+}
+
+Fields SaveOwnResultsFields(const std::string& nick, const std::string& pw, const TKovGame& g) {
+  return {{"nick", nick},
+          {"pw", pw},
+          {Key("kon"), std::to_string(g.Kon)},
+          {Key("best"), std::to_string(g.Best)},
+          {Key("rating"), FormatRating(g.Rating)},
+          {Key("ses"), std::to_string(g.Sessions)},
+          {Key("konl"), std::to_string(g.KonL)},
+          {Key("score"), std::to_string(g.Score)},
+          {Key("R1"), std::to_string(g.R1)},
+          {Key("R2"), g.R2}};
+}
+
+bool SaveOwnResults(RequestFrame& frame, const std::string& address, const std::string& nick,
+                    const std::string& pw, const TKovGame& game) {
+  auto reply = frame.PostRawRequest(address, SaveOwnResultsFields(nick, pw, game));
+  return reply && ReplyHasPair(*reply, "ok");
+}
+
+int ReadOwnPlace(RequestFrame& frame, const std::string& address, double rating) {
+  auto reply = frame.PostRawRequest(address, {{Key("rating"), FormatRating(rating)}});
+  if (!reply) return -1;
+  return ReplyTrailingNumber(*reply).value_or(-1);
+}
+
+std::vector<TKovTop10> ReadClubTopTenReply(const std::string& reply) {
+  std::vector<TKovTop10> rows;
+  for (const Tokens& tokens : ReplySegments(reply, ' ')) {
+    TKovTop10 row;
+    TakeText(tokens, 2, row.Nick);
+    TakeText(tokens, 3, row.City);
+    TakeText(tokens, 5, row.Country);
+    if (!TokenAt(tokens, 6).empty()) row.Sex = tokens[6][0];
+    if (!TakeReal(tokens, 7, row.Rating)) row.Rating = 0;
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::optional<std::vector<TKovTop10>> ReadClubTopTen(RequestFrame& frame,
+                                                     const std::string& address) {
+  auto reply = frame.PostFormRequest(address, {{Key("kon"), "0"}});
+  if (!reply) return std::nullopt;
+  return ReadClubTopTenReply(*reply);
+}
+
+std::vector<TKovRecord> ReadWorldRows(const std::string& reply, int id) {
+  std::vector<TKovRecord> rows;
+  for (const Tokens& tokens : ReplySegments(reply, ' ')) {
+    TKovRecord row;
+    row.GID = id;
+    if (!TakeInt(tokens, 1, row.Place)) row.Place = 0;
+    if (!TakeInt(tokens, 3, row.Score)) row.Score = 0;
+    TakeText(tokens, 4, row.Nick);
+    TakeText(tokens, 5, row.Country);
+    TakeText(tokens, 6, row.City);
+    TakeText(tokens, 7, row.R07);
+    TakeText(tokens, 8, row.R08);
+    TakeText(tokens, 9, row.R09);
+    TakeText(tokens, 10, row.R10);
+    if (row.Nick.empty()) row.Nick.assign(1, '#');
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::optional<std::vector<TKovRecord>> ReadWorldTable(RequestFrame& frame,
+                                                      const std::string& address, int id) {
+  frame.UseTableReadTimeout();
+  auto reply = frame.PostFormRequest(address, {{"gid", std::to_string(id)}});
+  if (!reply) return std::nullopt;
+  return ReadWorldRows(*reply, id);
+}
+
+std::optional<int> CountWorldTable(RequestFrame& frame, const std::string& address, int id) {
+  auto reply = frame.PostFormRequest(address, {{"rgid", std::to_string(id)}});
+  if (!reply) return std::nullopt;
+  return ReplyTrailingNumber(*reply);
+}
+
+std::optional<std::vector<TKovRecord>> ReadOwnWorldRows(RequestFrame& frame,
+                                                        const std::string& address, int id,
+                                                        const std::string& name,
+                                                        const std::string& city) {
+  frame.UseTableReadTimeout();
+  auto reply =
+      frame.PostRawRequest(address, {{"gid", std::to_string(id)}, {"nick", name}, {"city", city}});
+  if (!reply) return std::nullopt;
+  return ReadWorldRows(*reply, id);
+}
+
+TKovRecord SubmissionRow(const std::string& nick, const std::string& city,
+                         const std::string& country, int score, const std::string& sex) {
+  TKovRecord row;
+  row.Nick = nick;
+  row.City = city;
+  row.Country = country;
+  row.Score = score;
+  row.R07 = sex;
+  row.R08 = kProgramVersion;
+  row.R10.assign(1, '#');
+  return row;
+}
+
+Fields SubmitWorldRowFields(int id, const TKovRecord& row) {
+  return {{"gid", std::to_string(id)},
+          {"nick", row.Nick},
+          {"city", row.City},
+          {"country", row.Country},
+          {"score", std::to_string(row.Score)},
+          {"R7", row.R07},
+          {"R8", row.R08},
+          {"R9", row.R09},
+          {"R10", row.R10}};
+}
+
+std::optional<int> SubmitWorldRow(RequestFrame& frame, const std::string& address, int id,
+                                  const TKovRecord& row) {
+  Fields fields = SubmitWorldRowFields(id, row);
+  // The last value closes the row with "*", which is no value character and is not escaped:
+  // the body is built here rather than through RawBody's value escaping.
+  std::string body = RawBody(fields);
+  body += '*';
+  auto reply = frame.PostBytes(address, body, kFormContentType);
+  if (!reply) return std::nullopt;
+  return ReplyTrailingNumber(*reply);
+}
+
+std::optional<std::vector<TournamentTopRow>> ReadTournamentTopTen(RequestFrame& frame,
+                                                                  const std::string& address,
+                                                                  char criterion) {
+  frame.UseTableReadTimeout();
+  auto reply = frame.PostFormRequest(
+      address, {{std::string("top10") + criterion + std::to_string(kGameId), "0"}, {"nick", "z"}});
+  if (!reply) return std::nullopt;
+  std::vector<TournamentTopRow> rows;
+  for (const Tokens& tokens : ReplySegments(*reply, ' ')) {
+    TournamentTopRow row;
+    if (!TakeInt(tokens, 1, row.Place)) row.Place = 0;
+    TakeText(tokens, 2, row.Nick);
+    TakeText(tokens, 3, row.City);
+    TakeText(tokens, 4, row.Country);
+    TakeText(tokens, 5, row.R07);
+    TakeText(tokens, 6, row.Score);
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+int ReadTournamentPlace(RequestFrame& frame, const std::string& address, char criterion,
+                        const std::string& value) {
+  const char* name = criterion == 'r' ? "rating1" : criterion == 'k' ? "kon1" : "score1";
+  auto reply = frame.PostRawRequest(
+      address, {{std::string("place") + criterion + std::to_string(kGameId), "0"}, {name, value}});
+  if (!reply) return -1;
+  return ReplyTrailingNumber(*reply).value_or(-1);
+}
+
+TKovGame AdvanceBooking(const TKovGame& read) {
+  TKovGame booked = read;
+  const double k = read.Kon;
+  const double r = read.Rating;
+  booked.Kon = read.Kon + kRatedKons;
+  booked.Rating = (k * (r - k / kCycleKons) + kRatedAdvanceScore) / (k + kRatedKons) +
+                  (k + kRatedKons) / kCycleKons;
+  booked.KonL = 0;
+  booked.Score = 0;
+  return booked;
+}
+
+std::optional<TKovGame> SettledResults(const TKovGame& read, int cycleKons, int sessionScore,
+                                       int totalScore) {
+  if (read.Kon <= 0) return std::nullopt;
+  TKovGame g = read;
+  const double k1 = read.Kon;
+  g.Rating = (-kRatedAdvanceScore + k1 * (read.Rating - k1 / kCycleKons) + sessionScore) / k1 +
+             k1 / kCycleKons;
+  if (cycleKons + kRatedKons >= kCycleKons) {
+    if (totalScore > g.Best) g.Best = totalScore;
+    g.Sessions += 1;
+    g.KonL = 0;
+    g.Score = 0;
+  } else {
+    g.KonL = cycleKons + kRatedKons;
+    g.Score = totalScore;
+  }
+  return g;
+}
+
+std::string ClubListAccountLine(const std::string& nick, const TKovGame& game, int mode) {
+  const auto right = [](long long value, std::size_t width) {
+    std::string text = std::to_string(value);
+    if (text.size() < width) text.insert(0, width - text.size(), ' ');
+    return text;
+  };
+  std::string line = nick;
+  if (line.size() < 20) line.append(20 - line.size(), ' ');
+  if (mode == 2) {
+    line += "  " + right(game.Kon, 7) + "  " +
+            right(static_cast<long long>(std::nearbyint(game.Rating)), 6);
+  } else {
+    line += "    " + right(game.KonL, 3) + "    " + right(game.Score, 6);
+  }
+  return line;
+}
+
+int AwardForPlace(int place) {
+  if (place == 1) return 25;
+  if (place >= 2 && place <= 10) return 10;
+  return 0;
+}
+
+}  // namespace zendral::online

@@ -1,0 +1,194 @@
+// The whole program with the real companion server: the log-in of the start from the user
+// file, the account's line in the club list, and a rated game played by clicks at the table
+// as player slot 7 that completes a cycle, lands in the account table and shows its award.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <cstdlib>
+
+#include "AppFixture.h"
+#include "CompanionServer.h"
+#include "app/main/MainMenuWidget.h"
+#include "app/online/OnlineLink.h"
+#include "app/online/TFAcc1.h"
+#include "app/online/TFWorldTop.h"
+#include "app/online/TopTenList.h"
+#include "online/OnlineClub.h"
+#include "online/UserFile.h"
+
+namespace zendral {
+namespace {
+
+using testing::AppTest;
+
+class NoPrompts final : public online::ClubPrompts {
+ public:
+  void PlaySound(const std::string&) override {}
+  void Pause(int) override {}
+  bool AskYesNo(Question) override { return false; }
+};
+
+class OnlineProgram : public AppTest {
+ protected:
+  static void SetUpTestSuite() {
+    AppTest::SetUpTestSuite();
+    server_ = new online::CompanionServer(ZENDRAL_SERVER_PROGRAM);
+  }
+  static void TearDownTestSuite() {
+    delete server_;
+    server_ = nullptr;
+    ::unsetenv("ZENDRAL_SERVICE_BASE");
+  }
+  void SetUp() override {
+    ASSERT_TRUE(server_->ready());
+    ::setenv("ZENDRAL_SERVICE_BASE", server_->base().c_str(), 1);
+    // The program folder inside the test's folder, so that the user file of its parent
+    // folder belongs to this test alone.
+    programFolder = folder.path() / "zendral";
+    std::filesystem::create_directories(programFolder);
+    for (const std::string_view name : {kLocalClubFileName, kNetworkClubFileName}) {
+      std::filesystem::copy_file(folder.path() / name, programFolder / name);
+    }
+  }
+
+  // An account made and played up to the given kons of its cycle, outside the program.
+  void PrepareAccount(const std::string& nick, int ratedGames) {
+    online::CurlTransport transport;
+    online::RequestFrame frame(transport);
+    online::OnlineClub club(frame, online::AddressesUnder(server_->base()));
+    online::TKovUser user;
+    user.Nick = nick;
+    user.Pw = "pw" + nick;
+    user.City = "Omsk";
+    user.Country2 = "1-001";
+    user.EMail = "x@example.org";
+    ASSERT_EQ(club.CreateAccount(user, "10.12.2026"), 0);
+    NoPrompts prompts;
+    for (int game = 0; game < ratedGames; ++game) {
+      club.SetState(online::AccountState::asRated);
+      ASSERT_EQ(club.BookRatedGame(prompts), online::OnlineClub::Booking::kBooked);
+      ASSERT_TRUE(club.SettleRatedGame(2, club.game().Score + 2, prompts));
+      club.FinishRatedGame();
+    }
+    ASSERT_TRUE(online::SaveUserFile(online::UserFilePath(programFolder), user.Nick, user.Pw));
+  }
+
+  online::TKovGame ServerResults(const std::string& nick) {
+    online::CurlTransport transport;
+    online::RequestFrame frame(transport);
+    online::OnlineClub club(frame, online::AddressesUnder(server_->base()));
+    EXPECT_TRUE(club.LogIn(nick, "pw" + nick));
+    return club.game();
+  }
+
+  static online::CompanionServer* server_;
+  std::filesystem::path programFolder;
+};
+online::CompanionServer* OnlineProgram::server_ = nullptr;
+
+TEST_F(OnlineProgram, TheNextStartLogsInAndTheFifthLineIsTheAccounts) {
+  PrepareAccount("Lada", 1);
+  ASSERT_TRUE(OpenIn(programFolder));
+  EXPECT_EQ(form->Online()->Club().state(), online::AccountState::asLoggedIn);
+  EXPECT_EQ(State().AccountState, kAccountLoggedIn);
+  const QString line = form->Menu()->MemberButton(5)->text();
+  EXPECT_TRUE(line.startsWith(QStringLiteral("Lada") + QString(16, ' '))) << line.toStdString();
+  EXPECT_TRUE(line.endsWith(QStringLiteral("  3         2"))) << line.toStdString();
+  // The menu with the account's line and the two icons, for people to look at.
+  QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
+  EXPECT_TRUE(form->grab().save(ZENDRAL_SCREENSHOT_DIR "/online_menu.png"));
+}
+
+TEST_F(OnlineProgram, ARatedGameThatCompletesTheCycleIsFiledWithItsAward) {
+  PrepareAccount("Vika", 9);  // 27 kons of the cycle before the game
+  ASSERT_TRUE(OpenIn(programFolder));
+  ASSERT_EQ(form->Online()->Club().state(), online::AccountState::asLoggedIn);
+
+  // The fifth button opens the account window, where the player ticks "Play global rating".
+  responders.push_back([](QDialog& dialog) {
+    auto* rated = dialog.findChild<QCheckBox*>(QStringLiteral("CheckRated"));
+    EXPECT_TRUE(rated != nullptr && rated->isEnabled());
+    if (rated != nullptr) rated->click();
+    return static_cast<int>(QDialog::Accepted);
+  });
+  QTest::mouseClick(form->Menu()->MemberButton(5), Qt::LeftButton);
+  ASSERT_TRUE(Table().isVisible());
+  EXPECT_EQ(State().PlayerSlot, kRatedGameSlot);
+  EXPECT_EQ(State().KonNumber, 28);
+  // The booking is on the server while the game runs.
+  EXPECT_EQ(ServerResults("Vika").Kon, 30);
+
+  QString award;
+  for (int kon = 1; kon <= 3; ++kon) {
+    PlayKonByClicks();
+    ASSERT_FALSE(HasFatalFailure());
+    if (kon < 3) ClickMainButton();
+  }
+  responders.push_back([&award](QDialog& dialog) {
+    if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("LabelAward"))) {
+      award = label->text();
+    }
+    return static_cast<int>(QDialog::Accepted);
+  });
+  ClickExitButton();
+
+  EXPECT_TRUE(form->MenuShown());
+  EXPECT_EQ(form->Online()->Club().state(), online::AccountState::asLoggedIn);
+  EXPECT_NE(std::find(dialogs.begin(), dialogs.end(), QStringLiteral("FormEndGame")),
+            dialogs.end());
+  EXPECT_EQ(award, "You get 25 Kovs!!!");
+  const online::TKovGame results = ServerResults("Vika");
+  EXPECT_EQ(results.Kon, 30);
+  EXPECT_EQ(results.KonL, 0);
+  EXPECT_EQ(results.Sessions, 1);
+  EXPECT_EQ(form->Online()->Club().user().R04, 25);
+
+  // The player sees his cycle in the World Top Ten window, on the account table.
+  std::vector<std::string> nicks;
+  responders.push_back([&nicks](QDialog& dialog) {
+    auto* world = dynamic_cast<TFWorldTop*>(&dialog);
+    EXPECT_NE(world, nullptr);
+    if (world == nullptr) return static_cast<int>(QDialog::Rejected);
+    world->ShowTable(2);
+    for (const TopTenRow& row : world->List()->Rows()) nicks.push_back(row.nick.toStdString());
+    return static_cast<int>(QDialog::Accepted);
+  });
+  QTest::mouseClick(form->Menu()->WorldIcon(), Qt::LeftButton);
+  EXPECT_EQ(nicks, std::vector<std::string>{"Vika"});
+}
+
+TEST_F(OnlineProgram, AnAccountMadeFromTheMenuLogsInAtTheNextStart) {
+  ASSERT_TRUE(OpenIn(programFolder));
+  EXPECT_EQ(form->Online()->Club().state(), online::AccountState::asOffline);
+  responders.push_back([this](QDialog& dialog) {
+    const auto edit = [&dialog](const char* name) {
+      return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    QTest::keyClicks(edit("EditNick"), "Sasha");
+    QTest::keyClicks(edit("EditPw"), "pwSasha");
+    QTest::keyClicks(edit("EditCity"), "Perm");
+    QTest::keyClicks(edit("EditEMail"), "sasha@example.org");
+    auto* create = dialog.findChild<QPushButton*>(QStringLiteral("ButtonCreate"));
+    EXPECT_TRUE(create->isEnabled());
+    create->click();
+    dialog.findChild<QPushButton*>(QStringLiteral("ButtonSave"))->click();
+    return static_cast<int>(QDialog::Accepted);
+  });
+  QTest::mouseClick(form->Menu()->AccountIcon(), Qt::LeftButton);
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.front(), "Your account has been successfully created!");
+  EXPECT_EQ(form->Online()->Club().state(), online::AccountState::asLoggedIn);
+  EXPECT_TRUE(form->Menu()->MemberButton(5)->text().startsWith("Sasha"));
+  ASSERT_TRUE(std::filesystem::exists(online::UserFilePath(programFolder)));
+
+  form.reset();  // the program ends; the next start logs in without typing
+  ASSERT_TRUE(OpenIn(programFolder));
+  EXPECT_EQ(form->Online()->Club().state(), online::AccountState::asLoggedIn);
+  EXPECT_EQ(form->Online()->Club().user().City, "Perm");
+}
+
+}  // namespace
+}  // namespace zendral

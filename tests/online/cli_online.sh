@@ -1,0 +1,104 @@
+#!/bin/bash
+# zendral-cli online against the real companion server on a free loopback port: the requests
+# a player, a tester or a club admin makes from the command line, their output and exit codes.
+# usage: cli_online.sh ZENDRAL_CLI ZENDRAL_SERVER
+set -u
+cli=$1
+server=$2
+. "$(dirname "$0")/../tools/lib.sh"
+work=$(mktemp -d)
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A free port: the server refuses a port in use, so try a few.
+for attempt in 1 2 3 4 5; do
+  port=$((20000 + RANDOM % 30000))
+  "$server" --listen "127.0.0.1:$port" --data "$work/data" --hash-cost minimal \
+    --rate-scale 1000 >"$work/server.log" 2>&1 &
+  pid=$!
+  for i in $(seq 1 50); do
+    if "$cli" online --base "http://127.0.0.1:$port" members >/dev/null 2>&1; then break 2; fi
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  pid=""
+done
+[ -n "$pid" ] || { echo "FAIL: zendral-server did not start"; cat "$work/server.log"; exit 1; }
+run() { "$cli" online --base "http://127.0.0.1:$port" "$@"; }
+
+expect "create" "$(run create Mira secret1 Omsk 1-001 W mira@example.org)" "result=0"
+out=$(run create Mira secret1 Omsk 1-001 W mira@example.org 2>"$work/err")
+expect "create again: exit 1" "$?" "1"
+expect "create again: result" "$out" "result=1"
+expect "create again: message" "$(cat "$work/err")" \
+  "The club already has a player with the same Nick!"
+run create Olga secret2 Kyiv 1-046 W olga@example.org >/dev/null
+
+login=$(run login Mira secret1)
+expect "login exit" "$?" "0"
+expect "login city" "$(echo "$login" | grep '^city=')" "city=Omsk"
+expect "login country" "$(echo "$login" | grep '^country1=')" "country1=Russia"
+run login Mira wrongpw >/dev/null 2>"$work/err"
+expect "login refused: exit" "$?" "1"
+expect "login refused: message" "$(cat "$work/err")" "Login failed!"
+expect "members" "$(run members)" "members=2"
+
+out=$(run save-profile Mira secret1 "About=cards & more = fun" Telegram=@mira)
+expect "save-profile about" "$(echo "$out" | grep '^About=')" "About=cards & more = fun"
+expect "profile telegram" "$(run profile Mira | grep '^Telegram=')" "Telegram=@mira"
+
+expect "balance" "$(run balance Mira secret1)" "balance=0"
+run transfer Mira secret1 Olga 5 >/dev/null 2>"$work/err"
+expect "transfer without Kovs: exit" "$?" "1"
+expect "transfer without Kovs" "$(cat "$work/err")" "You do not have enough Kovs to transfer!"
+run transfer Mira secret1 Olga 0 >/dev/null 2>"$work/err"
+expect "empty transfer" "$(cat "$work/err")" "I can not make an empty transfer!"
+
+# Ten rated games: the tenth completes the cycle, is filed in the account table and earns
+# the award of place 1.
+for game in 1 2 3 4 5 6 7 8 9; do
+  run rated-game Mira secret1 4 >"$work/rated" || { echo "FAIL: rated game $game"; exit 1; }
+done
+expect "after nine: konl" "$(grep '^konl=' "$work/rated")" "konl=27"
+last=$(run rated-game Mira secret1 4)
+expect "tenth: kon" "$(echo "$last" | grep '^kon=')" "kon=30"
+expect "tenth: konl" "$(echo "$last" | grep '^konl=')" "konl=0"
+expect "tenth: sessions" "$(echo "$last" | grep '^sessions=')" "sessions=1"
+expect "tenth: rating" "$(echo "$last" | grep '^rating=')" "rating=2.33333333333333"
+expect "tenth: filed" "$(echo "$last" | grep '^filed-place=')" "filed-place=1"
+expect "tenth: award" "$(echo "$last" | grep '^award=')" "award=25"
+expect "tenth: balance" "$(echo "$last" | grep '^balance=')" "balance=25"
+expect "account table" "$(run world 344 | cut -f1-5)" "$(printf '1\t40\tMira\tRussia\tOmsk')"
+expect "world-size 344" "$(run world-size 344)" "size=1"
+expect "results" "$(run results Mira secret1 | grep '^best=')" "best=40"
+expect "club-top" "$(run club-top | head -1 | cut -f1,2)" "$(printf 'Mira\tOmsk')"
+expect "place" "$(run place 2.5)" "place=1"
+
+out=$(run transfer Mira secret1 Olga 10)
+expect "transfer" "$out" "$(printf 'outcome=ok\nbalance=15')"
+expect "friend's balance" "$(run balance Olga secret2)" "balance=10"
+run transfer Mira secret1 Nobody 1 >/dev/null 2>"$work/err"
+expect "no such member" "$(cat "$work/err")" "There is no club member with that nick!"
+
+expect "submit" "$(run submit 44 Incognito Moscow 1-001 77 M)" "place=1"
+expect "own-rows" "$(run own-rows 44 Incognito Moscow | cut -f1-5)" \
+  "$(printf '1\t77\tIncognito\t1-001\tMoscow')"
+expect "paths" "$(run paths | grep '^account=')" "account=http://127.0.0.1:$port/services/account"
+
+run frobnicate >/dev/null 2>&1
+expect "bad usage" "$?" "2"
+run login Mira >/dev/null 2>&1
+expect "missing argument" "$?" "2"
+# A dead address fails within the bound, with the program's message.
+start=$(date +%s)
+"$cli" online --base "http://127.0.0.1:1" members >/dev/null 2>"$work/err"
+expect "dead server: exit" "$?" "1"
+expect "dead server: message" "$(cat "$work/err")" "No Connect!"
+[ $(( $(date +%s) - start )) -le 12 ] || { echo "FAIL: waited too long"; failures=$((failures + 1)); }
+finish

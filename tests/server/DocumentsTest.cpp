@@ -1,0 +1,122 @@
+// The documents the program fetches, and the photo upload that replaces the old FTP upload.
+
+#include "ServerFixture.h"
+#include "online/Reply.h"
+#include "online/Scramble.h"
+
+namespace zendral::server_test {
+namespace {
+
+class Documents : public ServerTest {};
+
+// The value of a key in the path directory: up to the next "#".
+std::string DirectoryValue(const std::string& text, const std::string& key) {
+  const auto at = text.find(key + "=");
+  if (at == std::string::npos) return {};
+  const auto start = at + key.size() + 1;
+  return text.substr(start, text.find('#', start) - start);
+}
+
+// The frame header of a baseline JPEG of the given size, enough for the server's check.
+std::string Jpeg(int width, int height) {
+  std::string j = "\xFF\xD8\xFF\xE0";
+  j += std::string("\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 16);
+  j += std::string("\xFF\xC0\x00\x11\x08", 5);
+  j += static_cast<char>(height >> 8);
+  j += static_cast<char>(height & 0xFF);
+  j += static_cast<char>(width >> 8);
+  j += static_cast<char>(width & 0xFF);
+  j += std::string("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10);
+  j += std::string(300, '\x55');
+  j += "\xFF\xD9";
+  return j;
+}
+
+TEST_F(Documents, PathDirectoryNamesThisServersServicesInTheScrambledForm) {
+  auto client = NewClient();
+  const HttpReply r = client->Get("/services/paths.txt");
+  ASSERT_EQ(r.status, 200);
+  for (const auto& [key, service] : std::vector<std::pair<std::string, std::string>>{
+           {"WTGamesPatt", "records"}, {"StatPath", "stats"}, {"AccPath", "account"}}) {
+    const auto address = online::Unscramble(DirectoryValue(r.body, key));
+    ASSERT_TRUE(address.has_value()) << key;
+    EXPECT_EQ(*address, Server().Base() + "/services/" + service);
+    // The address it names answers.
+    Client direct(address->substr(0, address->find("/services/")));
+    EXPECT_EQ(direct.Form("/services/" + service, {{"label1", "0"}}).status, 200);
+  }
+  EXPECT_EQ(r.body.find("WTGamesPause"), std::string::npos);
+  ASSERT_EQ(Server().Admin("pause world on").first, 0);
+  EXPECT_NE(client->Get("/services/paths.txt").body.find("WTGamesPause#"), std::string::npos);
+  ASSERT_EQ(Server().Admin("pause world off").first, 0);
+}
+
+TEST_F(Documents, NewsCarriesTheNumberOfTheLatestItem) {
+  auto client = NewClient();
+  const auto number = [&] {
+    const std::string page = client->Get("/news/index.html").body;
+    const auto at = page.find("KovNews");
+    return at == std::string::npos ? -1 : std::stoi(page.substr(at + 7, 5));
+  };
+  const int before = number();
+  ASSERT_GE(before, 0);
+  const auto [code, out] = Server().Admin("news add 'Club evening on <Friday> & prizes'");
+  ASSERT_EQ(code, 0) << out;
+  EXPECT_EQ(number(), before + 1);
+  const std::string page = client->Get("/news/index.html").body;
+  EXPECT_NE(page.find("Club evening on &lt;Friday&gt; &amp; prizes"), std::string::npos);
+  EXPECT_EQ(page.find("KovNews" + std::string(5 - std::to_string(before + 1).size(), '0') +
+                      std::to_string(before + 1)),
+            page.find("KovNews"));
+}
+
+TEST_F(Documents, ServesFilesOfTheDataFolderAndNothingBesides) {
+  namespace fs = std::filesystem;
+  const fs::path data = Server().DataDir();
+  fs::create_directories(data / "packs");
+  fs::create_directories(data / "music");
+  std::ofstream(data / "packs" / "KovCards06A.dll", std::ios::binary) << std::string("PACK\0\1", 6);
+  std::ofstream(data / "music" / "Kov_Band~Night_Ride.mp3", std::ios::binary) << "ID3";
+  std::ofstream(data / "music" / "Kov_Band~Morning.mp3", std::ios::binary) << "ID3";
+  std::ofstream(data / "music" / "notes.txt") << "not a track";
+  std::ofstream(data / "adv.txt") << "SecAdv0000=001##SecAdv001N=Kov Patience##";
+
+  auto client = NewClient();
+  EXPECT_EQ(client->Get("/downloads/progr/cards/KovCards06A.dll").body, std::string("PACK\0\1", 6));
+  EXPECT_EQ(client->Get("/musik/_playlist.html").body,
+            "Kov_Band~Morning.mp3\nKov_Band~Night_Ride.mp3\n");
+  EXPECT_EQ(client->Get("/musik/Kov_Band~Morning.mp3").body, "ID3");
+  EXPECT_EQ(client->Get("/services/adv.txt").body, "SecAdv0000=001##SecAdv001N=Kov Patience##");
+  EXPECT_EQ(client->Get("/get_ip.php").body, "127.0.0.1");
+  const HttpReply page = client->Get("/zendral/");
+  EXPECT_EQ(page.status, 200);
+  EXPECT_NE(page.body.find("nine of diamonds"), std::string::npos);
+
+  for (const char* path :
+       {"/downloads/progr/cards/../zendral-server.sqlite",
+        "/downloads/progr/cards/%2E%2E%2Fzendral-server.sqlite",
+        "/downloads/progr/cards/..%2Fadv.txt", "/musik/.hidden", "/photos/../server.log",
+        "/downloads/progr/cards/Missing.dll", "/zendral-server.sqlite", "/services/account"}) {
+    EXPECT_NE(client->Get(path).status, 200) << path;
+  }
+}
+
+TEST_F(Documents, OnlyTheMembersSessionUploadsItsPhotoOfTheRightSize) {
+  auto owner = NewClient();
+  const std::string nick = NewNick("Foto");
+  CreateAndLogIn(*owner, nick, "pass1234");
+  const std::string photo = Jpeg(200, 250);
+  auto stranger = NewClient();
+  EXPECT_EQ(stranger->Post("/services/photo", photo, "image/jpeg").body, "no");
+  EXPECT_EQ(owner->Post("/services/photo", Jpeg(250, 200), "image/jpeg").body, "no");
+  EXPECT_EQ(owner->Post("/services/photo", "GIF89a" + photo, "image/jpeg").body, "no");
+  EXPECT_EQ(owner->Post("/services/photo", photo.substr(0, 12), "image/jpeg").body, "no");
+  EXPECT_NE(stranger->Get("/photos/" + nick + ".jpg").status, 200);
+  EXPECT_EQ(owner->Post("/services/photo", photo, "image/jpeg").body, "ok");
+  const HttpReply got = stranger->Get("/photos/" + nick + ".jpg");
+  EXPECT_EQ(got.status, 200);
+  EXPECT_EQ(got.body, photo);
+}
+
+}  // namespace
+}  // namespace zendral::server_test
