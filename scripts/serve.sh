@@ -20,10 +20,14 @@ for ((i = 0; i < ${#args[@]}; i++)); do
 done
 missing=()
 for pack in KovCards06A.dll KovCards06B.dll KovCards06C.dll KovBackG03.dll KovCGraph1.dll \
-            KovCalendar01.dll KovRadio02.dll; do
+            KovCalendar01.dll KovRadio02.dll KovCVoice3.dll; do
   [ -e "$data/packs/$pack" ] || missing+=("$pack")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   QT_QPA_PLATFORM=offscreen build/bin/zendral-packs --out "$data/packs" --only "${missing[@]}"
+fi
+# The radio stations play the music folder: an empty one gets the generated tracks once.
+if ! compgen -G "$data/music/*.mp3" >/dev/null; then
+  bash tools/musicgen/make-music.sh "$data/music" || echo "serve: no music made; the radio stays silent" >&2
 fi
 exec build/bin/zendral-server "$@"

@@ -55,7 +55,7 @@ std::optional<Mp3Frame> ReadMp3Frame(const char* bytes, qsizetype available) {
   if (available < 4) return std::nullopt;
   const auto* b = reinterpret_cast<const uchar*>(bytes);
   if (b[0] != 0xFF || (b[1] & 0xE0) != 0xE0) return std::nullopt;
-  const int version = (b[1] >> 3) & 3;  // 0 = 2.5, 1 reserved, 2 = 2, 3 = 1
+  const int version = (b[1] >> 3) & 3;      // 0 = 2.5, 1 reserved, 2 = 2, 3 = 1
   const int layer = 4 - ((b[1] >> 1) & 3);  // 4 is reserved
   const int bitrateIndex = b[2] >> 4;
   const int rateIndex = (b[2] >> 2) & 3;
@@ -133,9 +133,9 @@ std::optional<ServiceReply> RadioStream::Serve(const QString& name, bool headOnl
     station.creditNs = 0;
     station.timer.start(kRadioTickMs);
   }
-  const int kbps = ReadMp3Frame(station.played.front().bytes.constData(),
-                                station.played.front().bytes.size())
-                       ->bitrateKbps;
+  const int kbps =
+      ReadMp3Frame(station.played.front().bytes.constData(), station.played.front().bytes.size())
+          ->bitrateKbps;
   QByteArray burst = Headers(name, kbps);
   for (const Frame& frame : station.played) burst += frame.bytes;
   socket->write(burst);

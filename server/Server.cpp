@@ -122,7 +122,8 @@ bool Server::Start(QString* error) {
         // The radio keeps the connection for its stream.
         if ((method == QLatin1String("GET") || method == QLatin1String("HEAD")) &&
             path.startsWith(QLatin1String("/radio/"))) {
-          if (auto refused = radio_->Serve(path.mid(7), method == QLatin1String("HEAD"), responder)) {
+          const bool headOnly = method == QLatin1String("HEAD");
+          if (auto refused = radio_->Serve(path.mid(7), headOnly, responder)) {
             Send(std::move(responder), std::move(*refused));
           }
           return;

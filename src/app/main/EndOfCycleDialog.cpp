@@ -115,9 +115,9 @@ EndOfCycleDialog::EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* pare
     };
     if (window.place == 1) addLine(Text(kWordVicePresident), "LabelTitle");
     if (account->award > 0) {
-      addLine(Text(kWordYouGet) + " " + QString::number(account->award) + " " + Text(kWordKovs) +
-                  "!!!",
-              "LabelAward");
+      addLine(
+          Text(kWordYouGet) + " " + QString::number(account->award) + " " + Text(kWordKovs) + "!!!",
+          "LabelAward");
       auto* coin = new QLabel(this);
       coin->setObjectName("ImageKovs");
       coin->setAlignment(Qt::AlignCenter);

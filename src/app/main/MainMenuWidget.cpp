@@ -11,6 +11,7 @@
 
 #include "app/main/AppText.h"
 #include "app/main/TForm1.h"
+#include "app/online/MenuArt.h"
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineLink.h"
 #include "app/windows/MainMenuActions.h"
@@ -20,6 +21,7 @@
 #include "present/draw/TableDrawing.h"
 #include "present/packs/PackNames.h"
 #include "present/packs/PackPictures.h"
+#include "present/words/MenuServicesWords.h"
 #include "present/words/WordRows.h"
 #include "store/ClubList.h"
 
@@ -81,8 +83,32 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   });
   imWorld_ = MakeButton("ImageAdvR2", false);
   connect(imWorld_, &QPushButton::clicked, this, [this] { form_.OpenWorldTopTen(); });
+  imStats_ = MakeButton("ImageAdvR3", false);
+  connect(imStats_, &QPushButton::clicked, this, [this] { form_.OpenStatistics(); });
+  // The chat and the news, each with its siren over the icon's corner while something is new.
+  imChat_ = MakeButton("ImChat", false);
+  connect(imChat_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
+  imNews_ = MakeButton("ImNews", false);
+  connect(imNews_, &QPushButton::clicked, this, [this] { form_.OpenNews(); });
+  sirenR_ = new QPushButton(this);
+  sirenR_->setObjectName("GSirenaR");
+  connect(sirenR_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
+  sirenB_ = new QPushButton(this);
+  sirenB_->setObjectName("GSirenaB");
+  connect(sirenB_, &QPushButton::clicked, this, [this] { form_.OpenNews(); });
+  for (QPushButton* siren : {sirenR_, sirenB_}) {
+    siren->setFlat(true);
+    siren->setCursor(Qt::PointingHandCursor);
+    siren->setStyleSheet("QPushButton { border: none; background: transparent; }");
+    siren->hide();
+  }
   panel4_ = new QLabel(this);
   panel4_->setObjectName("Panel4");
+}
+
+void MainMenuWidget::ShowSignals(bool news, bool chat) {
+  sirenB_->setVisible(news);
+  sirenR_->setVisible(chat);
 }
 
 QPushButton* MainMenuWidget::MakeButton(const char* objectName, bool member) {
@@ -110,6 +136,17 @@ void MainMenuWidget::UseArt(TableArt* art) {
   const int icon = layout_.rowHeight * 2;
   imWorld_->setGeometry(width() - 2 * icon - 24, layout_.rowHeight / 2, icon, icon);
   imAc_->setGeometry(width() - icon - 12, layout_.rowHeight / 2, icon, icon);
+  // Below them, clear of the title: news and chat, then the statistics.
+  const int row2 = layout_.rowHeight / 2 + icon + icon / 10;
+  imNews_->setGeometry(imWorld_->x(), row2, icon, icon);
+  imChat_->setGeometry(imAc_->x(), row2, icon, icon);
+  imStats_->setGeometry(imAc_->x(), row2 + icon + icon / 10, icon, icon);
+  const int siren = icon * 3 / 5;
+  for (auto [siren_, under] : {std::pair{sirenR_, imChat_}, std::pair{sirenB_, imNews_}}) {
+    siren_->setGeometry(under->x() - siren / 3, under->y() + icon - siren * 2 / 3, siren, siren);
+    siren_->setIconSize(QSize(siren, siren));
+    siren_->raise();
+  }
   panel4_->setGeometry(ToQRect(layout_.header));
   Restyle();
   ApplyLanguage();
@@ -192,6 +229,19 @@ void MainMenuWidget::ApplyLanguage() {
   imWorld_->setIcon(QIcon(QPixmap::fromImage(PaintWorldPicture(48))));
   imWorld_->setIconSize(imWorld_->size() * 3 / 4);
   imWorld_->setToolTip(QStringLiteral("World Top 10\nWindows / Android / Account"));
+  imStats_->setIcon(QIcon(QPixmap::fromImage(PaintStatsPicture(48))));
+  imStats_->setIconSize(imStats_->size() * 3 / 4);
+  imStats_->setToolTip(Text(kWordStatistics) + QStringLiteral("\nWorld-") + Text(kWordStatistics));
+  imChat_->setIcon(QIcon(QPixmap::fromImage(PaintChatPicture(48))));
+  imChat_->setIconSize(imChat_->size() * 3 / 4);
+  imChat_->setToolTip(Text(kWordChat));
+  imNews_->setIcon(QIcon(QPixmap::fromImage(PaintNewsPicture(48))));
+  imNews_->setIconSize(imNews_->size() * 3 / 4);
+  imNews_->setToolTip(Text(kWordNews));
+  sirenR_->setIcon(QIcon(QPixmap::fromImage(PaintSiren('R', 48))));
+  sirenR_->setToolTip(Text(kWordKovChat));
+  sirenB_->setIcon(QIcon(QPixmap::fromImage(PaintSiren('B', 48))));
+  sirenB_->setToolTip(Text(kWordKovNews));
   button6_->setText(Text(kWordNewPlayer));
   button9_->setText(Text(kWordTopTen));
   button10_->setText(Text(kWordOptions));

@@ -36,6 +36,13 @@ class MainMenuWidget : public QWidget {
   QPushButton* ModeButton() const { return bMode_; }
   QPushButton* AccountIcon() const { return imAc_; }
   QPushButton* WorldIcon() const { return imWorld_; }
+  QPushButton* StatsIcon() const { return imStats_; }
+  QPushButton* ChatIcon() const { return imChat_; }
+  QPushButton* NewsIcon() const { return imNews_; }
+  // The sirens of a new chat message (red) and a news item (blue).
+  QPushButton* ChatSiren() const { return sirenR_; }
+  QPushButton* NewsSiren() const { return sirenB_; }
+  void ShowSignals(bool news, bool chat);
   QLabel* Header() const { return panel4_; }
 
  protected:
@@ -60,6 +67,11 @@ class MainMenuWidget : public QWidget {
   QPushButton* button11_;
   QPushButton* imAc_;
   QPushButton* imWorld_;
+  QPushButton* imStats_;
+  QPushButton* imChat_;
+  QPushButton* imNews_;
+  QPushButton* sirenR_;
+  QPushButton* sirenB_;
   QLabel* panel4_;
   QHash<QString, QPixmap> pictures_;  // the title pictures at their boxes' size
 };

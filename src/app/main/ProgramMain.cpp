@@ -18,8 +18,8 @@
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
-#include "present/audio/StreamPlayer.h"
 #include "game/ComputerPlayer.h"
+#include "present/audio/StreamPlayer.h"
 
 namespace zendral {
 

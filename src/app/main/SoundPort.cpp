@@ -31,8 +31,7 @@ class ProgramSound final : public SoundPort {
     audio_.CloseMusic();
     audio_.DeleteMusicFile();
   }
-  bool SayCard(TCardCode card, int language,
-               const std::filesystem::path& programFolder) override {
+  bool SayCard(TCardCode card, int language, const std::filesystem::path& programFolder) override {
     return audio_.SayCard(card, language, programFolder);
   }
   void Hold(std::chrono::milliseconds duration) override { HoldGame(duration); }

@@ -15,14 +15,17 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/calendar/CalendarView.h"
 #include "app/main/AppText.h"
 #include "app/main/EndOfCycleDialog.h"
 #include "app/main/IntroWidget.h"
 #include "app/main/KonRecorder.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/SaluteEffect.h"
 #include "app/main/ScoreDialog.h"
 #include "app/main/TForm1Packs.h"
 #include "app/main/TableWidget.h"
+#include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
 #include "app/radio/MediaPanel.h"
 #include "app/tour/TourLink.h"
@@ -88,6 +91,14 @@ TForm1::TForm1(FormOptions options)
   };
   online.graphicsPack = [this] { return PackFileInstalled(programFolder_, "KovCGraph1.dll"); };
   online_ = std::make_unique<OnlineLink>(state_, settings_, std::move(online));
+  MenuServices::Hooks menuHooks;
+  menuHooks.playSound = [this](const std::string& name) { PlaySound(name, false); };
+  menuHooks.signalsChanged = [this] {
+    menu_->ShowSignals(menuServices_->NewsPending(), menuServices_->ChatPending());
+  };
+  menuHooks.gameRunning = [this] { return state_.GameActive && !menuShown_; };
+  menuHooks.mainWindow = [this] { return static_cast<QWidget*>(this); };
+  menuServices_ = std::make_unique<MenuServices>(*online_, std::move(menuHooks));
 
   radioui::MediaPanel::Hooks media;
   media.modal = [this](QDialog& window) { return RunModal(window); };
@@ -110,6 +121,8 @@ TForm1::TForm1(FormOptions options)
     if (started_ && !startFailed_) sound_->OnTimer2(introShown_ || menuShown_, settings_.MusicOn);
   });
   timer2_->start();
+  salute_ = std::make_unique<SaluteEffect>(settings_, programFolder_, busy_,
+                                           SaluteEffect::Hooks{[this](int ms) { Hold(ms); }, this});
   intro_->setFocus();
 }
 
@@ -161,6 +174,11 @@ bool TForm1::StartUp() {
 
   // The service addresses, the path directory and the saved log-in.
   online_->StartUp(load.status, programFolder_);
+  menuServices_->CountStart(local.distributionMark);
+  // The calendar pages stand on the menu; their page timer also drives the news and chat checks.
+  calendar_ = std::make_unique<CalendarView>(menu_, programFolder_);
+  connect(calendar_.get(), &CalendarView::Ticked, this,
+          [this] { menuServices_->CalendarTick(menuShown_); });
   UseDriver(nullptr);
   ApplySettingsToState();
   LoadPacks();
@@ -317,9 +335,15 @@ void TForm1::ShowMainMenuScreen() {
   table_->hide();
   SetTablePopupEntries(false, false);
   menu_->FillClubList();
+  if (calendar_ && art_) {
+    calendar_->Show(art_->scale().scaleX, art_->scale().scaleY, Language());
+  }
   menu_->show();
   menu_->update();
+  const bool wasShown = menuShown_;
   menuShown_ = true;
+  if (!wasShown) menuServices_->CheckChatAndNews();
+  menu_->ShowSignals(menuServices_->NewsPending(), menuServices_->ChatPending());
   if (art_) media_->Place(art_->scale(), introShown_, menuShown_);
 }
 

@@ -41,11 +41,14 @@ class MediaPanel;
 }  // namespace radioui
 class KonRecorder;
 class MainMenuWidget;
+class CalendarView;
+class MenuServices;
 class OnlineLink;
 namespace tour {
 class TourLink;
 }  // namespace tour
 class PackPictures;
+class SaluteEffect;
 class TableArt;
 class TableWidget;
 
@@ -88,6 +91,9 @@ class TForm1 : public QWidget {
   void OpenTopTen();                  // "Top Ten"
   void OpenAccount();                 // the account icon: the account window
   void OpenWorldTopTen();             // the world icon: the World Top Ten window
+  void OpenStatistics();              // the statistics icon: the statistics window
+  void OpenChat();                    // the chat icon or the red siren: the chat window
+  void OpenNews();                    // the news icon or the blue siren: the news page
   void OpenTournament();              // the tournament window (TForm1Tour.cpp)
   void ApplyLanguage();               // re-captions everything of the main window
 
@@ -101,7 +107,9 @@ class TForm1 : public QWidget {
   void OpenAbout();         // "About"
 
   // The table's input, passed to the driver unless it is busy.
-  void CardClick(int slot);
+  // A card clicked at a point of the screen (none: where the pointer is) is greeted by the
+  // salute when it is laid and the settings want it.
+  void CardClick(int slot, std::optional<QPoint> pointer = std::nullopt);
   void MainButtonClick();
   void ExitButtonClick();
   void SpeakCard(CardPlace place);
@@ -148,6 +156,10 @@ class TForm1 : public QWidget {
   MainMenuWidget* Menu() const { return menu_; }
   // The club account and the online windows; the driver's online layer.
   OnlineLink* Online() const { return online_.get(); }
+  // The start count, the per-game counters and the statistics window.
+  MenuServices* Services() const { return menuServices_.get(); }
+  // The two calendar pages of the menu; null before the start-up.
+  CalendarView* Calendar() const { return calendar_.get(); }
   // The online tournament: the relay socket and the tournament window; null before the first.
   tour::TourLink* Tour() const { return tour_.get(); }
   IntroWidget* Intro() const { return intro_; }
@@ -160,6 +172,8 @@ class TForm1 : public QWidget {
   // The music player's buttons and the radio.
   radioui::MediaPanel* Media() const { return media_.get(); }
   bool MenuShown() const { return menuShown_; }
+  // The salute over clicks and laid cards.
+  SaluteEffect* Salute() const { return salute_.get(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -206,6 +220,8 @@ class TForm1 : public QWidget {
   std::unique_ptr<KonDriver> driver_;
   std::unique_ptr<radioui::MediaPanel> media_;
   std::unique_ptr<OnlineLink> online_;
+  std::unique_ptr<MenuServices> menuServices_;
+  std::unique_ptr<CalendarView> calendar_;
   std::unique_ptr<tour::TourLink> tour_;
 
   IntroWidget* intro_;
@@ -225,6 +241,8 @@ class TForm1 : public QWidget {
   bool introShown_ = true;
   bool menuShown_ = false;
   int busy_ = 0;
+  // Watches the application's clicks; goes first, before what it refers to.
+  std::unique_ptr<SaluteEffect> salute_;
 };
 
 template <typename Call>

@@ -2,17 +2,21 @@
 // passed to the kon driver.
 
 #include <QAction>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/calendar/CalendarView.h"
 #include "app/lan/ExternalAddress.h"
 #include "app/main/AppText.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/SaluteEffect.h"
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
+#include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
 #include "app/radio/MediaPanel.h"
 #include "app/windows/MainMenuActions.h"
@@ -111,6 +115,10 @@ void TForm1::ApplyLanguage() {
   }
   menu_->ApplyLanguage();
   table_->ApplyLanguage();
+  // The calendar pages carry texts of the language too.
+  if (calendar_ && menuShown_ && art_) {
+    calendar_->Show(art_->scale().scaleX, art_->scale().scaleY, Language());
+  }
 }
 
 // ---- The main menu.
@@ -162,8 +170,8 @@ void TForm1::TakeStartEntry(int playerSlot, const StartEntry& entry) {
 }
 
 void TForm1::UseDriver(PeerLink* peer) {
-  driver_ = std::make_unique<KonDriver>(
-      state_, DriverLinks{*table_, random_, peer, store_.get(), nullptr, online_.get()});
+  driver_ = std::make_unique<KonDriver>(state_, DriverLinks{*table_, random_, peer, store_.get(),
+                                                            menuServices_.get(), online_.get()});
 }
 
 void TForm1::StartRatedSession() {
@@ -199,6 +207,27 @@ void TForm1::OpenWorldTopTen() {
   ++busy_;
   online_->OpenWorldTopTen(this);
   --busy_;
+}
+
+void TForm1::OpenStatistics() {
+  if (busy_ > 0 || !menuShown_) return;
+  ++busy_;
+  PlaySound("WOpenFo", false);
+  menuServices_->OpenStatistics(this);
+  --busy_;
+}
+
+void TForm1::OpenChat() {
+  if (busy_ > 0 || !menuShown_) return;
+  ++busy_;
+  PlaySound("WOpenFo", false);
+  menuServices_->OpenChat(this);
+  --busy_;
+}
+
+void TForm1::OpenNews() {
+  if (busy_ > 0 || !menuShown_) return;
+  menuServices_->OpenNews();
 }
 
 // A LAN session: the start dialog with its network fields starts the link and waits for the
@@ -402,7 +431,8 @@ void TForm1::OpenAbout() {
 
 // ---- The table's input.
 
-void TForm1::CardClick(int slot) {
+void TForm1::CardClick(int slot, std::optional<QPoint> pointer) {
+  if (settings_.SaluteCards && MayLay(slot)) salute_->PlaySalute(pointer.value_or(QCursor::pos()));
   DriverCall([&] { return driver_->CardClick(slot); });
 }
 

@@ -5,6 +5,7 @@
 #include "app/main/AppText.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
+#include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
 #include "app/online/TFTourTop.h"
 #include "app/tour/TourLink.h"
@@ -51,7 +52,8 @@ void TForm1::OpenTournament() {
   }
   // A tournament table's driver: the relay is its peer, the tournament its online layer.
   driver_ = std::make_unique<KonDriver>(
-      state_, DriverLinks{*table_, random_, &tour_->Relay(), store_.get(), nullptr, tour_.get()});
+      state_, DriverLinks{*table_, random_, &tour_->Relay(), store_.get(), menuServices_.get(),
+                          tour_.get()});
   tour_->Relay().Attach(*driver_);
   state_.NetGame = false;
   tour_->OpenWindow(this);

@@ -111,7 +111,7 @@ void TableWidget::mousePressEvent(QMouseEvent* event) {
     if (slot == 0) return;
     focusShown_ = false;
     focusSlot_ = slot;
-    form_.CardClick(slot);
+    form_.CardClick(slot, event->globalPosition().toPoint());
     UpdatePointer();
   } else if (event->button() == Qt::RightButton) {
     RightClick(at, event->globalPosition().toPoint());

@@ -98,11 +98,11 @@ QImage PaintFlag(std::string_view code) {
     p.drawRect(0, 0, 13, 11);
     return image;
   }
-  const std::string_view spec = country->flag;
-  const std::size_t plus = spec.find('+');
+  const std::string_view pattern = country->flag;
+  const std::size_t plus = pattern.find('+');
   const std::string_view stripes =
-      spec.substr(2, plus == std::string_view::npos ? spec.npos : plus - 2);
-  const bool vertical = spec[0] == 'v';
+      pattern.substr(2, plus == std::string_view::npos ? pattern.npos : plus - 2);
+  const bool vertical = pattern[0] == 'v';
   const int n = static_cast<int>(stripes.size());
   for (int i = 0; i < n; ++i) {
     QRect r = vertical ? QRect(14 * i / n, 0, 14 * (i + 1) / n - 14 * i / n, 12)
@@ -110,10 +110,10 @@ QImage PaintFlag(std::string_view code) {
     p.fillRect(r, FlagColour(stripes[static_cast<std::size_t>(i)]));
   }
   p.setRenderHint(QPainter::Antialiasing);
-  for (std::size_t at = plus; at != std::string_view::npos; at = spec.find('+', at + 1)) {
-    if (at + 1 >= spec.size()) break;
-    const char kind = spec[at + 1];
-    const QColor c = at + 2 < spec.size() ? FlagColour(spec[at + 2]) : QColor(Qt::white);
+  for (std::size_t at = plus; at != std::string_view::npos; at = pattern.find('+', at + 1)) {
+    if (at + 1 >= pattern.size()) break;
+    const char kind = pattern[at + 1];
+    const QColor c = at + 2 < pattern.size() ? FlagColour(pattern[at + 2]) : QColor(Qt::white);
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     switch (kind) {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,6 +48,24 @@ QLabel* Picture(QWidget* parent, const char* name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   return label;
+}
+
+// Check boxes of the right column hold texts that run long in some languages: the font steps
+// down until the text fits beside its box instead of being cut at the window's edge.
+void FitCheckBox(QCheckBox* box, int width) {
+  QFont font = box->font();
+  const int room = width - 26;  // the indicator and its gap
+  const bool pixels = font.pointSizeF() <= 0;
+  while (QFontMetrics(font).horizontalAdvance(box->text()) > room) {
+    if (pixels) {
+      if (font.pixelSize() <= 9) break;
+      font.setPixelSize(font.pixelSize() - 1);
+    } else {
+      if (font.pointSizeF() <= 7) break;
+      font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+  }
+  box->setFont(font);
 }
 
 QLineEdit* Edit(QWidget* parent, const char* name, int maxLength) {
@@ -112,7 +131,8 @@ std::filesystem::path TFAcc1::UserFile() const {
 }
 
 QWidget* TFAcc1::BuildAccountPage() {
-  auto* page = new QWidget;
+  // Parented at once so that its boxes measure their texts in the window's font.
+  auto* page = new QWidget(this);
   page->setObjectName(QStringLiteral("TabSheet1"));
   auto* heading = new QLabel(WordText(kWordAccountInformation), page);
   heading->setObjectName(QStringLiteral("LabelHeading1"));
@@ -198,14 +218,16 @@ QWidget* TFAcc1::BuildAccountPage() {
 
   hide_ = new QCheckBox(WordText(kWordHidePassword), page);
   hide_->setObjectName(QStringLiteral("CheckHide"));
-  hide_->setGeometry(460, 175, 220, 28);
+  hide_->setGeometry(455, 175, 240, 28);
+  FitCheckBox(hide_, 240);
   hide_->setChecked(true);
   rated_ = new QCheckBox(WordText(kWordPlayGlobalRating), page);
   rated_->setObjectName(QStringLiteral("CheckRated"));
-  rated_->setGeometry(460, 215, 230, 28);
+  rated_->setGeometry(455, 215, 240, 28);
+  FitCheckBox(rated_, 240);
   membersLabel_ = new QLabel(page);
   membersLabel_->setObjectName(QStringLiteral("LabelMembers"));
-  membersLabel_->setGeometry(460, 255, 230, 28);
+  membersLabel_->setGeometry(455, 255, 240, 28);
 
   auto button = [page](const char* name, const TWordRow& word, QRect r) {
     auto* b = new QPushButton(WordText(word), page);

@@ -24,13 +24,13 @@ namespace zendral {
 
 namespace {
 
-struct PackButtonSpec {
+struct PackButtonEntry {
   const char* name;
   int code;  // download code
 };
 
 // The "DLL" tab, in the order of the packs' uses.
-constexpr PackButtonSpec kPackButtons[] = {
+constexpr PackButtonEntry kPackButtons[] = {
     {"ButtonDLLCardsA", 1}, {"ButtonDLLCardsB", 2}, {"ButtonDLLCardsC", 8},
     {"ButtonDLLBackG", 3},  {"ButtonDLLGraph", 9},  {"ButtonDLLCalendar", 4},
     {"ButtonRADRadio", 5},  {"ButtonDLLRadio", 6},  {"ButtonDLLVoice", 7}};
@@ -38,7 +38,7 @@ constexpr PackButtonSpec kPackButtons[] = {
 // The copies: the tab (by its place) and the packs its choices need.
 struct PackCopies {
   int page;
-  std::initializer_list<PackButtonSpec> buttons;
+  std::initializer_list<PackButtonEntry> buttons;
 };
 const PackCopies kPackCopies[] = {
     {1, {{"ButtonDLLVoice2", 7}, {"ButtonRADRadio2", 5}, {"ButtonDLLRadio2", 6}}},     // Multimedia
@@ -68,8 +68,8 @@ QWidget* TFormOptions::BuildPacksPage() {
   page->setObjectName(QStringLiteral("TabSheetDLL"));
   auto* grid = new QGridLayout(page);
   int row = 0;
-  for (const PackButtonSpec& spec : kPackButtons) {
-    grid->addWidget(MakePackButton(page, spec.name, spec.code), row / 2, row % 2);
+  for (const PackButtonEntry& entry : kPackButtons) {
+    grid->addWidget(MakePackButton(page, entry.name, entry.code), row / 2, row % 2);
     ++row;
   }
   grid->setRowStretch(row / 2 + 1, 1);
@@ -81,8 +81,8 @@ void TFormOptions::AddPackButtonCopies() {
     QWidget* page = pages_->widget(copies.page);
     if (page == nullptr || page->layout() == nullptr) continue;
     auto* row = new QHBoxLayout;
-    for (const PackButtonSpec& spec : copies.buttons) {
-      row->addWidget(MakePackButton(page, spec.name, spec.code));
+    for (const PackButtonEntry& entry : copies.buttons) {
+      row->addWidget(MakePackButton(page, entry.name, entry.code));
     }
     row->addStretch(1);
     if (auto* box = qobject_cast<QBoxLayout*>(page->layout())) {

@@ -12,5 +12,6 @@ std::span<const TNamedWordRow> OptionsWordRows();
 std::span<const TNamedWordRow> OnlineWordRows();
 std::span<const TNamedWordRow> CalendarWordRows();
 std::span<const TNamedWordRow> MediaWordRows();
+std::span<const TNamedWordRow> MenuServicesWordRows();
 
 }  // namespace zendral::words

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -329,6 +330,27 @@ TEST_F(OnlineWindows, TheTournamentTopTenShowsThePlaceWithAMedal) {
 
 // Screenshots of the account window, the profile editor, the World Top Ten window and the
 // passport window in English, Russian and Japanese.
+// Long texts of some languages must not be cut at the right edge of the account window.
+TEST_F(OnlineWindows, TheAccountWindowsBoxesAndButtonsFitTheirTextsInEveryLanguage) {
+  for (int language = 0; language < 10; ++language) {
+    UseLanguage(language);
+    TFAcc1 window(Ui(), true);
+    window.Pages()->setCurrentIndex(0);
+    window.show();
+    for (const QCheckBox* box : window.findChildren<QCheckBox*>()) {
+      const QWidget* page = box->parentWidget();
+      const int text = QFontMetrics(box->font()).horizontalAdvance(box->text());
+      EXPECT_LE(text + 24, box->width()) << language << " " << box->text().toStdString();
+      EXPECT_LE(box->geometry().right(), page->width())
+          << language << " " << box->text().toStdString();
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+      const int text = QFontMetrics(button->font()).horizontalAdvance(button->text());
+      EXPECT_LE(text, button->width()) << language << " " << button->text().toStdString();
+    }
+  }
+}
+
 TEST_F(OnlineWindows, Screenshots) {
   LogIn();
   const struct {

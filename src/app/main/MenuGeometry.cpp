@@ -1,0 +1,76 @@
+#include "app/main/MenuGeometry.h"
+
+namespace zendral {
+
+namespace {
+
+// The right decoration's cells, phase by phase; the left one shows p, p + 1 and p + 2.
+constexpr std::array<std::array<int, 3>, kLampPictures> kRightLamps{{
+    {2, 0, 3},
+    {1, 5, 0},
+    {0, 1, 4},
+    {5, 4, 1},
+    {4, 2, 5},
+    {3, 3, 2},
+}};
+
+int Phase(int phase) {
+  const int p = phase % kLampPictures;
+  return p < 0 ? p + kLampPictures : p;
+}
+
+}  // namespace
+
+PixelRect PlaceFixedSize(const TableScale& s, int x, int y, int width, int height) {
+  return {RoundHalfEven(s.scaleX * x) + RoundHalfEven((s.scaleX - 1.0) * width / 2.0),
+          RoundHalfEven(s.scaleY * y) + RoundHalfEven((s.scaleY - 1.0) * height / 2.0), width,
+          height};
+}
+
+bool ClocksAllowed(int windowSize, ClientSize client) {
+  if (windowSize == kAverageWindow2 || windowSize == kLargeWindow) return true;
+  return windowSize == kFullScreen && client.width > 1290 && client.height > 850;
+}
+
+MenuOrnaments PlaceOrnaments(const TableScale& s, const MenuLayout& menu, bool calendarShown,
+                             ClientSize client) {
+  MenuOrnaments o;
+  o.gif1 = PlaceFixedSize(s, 7, 290, kGifWidth, kGifHeight);
+  o.gif2 = PlaceFixedSize(s, 592, 290, kGifWidth, kGifHeight);
+  o.leftDecoration =
+      PlaceFixedSize(s, calendarShown ? 40 : 60, 30, kDecorationWidth, kDecorationHeight);
+  o.rightDecoration =
+      PlaceFixedSize(s, calendarShown ? 620 : 600, 30, kDecorationWidth, kDecorationHeight);
+  o.clocksShown = ClocksAllowed(s.windowSize, client);
+  // Each clock stands in the middle of the gap between its decoration and the button below.
+  const auto clockUnder = [](const PixelRect& decoration, const PixelRect& button) {
+    const int bottom = decoration.top + kDecorationHeight;
+    const int gap = button.top - bottom;
+    return PixelRect{decoration.left - 7, bottom + RoundHalfEven(gap / 2.0) - 36, kClockWidth,
+                     kClockHeight};
+  };
+  o.clock1 = clockUnder(o.leftDecoration, menu.topTen);
+  o.clock2 = clockUnder(o.rightDecoration, menu.options);
+  return o;
+}
+
+PixelRect MenuIconPlace(bool rightColumn, int row, int clientWidth) {
+  const int x = rightColumn ? clientWidth - 53 : 5;
+  return {x, 5 + (row - 1) * 53, kMenuIconSize, kMenuIconSize};
+}
+
+bool StoreIconShown(double pictureScale, bool storeAddressKnown) {
+  return storeAddressKnown && pictureScale >= kStoreIconMinScale - 1e-9;
+}
+
+LampPictures LampsAtPhase(int phase) {
+  const int p = Phase(phase);
+  return {{p, (p + 1) % kLampPictures, (p + 2) % kLampPictures},
+          kRightLamps[static_cast<std::size_t>(p)]};
+}
+
+int NextLampPhase(int phase) {
+  return Phase(phase + 1);
+}
+
+}  // namespace zendral

@@ -1,0 +1,17 @@
+#pragma once
+// The pictures of the main menu's club entries, drawn by the program: "Stats" (the statistics
+// icon), the chat and news icons, the two sirens "GSirenaR" and "GSirenaB" that announce a
+// new chat message or a news item, and the "GNew" marker of the chat window.
+
+#include <QImage>
+
+namespace zendral {
+
+QImage PaintStatsPicture(int size = 48);
+QImage PaintChatPicture(int size = 48);
+QImage PaintNewsPicture(int size = 48);
+// colour 'R' red (chat), 'B' blue (news).
+QImage PaintSiren(char colour, int size = 32);
+QImage PaintNewMarker();
+
+}  // namespace zendral

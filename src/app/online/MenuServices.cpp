@@ -1,0 +1,115 @@
+#include "app/online/MenuServices.h"
+
+#include <QUrl>
+
+#include "app/online/OnlineText.h"
+#include "app/online/TFStatistics.h"
+#include "app/online/TFormChat.h"
+#include "online/ChatNews.h"
+#include "online/Results.h"
+#include "online/Statistics.h"
+#include "online/UserFile.h"
+#include "present/words/WordRows.h"
+
+namespace zendral {
+
+void MenuServices::CountStart(const std::string& distributionMark) {
+  if (startCounted_) return;
+  startCounted_ = true;
+  OnlineUi ui = link_.Ui();
+  const online::StartCount count =
+      online::CountProgramStart(ui.club.frame(), ui.club.addresses().statistics, online::kGameId,
+                                distributionMark, ui.settings.InstallCounted);
+  if (!count.sent) return;
+  ui.settings.InstallCounted = count.installCounted;
+  if (!SaveSettings(ui.programFolder / kSettingsFileName, ui.settings)) {
+    ui.Message(WordText(kWordCantSaveOptions), true);
+  }
+}
+
+void MenuServices::ReportGame(const GameCounters& counters) {
+  OnlineUi ui = link_.Ui();
+  online::SendCounters(ui.club.frame(), ui.club.addresses().statistics, online::kGameId, counters);
+}
+
+void MenuServices::OpenStatistics(QWidget* parent) {
+  OnlineUi ui = link_.Ui();
+  TFStatistics window(ui, parent);
+  ui.Run(window);
+}
+
+std::filesystem::path MenuServices::MarksFolder() {
+  return online::UserFilePath(link_.Ui().programFolder).parent_path();
+}
+
+bool MenuServices::CheckChat() {
+  online::OnlineClub& club = link_.Club();
+  chatPending_ =
+      online::CheckChat(club.frame(), club.addresses().records, MarksFolder()).newMessage;
+  return chatPending_;
+}
+
+bool MenuServices::CheckNews() {
+  online::OnlineClub& club = link_.Club();
+  const online::NewsCheck news =
+      online::CheckNews(club.frame(), club.addresses().news, MarksFolder());
+  latestNews_ = news.latest;
+  newsPending_ = news.news;
+  return newsPending_;
+}
+
+void MenuServices::SignalsChanged() {
+  if (hooks_.signalsChanged) hooks_.signalsChanged();
+}
+
+void MenuServices::CheckChatAndNews() {
+  CheckNews();
+  CheckChat();
+  SignalsChanged();
+}
+
+void MenuServices::CalendarTick(bool menuShown) {
+  const MenuChecks::Due due = checks_.OnTick(newsPending_, chatPending_);
+  bool changed = false;
+  if (due.news && menuShown) changed |= CheckNews();
+  if (due.chat && CheckChat()) {
+    changed = true;
+    if (hooks_.playSound) hooks_.playSound("WToMenK");
+    const bool running = hooks_.gameRunning && hooks_.gameRunning();
+    if (running && !chatOpen_ && ReadChatFile(MarksFolder()).openOnNew) {
+      OpenChat(hooks_.mainWindow ? hooks_.mainWindow() : nullptr);
+    }
+  }
+  if (changed) SignalsChanged();
+}
+
+void MenuServices::OpenNews() {
+  OnlineUi ui = link_.Ui();
+  WriteNewsFile(MarksFolder(), latestNews_);
+  ui.Open(QUrl(QString::fromStdString(ui.club.addresses().news)));
+  newsPending_ = false;
+  SignalsChanged();
+}
+
+void MenuServices::OpenChat(QWidget* parent) {
+  OnlineUi ui = link_.Ui();
+  if (ui.club.switches().chatOff) {
+    ui.Message(WordText(kWordChatUnavailable));
+    return;
+  }
+  const std::filesystem::path folder = MarksFolder();
+  WriteChatFile(folder, ReadChatFile(folder));
+  chatPending_ = false;
+  SignalsChanged();
+  chatOpen_ = true;
+  {
+    TFormChat window(ui, folder, parent);
+    ui.Run(window);
+    window.KeepNewestAsSeen();  // however the window was closed
+  }
+  chatOpen_ = false;
+  chatPending_ = false;
+  SignalsChanged();
+}
+
+}  // namespace zendral

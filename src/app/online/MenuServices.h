@@ -1,0 +1,77 @@
+#pragma once
+// The club's services the main menu offers beside the account: the count of a start, the
+// per-game counters of a finished session, the statistics window, and the chat and the news
+// with their signals (the red and the blue siren) and the periodic checks.
+
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "app/online/OnlineLink.h"
+#include "extras/menuinfo/ChatNewsFiles.h"
+#include "game/StatisticsReport.h"
+
+class QWidget;
+
+namespace zendral {
+
+class MenuServices final : public StatisticsReport {
+ public:
+  struct Hooks {
+    std::function<void(const std::string& sound)> playSound;
+    // The sirens are to be drawn anew.
+    std::function<void()> signalsChanged;
+    // A session is running (the chat may then open by itself on a new message).
+    std::function<bool()> gameRunning;
+    // The window the chat opens over when it opens by itself.
+    std::function<QWidget*()> mainWindow;
+  };
+
+  explicit MenuServices(OnlineLink& link, Hooks hooks = {})
+      : link_(link), hooks_(std::move(hooks)) {}
+
+  // Once per run, after the settings are read: counts the start when the local club file
+  // carries the distribution mark "umk", and saves the settings then.
+  void CountStart(const std::string& distributionMark);
+  bool StartCounted() const { return startCounted_; }
+
+  // StatisticsReport: the counters of a finished session; the result is not shown.
+  void ReportGame(const GameCounters& counters) override;
+
+  void OpenStatistics(QWidget* parent);
+
+  // ---- Chat and news
+  // Both checks, as the menu appears.
+  void CheckChatAndNews();
+  // A tick of the calendar's page timer: the news every third tick while none is pending and
+  // the menu is shown, the chat every 90th while no message is pending. A new message found
+  // here plays "WToMenK" and, during a session with the option on, opens the chat window.
+  void CalendarTick(bool menuShown);
+  bool NewsPending() const { return newsPending_; }
+  bool ChatPending() const { return chatPending_; }
+  bool ChatOpen() const { return chatOpen_; }
+  // The news entry: the latest number becomes the seen one, the page opens in the system's
+  // handler, the blue siren goes.
+  void OpenNews();
+  // The chat entry: the chat window (or "Chat is temporarily unavailable!").
+  void OpenChat(QWidget* parent);
+  // Where the chat and news files lie: the parent folder of the program folder.
+  std::filesystem::path MarksFolder();
+
+ private:
+  bool CheckChat();
+  bool CheckNews();
+  void SignalsChanged();
+
+  OnlineLink& link_;
+  Hooks hooks_;
+  bool startCounted_ = false;
+  MenuChecks checks_;
+  bool newsPending_ = false;
+  bool chatPending_ = false;
+  bool chatOpen_ = false;
+  int latestNews_ = 0;
+};
+
+}  // namespace zendral
