@@ -8,27 +8,10 @@
 
 #include "TempFolder.h"
 
+#include "ScriptedTransport.h"
+
 namespace zendral::online {
 namespace {
-
-class ScriptedTransport final : public HttpTransport {
- public:
-  std::deque<std::optional<std::string>> replies;
-  std::vector<HttpRequest> sent;
-  HttpReply Send(const HttpRequest& request) override {
-    sent.push_back(request);
-    HttpReply reply;
-    if (replies.empty()) return reply;
-    auto next = replies.front();
-    replies.pop_front();
-    if (next) {
-      reply.ok = true;
-      reply.status = 200;
-      reply.body = *next;
-    }
-    return reply;
-  }
-};
 
 const std::string kChatRows =
     "$1 x 7 Mira 1-001 Omsk W 5.7f 10:00:00_09.12.2026_Zendral Hello_all*"

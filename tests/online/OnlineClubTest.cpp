@@ -9,28 +9,10 @@
 #include "online/OnlineClub.h"
 #include "online/Reply.h"
 
+#include "ScriptedTransport.h"
+
 namespace zendral::online {
 namespace {
-
-// Answers each request from a script of replies (nothing = transport failure).
-class ScriptedTransport final : public HttpTransport {
- public:
-  std::deque<std::optional<std::string>> replies;
-  std::vector<HttpRequest> sent;
-  HttpReply Send(const HttpRequest& request) override {
-    sent.push_back(request);
-    HttpReply reply;
-    if (replies.empty()) return reply;
-    auto next = replies.front();
-    replies.pop_front();
-    if (next) {
-      reply.ok = true;
-      reply.status = 200;
-      reply.body = *next;
-    }
-    return reply;
-  }
-};
 
 class RecordingPrompts final : public ClubPrompts {
  public:

@@ -9,27 +9,10 @@
 #include <optional>
 #include <vector>
 
+#include "ScriptedTransport.h"
+
 namespace zendral::online {
 namespace {
-
-class ScriptedTransport final : public HttpTransport {
- public:
-  std::deque<std::optional<std::string>> replies;
-  std::vector<HttpRequest> sent;
-  HttpReply Send(const HttpRequest& request) override {
-    sent.push_back(request);
-    HttpReply reply;
-    if (replies.empty()) return reply;
-    auto next = replies.front();
-    replies.pop_front();
-    if (next) {
-      reply.ok = true;
-      reply.status = 200;
-      reply.body = *next;
-    }
-    return reply;
-  }
-};
 
 TEST(ReadStatisticsReply, FieldsInTheirOrderAndDefaults) {
   const TKovStat full =

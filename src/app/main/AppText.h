@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/windows/WindowTexts.h"
-#include "game/TableTexts.h"
+#include "present/words/GameTextRows.h"
 #include "present/words/Words.h"
 
 namespace zendral::appmain {
@@ -18,7 +18,6 @@ QString Text(const TWordRow& row);
 QString Text(const TWordRow2& row, int variant);
 
 // The word-table rows of the names the rules use.
-const TWordRow& RowOf(GameText text);
-const TWordRow& RowOf(MainCaption caption);
+using ::zendral::RowOf;
 
 }  // namespace zendral::appmain

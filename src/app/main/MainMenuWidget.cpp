@@ -10,6 +10,8 @@
 #include <QToolTip>
 
 #include "app/main/AppText.h"
+#include "app/main/MenuDecorations.h"
+#include "app/main/MenuGeometry.h"
 #include "app/main/TForm1.h"
 #include "app/online/MenuArt.h"
 #include "app/online/OnlineArt.h"
@@ -90,6 +92,11 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   connect(imChat_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
   imNews_ = MakeButton("ImNews", false);
   connect(imNews_, &QPushButton::clicked, this, [this] { form_.OpenNews(); });
+  for (QPushButton* icon : {imAc_, imWorld_, imStats_, imChat_, imNews_}) {
+    icon->setProperty("member", QVariant());  // a picture, not one of the menu's buttons
+    icon->setProperty("icon", true);
+    icon->setFlat(true);
+  }
   sirenR_ = new QPushButton(this);
   sirenR_->setObjectName("GSirenaR");
   connect(sirenR_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
@@ -104,6 +111,7 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   }
   panel4_ = new QLabel(this);
   panel4_->setObjectName("Panel4");
+  decorations_ = new MenuDecorations(form_, this);
 }
 
 void MainMenuWidget::ShowSignals(bool news, bool chat) {
@@ -133,14 +141,19 @@ void MainMenuWidget::UseArt(TableArt* art) {
   bHistory_->setGeometry(ToQRect(layout_.history));
   bMode_->setGeometry(ToQRect(layout_.mode));
   button11_->setGeometry(ToQRect(layout_.exit));
-  const int icon = layout_.rowHeight * 2;
-  imWorld_->setGeometry(width() - 2 * icon - 24, layout_.rowHeight / 2, icon, icon);
-  imAc_->setGeometry(width() - icon - 12, layout_.rowHeight / 2, icon, icon);
-  // Below them, clear of the title: news and chat, then the statistics.
-  const int row2 = layout_.rowHeight / 2 + icon + icon / 10;
-  imNews_->setGeometry(imWorld_->x(), row2, icon, icon);
-  imChat_->setGeometry(imAc_->x(), row2, icon, icon);
-  imStats_->setGeometry(imAc_->x(), row2 + icon + icon / 10, icon, icon);
+  // The right icon column: icons of a fixed size whatever the scale. The world top ten, the
+  // statistics and the account stand in rows 2 to 4; the chat takes row 1 and the news row 5,
+  // each with its siren over the icon's corner.
+  const auto place = [this](QPushButton* b, int row) {
+    b->setGeometry(ToQRect(MenuIconPlace(true, row, width())));
+    b->setIconSize(b->size());
+  };
+  place(imChat_, 1);
+  place(imWorld_, 2);
+  place(imStats_, 3);
+  place(imAc_, 4);
+  place(imNews_, 5);
+  const int icon = kMenuIconSize;
   const int siren = icon * 3 / 5;
   for (auto [siren_, under] : {std::pair{sirenR_, imChat_}, std::pair{sirenB_, imNews_}}) {
     siren_->setGeometry(under->x() - siren / 3, under->y() + icon - siren * 2 / 3, siren, siren);
@@ -179,6 +192,9 @@ void MainMenuWidget::Restyle() {
     }
     QPushButton:hover { color: rgb(255, 255, 0); }
     QPushButton:pressed { padding-top: 2px; }
+    QPushButton[icon="true"], QPushButton[icon="true"]:pressed {
+      border: none; background: transparent; padding: 0px;
+    }
     QPushButton#Button6 { text-align: center; padding-left: 0px; font-family: "%4";
                           font-size: %5px; }
     QLabel#Panel4 {
@@ -225,18 +241,18 @@ void MainMenuWidget::ApplyLanguage() {
                            : state == online::AccountState::asRated ? kWordRatedGamePending
                                                                     : kWordLoggedIn));
   }
-  imAc_->setIconSize(imAc_->size() * 3 / 4);
+  imAc_->setIconSize(imAc_->size());
   imWorld_->setIcon(QIcon(QPixmap::fromImage(PaintWorldPicture(48))));
-  imWorld_->setIconSize(imWorld_->size() * 3 / 4);
+  imWorld_->setIconSize(imWorld_->size());
   imWorld_->setToolTip(QStringLiteral("World Top 10\nWindows / Android / Account"));
   imStats_->setIcon(QIcon(QPixmap::fromImage(PaintStatsPicture(48))));
-  imStats_->setIconSize(imStats_->size() * 3 / 4);
+  imStats_->setIconSize(imStats_->size());
   imStats_->setToolTip(Text(kWordStatistics) + QStringLiteral("\nWorld-") + Text(kWordStatistics));
   imChat_->setIcon(QIcon(QPixmap::fromImage(PaintChatPicture(48))));
-  imChat_->setIconSize(imChat_->size() * 3 / 4);
+  imChat_->setIconSize(imChat_->size());
   imChat_->setToolTip(Text(kWordChat));
   imNews_->setIcon(QIcon(QPixmap::fromImage(PaintNewsPicture(48))));
-  imNews_->setIconSize(imNews_->size() * 3 / 4);
+  imNews_->setIconSize(imNews_->size());
   imNews_->setToolTip(Text(kWordNews));
   sirenR_->setIcon(QIcon(QPixmap::fromImage(PaintSiren('R', 48))));
   sirenR_->setToolTip(Text(kWordKovChat));
@@ -249,6 +265,7 @@ void MainMenuWidget::ApplyLanguage() {
   bMode_->setText(Text(kWordMode));
   button11_->setText(Text(kWordExit));
   panel4_->setText(Text(kWordClubListHeader, form_.CurrentSettings().ClubListMode));
+  decorations_->ApplyLanguage();
   FillClubList();
   update();
 }

@@ -17,6 +17,7 @@ namespace zendral {
 
 class TableArt;
 class TForm1;
+class MenuDecorations;
 
 class MainMenuWidget : public QWidget {
  public:
@@ -44,6 +45,8 @@ class MainMenuWidget : public QWidget {
   QPushButton* NewsSiren() const { return sirenB_; }
   void ShowSignals(bool news, bool chat);
   QLabel* Header() const { return panel4_; }
+  // The animated pictures, the side decorations, the clocks and the left icon column.
+  MenuDecorations* Decorations() const { return decorations_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -74,6 +77,7 @@ class MainMenuWidget : public QWidget {
   QPushButton* sirenB_;
   QLabel* panel4_;
   QHash<QString, QPixmap> pictures_;  // the title pictures at their boxes' size
+  MenuDecorations* decorations_;
 };
 
 }  // namespace zendral

@@ -1,12 +1,15 @@
 #include "app/main/MenuDecorations.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
-#include <QToolTip>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -14,6 +17,7 @@
 #include "app/main/TForm1.h"
 #include "app/online/OnlineLink.h"
 #include "online/ServiceAddresses.h"
+#include "present/packs/PackDownload.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -23,12 +27,13 @@ using appmain::Text;
 
 namespace {
 
-constexpr int kBalloonMs = 5000;
+constexpr int kArrow = 8;  // the height of the balloon's arrow
+constexpr int kBalloonPad = 6;
 
 // The lamps' colours, one for each of the six pictures.
-const std::array<QColor, kLampPictures> kLampColours{
-    QColor(255, 40, 40), QColor(255, 160, 0),  QColor(255, 240, 60),
-    QColor(60, 230, 60), QColor(60, 200, 255), QColor(230, 80, 255)};
+const std::array<QColor, kLampPictures> kLampColours{QColor(255, 40, 40),  QColor(255, 160, 0),
+                                                     QColor(255, 240, 60), QColor(60, 230, 60),
+                                                     QColor(60, 200, 255), QColor(230, 80, 255)};
 
 QPointF Polar(QPointF centre, double radius, double degrees) {
   const double a = degrees * std::numbers::pi / 180.0;
@@ -151,24 +156,19 @@ void DrawDigit(QPainter& p, QPointF at, int digit) {
   static constexpr std::array<unsigned, 10> kSegments{0x3F, 0x06, 0x5B, 0x4F, 0x66,
                                                       0x6D, 0x7D, 0x07, 0x7F, 0x6F};
   const double w = 18, h = 34, t = 3.5;
-  const std::array<QRectF, 7> segments{
-      QRectF(t, 0, w - 2 * t, t),          QRectF(w - t, t, t, h / 2 - 1.5 * t),
-      QRectF(w - t, h / 2 + t / 2, t, h / 2 - 1.5 * t), QRectF(t, h - t, w - 2 * t, t),
-      QRectF(0, h / 2 + t / 2, t, h / 2 - 1.5 * t),     QRectF(0, t, t, h / 2 - 1.5 * t),
-      QRectF(t, h / 2 - t / 2, w - 2 * t, t)};
+  const std::array<QRectF, 7> segments{QRectF(t, 0, w - 2 * t, t),
+                                       QRectF(w - t, t, t, h / 2 - 1.5 * t),
+                                       QRectF(w - t, h / 2 + t / 2, t, h / 2 - 1.5 * t),
+                                       QRectF(t, h - t, w - 2 * t, t),
+                                       QRectF(0, h / 2 + t / 2, t, h / 2 - 1.5 * t),
+                                       QRectF(0, t, t, h / 2 - 1.5 * t),
+                                       QRectF(t, h / 2 - t / 2, w - 2 * t, t)};
   const unsigned lit = kSegments[static_cast<std::size_t>(digit % 10)];
   p.setPen(Qt::NoPen);
   for (std::size_t k = 0; k < segments.size(); ++k) {
-    p.setBrush((lit >> k) & 1u ? QColor(80, 255, 120) : QColor(20, 50, 30));
+    p.setBrush((lit >> k) & 1u ? QColor(80, 255, 120) : QColor(16, 34, 22));
     p.drawRoundedRect(segments[k].translated(at), 1.2, 1.2);
   }
-}
-
-// The balloon: a maroon title over a red text.
-QString BalloonHtml(const QString& title, const QString& text) {
-  return QString("<p style='white-space:pre'><b><font color='#800000'>%1</font></b><br>"
-                 "<font color='#ff0000'>%2</font></p>")
-      .arg(title.toHtmlEscaped(), text.toHtmlEscaped());
 }
 
 QString Quoted(const QString& text) {
@@ -338,10 +338,8 @@ QImage PaintMenuIcon(const QString& name) {
     const std::array<QColor, 4> colours{QColor(0, 200, 120), QColor(0, 160, 255),
                                         QColor(255, 60, 60), QColor(255, 200, 0)};
     const QPointF a(10, 4), b(10, 44), c(42, 24), m(24, 24);
-    const std::array<std::array<QPointF, 3>, 4> parts{{{a, m, QPointF(10, 24)},
-                                                        {QPointF(10, 24), m, b},
-                                                        {a, c, m},
-                                                        {m, c, b}}};
+    const std::array<std::array<QPointF, 3>, 4> parts{
+        {{a, m, QPointF(10, 24)}, {QPointF(10, 24), m, b}, {a, c, m}, {m, c, b}}};
     p.setPen(Qt::NoPen);
     for (std::size_t k = 0; k < parts.size(); ++k) {
       p.setBrush(colours[k]);
@@ -363,6 +361,7 @@ MenuGif::MenuGif(int which, QWidget* parent)
   setAttribute(Qt::WA_TransparentForMouseEvents);
   timer_->setInterval(kMenuGifFrameMs);
   connect(timer_, &QTimer::timeout, this, [this] {
+    if (!isVisible()) return;  // the table is on screen
     frame_ = (frame_ + 1) % kMenuGifFrames;
     update();
   });
@@ -402,7 +401,8 @@ void MenuDecoration::ShowLamps(const std::array<int, 3>& lamps) {
 void MenuDecoration::paintEvent(QPaintEvent*) {
   static const std::array<QImage, kLampPictures> lamps = [] {
     std::array<QImage, kLampPictures> images;
-    for (int k = 0; k < kLampPictures; ++k) images[static_cast<std::size_t>(k)] = PaintLampPicture(k);
+    for (int k = 0; k < kLampPictures; ++k)
+      images[static_cast<std::size_t>(k)] = PaintLampPicture(k);
     return images;
   }();
   QPainter p(this);
@@ -464,13 +464,85 @@ void MenuIndicatorClock::paintEvent(QPaintEvent*) {
   p.drawText(QRect(8, 8, kClockWidth - 16, kClockHeight - 16), Qt::AlignCenter, number_);
 }
 
+MenuBalloon::MenuBalloon(QWidget* parent) : QWidget(parent), timer_(new QTimer(this)) {
+  setObjectName("MenuBalloon");
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  timer_->setSingleShot(true);
+  timer_->setInterval(kShownMs);
+  connect(timer_, &QTimer::timeout, this, &QWidget::hide);
+  hide();
+}
+
+QFont MenuBalloon::TitleFont() const {
+  QFont font(family_);
+  font.setPointSize(9);
+  font.setBold(true);
+  return font;
+}
+
+QFont MenuBalloon::TextFont() const {
+  QFont font(family_);
+  font.setPointSize(9);
+  return font;
+}
+
+void MenuBalloon::ShowFor(const QWidget* icon, const QString& title, const QString& text,
+                          const QString& fontFamily) {
+  title_ = title;
+  text_ = text;
+  family_ = fontFamily;
+  const QFontMetrics titleMetrics(TitleFont());
+  const QFontMetrics textMetrics(TextFont());
+  const int width =
+      std::max(titleMetrics.horizontalAdvance(title_), textMetrics.horizontalAdvance(text_)) +
+      2 * kBalloonPad;
+  const int height = (title_.isEmpty() ? 0 : titleMetrics.height()) + textMetrics.height() +
+                     2 * kBalloonPad + kArrow;
+  // Below the icon, the arrow pointing up at its middle; kept inside the menu.
+  const QRect place = icon->geometry();
+  const int tip = place.center().x();
+  int left = tip - 14;
+  if (parentWidget() != nullptr) {
+    left = std::clamp(left, 0, std::max(0, parentWidget()->width() - width));
+  }
+  arrowX_ = tip - left;
+  setGeometry(left, place.bottom() + 2, width, height);
+  show();
+  raise();
+  update();
+  timer_->start();
+}
+
+void MenuBalloon::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath shape;
+  shape.addRoundedRect(QRectF(0.5, kArrow + 0.5, width() - 1, height() - kArrow - 1), 5, 5);
+  QPainterPath arrow;
+  arrow.moveTo(arrowX_ - 6, kArrow + 1);
+  arrow.lineTo(arrowX_, 0.5);
+  arrow.lineTo(arrowX_ + 6, kArrow + 1);
+  arrow.closeSubpath();
+  p.setPen(QPen(QColor(255, 0, 0), 1));
+  p.setBrush(QColor(255, 255, 225));
+  p.drawPath(shape.united(arrow));
+  int y = kArrow + kBalloonPad;
+  if (!title_.isEmpty()) {
+    p.setFont(TitleFont());
+    p.setPen(QColor(128, 0, 0));
+    const QFontMetrics metrics(TitleFont());
+    p.drawText(kBalloonPad, y + metrics.ascent(), title_);
+    y += metrics.height();
+  }
+  p.setFont(TextFont());
+  p.setPen(QColor(255, 0, 0));
+  p.drawText(kBalloonPad, y + QFontMetrics(TextFont()).ascent(), text_);
+}
+
 // ---- The ornaments together.
 
 MenuDecorations::MenuDecorations(TForm1& form, QWidget* menu)
-    : QObject(menu),
-      form_(form),
-      menu_(menu),
-      clock_([] {
+    : QObject(menu), form_(form), menu_(menu), clock_([] {
         const QTime t = QTime::currentTime();
         return Now{t.hour(), t.minute(), t.second(), t.msec()};
       }) {
@@ -484,6 +556,7 @@ MenuDecorations::MenuDecorations(TForm1& form, QWidget* menu)
   help_ = MakeIcon("ImHp");
   tournament_ = MakeIcon("ImTR");
   store_ = MakeIcon("ImageAdvL3");
+  balloon_ = new MenuBalloon(menu);
   connect(android_, &QPushButton::clicked, this, [this] { DownloadAndroid(); });
   connect(help_, &QPushButton::clicked, this, [this] { OpenHelp(); });
   connect(tournament_, &QPushButton::clicked, this, [this] { form_.OpenTournament(); });
@@ -503,7 +576,9 @@ QPushButton* MenuDecorations::MakeIcon(const char* name) {
 }
 
 void MenuDecorations::Place(const TableScale& scale, const MenuLayout& layout, bool calendarShown,
-                            ClientSize client) {
+                            ClientSize client, const QString& largeFont) {
+  if (!largeFont.isEmpty()) fontFamily_ = largeFont;
+  balloon_->hide();
   pictureScale_ = scale.pictureScale;
   ornaments_ = PlaceOrnaments(scale, layout, calendarShown, client);
   const auto place = [](QWidget* w, const PixelRect& r) {
@@ -521,6 +596,10 @@ void MenuDecorations::Place(const TableScale& scale, const MenuLayout& layout, b
   }
   left_->show();
   right_->show();
+  // Under the buttons, which they may touch at the small sizes.
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{clock1_, clock2_, gifs_[0], gifs_[1], left_, right_})
+    w->lower();
   const LampPictures lamps = LampsAtPhase(phase_);
   left_->ShowLamps(lamps.left);
   right_->ShowLamps(lamps.right);
@@ -600,11 +679,9 @@ bool MenuDecorations::eventFilter(QObject* watched, QEvent* event) {
   auto* icon = qobject_cast<QPushButton*>(watched);
   if (icon != nullptr && event->type() == QEvent::Enter) {
     const auto [title, text] = Balloon(icon);
-    QToolTip::showText(icon->mapToGlobal(QPoint(icon->width() / 2, icon->height())),
-                       title.isEmpty() ? text : BalloonHtml(title, text), icon, QRect(),
-                       kBalloonMs);
+    balloon_->ShowFor(icon, title, text, fontFamily_);
   } else if (icon != nullptr && event->type() == QEvent::Leave) {
-    QToolTip::hideText();
+    balloon_->hide();
   }
   return QObject::eventFilter(watched, event);
 }
@@ -633,7 +710,22 @@ void MenuDecorations::DownloadAndroid() {
     form_.ShowMessage(Quoted(Text(kWordTitle)) + " " + Text(kWordApkUnavailable), false);
     return;
   }
-  OpenAddress(QtText(package_));
+  // The player picks where the package goes: its own name in the program folder proposed.
+  const QString name = QUrl(QtText(package_)).fileName();
+  const QString extension = QFileInfo(name).suffix();
+  QFileDialog dialog(menu_, Text(kWordDownload),
+                     QString::fromStdString(form_.ProgramFolder().string()),
+                     extension.isEmpty() ? QString() : QString("*.%1").arg(extension));
+  dialog.setObjectName("SaveDialog1");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.selectFile(name);
+  if (form_.RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const std::filesystem::path target = dialog.selectedFiles().front().toStdString();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const DownloadResult result = DownloadFile(package_, target);
+  QApplication::restoreOverrideCursor();
+  form_.PlaySound(result.ok ? "WToMenK" : "WWrongs", false);
 }
 
 void MenuDecorations::OpenStore() {

@@ -99,6 +99,31 @@ class MenuIndicatorClock : public QWidget {
   QString number_ = "00";
 };
 
+// The balloon of an icon: a maroon title over a red text on light yellow in a red frame, with
+// its arrow towards the icon; it closes by itself after five seconds.
+class MenuBalloon : public QWidget {
+ public:
+  static constexpr int kShownMs = 5000;
+  explicit MenuBalloon(QWidget* parent);
+  void ShowFor(const QWidget* icon, const QString& title, const QString& text,
+               const QString& fontFamily);
+  const QString& Title() const { return title_; }
+  const QString& Text() const { return text_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QFont TitleFont() const;
+  QFont TextFont() const;
+
+  QString title_;
+  QString text_;
+  QString family_;
+  int arrowX_ = 0;
+  QTimer* timer_;
+};
+
 class MenuDecorations : public QObject {
  public:
   // The current time, broken into its parts; tests hand in their own.
@@ -112,7 +137,7 @@ class MenuDecorations : public QObject {
 
   // Places and shows everything for the window (step 7 to 10 of showing the menu).
   void Place(const TableScale& scale, const MenuLayout& layout, bool calendarShown,
-             ClientSize client);
+             ClientSize client, const QString& largeFont = {});
   // One tick of the menu's timer: the lamps, then the clocks.
   void Tick();
   // The indicator's numbers, from the statistics read; "00" until they come.
@@ -134,6 +159,7 @@ class MenuDecorations : public QObject {
   QPushButton* HelpIcon() const { return help_; }
   QPushButton* TournamentIcon() const { return tournament_; }
   QPushButton* StoreIcon() const { return store_; }
+  MenuBalloon* BalloonWidget() const { return balloon_; }
   // The balloon of an icon: title and text.
   std::pair<QString, QString> Balloon(const QPushButton* icon) const;
   // The address of the game's page under the service base.
@@ -165,6 +191,8 @@ class MenuDecorations : public QObject {
   QPushButton* help_;
   QPushButton* tournament_;
   QPushButton* store_;
+  MenuBalloon* balloon_;
+  QString fontFamily_ = QStringLiteral("Comic Sans MS");
   IndicatorTurn turn_;
   int indicatorValue_ = 1;
   std::optional<TIndicatorData> data_;

@@ -33,10 +33,10 @@ inline constexpr double kStoreIconMinScale = 1.3;
 inline constexpr std::array<PixelPoint, 3> kLampCells{{{16, 15}, {41, 1}, {66, 15}}};
 
 struct MenuOrnaments {
-  PixelRect gif1;            // RxGIFAn1, "GifMenu1"
-  PixelRect gif2;            // RxGIFAn2, "GifMenu2"
-  PixelRect leftDecoration;  // ImageSvLeft
-  PixelRect rightDecoration; // ImageSvRight
+  PixelRect gif1;             // RxGIFAn1, "GifMenu1"
+  PixelRect gif2;             // RxGIFAn2, "GifMenu2"
+  PixelRect leftDecoration;   // ImageSvLeft
+  PixelRect rightDecoration;  // ImageSvRight
   bool clocksShown = false;
   PixelRect clock1;  // ImClock1, the time
   PixelRect clock2;  // ImClock2, the indicator

@@ -21,6 +21,8 @@
 #include "app/main/IntroWidget.h"
 #include "app/main/KonRecorder.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/MenuDecorations.h"
+#include "app/main/MenuGeometry.h"
 #include "app/main/SaluteEffect.h"
 #include "app/main/ScoreDialog.h"
 #include "app/main/TForm1Packs.h"
@@ -234,6 +236,7 @@ void TForm1::OnTimer1() {
   if (menuShown_) {
     // A LAN server whose client left closes its listening socket here.
     if (lan_) lan_->OnMenuTick();
+    menu_->Decorations()->Tick();
     return;
   }
   if (!driver_) return;
@@ -307,7 +310,18 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     w->setGeometry(rect());
   }
   if (!introShown_ && art_) RebuildArt();
-  if (art_) media_->Place(art_->scale(), introShown_, menuShown_);
+  if (art_) media_->Place(art_->scale(), introShown_, menuShown_, RadioCentre());
+}
+
+// The radio stands centred between the menu's left buttons and the animation below them.
+std::optional<QPoint> TForm1::RadioCentre() const {
+  if (!art_ || !menuShown_) return std::nullopt;
+  const MenuLayout& layout = menu_->Layout();
+  const MenuOrnaments ornaments = PlaceOrnaments(
+      art_->scale(), layout, calendar_ && calendar_->IsShown(), {menu_->width(), menu_->height()});
+  const int buttonsBottom = layout.history.top + layout.history.height;
+  return QPoint(ornaments.gif1.left + ornaments.gif1.width / 2,
+                (buttonsBottom + ornaments.gif1.top) / 2);
 }
 
 void TForm1::ShowTableScreen() {
@@ -338,13 +352,17 @@ void TForm1::ShowMainMenuScreen() {
   if (calendar_ && art_) {
     calendar_->Show(art_->scale().scaleX, art_->scale().scaleY, Language());
   }
+  if (art_) {
+    menu_->Decorations()->Place(art_->scale(), menu_->Layout(), calendar_ && calendar_->IsShown(),
+                                {menu_->width(), menu_->height()}, art_->fonts().large);
+  }
   menu_->show();
   menu_->update();
   const bool wasShown = menuShown_;
   menuShown_ = true;
   if (!wasShown) menuServices_->CheckChatAndNews();
   menu_->ShowSignals(menuServices_->NewsPending(), menuServices_->ChatPending());
-  if (art_) media_->Place(art_->scale(), introShown_, menuShown_);
+  if (art_) media_->Place(art_->scale(), introShown_, menuShown_, RadioCentre());
 }
 
 void TForm1::ShowWaitingBar(bool shown) {

@@ -142,6 +142,7 @@ class TForm1 : public QWidget {
   // without it falls back to look 2 (and the purple windows go off), with a message.
   PackPictureLoader HeaderPictures();
   void ShowMainMenuScreen();
+  std::optional<QPoint> RadioCentre() const;
   void ShowWaitingBar(bool shown);
   void ShowScoreWindow(const QString& playerName, const TCount& count);
   void ShowEndOfCycleWindow(const EndOfCycleWindow& window);

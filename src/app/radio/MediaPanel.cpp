@@ -169,7 +169,8 @@ void MediaPanel::IntroEnded() {
   StartStoredRadio();
 }
 
-void MediaPanel::Place(const TableScale& scale, bool introShown, bool menuShown) {
+void MediaPanel::Place(const TableScale& scale, bool introShown, bool menuShown,
+                       std::optional<QPoint> radioCentre) {
   const int h = window_host_.height();
   // On the main menu only: at the table that corner holds the player's score tab.
   musicShown_ = !introShown && menuShown && scale.pictureScale >= kMusicButtonsScale;
@@ -184,7 +185,8 @@ void MediaPanel::Place(const TableScale& scale, bool introShown, bool menuShown)
   const int listLeft = RoundHalfEven(scale.scaleX * 180);
   const int listTop = RoundHalfEven(scale.scaleY * 265);
   const int listMiddle = listTop + 5 * scale.Length(30) / 2;
-  icon_->move((listLeft - kRadioIconWidth) / 2, listMiddle - kRadioIconHeight / 2);
+  const QPoint centre = radioCentre.value_or(QPoint(listLeft / 2, listMiddle));
+  icon_->move(centre.x() - kRadioIconWidth / 2, centre.y() - kRadioIconHeight / 2);
   icon_->setVisible(iconShown);
   if (iconShown) icon_->raise();
 }

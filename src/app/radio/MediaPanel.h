@@ -8,10 +8,12 @@
 
 #include <QFont>
 #include <QNetworkAccessManager>
+#include <QPoint>
 #include <QPointer>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "extras/radio/RadioController.h"
@@ -60,7 +62,10 @@ class MediaPanel {
   void IntroEnded();
   // Shows and places the player buttons (table scale 1.5 and more) and the radio icon (scale
   // 1.6 and more), both on the main menu.
-  void Place(const TableScale& scale, bool introShown, bool menuShown);
+  // `radioCentre`: where the menu wants the radio icon's centre (the room between the menu's
+  // buttons and its animation); without it the icon stands left of the club list.
+  void Place(const TableScale& scale, bool introShown, bool menuShown,
+             std::optional<QPoint> radioCentre = std::nullopt);
   // The radio window, or the message of a missing radio.
   void OpenRadioWindow();
   // Writes the state file; false when it could not be written, or was left as it was because

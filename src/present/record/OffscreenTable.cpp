@@ -8,26 +8,13 @@
 #include "present/draw/TableDrawing.h"
 #include "present/draw/TablePanels.h"
 #include "present/record/RecordingPictures.h"
+#include "present/words/GameTextRows.h"
 #include "present/words/WordRows.h"
 #include "present/words/Words.h"
 
 namespace zendral {
 
 namespace {
-
-const TWordRow& CaptionRow(MainCaption caption) {
-  switch (caption) {
-    case MainCaption::kToBegin:
-      return kWordToBegin;
-    case MainCaption::kPass:
-      return kWordPass;
-    case MainCaption::kTotalOfGame:
-      return kWordTotalOfGame;
-    case MainCaption::kNextGame:
-      return kWordNextGame;
-  }
-  return kWordToBegin;
-}
 
 QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
@@ -139,7 +126,7 @@ void OffscreenTable::PaintButtons() {
     p.setPen(enabled ? QColor(Qt::white) : QColor(170, 150, 150));
     p.drawText(box, Qt::AlignCenter, text);
   };
-  button(place.mainButton, WordText(CaptionRow(caption_)), mainEnabled_);
+  button(place.mainButton, WordText(RowOf(caption_)), mainEnabled_);
   button(place.exitButton, WordText(kWordExitToMenu), exitEnabled_);
 }
 
