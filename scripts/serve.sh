@@ -30,4 +30,39 @@ fi
 if ! compgen -G "$data/music/*.mp3" >/dev/null; then
   bash tools/musicgen/make-music.sh "$data/music" || echo "serve: no music made; the radio stays silent" >&2
 fi
+# The advertising directory of the menu's red gift, written once: the club's own pages. The
+# pictures are looked for under /photos/ (put adv-*.png there to show them); without them the
+# window shows the names alone.
+if [ ! -e "$data/adv.txt" ]; then
+  host="127.0.0.1:8044"
+  for ((i = 0; i < ${#args[@]}; i++)); do
+    case "${args[i]}" in
+      --listen) host="${args[i + 1]:-$host}" ;;
+      --listen=*) host="${args[i]#--listen=}" ;;
+    esac
+  done
+  for ((i = 0; i < ${#args[@]}; i++)); do
+    case "${args[i]}" in
+      --public-host) host="${args[i + 1]:-$host}" ;;
+      --public-host=*) host="${args[i]#--public-host=}" ;;
+    esac
+  done
+  host="${host/0.0.0.0/127.0.0.1}"
+  mkdir -p "$data"
+  {
+    printf 'SecAdv0000=004##'
+    n=0
+    while IFS='|' read -r picture name link; do
+      n=$((n + 1))
+      printf 'SecAdv%03dI=http://%s/photos/%s##' "$n" "$host" "$picture"
+      printf 'SecAdv%03dN=%s##' "$n" "$name"
+      printf 'SecAdv%03dL=http://%s%s##' "$n" "$host" "$link"
+    done <<'LIST'
+adv-zendral.png|Zendral|/zendral/
+adv-news.png|Club news|/news/index.html
+adv-rules.png|Zendral rules|/zendral/#rules
+adv-radio.png|Club radio|/musik/_playlist.html
+LIST
+  } >"$data/adv.txt.tmp" && mv "$data/adv.txt.tmp" "$data/adv.txt"
+fi
 exec build/bin/zendral-server "$@"

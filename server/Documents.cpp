@@ -96,7 +96,7 @@ ServiceReply GamePage(ServerContext& ctx) {
   if (!welcome.isEmpty()) page += QStringLiteral("<p><b>") + Html(welcome) + "</b></p>\n";
   page += QStringLiteral(
       "<p>Zendral is a card game for two: the layout game built outward from the nines.</p>\n"
-      "<h2>Rules</h2>\n<ul>\n"
+      "<h2 id=\"rules\">Rules</h2>\n<ul>\n"
       "<li>A deck of 36 cards (six to ace in four suits) is dealt out completely, 18 cards to "
       "each player.</li>\n"
       "<li>The holder of the nine of diamonds opens. Each suit grows on the table from its nine "

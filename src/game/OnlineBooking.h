@@ -1,5 +1,5 @@
 #pragma once
-// What a session needs from the maker's server: the account's results for a rated game
+// What a session needs from the club server: the account's results for a rated game
 // against the computer, the tournament record at a tournament table, and the bookings at
 // the end. The online layer implements it; every call returns what arrived or nothing, and
 // raises nothing.

@@ -12,7 +12,7 @@ namespace zendral::net {
 
 // --- Start dialog ---
 
-// Paths on the maker's web server: the external address, and the router set-up document
+// Paths on the club server: the external address, and the router set-up document
 // that the help button "?" opens.
 inline constexpr std::string_view kExternalAddressPath = "/get_ip.php";
 inline constexpr std::string_view kRouterHelpPath = "/downloads/any/routerc.doc";

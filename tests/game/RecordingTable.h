@@ -194,7 +194,7 @@ class RecordingStatistics : public StatisticsReport {
   void ReportGame(const GameCounters& counters) override { reports.push_back(counters); }
 };
 
-// The maker's server as a rated game and a tournament table see it.
+// The club server as a rated game and a tournament table see it.
 class FakeOnline : public OnlineBooking {
  public:
   std::optional<AccountGame> account;

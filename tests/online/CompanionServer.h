@@ -5,6 +5,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,6 +28,8 @@ class CompanionServer {
     const std::string data = folder_.path().string();
     pid_ = ::fork();
     if (pid_ == 0) {
+      // The server goes with the test program, however that ends.
+      ::prctl(PR_SET_PDEATHSIG, SIGTERM);
       ::execl(program.c_str(), program.c_str(), "--listen", listen.c_str(), "--data", data.c_str(),
               "--hash-cost", "minimal", "--rate-scale", "1000", static_cast<char*>(nullptr));
       ::_exit(127);

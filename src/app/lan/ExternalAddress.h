@@ -1,5 +1,5 @@
 #pragma once
-// The address the internet sees for this machine, as the maker's web server reports it
+// The address the internet sees for this machine, as the club server reports it
 // ("/get_ip.php"). Used by the start dialog's "To receive the IP-addresses".
 
 #include <QString>

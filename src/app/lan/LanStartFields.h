@@ -32,11 +32,11 @@ using OwnAddressSource = std::function<std::array<net::AddressBox, net::kAddress
 // The system's "open" action for a web address; false when nothing could open it.
 using UrlOpener = std::function<bool(const QUrl&)>;
 
-// The maker's web site until the online services give its address.
+// The club server's web address until the online services give its address.
 inline constexpr char kDefaultWebAddress[] = "http://127.0.0.1:8044";
 
 // What the LAN fields take from outside: the own addresses (the interfaces and the address
-// the internet sees), the "open" action, and the maker's web address.
+// the internet sees), the "open" action, and the club server's web address.
 struct LanStartEnvironment {
   OwnAddressSource ownAddresses;  // empty: DefaultOwnAddresses without an external address
   UrlOpener openUrl;              // empty: QDesktopServices::openUrl
@@ -48,7 +48,7 @@ struct LanStartEnvironment {
 OwnAddressSource DefaultOwnAddresses(net::ExternalAddressFetch fetchExternal,
                                      QString webAddressHint);
 
-// The router set-up document on the maker's web site.
+// The router set-up document on the club server's web site.
 QUrl RouterHelpUrl(const QString& webAddress);
 
 class LanStartFields : public QWidget {

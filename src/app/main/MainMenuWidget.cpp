@@ -92,7 +92,14 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   connect(imChat_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
   imNews_ = MakeButton("ImNews", false);
   connect(imNews_, &QPushButton::clicked, this, [this] { form_.OpenNews(); });
-  for (QPushButton* icon : {imAc_, imWorld_, imStats_, imChat_, imNews_}) {
+  // The two gifts: the maker's other games (left) and the support window (right).
+  imAdvL1_ = MakeButton("ImageAdvL1", false);
+  connect(imAdvL1_, &QPushButton::clicked, this, [this] { form_.OpenAdvertising(); });
+  imAdvR1_ = MakeButton("ImageAdvR1", false);
+  connect(imAdvR1_, &QPushButton::clicked, this, [this] { form_.OpenSupport(); });
+  giftBalloon_ = new MenuBalloon(this);
+  for (QPushButton* gift : {imAdvL1_, imAdvR1_}) gift->installEventFilter(this);
+  for (QPushButton* icon : {imAc_, imWorld_, imStats_, imChat_, imNews_, imAdvL1_, imAdvR1_}) {
     icon->setProperty("member", QVariant());  // a picture, not one of the menu's buttons
     icon->setProperty("icon", true);
     icon->setFlat(true);
@@ -141,18 +148,26 @@ void MainMenuWidget::UseArt(TableArt* art) {
   bHistory_->setGeometry(ToQRect(layout_.history));
   bMode_->setGeometry(ToQRect(layout_.mode));
   button11_->setGeometry(ToQRect(layout_.exit));
-  // The right icon column: icons of a fixed size whatever the scale. The world top ten, the
-  // statistics and the account stand in rows 2 to 4; the chat takes row 1 and the news row 5,
-  // each with its siren over the icon's corner.
+  // The icon columns: icons of a fixed size whatever the scale. The gifts stand in row 1 of
+  // each column; on the right the world top ten, the statistics and the account take rows 2
+  // to 4; the news and the chat stand in the bottom right corner, where no button reaches at
+  // any size (row 5 meets "Options" at the smallest size). Both carry their sirens over the
+  // icon's corner.
   const auto place = [this](QPushButton* b, int row) {
     b->setGeometry(ToQRect(MenuIconPlace(true, row, width())));
     b->setIconSize(b->size());
   };
-  place(imChat_, 1);
+  giftBalloon_->hide();
+  imAdvL1_->setGeometry(ToQRect(MenuIconPlace(false, 1, width())));
+  imAdvL1_->setIconSize(imAdvL1_->size());
+  place(imAdvR1_, 1);
+  imChat_->setGeometry(width() - 53, height() - 53, kMenuIconSize, kMenuIconSize);
+  imChat_->setIconSize(imChat_->size());
   place(imWorld_, 2);
   place(imStats_, 3);
   place(imAc_, 4);
-  place(imNews_, 5);
+  imNews_->setGeometry(width() - 106, height() - 53, kMenuIconSize, kMenuIconSize);
+  imNews_->setIconSize(imNews_->size());
   const int icon = kMenuIconSize;
   const int siren = icon * 3 / 5;
   for (auto [siren_, under] : {std::pair{sirenR_, imChat_}, std::pair{sirenB_, imNews_}}) {
@@ -254,6 +269,12 @@ void MainMenuWidget::ApplyLanguage() {
   imNews_->setIcon(QIcon(QPixmap::fromImage(PaintNewsPicture(48))));
   imNews_->setIconSize(imNews_->size());
   imNews_->setToolTip(Text(kWordNews));
+  imAdvL1_->setIcon(QIcon(QPixmap::fromImage(PaintGiftPicture('R', 48))));
+  imAdvL1_->setAccessibleName(Text(kWordMoreGames));
+  imAdvL1_->setAccessibleDescription(Text(kWordPlayOtherGames));
+  imAdvR1_->setIcon(QIcon(QPixmap::fromImage(PaintGiftPicture('G', 48))));
+  imAdvR1_->setAccessibleName(Text(kWordSupportUs));
+  imAdvR1_->setAccessibleDescription(Text(kWordThankYouForSupport));
   sirenR_->setIcon(QIcon(QPixmap::fromImage(PaintSiren('R', 48))));
   sirenR_->setToolTip(Text(kWordKovChat));
   sirenB_->setIcon(QIcon(QPixmap::fromImage(PaintSiren('B', 48))));
@@ -351,6 +372,16 @@ bool MainMenuWidget::eventFilter(QObject* watched, QEvent* event) {
   if (watched == button9_ && event->type() == QEvent::Enter) {
     QToolTip::showText(button9_->mapToGlobal(QPoint(button9_->width() / 2, button9_->height())),
                        TopTenBalloonTitle(), button9_, QRect(), kTopTenBalloonMs);
+  }
+  // The gifts' balloons: title and text as the icon's accessible name and description.
+  if (auto* gift = qobject_cast<QPushButton*>(watched);
+      gift != nullptr && (gift == imAdvL1_ || gift == imAdvR1_)) {
+    if (event->type() == QEvent::Enter) {
+      giftBalloon_->ShowFor(gift, gift->accessibleName(), gift->accessibleDescription(),
+                            art_ != nullptr ? art_->fonts().large : QString("Comic Sans MS"));
+    } else if (event->type() == QEvent::Leave) {
+      giftBalloon_->hide();
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

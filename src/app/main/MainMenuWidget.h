@@ -18,6 +18,7 @@ namespace zendral {
 class TableArt;
 class TForm1;
 class MenuDecorations;
+class MenuBalloon;
 
 class MainMenuWidget : public QWidget {
  public:
@@ -40,6 +41,8 @@ class MainMenuWidget : public QWidget {
   QPushButton* StatsIcon() const { return imStats_; }
   QPushButton* ChatIcon() const { return imChat_; }
   QPushButton* NewsIcon() const { return imNews_; }
+  QPushButton* AdvertisingIcon() const { return imAdvL1_; }
+  QPushButton* SupportIcon() const { return imAdvR1_; }
   // The sirens of a new chat message (red) and a news item (blue).
   QPushButton* ChatSiren() const { return sirenR_; }
   QPushButton* NewsSiren() const { return sirenB_; }
@@ -73,6 +76,9 @@ class MainMenuWidget : public QWidget {
   QPushButton* imStats_;
   QPushButton* imChat_;
   QPushButton* imNews_;
+  QPushButton* imAdvL1_;
+  QPushButton* imAdvR1_;
+  MenuBalloon* giftBalloon_;
   QPushButton* sirenR_;
   QPushButton* sirenB_;
   QLabel* panel4_;

@@ -236,6 +236,7 @@ void TForm1::OnTimer1() {
   if (menuShown_) {
     // A LAN server whose client left closes its listening socket here.
     if (lan_) lan_->OnMenuTick();
+    UpdateIndicator(false);
     menu_->Decorations()->Tick();
     return;
   }
@@ -362,7 +363,15 @@ void TForm1::ShowMainMenuScreen() {
   menuShown_ = true;
   if (!wasShown) menuServices_->CheckChatAndNews();
   menu_->ShowSignals(menuServices_->NewsPending(), menuServices_->ChatPending());
+  UpdateIndicator(!wasShown);
   if (art_) media_->Place(art_->scale(), introShown_, menuShown_, RadioCentre());
+}
+
+void TForm1::UpdateIndicator(bool menuAppeared) {
+  MenuDecorations* decorations = menu_->Decorations();
+  if (decorations == nullptr || decorations->IndicatorClock()->isHidden()) return;
+  if (!menuServices_->IndicatorReadDue(menuAppeared, MenuServices::Clock::now())) return;
+  decorations->SetIndicatorData(menuServices_->ReadIndicatorData());
 }
 
 void TForm1::ShowWaitingBar(bool shown) {

@@ -94,6 +94,8 @@ class TForm1 : public QWidget {
   void OpenStatistics();              // the statistics icon: the statistics window
   void OpenChat();                    // the chat icon or the red siren: the chat window
   void OpenNews();                    // the news icon or the blue siren: the news page
+  void OpenAdvertising();             // the red gift: the maker's other games
+  void OpenSupport();                 // the green gift: the support window
   void OpenTournament();              // the tournament window (TForm1Tour.cpp)
   void ApplyLanguage();               // re-captions everything of the main window
 
@@ -142,6 +144,8 @@ class TForm1 : public QWidget {
   // without it falls back to look 2 (and the purple windows go off), with a message.
   PackPictureLoader HeaderPictures();
   void ShowMainMenuScreen();
+  // The indicator clock's values from the club, when a read is due and the clock is shown.
+  void UpdateIndicator(bool menuAppeared);
   std::optional<QPoint> RadioCentre() const;
   void ShowWaitingBar(bool shown);
   void ShowScoreWindow(const QString& playerName, const TCount& count);

@@ -18,6 +18,8 @@
 #include "app/main/TableWidget.h"
 #include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
+#include "app/online/TFormAdv.h"
+#include "app/online/TFormThank.h"
 #include "app/radio/MediaPanel.h"
 #include "app/windows/MainMenuActions.h"
 #include "app/windows/TFHistory.h"
@@ -222,6 +224,29 @@ void TForm1::OpenChat() {
   ++busy_;
   PlaySound("WOpenFo", false);
   menuServices_->OpenChat(this);
+  --busy_;
+}
+
+void TForm1::OpenAdvertising() {
+  if (busy_ > 0 || !menuShown_ || online_ == nullptr) return;
+  ++busy_;
+  PlaySound("WOpenFo", false);
+  const OnlineUi ui = online_->Ui();
+  TFormAdv window(ui, HeaderPictures(), {}, this);
+  ui.Run(window);
+  --busy_;
+}
+
+void TForm1::OpenSupport() {
+  if (busy_ > 0 || !menuShown_) return;
+  ++busy_;
+  PlaySound("WOpenFo", false);
+  TFormThank window(settings_, HeaderPictures(), this);
+  if (online_ != nullptr) {
+    online_->Ui().Run(window);
+  } else {
+    window.exec();
+  }
   --busy_;
 }
 

@@ -128,4 +128,43 @@ QImage PaintNewMarker() {
   return image;
 }
 
+QImage PaintGiftPicture(char colour, int size) {
+  QImage image = Blank(size, size);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double s = size;
+  const bool red = colour == 'R';
+  const QColor light = red ? QColor(250, 90, 80) : QColor(90, 210, 100);
+  const QColor dark = red ? QColor(170, 20, 20) : QColor(20, 120, 40);
+  const QColor ribbon = red ? QColor(255, 215, 60) : QColor(250, 240, 120);
+  const QColor edge = red ? QColor(110, 10, 10) : QColor(10, 80, 25);
+  // The box and its lid.
+  QLinearGradient body(0, s * 0.4, 0, s);
+  body.setColorAt(0, light);
+  body.setColorAt(1, dark);
+  p.setPen(QPen(edge, s / 32));
+  p.setBrush(body);
+  p.drawRect(QRectF(s * 0.14, s * 0.44, s * 0.72, s * 0.5));
+  QLinearGradient lid(0, s * 0.3, 0, s * 0.46);
+  lid.setColorAt(0, light.lighter(115));
+  lid.setColorAt(1, light);
+  p.setBrush(lid);
+  p.drawRect(QRectF(s * 0.08, s * 0.3, s * 0.84, s * 0.16));
+  // The ribbon across, then the bow on top.
+  p.setPen(Qt::NoPen);
+  p.setBrush(ribbon);
+  p.drawRect(QRectF(s * 0.44, s * 0.3, s * 0.12, s * 0.64));
+  p.setPen(QPen(ribbon.darker(140), s / 40));
+  for (const int side : {-1, 1}) {
+    QPainterPath loop;
+    loop.moveTo(s * 0.5, s * 0.3);
+    loop.cubicTo(s * (0.5 + side * 0.1), s * 0.02, s * (0.5 + side * 0.38), s * 0.08,
+                 s * 0.5, s * 0.3);
+    p.drawPath(loop);
+  }
+  p.setBrush(ribbon.darker(110));
+  p.drawEllipse(QPointF(s * 0.5, s * 0.3), s * 0.06, s * 0.05);
+  return image;
+}
+
 }  // namespace zendral

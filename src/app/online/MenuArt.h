@@ -13,5 +13,8 @@ QImage PaintNewsPicture(int size = 48);
 // colour 'R' red (chat), 'B' blue (news).
 QImage PaintSiren(char colour, int size = 32);
 QImage PaintNewMarker();
+// The gift box of the advertising ("AdvGiftR", colour 'R' red) and support ("AdvGiftG",
+// colour 'G' green) icons.
+QImage PaintGiftPicture(char colour, int size = 48);
 
 }  // namespace zendral

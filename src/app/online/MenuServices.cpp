@@ -5,6 +5,7 @@
 #include "app/online/OnlineText.h"
 #include "app/online/TFStatistics.h"
 #include "app/online/TFormChat.h"
+#include "online/Accounts.h"
 #include "online/ChatNews.h"
 #include "online/Results.h"
 #include "online/Statistics.h"
@@ -110,6 +111,66 @@ void MenuServices::OpenChat(QWidget* parent) {
   chatOpen_ = false;
   chatPending_ = false;
   SignalsChanged();
+}
+
+namespace {
+
+// The world tables of the indicator: this edition's cycles, the other platform's, the rated games.
+constexpr int kWindowsTable = 44;
+constexpr int kAndroidTable = 144;
+constexpr int kAccountTable = 344;
+
+std::optional<std::optional<TTopRow>> FirstRow(online::RequestFrame& frame,
+                                               const std::string& address, int table) {
+  frame.UseTableReadTimeout();
+  const auto rows = online::ReadWorldTable(frame, address, table);
+  if (!rows) return std::nullopt;
+  if (rows->empty() || rows->front().IsEmpty()) return std::optional<TTopRow>{};
+  const online::TKovRecord& first = rows->front();
+  return std::optional<TTopRow>{TTopRow{first.Score, first.Nick, first.Country}};
+}
+
+}  // namespace
+
+bool MenuServices::IndicatorReadDue(bool menuAppeared, Clock::time_point now) const {
+  return menuAppeared || !indicatorRead_ || now - *indicatorRead_ >= kIndicatorReadInterval;
+}
+
+TIndicatorData MenuServices::ReadIndicatorData(Clock::time_point now) {
+  indicatorRead_ = now;
+  online::OnlineClub& club = link_.Club();
+  online::RequestFrame& frame = club.frame();
+  TIndicatorData data;
+  data.loggedIn = club.LoggedIn();
+  // Each read is bounded, but seven of them against a network that swallows requests would hold
+  // the menu seven times as long: a read that failed only after waiting ends the round, and the
+  // values not read show their failure texts.
+  bool networkDead = false;
+  const auto read = [&](auto&& request) {
+    using Result = decltype(request());
+    if (networkDead) return Result{};
+    frame.UseTableReadTimeout();
+    const auto started = std::chrono::steady_clock::now();
+    Result result = request();
+    if (!result && std::chrono::steady_clock::now() - started > std::chrono::seconds(1)) {
+      networkDead = true;
+    }
+    return result;
+  };
+  if (const auto sums = read([&] {
+        return online::ReadStatistics(frame, club.addresses().statistics, online::kGameId);
+      })) {
+    data.gamesWithPc = sums->StatX[0];
+    data.pcWins = sums->StatX[2];
+    data.pcLosses = sums->StatX[3];
+  }
+  const std::string& records = club.addresses().records;
+  data.bestWindows = read([&] { return FirstRow(frame, records, kWindowsTable); });
+  data.bestAndroid = read([&] { return FirstRow(frame, records, kAndroidTable); });
+  data.bestAccount = read([&] { return FirstRow(frame, records, kAccountTable); });
+  if (data.loggedIn) data.balance = read([&] { return club.ReadBalance(); });
+  data.clubMembers = read([&] { return online::ReadMemberCount(frame, club.addresses().account); });
+  return data;
 }
 
 }  // namespace zendral

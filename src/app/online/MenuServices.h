@@ -4,12 +4,15 @@
 // with their signals (the red and the blue siren) and the periodic checks.
 
 #include <QString>
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/online/OnlineLink.h"
 #include "extras/menuinfo/ChatNewsFiles.h"
+#include "extras/menuinfo/MenuIndicator.h"
 #include "game/StatisticsReport.h"
 
 class QWidget;
@@ -59,6 +62,19 @@ class MenuServices final : public StatisticsReport {
   // Where the chat and news files lie: the parent folder of the program folder.
   std::filesystem::path MarksFolder();
 
+  // ---- The indicator of the main menu
+  // The values read again at most this often while the menu stays shown; the minute schedule
+  // turns the shown value in between without asking the server.
+  static constexpr std::chrono::minutes kIndicatorReadInterval{7};
+  using Clock = std::chrono::steady_clock;
+  // A read is due as the menu appears, when nothing was read yet, and then once the interval
+  // has passed since the last read.
+  bool IndicatorReadDue(bool menuAppeared, Clock::time_point now) const;
+  // The statistics sums, the first rows of the three world tables, the own balance when logged
+  // in and the member count; each read with the table read time-out, a failed one marks only
+  // its own value as failed.
+  TIndicatorData ReadIndicatorData(Clock::time_point now = Clock::now());
+
  private:
   bool CheckChat();
   bool CheckNews();
@@ -72,6 +88,7 @@ class MenuServices final : public StatisticsReport {
   bool chatPending_ = false;
   bool chatOpen_ = false;
   int latestNews_ = 0;
+  std::optional<Clock::time_point> indicatorRead_;
 };
 
 }  // namespace zendral
