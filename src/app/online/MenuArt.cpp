@@ -158,8 +158,8 @@ QImage PaintGiftPicture(char colour, int size) {
   for (const int side : {-1, 1}) {
     QPainterPath loop;
     loop.moveTo(s * 0.5, s * 0.3);
-    loop.cubicTo(s * (0.5 + side * 0.1), s * 0.02, s * (0.5 + side * 0.38), s * 0.08,
-                 s * 0.5, s * 0.3);
+    loop.cubicTo(s * (0.5 + side * 0.1), s * 0.02, s * (0.5 + side * 0.38), s * 0.08, s * 0.5,
+                 s * 0.3);
     p.drawPath(loop);
   }
   p.setBrush(ribbon.darker(110));
