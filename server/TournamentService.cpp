@@ -109,7 +109,7 @@ ServiceReply Seat(ServerContext& ctx, const ServiceRequest& request, int seat) {
     row.city = q->value(1).toString();
     row.sex = q->value(2).toString();
     q->finish();
-    // "::ffff:1.2.3.4" and "1.2.3.4" are one caller: the relay compares the plain form.
+    // "::ffff:127.0.0.2" and "127.0.0.2" are one caller: the relay compares the plain form.
     const QHostAddress caller(request.address);
     bool v4 = false;
     const quint32 ip4 = caller.toIPv4Address(&v4);

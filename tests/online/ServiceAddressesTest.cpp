@@ -21,8 +21,8 @@ TEST(ServiceAddresses, EveryAddressUnderTheBase) {
 }
 
 TEST(ServiceAddresses, TheEnvironmentNamesTheBase) {
-  ::setenv("ZENDRAL_SERVICE_BASE", "http://10.0.0.5:9000/", 1);
-  EXPECT_EQ(ServiceBase(), "http://10.0.0.5:9000");
+  ::setenv("ZENDRAL_SERVICE_BASE", "http://127.0.0.5:9000/", 1);
+  EXPECT_EQ(ServiceBase(), "http://127.0.0.5:9000");
   ::setenv("ZENDRAL_SERVICE_BASE", "", 1);
   EXPECT_EQ(ServiceBase(), BuiltInServiceBase());
   ::unsetenv("ZENDRAL_SERVICE_BASE");

@@ -12,7 +12,7 @@ namespace {
 std::string Record(int k, int port, const std::string& seat1, const std::string& seat2) {
   std::string record = "$";
   record += std::to_string(k);
-  record += " 10.1.2.3 ";
+  record += " 127.1.2.3 ";
   record += std::to_string(port);
   record += " 1 0 # ";
   record += seat1;
@@ -24,15 +24,15 @@ std::string Record(int k, int port, const std::string& seat1, const std::string&
 const std::string kNobody = "X 0 0 0 X X M X";
 
 TEST(TournamentTables, TheListIsReadSeatBySeatAndTableOnesPortGivesEveryRelayPort) {
-  const std::string reply = Record(1, 7001, "Anna 12 3 1516 Canada Lyon W 5.6.7.8", kNobody) +
+  const std::string reply = Record(1, 7001, "Anna 12 3 1516 Canada Lyon W 127.5.6.8", kNobody) +
                             Record(2, 7002, kNobody, kNobody) +
-                            Record(3, 7003, "Boris -4 1 1484 France Paris M 9.9.9.9",
-                                   "Carl 0 0 1500 Spain Madrid M 1.1.1.1");
+                            Record(3, 7003, "Boris -4 1 1484 France Paris M 127.9.9.9",
+                                   "Carl 0 0 1500 Spain Madrid M 127.1.1.1");
   const auto tables = ReadTablesReply(reply);
   ASSERT_EQ(tables.size(), 3u);
-  EXPECT_EQ(tables[0].IP, "10.1.2.3");
+  EXPECT_EQ(tables[0].IP, "127.1.2.3");
   EXPECT_EQ(tables[0].Port, 7001);
-  EXPECT_EQ(tables[0].Seat1, (TKovClient{"Anna", 12, 3, 1516, "Canada", "Lyon", "W", "5.6.7.8"}));
+  EXPECT_EQ(tables[0].Seat1, (TKovClient{"Anna", 12, 3, 1516, "Canada", "Lyon", "W", "127.5.6.8"}));
   EXPECT_TRUE(tables[0].Seat2.IsNobody());
   EXPECT_EQ(tables[2].Seat1.Score, -4);
   EXPECT_EQ(tables[2].Seat2.Nick, "Carl");
@@ -60,9 +60,9 @@ TEST(TournamentTables, TheServerStateIsTheFirstLetterAndXWithoutASegment) {
 TEST(TournamentTables, SeatButtonsFollowTheSeatsTheBookingAndTheServer) {
   TKovTable empty;
   TKovTable opened;
-  opened.Seat1 = {"Anna", 12, 3, 1516, "Canada", "Lyon", "W", "5.6.7.8"};
+  opened.Seat1 = {"Anna", 12, 3, 1516, "Canada", "Lyon", "W", "127.5.6.8"};
   TKovTable full = opened;
-  full.Seat2 = {"Boris", -4, 1, 1484, "France", "Paris", "M", "9.9.9.9"};
+  full.Seat2 = {"Boris", -4, 1, 1484, "France", "Paris", "M", "127.9.9.9"};
   const SeatButton take{SeatCaption::kTakePlace, {}, true};
   const SeatButton takeLater{SeatCaption::kTakePlace, {}, false};
   const SeatButton free{SeatCaption::kFree, {}, false};
@@ -93,9 +93,9 @@ TEST(TournamentTables, SeatButtonsFollowTheSeatsTheBookingAndTheServer) {
 }
 
 TEST(TournamentTables, TheSameAddressAtOneTableIsRefusedUnlessTheRelayIsThisMachine) {
-  EXPECT_TRUE(SameAddressRefused("5.6.7.8", "5.6.7.8", "10.1.2.3"));
-  EXPECT_FALSE(SameAddressRefused("5.6.7.8", "5.6.7.8", "127.0.0.1"));
-  EXPECT_FALSE(SameAddressRefused("5.6.7.8", "9.9.9.9", "10.1.2.3"));
+  EXPECT_TRUE(SameAddressRefused("127.5.6.8", "127.5.6.8", "127.1.2.3"));
+  EXPECT_FALSE(SameAddressRefused("127.5.6.8", "127.5.6.8", "127.0.0.1"));
+  EXPECT_FALSE(SameAddressRefused("127.5.6.8", "127.9.9.9", "127.1.2.3"));
 }
 
 TEST(TournamentTables, TheSeatRequestCarriesTheSeatDigitInEveryName) {

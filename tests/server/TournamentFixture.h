@@ -118,7 +118,7 @@ struct Member {
                             {"country" + d, "Canada"},
                             {"city" + d, "Toronto"},
                             {"sex" + d, "W"},
-                            {"ip" + d, "10.0.0.1"}})
+                            {"ip" + d, "127.0.0.9"}})
         .body;
   }
   // Score, kons, rating.
