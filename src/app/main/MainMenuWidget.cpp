@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -60,7 +59,7 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   setObjectName("MainMenu");
   setAttribute(Qt::WA_OpaquePaintEvent);
   for (int k = 1; k <= 5; ++k) {
-    QPushButton* b = MakeButton(qPrintable(QString("Button%1").arg(k)), true);
+    TKovCardsButton* b = MakeButton(qPrintable(QString("Button%1").arg(k)), true);
     members_[static_cast<std::size_t>(k - 1)] = b;
     connect(b, &QPushButton::clicked, this, [this, k] { form_.StartSession(k); });
   }
@@ -78,32 +77,27 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   button11_ = MakeButton("Button11", false);
   connect(button11_, &QPushButton::clicked, this, [this] { form_.close(); });
   // The account and world icons of the right column.
-  imAc_ = MakeButton("ImAc", false);
+  imAc_ = MakeIcon("ImAc");
   connect(imAc_, &QPushButton::clicked, this, [this] {
     form_.OpenAccount();
     ApplyLanguage();
   });
-  imWorld_ = MakeButton("ImageAdvR2", false);
+  imWorld_ = MakeIcon("ImageAdvR2");
   connect(imWorld_, &QPushButton::clicked, this, [this] { form_.OpenWorldTopTen(); });
-  imStats_ = MakeButton("ImageAdvR3", false);
+  imStats_ = MakeIcon("ImageAdvR3");
   connect(imStats_, &QPushButton::clicked, this, [this] { form_.OpenStatistics(); });
   // The chat and the news, each with its siren over the icon's corner while something is new.
-  imChat_ = MakeButton("ImChat", false);
+  imChat_ = MakeIcon("ImChat");
   connect(imChat_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
-  imNews_ = MakeButton("ImNews", false);
+  imNews_ = MakeIcon("ImNews");
   connect(imNews_, &QPushButton::clicked, this, [this] { form_.OpenNews(); });
   // The two gifts: the maker's other games (left) and the support window (right).
-  imAdvL1_ = MakeButton("ImageAdvL1", false);
+  imAdvL1_ = MakeIcon("ImageAdvL1");
   connect(imAdvL1_, &QPushButton::clicked, this, [this] { form_.OpenAdvertising(); });
-  imAdvR1_ = MakeButton("ImageAdvR1", false);
+  imAdvR1_ = MakeIcon("ImageAdvR1");
   connect(imAdvR1_, &QPushButton::clicked, this, [this] { form_.OpenSupport(); });
   giftBalloon_ = new MenuBalloon(this);
   for (QPushButton* gift : {imAdvL1_, imAdvR1_}) gift->installEventFilter(this);
-  for (QPushButton* icon : {imAc_, imWorld_, imStats_, imChat_, imNews_, imAdvL1_, imAdvR1_}) {
-    icon->setProperty("member", QVariant());  // a picture, not one of the menu's buttons
-    icon->setProperty("icon", true);
-    icon->setFlat(true);
-  }
   sirenR_ = new QPushButton(this);
   sirenR_->setObjectName("GSirenaR");
   connect(sirenR_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
@@ -116,8 +110,9 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
     siren->setStyleSheet("QPushButton { border: none; background: transparent; }");
     siren->hide();
   }
-  panel4_ = new QLabel(this);
+  panel4_ = new TKovCardsButton(this);
   panel4_->setObjectName("Panel4");
+  panel4_->SetCaptionOnly(true);
   decorations_ = new MenuDecorations(form_, this);
 }
 
@@ -126,11 +121,23 @@ void MainMenuWidget::ShowSignals(bool news, bool chat) {
   sirenR_->setVisible(chat);
 }
 
-QPushButton* MainMenuWidget::MakeButton(const char* objectName, bool member) {
-  auto* b = new QPushButton(this);
+TKovCardsButton* MainMenuWidget::MakeButton(const char* objectName, bool member) {
+  auto* b = new TKovCardsButton(this);
   b->setObjectName(objectName);
   b->setProperty("member", member);
   b->setCursor(Qt::PointingHandCursor);
+  return b;
+}
+
+// The icons are pictures on the menu's background, not buttons of a scheme.
+QPushButton* MainMenuWidget::MakeIcon(const char* objectName) {
+  auto* b = new QPushButton(this);
+  b->setObjectName(objectName);
+  b->setCursor(Qt::PointingHandCursor);
+  b->setFlat(true);
+  b->setStyleSheet(
+      "QPushButton, QPushButton:pressed { border: none; background: transparent; "
+      "padding: 0px; }");
   return b;
 }
 
@@ -150,97 +157,80 @@ void MainMenuWidget::UseArt(TableArt* art) {
   button11_->setGeometry(ToQRect(layout_.exit));
   // The icon columns: icons of a fixed size whatever the scale. The gifts stand in row 1 of
   // each column; on the right the world top ten, the statistics and the account take rows 2
-  // to 4; the news and the chat stand in the bottom right corner, where no button reaches at
-  // any size (row 5 meets "Options" at the smallest size). Both carry their sirens over the
-  // icon's corner.
-  const auto place = [this](QPushButton* b, int row) {
-    b->setGeometry(ToQRect(MenuIconPlace(true, row, width())));
+  // to 4.
+  giftBalloon_->hide();
+  const auto place = [](QPushButton* b, const QRect& r) {
+    b->setGeometry(r);
     b->setIconSize(b->size());
   };
-  giftBalloon_->hide();
-  imAdvL1_->setGeometry(ToQRect(MenuIconPlace(false, 1, width())));
-  imAdvL1_->setIconSize(imAdvL1_->size());
-  place(imAdvR1_, 1);
-  imChat_->setGeometry(width() - 53, height() - 53, kMenuIconSize, kMenuIconSize);
-  imChat_->setIconSize(imChat_->size());
-  place(imWorld_, 2);
-  place(imStats_, 3);
-  place(imAc_, 4);
-  imNews_->setGeometry(width() - 106, height() - 53, kMenuIconSize, kMenuIconSize);
-  imNews_->setIconSize(imNews_->size());
-  const int icon = kMenuIconSize;
-  const int siren = icon * 3 / 5;
-  for (auto [siren_, under] : {std::pair{sirenR_, imChat_}, std::pair{sirenB_, imNews_}}) {
-    siren_->setGeometry(under->x() - siren / 3, under->y() + icon - siren * 2 / 3, siren, siren);
-    siren_->setIconSize(QSize(siren, siren));
-    siren_->raise();
+  place(imAdvL1_, ToQRect(MenuIconPlace(false, 1, width())));
+  place(imAdvR1_, ToQRect(MenuIconPlace(true, 1, width())));
+  place(imWorld_, ToQRect(MenuIconPlace(true, 2, width())));
+  place(imStats_, ToQRect(MenuIconPlace(true, 3, width())));
+  place(imAc_, ToQRect(MenuIconPlace(true, 4, width())));
+  // The news and the chat flank "New Player" and "Exit" at the bottom, between the two
+  // animated pictures, where nothing else stands at any size. Each carries its siren over
+  // its top left corner while something is new.
+  place(imNews_, ToQRect(ChatNewsIconPlace(layout_, false, height())));
+  place(imChat_, ToQRect(ChatNewsIconPlace(layout_, true, height())));
+  const int siren = kMenuIconSize * 3 / 5;
+  for (auto [signal, under] : {std::pair{sirenR_, imChat_}, std::pair{sirenB_, imNews_}}) {
+    signal->setGeometry(under->x() - siren / 3, under->y() - siren / 3, siren, siren);
+    signal->setIconSize(QSize(siren, siren));
+    signal->raise();
   }
   panel4_->setGeometry(ToQRect(layout_.header));
-  Restyle();
+  ApplyButtonLook();
   ApplyLanguage();
   update();
 }
 
-// The two colour schemes of the customizable design: navy with cyan letters for the players,
-// red with white letters for the menu actions, blue for the header; yellow under the mouse.
-void MainMenuWidget::Restyle() {
+// The customizable design: navy with cyan letters for the players, red with white letters for
+// the menu's actions, blue for the header; the purple design draws everything in its card
+// scheme with gold letters. Letters turn yellow under the mouse in both.
+void MainMenuWidget::ApplyButtonLook() {
   const int h = layout_.rowHeight;
-  const int radius = std::max(3, h / 6);
-  const QFont list = ListFont(h);
-  const QString listFamily = QFontInfo(list).family();
-  const int listPx = list.pixelSize();
-  const int actionPx = std::max(9, h * 11 / 20);
-  const QString large = art_ != nullptr ? art_->fonts().large : QString("Comic Sans MS");
-  setStyleSheet(QString(R"(
-    QPushButton[member="true"] {
-      color: rgb(0, 255, 255); font-family: "%1"; font-size: %2px; font-weight: bold;
-      text-align: left; padding-left: %6px;
-      border: 1px solid rgb(120, 140, 230); border-radius: %3px;
-      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(40, 50, 170),
-                                  stop:0.5 rgb(0, 0, 128), stop:1 rgb(0, 0, 80));
-    }
-    QPushButton[member="false"] {
-      color: white; font-family: "%4"; font-size: %5px; font-weight: bold;
-      border: 1px solid rgb(240, 150, 150); border-radius: %3px;
-      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(215, 40, 40),
-                                  stop:0.5 rgb(160, 0, 0), stop:1 rgb(100, 0, 0));
-    }
-    QPushButton:hover { color: rgb(255, 255, 0); }
-    QPushButton:pressed { padding-top: 2px; }
-    QPushButton[icon="true"], QPushButton[icon="true"]:pressed {
-      border: none; background: transparent; padding: 0px;
-    }
-    QPushButton#Button6 { text-align: center; padding-left: 0px; font-family: "%4";
-                          font-size: %5px; }
-    QLabel#Panel4 {
-      color: rgb(200, 255, 255); font-family: "%1"; font-size: %2px; font-weight: bold;
-      padding-left: %6px; border: 1px solid rgb(130, 170, 255); border-radius: %3px;
-      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(70, 110, 230),
-                                  stop:1 rgb(20, 50, 160));
-    }
-  )")
-                    .arg(listFamily)
-                    .arg(listPx)
-                    .arg(radius)
-                    .arg(large)
-                    .arg(actionPx)
-                    .arg(std::max(4, h / 4)));
-  // The purple design: every button in the scheme "DCards", gold letters; the header in
-  // brown letters on gold.
-  if (form_.CurrentSettings().MainMenuDesign == 1) {
-    setStyleSheet(styleSheet() + QString(R"(
-      QPushButton[member="true"], QPushButton[member="false"] {
-        color: rgb(200, 175, 50); border: 1px solid rgb(200, 175, 50);
-        background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(150, 70, 200),
-                                    stop:0.5 rgb(96, 24, 150), stop:1 rgb(60, 10, 100));
-      }
-      QPushButton:hover { color: rgb(255, 255, 0); }
-      QLabel#Panel4 {
-        color: rgb(128, 50, 50); border: 1px solid rgb(150, 110, 30);
-        background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(250, 226, 140),
-                                    stop:1 rgb(214, 176, 70));
-      }
-    )"));
+  const bool purple = form_.CurrentSettings().MainMenuDesign == 1;
+  const bool second = form_.CurrentSettings().NewButtons;
+  const QColor underMouse(255, 255, 0);
+  QFont action(art_ != nullptr ? art_->fonts().large : QString("Comic Sans MS"));
+  action.setPixelSize(std::max(9, h * 11 / 20));
+  action.setBold(true);
+  const int indent = std::max(4, h / 4);
+  for (std::size_t k = 0; k < members_.size(); ++k) {
+    TKovCardsButton* b = members_[k];
+    const bool account = k == 4 && accountLine_;
+    b->SetScheme(purple    ? ButtonScheme::DCards
+                 : account ? ButtonScheme::DRed
+                           : ButtonScheme::DNavy);
+    b->SetTextColours(purple ? QColor(200, 175, 50) : QColor(0, 255, 255), underMouse);
+    b->setFont(ListFont(h));
+    b->SetLeftAligned(true, indent);
+  }
+  button6_->SetScheme(purple ? ButtonScheme::DCards : ButtonScheme::DNavy);
+  button6_->SetTextColours(purple ? QColor(200, 175, 50) : QColor(0, 255, 255), underMouse);
+  button6_->setFont(action);
+  for (TKovCardsButton* b : {button9_, button10_, bHistory_, bMode_, button11_}) {
+    b->SetScheme(purple ? ButtonScheme::DCards : ButtonScheme::DRed);
+    b->SetTextColours(purple ? QColor(200, 175, 50) : QColor(Qt::white), underMouse);
+    b->setFont(action);
+  }
+  if (purple) {
+    panel4_->SetScheme(ButtonScheme::DCards);
+    panel4_->SetHighlight(50);
+    panel4_->SetTextColours(QColor(128, 50, 50), QColor(128, 50, 50));
+  } else {
+    panel4_->SetScheme(ButtonScheme::DBlue);
+    panel4_->SetHighlight(0);
+    const QColor text = second ? QColor(0, 0, 255) : QColor(200, 255, 255);
+    panel4_->SetTextColours(text, text);
+  }
+  panel4_->setFont(ListFont(h));
+  panel4_->SetLeftAligned(true, indent);
+  for (TKovCardsButton* b : members_) b->SetSecondStyle(second);
+  for (TKovCardsButton* b :
+       {button6_, button9_, button10_, bHistory_, bMode_, button11_, panel4_}) {
+    b->SetSecondStyle(second);
   }
 }
 
@@ -305,11 +295,17 @@ void MainMenuWidget::FillClubList() {
     members_[static_cast<std::size_t>(k)]->setText(
         texts ? QtText((*texts)[static_cast<std::size_t>(k)]) : QString());
   }
-  // While logged in, the fifth line shows the account's results from the server.
+  // While logged in, the fifth line shows the account's results from the server, on red.
+  bool account = false;
   if (form_.Online() != nullptr) {
     if (const auto line = form_.Online()->ClubListLine(settings.ClubListMode)) {
       members_[4]->setText(QtText(*line));
+      account = true;
     }
+  }
+  if (account != accountLine_) {
+    accountLine_ = account;
+    if (art_ != nullptr) ApplyButtonLook();
   }
 }
 

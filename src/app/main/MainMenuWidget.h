@@ -9,8 +9,8 @@
 #include <array>
 
 #include "app/main/MenuLayout.h"
+#include "app/windows/KovCardsButton.h"
 
-class QLabel;
 class QPushButton;
 
 namespace zendral {
@@ -30,9 +30,11 @@ class MainMenuWidget : public QWidget {
   void ApplyLanguage();
   // Reads the club file of the current kind into the member buttons (ReadClubList).
   void FillClubList();
+  // The buttons' schemes, colours and drawing style for the menu's design and "New buttons".
+  void ApplyButtonLook();
 
   const MenuLayout& Layout() const { return layout_; }
-  QPushButton* MemberButton(int k) const { return members_[static_cast<std::size_t>(k - 1)]; }
+  TKovCardsButton* MemberButton(int k) const { return members_[static_cast<std::size_t>(k - 1)]; }
   QPushButton* NewPlayerButton() const { return button6_; }
   QPushButton* ExitButton() const { return button11_; }
   QPushButton* ModeButton() const { return bMode_; }
@@ -47,7 +49,7 @@ class MainMenuWidget : public QWidget {
   QPushButton* ChatSiren() const { return sirenR_; }
   QPushButton* NewsSiren() const { return sirenB_; }
   void ShowSignals(bool news, bool chat);
-  QLabel* Header() const { return panel4_; }
+  TKovCardsButton* Header() const { return panel4_; }
   // The animated pictures, the side decorations, the clocks and the left icon column.
   MenuDecorations* Decorations() const { return decorations_; }
 
@@ -57,20 +59,21 @@ class MainMenuWidget : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QPushButton* MakeButton(const char* objectName, bool member);
-  void Restyle();
+  TKovCardsButton* MakeButton(const char* objectName, bool member);
+  QPushButton* MakeIcon(const char* objectName);
   QPixmap Picture(const QString& name, const PixelRect& box);
 
   TForm1& form_;
   TableArt* art_ = nullptr;
   MenuLayout layout_;
-  std::array<QPushButton*, 5> members_{};
-  QPushButton* button6_;
-  QPushButton* button9_;
-  QPushButton* button10_;
-  QPushButton* bHistory_;
-  QPushButton* bMode_;
-  QPushButton* button11_;
+  std::array<TKovCardsButton*, 5> members_{};
+  TKovCardsButton* button6_;
+  TKovCardsButton* button9_;
+  TKovCardsButton* button10_;
+  TKovCardsButton* bHistory_;
+  TKovCardsButton* bMode_;
+  TKovCardsButton* button11_;
+  bool accountLine_ = false;  // the fifth member button shows the account's line
   QPushButton* imAc_;
   QPushButton* imWorld_;
   QPushButton* imStats_;
@@ -81,7 +84,7 @@ class MainMenuWidget : public QWidget {
   MenuBalloon* giftBalloon_;
   QPushButton* sirenR_;
   QPushButton* sirenB_;
-  QLabel* panel4_;
+  TKovCardsButton* panel4_;
   QHash<QString, QPixmap> pictures_;  // the title pictures at their boxes' size
   MenuDecorations* decorations_;
 };

@@ -1,5 +1,7 @@
 #include "app/main/MenuGeometry.h"
 
+#include <algorithm>
+
 namespace zendral {
 
 namespace {
@@ -71,6 +73,15 @@ LampPictures LampsAtPhase(int phase) {
 
 int NextLampPhase(int phase) {
   return Phase(phase + 1);
+}
+
+PixelRect ChatNewsIconPlace(const MenuLayout& menu, bool chat, int clientHeight) {
+  constexpr int kGap = 10;
+  const PixelRect& beside = menu.newPlayer;
+  const int left = chat ? beside.left + beside.width + kGap : beside.left - kGap - kMenuIconSize;
+  const int middle = menu.exit.top + menu.exit.height / 2;
+  const int top = std::min(middle - kMenuIconSize / 2, clientHeight - kMenuIconSize - 2);
+  return {left, top, kMenuIconSize, kMenuIconSize};
 }
 
 }  // namespace zendral

@@ -57,6 +57,10 @@ MenuOrnaments PlaceOrnaments(const TableScale& scale, const MenuLayout& menu, bo
 // The icon at a row (1..5) of the left or the right column; icons are not scaled.
 PixelRect MenuIconPlace(bool rightColumn, int row, int clientWidth);
 
+// The news icon (left) or the chat icon (right): beside "New Player" with a gap of ten pixels,
+// level with the middle of "Exit" and never below the client area.
+PixelRect ChatNewsIconPlace(const MenuLayout& menu, bool chat, int clientHeight);
+
 // Whether the store icon stands in the left column's fifth row.
 bool StoreIconShown(double pictureScale, bool storeAddressKnown);
 

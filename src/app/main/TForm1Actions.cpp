@@ -362,6 +362,10 @@ void TForm1::OnOptionsChange(OptionsChange change) {
     case OptionsChange::kRadioSource:
       media_->PrepareRadio(settings_.RadioListFromServer);
       break;
+    case OptionsChange::kNewButtons:
+      menu_->ApplyButtonLook();
+      table_->ApplyButtonStyle(settings_.NewButtons);
+      break;
     default:
       // Read where they are used: the sound switch, the flight's speed, the cursors, ...
       break;

@@ -11,6 +11,7 @@
 #include "app/main/AppText.h"
 #include "app/main/KonRecorder.h"
 #include "app/main/TForm1.h"
+#include "app/windows/KovCardsButton.h"
 #include "game/Scores.h"
 #include "present/draw/TableDrawing.h"
 #include "present/draw/TablePanels.h"
@@ -46,11 +47,14 @@ TableWidget::TableWidget(TForm1& form, const GameState& state, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
 
-  button7_ = new QPushButton(this);
+  button7_ = new TKovCardsButton(this);
   button7_->setObjectName("Button7");
-  button8_ = new QPushButton(this);
+  button8_ = new TKovCardsButton(this);
   button8_->setObjectName("Button8");
-  for (QPushButton* b : {button7_, button8_}) {
+  for (TKovCardsButton* b : {button7_, button8_}) {
+    b->SetScheme(ButtonScheme::DRed);
+    b->SetTextColours(Qt::white, QColor(255, 255, 0));
+    b->setProperty("focusRim", true);
     // A click on a button leaves the keyboard with the hand; Tab reaches the buttons.
     b->setFocusPolicy(Qt::TabFocus);
     b->installEventFilter(this);
@@ -88,25 +92,11 @@ void TableWidget::PlaceControls() {
   const TablePlacement& place = art_->place();
   button7_->setGeometry(ToQRect(place.mainButton));
   button8_->setGeometry(ToQRect(place.exitButton));
-  const int radius = std::max(3, place.mainButton.height / 6);
-  setStyleSheet(QString(R"(
-    QPushButton#Button7, QPushButton#Button8 {
-      color: white; font-family: "%1"; font-size: %2px; font-weight: bold;
-      border: 1px solid rgb(240, 200, 120); border-radius: %3px;
-      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(215, 40, 40),
-                                  stop:0.5 rgb(160, 0, 0), stop:1 rgb(100, 0, 0));
-    }
-    QPushButton#Button7:hover, QPushButton#Button8:hover { color: rgb(255, 255, 0); }
-    QPushButton#Button7:focus, QPushButton#Button8:focus { border: 2px solid rgb(255, 230, 0); }
-    QPushButton#Button7:disabled, QPushButton#Button8:disabled {
-      color: rgb(170, 150, 150); border-color: rgb(120, 100, 100);
-      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(120, 70, 70),
-                                  stop:1 rgb(70, 30, 30));
-    }
-  )")
-                    .arg(art_->fonts().large)
-                    .arg(place.buttonFontHeight)
-                    .arg(radius));
+  QFont font(art_->fonts().large);
+  font.setPixelSize(place.buttonFontHeight);
+  font.setBold(true);
+  for (TKovCardsButton* b : {button7_, button8_}) b->setFont(font);
+  ApplyButtonStyle(form_.CurrentSettings().NewButtons);
   memo_->setGeometry(ToQRect(place.chatPanel));
   memo_->SetScale(art_->scale().pictureScale, art_->fonts().small);
   edit1_->setGeometry(ToQRect(place.chatInput));
@@ -114,6 +104,10 @@ void TableWidget::PlaceControls() {
   chat.setPixelSize(place.chatFontHeight);
   edit1_->setFont(chat);
   bitBtn1_->setGeometry(ToQRect(place.sendButton));
+}
+
+void TableWidget::ApplyButtonStyle(bool secondStyle) {
+  for (TKovCardsButton* b : {button7_, button8_}) b->SetSecondStyle(secondStyle);
 }
 
 void TableWidget::EnsureBuffer() {

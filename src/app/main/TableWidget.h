@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/lan/ChatPanel.h"
+#include "app/windows/KovCardsButton.h"
 #include "game/GameState.h"
 #include "game/TableView.h"
 #include "present/draw/FlightCanvas.h"
@@ -59,6 +60,8 @@ class TableWidget : public QWidget, public TableView {
   long TotalFlightSteps() const { return totalFlightSteps_; }
   double TotalFlightSeconds() const { return totalFlightSeconds_; }
 
+  // The drawing style of the two buttons ("New buttons" in Options).
+  void ApplyButtonStyle(bool secondStyle);
   QPushButton* Button7() const { return button7_; }
   QPushButton* Button8() const { return button8_; }
   lan::ChatPanel* ChatPanel() const { return memo_; }
@@ -119,6 +122,7 @@ class TableWidget : public QWidget, public TableView {
   void PaintKonPanel();
   void PaintNamePlates();
   void PlaceControls();
+
   void EnsureBuffer();
   bool SeatOneFaceUp() const;
 
@@ -159,8 +163,8 @@ class TableWidget : public QWidget, public TableView {
   QRect balloonRect_;
   QTimer balloonTimer_;
 
-  QPushButton* button7_;
-  QPushButton* button8_;
+  TKovCardsButton* button7_;
+  TKovCardsButton* button8_;
   lan::ChatPanel* memo_;
   QLineEdit* edit1_;
   QPushButton* bitBtn1_;

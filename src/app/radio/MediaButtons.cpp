@@ -1,5 +1,6 @@
 #include "app/radio/MediaButtons.h"
 
+#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -62,6 +63,17 @@ RadioIconWidget::RadioIconWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ImRadio"));
   setFixedSize(kRadioIconWidth, kRadioIconHeight);
   setCursor(Qt::PointingHandCursor);
+  // Only the shelf and the radio take the mouse: at the largest window the icon's box reaches
+  // over the edges of the button above it and of the animation below it.
+  QImage shape(size(), QImage::Format_ARGB32_Premultiplied);
+  shape.fill(Qt::transparent);
+  {
+    QPainter p(&shape);
+    for (const QString& name : {QStringLiteral("GPolkaNw"), QStringLiteral("GRadioA")}) {
+      p.drawImage(0, 0, MediaPicture(name));
+    }
+  }
+  setMask(QBitmap::fromImage(shape.createAlphaMask()));
 }
 
 void RadioIconWidget::SetLamp(const QString& lampPicture) {

@@ -11,9 +11,11 @@
 
 #include "AppFixture.h"
 #include "LoopbackHttpServer.h"
+#include "app/calendar/CalendarView.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
 #include "online/ServiceAddresses.h"
+#include "present/packs/PackNames.h"
 #include "present/words/WordRows.h"
 #include "present/words/Words.h"
 
@@ -248,33 +250,96 @@ TEST_F(MainMenuParts, TheBalloonsSpeakTheMenuLanguage) {
   EXPECT_FALSE(balloon.isVisible());
 }
 
-TEST_F(MainMenuParts, Screenshots) {
-  for (const int language : {kEnglish, kJapanese}) {
-    for (const int size : {kSmallWindow, kAverageWindow1, kLargeWindow}) {
-      SCOPED_TRACE(size);
-      testing::ProgramFolder place;
-      Settings settings;
-      settings.WindowSize = size;
-      settings.Language = language;
-      ASSERT_TRUE(SaveSettings(place.path() / kSettingsFileName, settings));
-      ASSERT_TRUE(OpenIn(place.path()));
-      Parts().SetClock([] { return MenuDecorations::Now{10, 42, 5, 800}; });
-      form->ShowMainMenuScreen();
-      for (int tick = 0; tick < 3; ++tick) Tick();
-      QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
-      const QString name = QString(ZENDRAL_SCREENSHOT_DIR "/menu-parts-size%1-%2.png")
-                               .arg(size)
-                               .arg(language == kEnglish ? "en" : "ja");
-      EXPECT_TRUE(form->grab().save(name)) << name.toStdString();
-      // Every ornament stands inside the window.
-      for (QWidget* w : std::initializer_list<QWidget*>{
-               Parts().Gif(1), Parts().Gif(2), Parts().Decoration(false), Parts().Decoration(true),
-               Parts().HelpIcon(), Parts().TimeClock(), Parts().IndicatorClock()}) {
-        if (w->isVisible()) {
-          EXPECT_TRUE(form->rect().contains(w->geometry())) << w->objectName().toStdString();
+// Every element of the menu that shows, in the window's coordinates, by its name.
+std::vector<std::pair<QString, QRect>> ShownElements(QWidget& form, QWidget& menu) {
+  std::vector<std::pair<QString, QRect>> shown;
+  for (QWidget* parent : {&form, &menu}) {
+    for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (w == &menu || !w->isVisibleTo(&form) || w->objectName() == "MenuBalloon") continue;
+      shown.emplace_back(w->objectName(), QRect(w->mapTo(&form, QPoint(0, 0)), w->size()));
+    }
+  }
+  return shown;
+}
+
+// The elements that may overlap: a siren over its icon; the side decorations whose fixed
+// places touch the buttons below them and, pushed outwards by the calendar, the icon columns;
+// and the radio, whose box is taller than its gap at the largest window (it takes the mouse
+// only on its picture).
+bool MayOverlap(const QString& a, const QString& b) {
+  const auto pair = [&](const QString& x, const QString& y) {
+    return (a == x && b.startsWith(y)) || (b == x && a.startsWith(y));
+  };
+  return pair("GSirenaR", "ImChat") || pair("GSirenaB", "ImNews") ||
+         pair("ImageSvLeft", "Button9") || pair("ImageSvRight", "Button10") ||
+         pair("ImageSvLeft", "ImageAdvL") || pair("ImageSvLeft", "ImHp") ||
+         pair("ImageSvLeft", "ImTR") || pair("ImageSvRight", "ImageAdvR") ||
+         pair("ImageSvRight", "ImAc") || pair("ImRadio", "BHistory") || pair("ImRadio", "RxGIFAn1");
+}
+
+TEST_F(MainMenuParts, ScreenshotsInBothDesignsWithAndWithoutTheCalendar) {
+  for (const int design : {0, 1}) {
+    for (const bool calendar : {false, true}) {
+      for (const int language : {kEnglish, kJapanese}) {
+        for (const int size : {kSmallWindow, kAverageWindow1, kLargeWindow}) {
+          const QString name = QString("menu-parts-size%1-%2-%3%4.png")
+                                   .arg(size)
+                                   .arg(language == kEnglish ? "en" : "ja")
+                                   .arg(design == 0 ? "custom" : "purple")
+                                   .arg(calendar ? "-calendar" : "");
+          SCOPED_TRACE(name.toStdString());
+          testing::ProgramFolder place;
+          Settings settings;
+          settings.WindowSize = size;
+          settings.Language = language;
+          settings.MainMenuDesign = design;
+          settings.NewButtons = language == kJapanese;  // both drawing styles in both designs
+          ASSERT_TRUE(SaveSettings(place.path() / kSettingsFileName, settings));
+          // The purple design needs the graphics pack.
+          for (const std::string_view pack : {kPackCalendar, kPackGraphics}) {
+            if ((pack == kPackCalendar && calendar) || (pack == kPackGraphics && design == 1)) {
+              std::filesystem::create_symlink(
+                  std::filesystem::path(ZENDRAL_TEST_PACKS) / std::string(pack),
+                  place.path() / std::string(pack));
+            }
+          }
+          ASSERT_TRUE(OpenIn(place.path()));
+          Parts().SetClock([] { return MenuDecorations::Now{10, 42, 5, 800}; });
+          form->ShowMainMenuScreen();
+          for (int tick = 0; tick < 3; ++tick) Tick();
+          ASSERT_NE(form->Calendar(), nullptr);
+          EXPECT_EQ(form->Calendar()->IsShown(), calendar);
+          EXPECT_EQ(form->CurrentSettings().MainMenuDesign, design);
+          QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
+          EXPECT_TRUE(form->grab().save(QStringLiteral(ZENDRAL_SCREENSHOT_DIR "/") + name));
+          // Everything stands inside the window, and nothing covers anything else.
+          const auto shown = ShownElements(*form, *form->Menu());
+          EXPECT_GE(shown.size(), 25u);
+          for (std::size_t i = 0; i < shown.size(); ++i) {
+            const auto& [a, ra] = shown[i];
+            EXPECT_TRUE(form->rect().contains(ra)) << a.toStdString();
+            for (std::size_t j = i + 1; j < shown.size(); ++j) {
+              const auto& [b, rb] = shown[j];
+              if (ra.intersects(rb) && !MayOverlap(a, b)) {
+                ADD_FAILURE() << a.toStdString() << " overlaps " << b.toStdString();
+              }
+            }
+          }
+          // The buttons take the clicks on their whole face, also where an ornament's box
+          // reaches over them.
+          for (const char* button : {"Button9", "Button10", "BHistory", "BMode", "Button11"}) {
+            auto* b = form->Menu()->findChild<QWidget*>(button);
+            for (const QPoint at : {b->rect().center(), QPoint(b->width() / 2, b->height() - 2),
+                                    QPoint(b->width() / 2, 1)}) {
+              QWidget* hit = form->childAt(b->mapTo(form.get(), at));
+              EXPECT_EQ(hit, b) << button
+                                << (hit ? " under " + hit->objectName().toStdString()
+                                        : std::string(" not found"));
+            }
+          }
+          form.reset();
         }
       }
-      form.reset();
     }
   }
 }

@@ -12,6 +12,7 @@
 #include "AppFixture.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/TableWidget.h"
+#include "app/windows/KovCardsButton.h"
 #include "present/words/WordRows.h"
 #include "present/words/Words.h"
 
@@ -105,6 +106,57 @@ TEST_F(MenuWindows, TheMusicAndSoundBoxesActAtOnce) {
   sounds.clear();
   QTest::mouseClick(form->Menu()->findChild<QPushButton*>("BHistory"), Qt::LeftButton);
   EXPECT_TRUE(sounds.empty());
+}
+
+TEST_F(MenuWindows, NewButtonsRedrawEveryOwnButtonAtOnceAndTurnTheHeaderBlue) {
+  ASSERT_TRUE(Open());
+  MainMenuWidget& menu = *form->Menu();
+  auto* options = menu.findChild<TKovCardsButton*>("Button10");
+  ASSERT_NE(options, nullptr);
+  const QImage before = options->grab().toImage();
+  EXPECT_FALSE(options->SecondStyle());
+  EXPECT_EQ(menu.Header()->TextColour(), QColor(200, 255, 255));
+  QImage whileOpen;
+  WithOptions([&](QDialog& dialog) {
+    auto* box = dialog.findChild<QCheckBox*>("CheckBoxBut");
+    ASSERT_NE(box, nullptr);
+    box->click();
+    whileOpen = options->grab().toImage();
+  });
+  EXPECT_TRUE(form->CurrentSettings().NewButtons);
+  EXPECT_NE(whileOpen, before) << "the button is drawn anew behind the open window";
+  for (const char* name : {"Button1", "Button5", "Button6", "Button9", "Button10", "BHistory",
+                           "BMode", "Button11", "Panel4"}) {
+    auto* b = menu.findChild<TKovCardsButton*>(name);
+    ASSERT_NE(b, nullptr) << name;
+    EXPECT_TRUE(b->SecondStyle()) << name;
+  }
+  EXPECT_EQ(menu.Header()->TextColour(), QColor(0, 0, 255));
+  auto* main = dynamic_cast<TKovCardsButton*>(form->Table()->Button7());
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->SecondStyle());
+  // Kept for the next start.
+  form->close();
+  EXPECT_TRUE(LoadSettings(folder.path() / kSettingsFileName, {}).settings.NewButtons);
+}
+
+TEST(KovCardsButtonText, ALongCaptionShrinksUntilItFits) {
+  testing::EnsureApplication();
+  QFont font("DejaVu Sans");
+  font.setPixelSize(20);
+  const QString caption = QStringLiteral("A caption far too long for its button");
+  const int full = QFontMetrics(font).horizontalAdvance(caption);
+  struct Case {
+    int width;
+    bool shrinks;
+  };
+  for (const Case c : {Case{full + 5, false}, Case{full / 2, true}, Case{full / 3, true}}) {
+    const QFont fitted = FittingFont(font, caption, c.width);
+    EXPECT_EQ(fitted.pixelSize() < 20, c.shrinks) << c.width;
+    EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(caption), c.width) << c.width;
+  }
+  // Nothing fits into two pixels: the font stops at six pixels and does not vanish.
+  EXPECT_EQ(FittingFont(font, caption, 2).pixelSize(), 6);
 }
 
 TEST_F(MenuWindows, AnotherFontScaleRemakesTheTableArt) {
