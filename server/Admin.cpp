@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "Database.h"
+#include "Documents.h"
 #include "Fields.h"
 #include "Reply.h"
 #include "ResultsRules.h"
@@ -20,7 +21,7 @@ int Usage() {
   std::fprintf(stderr,
                "zendral-server admin: news add TEXT | pause chat|world on|off | welcome TEXT |"
                " tournament on|off | tournament welcome TEXT | grant NICK AMOUNT | user NICK |"
-               " backup FILE\n");
+               " backup FILE | edition apk|store URL|off\n");
   return 2;
 }
 
@@ -117,6 +118,22 @@ int RunAdmin(const ServerOptions& options) {
       return Fail(QStringLiteral("cannot store the setting"));
     }
     std::printf("%s paused: %s\n", qPrintable(a[1]), qPrintable(a[2]));
+    return 0;
+  }
+  // The Android edition's package and store page, named to the program in the path directory.
+  if (command == QLatin1String("edition") && a.size() == 3 &&
+      (a[1] == QLatin1String("apk") || a[1] == QLatin1String("store"))) {
+    // An empty text, not a null one: the column holds no NULL.
+    const QString value = a[2] == QLatin1String("off") ? QStringLiteral("") : a[2];
+    if (!value.isEmpty() && !IsEditionAddress(value)) {
+      return Fail(
+          QStringLiteral("the address must start with http:// or https:// and hold no "
+                         "blanks, quotes or \"#\""));
+    }
+    if (!SetSetting(*db, QStringLiteral("edition_") + a[1], value)) {
+      return Fail(QStringLiteral("cannot store the address"));
+    }
+    std::printf("edition %s: %s\n", qPrintable(a[1]), value.isEmpty() ? "off" : qPrintable(value));
     return 0;
   }
   if (command == QLatin1String("welcome") && a.size() >= 2) {

@@ -30,6 +30,15 @@ QString Scrambled(const QString& text) {
   return QString::fromStdString(online::Scramble(std::string_view(utf8.constData(), utf8.size())));
 }
 
+}  // namespace
+
+bool IsEditionAddress(const QString& address) {
+  static const QRegularExpression re(QStringLiteral("^https?://[^\\s\"\\\\#]{1,900}$"));
+  return re.match(address).hasMatch();
+}
+
+namespace {
+
 ServiceReply PathDirectory(ServerContext& ctx, const ServiceRequest& request) {
   QString host = ctx.publicHost;
   if (host.isEmpty()) host = request.host;
@@ -39,6 +48,12 @@ ServiceReply PathDirectory(ServerContext& ctx, const ServiceRequest& request) {
                  QStringLiteral("#AccPath=") + Scrambled(base + "account") + '#';
   if (Setting(ctx.db, QStringLiteral("pause_chat")) == QLatin1String("1")) text += "CTGamesPause#";
   if (Setting(ctx.db, QStringLiteral("pause_world")) == QLatin1String("1")) text += "WTGamesPause#";
+  // The Android edition's addresses, only while the club has named them.
+  for (const auto& [key, setting] :
+       {std::pair{"ApkPath=", "edition_apk"}, std::pair{"StorePath=", "edition_store"}}) {
+    const QString address = Setting(ctx.db, QLatin1String(setting));
+    if (IsEditionAddress(address)) text += QLatin1String(key) + Scrambled(address) + '#';
+  }
   return Utf8(text);
 }
 

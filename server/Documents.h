@@ -15,6 +15,10 @@ std::optional<ServiceReply> Document(ServerContext& ctx, const QString& path,
 // The JPEG's width and height from its frame header, or nothing when it is no JPEG.
 std::optional<std::pair<int, int>> JpegSize(const QByteArray& bytes);
 
+// Whether an address of the Android edition may go into the path directory: http or https,
+// no blanks, quotes, backslashes or "#" (which ends a value there).
+bool IsEditionAddress(const QString& address);
+
 // The news page: the items newest first and "KovNews" with the latest item's number.
 QString NewsPage(Database& db);
 

@@ -21,6 +21,22 @@ void TakeScrambled(std::string_view scrambled, std::string& address) {
   if (auto plain = Unscramble(scrambled); plain && !plain->empty()) address = *plain;
 }
 
+// An address the program may hand to the system's browser or download from: http or https,
+// nothing that could reach a command or a local file.
+bool IsWebAddress(std::string_view address) {
+  const bool scheme = address.starts_with("http://") || address.starts_with("https://");
+  if (!scheme || address.size() > 1000) return false;
+  for (const char c : address) {
+    if (static_cast<unsigned char>(c) <= ' ' || c == '"' || c == '\\' || c == 0x7f) return false;
+  }
+  return true;
+}
+
+void TakeWebAddress(const std::optional<std::string>& scrambled, std::string& address) {
+  if (!scrambled || scrambled->empty()) return;
+  if (auto plain = Unscramble(*scrambled); plain && IsWebAddress(*plain)) address = *plain;
+}
+
 }  // namespace
 
 std::string BuiltInServiceBase() {
@@ -87,6 +103,8 @@ void ApplyPathDirectory(const std::optional<std::string>& text, ServiceAddresses
   if (auto account = PathDirectoryValue(*text, "AccPath")) {
     TakeScrambled(*account, addresses.account);
   }
+  TakeWebAddress(PathDirectoryValue(*text, "ApkPath"), addresses.androidPackage);
+  TakeWebAddress(PathDirectoryValue(*text, "StorePath"), addresses.androidStore);
 }
 
 }  // namespace zendral::online

@@ -26,6 +26,10 @@ struct ServiceAddresses {
   std::string playlist;
   std::string advertising;
   std::string downloads;  // ends with "/"
+  // The Android edition's package and its store page, when the path directory names them;
+  // empty otherwise.
+  std::string androidPackage;
+  std::string androidStore;
 };
 
 // The service base: the environment variable ZENDRAL_SERVICE_BASE when set and not empty,
@@ -55,9 +59,10 @@ struct PathSwitches {
 // next "#" or the end. Nothing when the key does not occur.
 std::optional<std::string> PathDirectoryValue(std::string_view text, std::string_view key);
 
-// Applies a downloaded path directory (nothing when the download failed): the pause switches
-// and the three addresses it may move. Values are in the scrambled form; one that does not
-// unscramble leaves its address as it was.
+// Applies a downloaded path directory (nothing when the download failed): the pause switches,
+// the three addresses it may move and the Android edition's two addresses ("ApkPath",
+// "StorePath"; taken only when they unscramble to an http or https address). Values are in the
+// scrambled form; one that does not unscramble leaves its address as it was.
 void ApplyPathDirectory(const std::optional<std::string>& text, ServiceAddresses& addresses,
                         PathSwitches& switches);
 

@@ -83,5 +83,33 @@ TEST(PathDirectory, ValuesSwitchesAndFailures) {
   EXPECT_EQ(garbage.statistics, "http://h/services/stats");
 }
 
+TEST(PathDirectory, TheAndroidEditionsAddressesOnlyAsWebAddresses) {
+  const std::string doc = "WTGamesPatt=" + Scramble("http://r2/records") + "#";
+  struct Case {
+    const char* tag;
+    std::string extra;
+    std::string package, store;
+  } cases[] = {
+      {"none named", "", "", ""},
+      {"both",
+       "ApkPath=" + Scramble("https://e.example/Zendral.apk") +
+           "#StorePath=" + Scramble("http://127.0.0.1:8044/store") + "#",
+       "https://e.example/Zendral.apk", "http://127.0.0.1:8044/store"},
+      {"a local file", "ApkPath=" + Scramble("file:///etc/passwd") + "#", "", ""},
+      {"a blank inside", "StorePath=" + Scramble("http://x/a b") + "#", "", ""},
+      {"a quote inside", "StorePath=" + Scramble("http://x/\"") + "#", "", ""},
+      {"not scrambled", "ApkPath=http://x/a.apk#", "", ""},
+      {"empty", "ApkPath=#StorePath=#", "", ""},
+  };
+  for (const Case& c : cases) {
+    auto a = AddressesUnder("http://h");
+    PathSwitches sw;
+    ApplyPathDirectory(doc + c.extra, a, sw);
+    EXPECT_EQ(a.androidPackage, c.package) << c.tag;
+    EXPECT_EQ(a.androidStore, c.store) << c.tag;
+    EXPECT_EQ(a.records, "http://r2/records") << c.tag;
+  }
+}
+
 }  // namespace
 }  // namespace zendral::online

@@ -3,6 +3,7 @@
 #include "ServerFixture.h"
 #include "online/Reply.h"
 #include "online/Scramble.h"
+#include "online/ServiceAddresses.h"
 
 namespace zendral::server_test {
 namespace {
@@ -49,6 +50,29 @@ TEST_F(Documents, PathDirectoryNamesThisServersServicesInTheScrambledForm) {
   ASSERT_EQ(Server().Admin("pause world on").first, 0);
   EXPECT_NE(client->Get("/services/paths.txt").body.find("WTGamesPause#"), std::string::npos);
   ASSERT_EQ(Server().Admin("pause world off").first, 0);
+}
+
+TEST_F(Documents, TheAndroidEditionsAddressesReachTheProgramOnlyOnceNamed) {
+  auto client = NewClient();
+  const auto read = [&] {
+    online::ServiceAddresses addresses = online::AddressesUnder(Server().Base());
+    online::PathSwitches switches;
+    online::ApplyPathDirectory(client->Get("/services/paths.txt").body, addresses, switches);
+    return std::pair{addresses.androidPackage, addresses.androidStore};
+  };
+  EXPECT_EQ(read(), std::pair(std::string(), std::string()));
+  const std::string package = Server().Base() + "/downloads/progr/Zendral.apk";
+  ASSERT_EQ(Server().Admin("edition apk " + package).first, 0);
+  ASSERT_EQ(Server().Admin("edition store https://store.example/zendral").first, 0);
+  EXPECT_EQ(read(), std::pair(package, std::string("https://store.example/zendral")));
+  // What could break the directory or reach a local file is refused and changes nothing.
+  for (const char* bad : {"file:///etc/passwd", "javascript:alert(1)", "http://x/a#b"}) {
+    EXPECT_NE(Server().Admin(std::string("edition apk '") + bad + "'").first, 0) << bad;
+  }
+  EXPECT_EQ(read().first, package);
+  ASSERT_EQ(Server().Admin("edition apk off").first, 0);
+  ASSERT_EQ(Server().Admin("edition store off").first, 0);
+  EXPECT_EQ(read(), std::pair(std::string(), std::string()));
 }
 
 TEST_F(Documents, NewsCarriesTheNumberOfTheLatestItem) {

@@ -15,7 +15,9 @@
 
 #include "app/main/AppText.h"
 #include "app/main/TForm1.h"
+#include "app/online/OnlineArt.h"
 #include "app/online/OnlineLink.h"
+#include "app/windows/KovCardsButton.h"
 #include "online/ServiceAddresses.h"
 #include "present/packs/PackDownload.h"
 #include "present/words/WordRows.h"
@@ -209,8 +211,10 @@ QImage PaintDecorationPicture(bool right) {
   gold.setColorAt(1, QColor(150, 100, 20));
   // The arch that carries the three lamps.
   QPainterPath arch;
-  arch.moveTo(8, 60);
-  arch.quadTo(50, -20, 92, 60);
+  // It stays inside the lamp cells' reach, clear of the icon columns when the calendar pushes
+  // the decorations outwards.
+  arch.moveTo(14, 60);
+  arch.quadTo(50, -20, 86, 60);
   p.setPen(QPen(QBrush(gold), 5, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   p.drawPath(arch);
@@ -448,6 +452,8 @@ MenuIndicatorClock::MenuIndicatorClock(QWidget* parent) : QWidget(parent) {
 void MenuIndicatorClock::Show(const TIndicatorText& text) {
   number_ = QtText(text.number);
   if (number_.isEmpty()) number_ = "00";
+  country_ = QtText(text.country);
+  flag_ = country_.isEmpty() ? QImage() : PaintFlag(text.country);
   setToolTip(QtText(text.hint));
   update();
 }
@@ -461,7 +467,17 @@ void MenuIndicatorClock::paintEvent(QPaintEvent*) {
   font.setPixelSize(30);
   p.setFont(font);
   p.setPen(QColor(255, 200, 60));
-  p.drawText(QRect(8, 8, kClockWidth - 16, kClockHeight - 16), Qt::AlignCenter, number_);
+  QRect numberBox(8, 8, kClockWidth - 16, kClockHeight - 16);
+  if (!flag_.isNull()) {
+    // The flag at twice its size on the left, the number in the room beside it.
+    const QSize flagSize = flag_.size() * 2;
+    const QRect flagBox(QPoint(12, (kClockHeight - flagSize.height()) / 2), flagSize);
+    p.drawImage(flagBox, flag_);
+    numberBox.setLeft(flagBox.right() + 4);
+    font.setPixelSize(24);
+    p.setFont(FittingFont(font, number_, numberBox.width()));
+  }
+  p.drawText(numberBox, Qt::AlignCenter, number_);
 }
 
 MenuBalloon::MenuBalloon(QWidget* parent) : QWidget(parent), timer_(new QTimer(this)) {

@@ -91,12 +91,16 @@ class MenuIndicatorClock : public QWidget {
   MenuIndicatorClock(QWidget* parent);
   void Show(const TIndicatorText& text);
   const QString& Number() const { return number_; }
+  // The country whose flag stands left of the number; empty without a flag.
+  const QString& FlagCountry() const { return country_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QString number_ = "00";
+  QString country_;
+  QImage flag_;
 };
 
 // The balloon of an icon: a maroon title over a red text on light yellow in a red frame, with

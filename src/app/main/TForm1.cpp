@@ -176,6 +176,8 @@ bool TForm1::StartUp() {
 
   // The service addresses, the path directory and the saved log-in.
   online_->StartUp(load.status, programFolder_);
+  menu_->Decorations()->SetEditionAddresses(online_->Club().addresses().androidPackage,
+                                            online_->Club().addresses().androidStore);
   menuServices_->CountStart(local.distributionMark);
   // The calendar pages stand on the menu; their page timer also drives the news and chat checks.
   calendar_ = std::make_unique<CalendarView>(menu_, programFolder_);

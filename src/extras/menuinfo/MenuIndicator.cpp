@@ -65,7 +65,9 @@ TIndicatorText IndicatorText(int value, const TIndicatorData& data, int language
   shown.value = value;
   const std::string noConnect = Text(kWordNoConnectUpper, language);
 
-  const auto topRow = [&](const std::optional<std::optional<TTopRow>>& row, const TWordRow& hint) {
+  // The best player of the world table; only the Windows table's leader shows a flag.
+  const auto topRow = [&](const std::optional<std::optional<TTopRow>>& row, const TWordRow& hint,
+                          bool withFlag) {
     shown.hint = Text(hint, language);
     if (!row) {
       shown.number = kFailedNumber;
@@ -76,7 +78,7 @@ TIndicatorText IndicatorText(int value, const TIndicatorData& data, int language
     } else {
       shown.number = std::to_string((*row)->score);
       shown.hint += (*row)->nick;
-      shown.country = (*row)->country;
+      if (withFlag) shown.country = (*row)->country;
     }
   };
 
@@ -100,13 +102,13 @@ TIndicatorText IndicatorText(int value, const TIndicatorData& data, int language
       }
       break;
     case 3:
-      topRow(data.bestWindows, kWordBestWindowsPlayer);
+      topRow(data.bestWindows, kWordBestWindowsPlayer, true);
       break;
     case 4:
-      topRow(data.bestAndroid, kWordBestAndroidPlayer);
+      topRow(data.bestAndroid, kWordBestAndroidPlayer, false);
       break;
     case 5:
-      topRow(data.bestAccount, kWordBestAccountPlayer);
+      topRow(data.bestAccount, kWordBestAccountPlayer, false);
       break;
     case 6:
       shown.hint = Text(kWordKovs, language);

@@ -62,7 +62,7 @@ struct TIndicatorText {
   int value = 1;  // the value really shown: 6 gives way to 7 without an account
   std::string number;
   std::string hint;
-  std::string country;  // flag beside the number (values 3 to 5 with a row), else empty
+  std::string country;  // flag beside the number (value 3 with a row), else empty
 };
 
 // The number and hint of value 1..7 in a language; a value outside reads as 1.

@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,12 +20,14 @@
 #include "CompanionServer.h"
 #include "app/calendar/CalendarView.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/MenuDecorations.h"
 #include "app/main/StartDialog.h"
 #include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
 #include "app/online/TFormChat.h"
 #include "online/ChatNews.h"
 #include "online/ServiceAddresses.h"
+#include "present/words/WordRows.h"
 #include "present/words/Words.h"
 
 namespace zendral {
@@ -128,6 +132,13 @@ class ChatNewsProgram : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(server_->ready());
     ::setenv("ZENDRAL_SERVICE_BASE", server_->base().c_str(), 1);
+  }
+  // zendral-server admin WORDS over the shared server's data.
+  static void Admin(const std::string& words) {
+    const std::string command = std::string("\"") + ZENDRAL_SERVER_PROGRAM + "\" --data \"" +
+                                server_->folder().path().string() + "\" admin " + words +
+                                " > /dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
   }
   static void AddNews(const std::string& text) {
     const std::string command = std::string("\"") + ZENDRAL_SERVER_PROGRAM + "\" --data \"" +
@@ -300,6 +311,48 @@ TEST_F(ChatNewsProgram, ANewsItemLightsTheBlueSirenUntilTheNewsIsOpened) {
   EXPECT_FALSE(lena.SirenShown(lena.form->Menu()->NewsSiren()));
   lena.CalendarTicks(1);
   EXPECT_TRUE(lena.SirenShown(lena.form->Menu()->NewsSiren()));
+}
+
+// The club names the Android edition's package and store page in its path directory; the
+// menu's icons follow what the program found at its start.
+TEST_F(ChatNewsProgram, TheAndroidIconsFollowTheAddressesTheServerNames) {
+  {
+    Copy before("Ivo", "Sofia");
+    ASSERT_TRUE(before.started);
+    MenuDecorations& parts = *before.form->Menu()->Decorations();
+    QTest::mouseClick(parts.AndroidIcon(), Qt::LeftButton);
+    ASSERT_EQ(before.messages.size(), 1u);
+    EXPECT_TRUE(before.messages.front().endsWith(QString::fromUtf8(Word(kWordApkUnavailable))))
+        << before.messages.front().toStdString();
+    before.form->CurrentSettings().WindowSize = kAverageWindow1;
+    before.form->ShowMainMenuScreen();
+    EXPECT_FALSE(parts.StoreIcon()->isVisible());
+  }
+  const std::string package = server_->base() + "/downloads/progr/Zendral.apk";
+  Admin("edition apk " + package);
+  Admin("edition store " + server_->base() + "/zendral/");
+  Copy after("Ivo", "Sofia");
+  ASSERT_TRUE(after.started);
+  MenuDecorations& parts = *after.form->Menu()->Decorations();
+  after.form->CurrentSettings().WindowSize = kAverageWindow1;
+  after.form->ShowMainMenuScreen();
+  EXPECT_TRUE(parts.StoreIcon()->isVisible());
+  QTest::mouseClick(parts.StoreIcon(), Qt::LeftButton);
+  ASSERT_FALSE(after.opened.empty());
+  EXPECT_EQ(after.opened.back().toString().toStdString(), server_->base() + "/zendral/");
+  // The download asks where the package goes, proposing its own name.
+  QString proposed;
+  after.responders.push_back([&](QDialog& dialog) {
+    if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+      proposed = QFileInfo(files->selectedFiles().value(0)).fileName();
+    }
+    return int(QDialog::Rejected);
+  });
+  QTest::mouseClick(parts.AndroidIcon(), Qt::LeftButton);
+  EXPECT_EQ(proposed, "Zendral.apk");
+  EXPECT_TRUE(after.messages.empty());
+  Admin("edition apk off");
+  Admin("edition store off");
 }
 
 #ifdef ZENDRAL_PACKS_TOOL

@@ -136,6 +136,8 @@ TEST_F(MenuIndicatorProgram, TheIndicatorShowsTheClubsValuesAndAsksAgainOnlyAfte
     const auto [number, hint] = Shown(c.value);
     EXPECT_EQ(number, c.number);
     EXPECT_EQ(hint, c.hint);
+    // The Windows leader's flag stands beside the number, and only there.
+    EXPECT_EQ(Indicator().FlagCountry(), c.value == 3 ? QString("2-014") : QString());
   }
 
   // The menu for people to look at, with the record in the indicator.

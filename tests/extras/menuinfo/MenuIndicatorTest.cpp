@@ -107,6 +107,7 @@ TEST(MenuIndicator, NumbersHintsAndFailureTexts) {
   }
   EXPECT_EQ(IndicatorText(3, data, kEnglish).country, "7-007");
   EXPECT_EQ(IndicatorText(4, data, kEnglish).country, "");
+  EXPECT_EQ(IndicatorText(5, data, kEnglish).country, "") << "only the Windows leader's flag";
 
   // Without an account value 6 gives way to the club members.
   data.loggedIn = false;
