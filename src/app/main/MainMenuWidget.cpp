@@ -78,10 +78,7 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   connect(button11_, &QPushButton::clicked, this, [this] { form_.close(); });
   // The account and world icons of the right column.
   imAc_ = MakeIcon("ImAc");
-  connect(imAc_, &QPushButton::clicked, this, [this] {
-    form_.OpenAccount();
-    ApplyLanguage();
-  });
+  connect(imAc_, &QPushButton::clicked, this, [this] { form_.OpenAccount(); });
   imWorld_ = MakeIcon("ImageAdvR2");
   connect(imWorld_, &QPushButton::clicked, this, [this] { form_.OpenWorldTopTen(); });
   imStats_ = MakeIcon("ImageAdvR3");
@@ -97,7 +94,9 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   imAdvR1_ = MakeIcon("ImageAdvR1");
   connect(imAdvR1_, &QPushButton::clicked, this, [this] { form_.OpenSupport(); });
   giftBalloon_ = new MenuBalloon(this);
-  for (QPushButton* gift : {imAdvL1_, imAdvR1_}) gift->installEventFilter(this);
+  for (QPushButton* icon : {imAdvL1_, imAdvR1_, imWorld_, imStats_, imAc_, imChat_, imNews_}) {
+    icon->installEventFilter(this);
+  }
   sirenR_ = new QPushButton(this);
   sirenR_->setObjectName("GSirenaR");
   connect(sirenR_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
@@ -234,7 +233,8 @@ void MainMenuWidget::ApplyButtonLook() {
   }
 }
 
-void MainMenuWidget::ApplyLanguage() {
+// The account icon: its picture with the lamp of the account's state.
+void MainMenuWidget::ShowAccountIcon() {
   if (form_.Online() != nullptr) {
     const auto state = form_.Online()->Club().state();
     QImage picture = PaintAccountPicture(48);
@@ -242,29 +242,22 @@ void MainMenuWidget::ApplyLanguage() {
     p.drawImage(30, 30, LampOfState(state).scaled(18, 18));
     p.end();
     imAc_->setIcon(QIcon(QPixmap::fromImage(picture)));
-    imAc_->setToolTip(Text(state == online::AccountState::asOffline ? kWordNotLoggedIn
-                           : state == online::AccountState::asRated ? kWordRatedGamePending
-                                                                    : kWordLoggedIn));
   }
   imAc_->setIconSize(imAc_->size());
+}
+
+void MainMenuWidget::ApplyLanguage() {
+  ShowAccountIcon();
   imWorld_->setIcon(QIcon(QPixmap::fromImage(PaintWorldPicture(48))));
   imWorld_->setIconSize(imWorld_->size());
-  imWorld_->setToolTip(QStringLiteral("World Top 10\nWindows / Android / Account"));
   imStats_->setIcon(QIcon(QPixmap::fromImage(PaintStatsPicture(48))));
   imStats_->setIconSize(imStats_->size());
-  imStats_->setToolTip(Text(kWordStatistics) + QStringLiteral("\nWorld-") + Text(kWordStatistics));
   imChat_->setIcon(QIcon(QPixmap::fromImage(PaintChatPicture(48))));
   imChat_->setIconSize(imChat_->size());
-  imChat_->setToolTip(Text(kWordChat));
   imNews_->setIcon(QIcon(QPixmap::fromImage(PaintNewsPicture(48))));
   imNews_->setIconSize(imNews_->size());
-  imNews_->setToolTip(Text(kWordNews));
   imAdvL1_->setIcon(QIcon(QPixmap::fromImage(PaintGiftPicture('R', 48))));
-  imAdvL1_->setAccessibleName(Text(kWordMoreGames));
-  imAdvL1_->setAccessibleDescription(Text(kWordPlayOtherGames));
   imAdvR1_->setIcon(QIcon(QPixmap::fromImage(PaintGiftPicture('G', 48))));
-  imAdvR1_->setAccessibleName(Text(kWordSupportUs));
-  imAdvR1_->setAccessibleDescription(Text(kWordThankYouForSupport));
   sirenR_->setIcon(QIcon(QPixmap::fromImage(PaintSiren('R', 48))));
   sirenR_->setToolTip(Text(kWordKovChat));
   sirenB_->setIcon(QIcon(QPixmap::fromImage(PaintSiren('B', 48))));
@@ -279,6 +272,29 @@ void MainMenuWidget::ApplyLanguage() {
   decorations_->ApplyLanguage();
   FillClubList();
   update();
+}
+
+std::pair<QString, QString> MainMenuWidget::Balloon(const QPushButton* icon) const {
+  if (icon == imAdvL1_) return {Text(kWordMoreGames), Text(kWordPlayOtherGames)};
+  if (icon == imAdvR1_) return {Text(kWordSupportUs), Text(kWordThankYouForSupport)};
+  if (icon == imWorld_) return {"World Top 10", "Windows / Android / Account"};
+  if (icon == imStats_) return {Text(kWordStatistics), "World-" + Text(kWordStatistics)};
+  if (icon == imChat_) return {Text(kWordChat), Text(kWordKovChat)};
+  if (icon == imNews_) return {Text(kWordNews), Text(kWordKovNews)};
+  if (icon == imAc_ && form_.Online() != nullptr) {
+    const online::OnlineClub& club = form_.Online()->Club();
+    const QString nick = QtText(club.user().Nick);
+    switch (club.state()) {
+      case online::AccountState::asOffline:
+        return {Text(kWordNotLoggedIn),
+                Text(kWordLoginToAccount) + " / " + Text(kWordCreateAccount)};
+      case online::AccountState::asRated:
+        return {Text(kWordRatedGamePending), nick};
+      default:
+        return {Text(kWordLoggedIn), nick};
+    }
+  }
+  return {};
 }
 
 void MainMenuWidget::FillClubList() {
@@ -369,11 +385,11 @@ bool MainMenuWidget::eventFilter(QObject* watched, QEvent* event) {
     QToolTip::showText(button9_->mapToGlobal(QPoint(button9_->width() / 2, button9_->height())),
                        TopTenBalloonTitle(), button9_, QRect(), kTopTenBalloonMs);
   }
-  // The gifts' balloons: title and text as the icon's accessible name and description.
-  if (auto* gift = qobject_cast<QPushButton*>(watched);
-      gift != nullptr && (gift == imAdvL1_ || gift == imAdvR1_)) {
+  // Pointing at an icon shows its balloon; leaving it closes the balloon.
+  if (auto* icon = qobject_cast<QPushButton*>(watched); icon != nullptr && icon != button9_) {
     if (event->type() == QEvent::Enter) {
-      giftBalloon_->ShowFor(gift, gift->accessibleName(), gift->accessibleDescription(),
+      const auto [title, text] = Balloon(icon);
+      giftBalloon_->ShowFor(icon, title, text,
                             art_ != nullptr ? art_->fonts().large : QString("Comic Sans MS"));
     } else if (event->type() == QEvent::Leave) {
       giftBalloon_->hide();

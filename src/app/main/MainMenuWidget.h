@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <utility>
 
 #include "app/main/MenuLayout.h"
 #include "app/windows/KovCardsButton.h"
@@ -30,6 +31,8 @@ class MainMenuWidget : public QWidget {
   void ApplyLanguage();
   // Reads the club file of the current kind into the member buttons (ReadClubList).
   void FillClubList();
+  // The account icon's picture for the account's state.
+  void ShowAccountIcon();
   // The buttons' schemes, colours and drawing style for the menu's design and "New buttons".
   void ApplyButtonLook();
 
@@ -49,6 +52,9 @@ class MainMenuWidget : public QWidget {
   QPushButton* ChatSiren() const { return sirenR_; }
   QPushButton* NewsSiren() const { return sirenB_; }
   void ShowSignals(bool news, bool chat);
+  // The balloon of an icon of the right column or of a gift: title and text.
+  std::pair<QString, QString> Balloon(const QPushButton* icon) const;
+  MenuBalloon* IconBalloon() const { return giftBalloon_; }
   TKovCardsButton* Header() const { return panel4_; }
   // The animated pictures, the side decorations, the clocks and the left icon column.
   MenuDecorations* Decorations() const { return decorations_; }

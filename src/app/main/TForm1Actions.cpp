@@ -181,7 +181,7 @@ void TForm1::StartRatedSession() {
   const bool booked = online_->ChooseRatedGame(this);
   --busy_;
   if (!booked) {
-    menu_->FillClubList();
+    ShowMainMenuScreen();  // the account window may have logged in, out or to another nick
     return;
   }
   state_.PlayerSlot = kRatedGameSlot;
@@ -198,14 +198,18 @@ void TForm1::StartRatedSession() {
 
 void TForm1::OpenAccount() {
   if (busy_ > 0 || !menuShown_) return;
+  PlaySound("WOpenFo", false);
   ++busy_;
   const bool changed = online_->OpenAccount(this);
   --busy_;
-  if (changed) menu_->FillClubList();
+  // A log-in, a log-out or another nick changes the club list and the icons: the whole menu.
+  menu_->ShowAccountIcon();
+  if (changed) ShowMainMenuScreen();
 }
 
 void TForm1::OpenWorldTopTen() {
   if (busy_ > 0 || !menuShown_) return;
+  PlaySound("WOpenFo", false);
   ++busy_;
   online_->OpenWorldTopTen(this);
   --busy_;
@@ -336,7 +340,8 @@ void TForm1::OnOptionsChange(OptionsChange change) {
       ApplyLanguage();
       break;
     case OptionsChange::kWindowSize:
-      ApplyWindowSize();
+      // Options opens only over the menu: it is laid out anew for the size, ornaments too.
+      ShowMainMenuScreen();
       break;
     case OptionsChange::kMultiplayer:
       menu_->ApplyLanguage();  // the header and the list of the other club file
@@ -352,9 +357,11 @@ void TForm1::OnOptionsChange(OptionsChange change) {
       LoadPacks();  // the pictures of the new choice
       [[fallthrough]];
     case OptionsChange::kFonts:
-      // The table's pictures and fonts are made again for the new choice.
+      // The table's pictures and fonts are made again for the new choice, and the menu shown
+      // again in them (another design has its own background and buttons).
       art_.reset();
       RebuildArt();
+      if (menuShown_) ShowMainMenuScreen();
       break;
     case OptionsChange::kOther:
       ApplySettingsToState();

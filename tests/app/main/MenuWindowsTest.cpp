@@ -11,6 +11,7 @@
 
 #include "AppFixture.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/MenuDecorations.h"
 #include "app/main/TableWidget.h"
 #include "app/windows/KovCardsButton.h"
 #include "present/words/WordRows.h"
@@ -186,6 +187,15 @@ TEST_F(MenuWindows, AnotherWindowSizeResizesTheMainWindowAndItsMenu) {
   });
   EXPECT_NE(form->size(), before);
   EXPECT_EQ(form->Menu()->size(), form->size());
+  // The ornaments follow: the right icon column keeps to the new right edge, the animated
+  // pictures to their scaled places.
+  MenuDecorations& parts = *form->Menu()->Decorations();
+  EXPECT_EQ(form->Menu()->AccountIcon()->x(), form->width() - 53);
+  const MenuOrnaments expected =
+      PlaceOrnaments(ScaleFor(form->CurrentSettings().WindowSize, {form->width(), form->height()}),
+                     form->Menu()->Layout(), false, {form->width(), form->height()});
+  EXPECT_EQ(parts.Gif(2)->x(), expected.gif2.left);
+  EXPECT_EQ(parts.Decoration(true)->x(), expected.rightDecoration.left);
 }
 
 TEST_F(MenuWindows, HistoryTopTenAndModeFromTheMenu) {

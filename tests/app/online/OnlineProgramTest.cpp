@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -12,6 +15,7 @@
 #include "AppFixture.h"
 #include "CompanionServer.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/MenuDecorations.h"
 #include "app/online/OnlineLink.h"
 #include "app/online/TFAcc1.h"
 #include "app/online/TFWorldTop.h"
@@ -163,6 +167,27 @@ TEST_F(OnlineProgram, ARatedGameThatCompletesTheCycleIsFiledWithItsAward) {
 TEST_F(OnlineProgram, AnAccountMadeFromTheMenuLogsInAtTheNextStart) {
   ASSERT_TRUE(OpenIn(programFolder));
   EXPECT_EQ(form->Online()->Club().state(), online::AccountState::asOffline);
+  MainMenuWidget& menu = *form->Menu();
+  const auto balloon = [&](QPushButton* icon) {
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(icon, &enter);
+    EXPECT_TRUE(menu.IconBalloon()->isVisible());
+    const std::pair shown{menu.IconBalloon()->Title(), menu.IconBalloon()->Text()};
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(icon, &leave);
+    EXPECT_FALSE(menu.IconBalloon()->isVisible());
+    return shown;
+  };
+  EXPECT_EQ(balloon(menu.AccountIcon()),
+            std::pair(QString("You are not logged in to your account!"),
+                      QString("Login to account / Create an account")));
+  EXPECT_EQ(balloon(menu.WorldIcon()),
+            std::pair(QString("World Top 10"), QString("Windows / Android / Account")));
+  EXPECT_EQ(balloon(menu.StatsIcon()),
+            std::pair(QString("Statistics"), QString("World-Statistics")));
+  const auto fifthScheme = [&] { return menu.MemberButton(5)->Scheme(); };
+  EXPECT_EQ(fifthScheme(), ButtonScheme::DNavy);
+  sounds.clear();
   responders.push_back([this](QDialog& dialog) {
     const auto edit = [&dialog](const char* name) {
       return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -183,6 +208,12 @@ TEST_F(OnlineProgram, AnAccountMadeFromTheMenuLogsInAtTheNextStart) {
   EXPECT_EQ(form->Online()->Club().state(), online::AccountState::asLoggedIn);
   EXPECT_TRUE(form->Menu()->MemberButton(5)->text().startsWith("Sasha"));
   ASSERT_TRUE(std::filesystem::exists(online::UserFilePath(programFolder)));
+  ASSERT_FALSE(sounds.empty());
+  EXPECT_EQ(sounds.front(), "WOpenFo");
+  // The menu is rebuilt for the account: its line on red, the icon's balloon with the nick.
+  EXPECT_EQ(fifthScheme(), ButtonScheme::DRed);
+  EXPECT_EQ(balloon(menu.AccountIcon()),
+            std::pair(QString("You are logged in to your account!"), QString("Sasha")));
 
   form.reset();  // the program ends; the next start logs in without typing
   ASSERT_TRUE(OpenIn(programFolder));
