@@ -12,7 +12,7 @@
 #include <set>
 
 #include "AppFixture.h"
-#include "CompanionServer.h"
+#include "ServerProgramFixture.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
 #include "app/online/OnlineLink.h"
@@ -23,28 +23,13 @@
 namespace zendral {
 namespace {
 
-using testing::AppTest;
-
 QString Shot(const QString& name) {
   QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
   return QString(ZENDRAL_SCREENSHOT_DIR "/") + name;
 }
 
-class AdvertisingProgram : public AppTest {
+class AdvertisingProgram : public testing::ServerProgramTest {
  protected:
-  static void SetUpTestSuite() {
-    AppTest::SetUpTestSuite();
-    server_ = new online::CompanionServer(ZENDRAL_SERVER_PROGRAM);
-  }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-    ::unsetenv("ZENDRAL_SERVICE_BASE");
-  }
-  void SetUp() override {
-    ASSERT_TRUE(server_->ready());
-    ::setenv("ZENDRAL_SERVICE_BASE", server_->base().c_str(), 1);
-  }
   void TearDown() override { QFile::remove(DataFile("adv.txt")); }
 
   static QString DataFile(const QString& name) {
@@ -78,10 +63,7 @@ class AdvertisingProgram : public AppTest {
     ASSERT_TRUE(Open());
     ASSERT_TRUE(form->MenuShown());
   }
-
-  static online::CompanionServer* server_;
 };
-online::CompanionServer* AdvertisingProgram::server_ = nullptr;
 
 TEST_F(AdvertisingProgram, TheRedGiftShowsFourDistinctGamesAndOpensTheirLinks) {
   WriteDirectory(6);

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "AppFixture.h"
-#include "CompanionServer.h"
 #include "LoopbackHttpServer.h"
+#include "ServerProgramFixture.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
 #include "app/online/MenuServices.h"
@@ -26,29 +26,12 @@
 namespace zendral {
 namespace {
 
-using testing::AppTest;
-
-class MenuIndicatorProgram : public AppTest {
+class MenuIndicatorProgram : public testing::ServerProgramTest {
  protected:
-  static void SetUpTestSuite() {
-    AppTest::SetUpTestSuite();
-    server_ = new online::CompanionServer(ZENDRAL_SERVER_PROGRAM);
-  }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-    ::unsetenv("ZENDRAL_SERVICE_BASE");
-  }
   void SetUp() override {
-    ASSERT_TRUE(server_->ready());
-    ::setenv("ZENDRAL_SERVICE_BASE", server_->base().c_str(), 1);
-    // The program folder inside the test's folder, so that the user file of its parent
-    // folder belongs to this test alone.
-    programFolder = folder.path() / "zendral";
-    std::filesystem::create_directories(programFolder);
-    for (const std::string_view name : {kLocalClubFileName, kNetworkClubFileName}) {
-      std::filesystem::copy_file(folder.path() / name, programFolder / name);
-    }
+    ServerProgramTest::SetUp();
+    if (HasFatalFailure()) return;
+    programFolder = MakeProgramFolder();
     Settings settings;
     settings.WindowSize = kLargeWindow;
     ASSERT_TRUE(SaveSettings(programFolder / kSettingsFileName, settings));
@@ -76,10 +59,8 @@ class MenuIndicatorProgram : public AppTest {
     return {Indicator().Number(), Indicator().toolTip()};
   }
 
-  static online::CompanionServer* server_;
   std::filesystem::path programFolder;
 };
-online::CompanionServer* MenuIndicatorProgram::server_ = nullptr;
 
 TEST_F(MenuIndicatorProgram, TheIndicatorShowsTheClubsValuesAndAsksAgainOnlyAfterSevenMinutes) {
   // The club as other copies left it: sums of many games, a Windows record, one member logged

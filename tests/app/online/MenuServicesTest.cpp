@@ -8,7 +8,7 @@
 #include <QLabel>
 
 #include "AppFixture.h"
-#include "CompanionServer.h"
+#include "ServerProgramFixture.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/online/OnlineLink.h"
 #include "app/online/TFStatistics.h"
@@ -18,24 +18,8 @@
 namespace zendral {
 namespace {
 
-using testing::AppTest;
-
-class MenuServicesProgram : public AppTest {
+class MenuServicesProgram : public testing::ServerProgramTest {
  protected:
-  static void SetUpTestSuite() {
-    AppTest::SetUpTestSuite();
-    server_ = new online::CompanionServer(ZENDRAL_SERVER_PROGRAM);
-  }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-    ::unsetenv("ZENDRAL_SERVICE_BASE");
-  }
-  void SetUp() override {
-    ASSERT_TRUE(server_->ready());
-    ::setenv("ZENDRAL_SERVICE_BASE", server_->base().c_str(), 1);
-  }
-
   // The sums on the server, read as another program would.
   static online::TKovStat Sums() {
     online::CurlTransport transport;
@@ -49,10 +33,7 @@ class MenuServicesProgram : public AppTest {
   Settings StoredSettings() const {
     return LoadSettings(folder.path() / kSettingsFileName, {}).settings;
   }
-
-  static online::CompanionServer* server_;
 };
-online::CompanionServer* MenuServicesProgram::server_ = nullptr;
 
 // The tests share one server: each looks at what it added to the sums.
 TEST_F(MenuServicesProgram, AFirstStartCountsAsUniqueOnceAndTheLikeIsCountedOnce) {

@@ -13,7 +13,7 @@
 #include <cstdlib>
 
 #include "AppFixture.h"
-#include "CompanionServer.h"
+#include "ServerProgramFixture.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
 #include "app/online/OnlineLink.h"
@@ -26,8 +26,6 @@
 namespace zendral {
 namespace {
 
-using testing::AppTest;
-
 class NoPrompts final : public online::ClubPrompts {
  public:
   void PlaySound(const std::string&) override {}
@@ -35,27 +33,12 @@ class NoPrompts final : public online::ClubPrompts {
   bool AskYesNo(Question) override { return false; }
 };
 
-class OnlineProgram : public AppTest {
+class OnlineProgram : public testing::ServerProgramTest {
  protected:
-  static void SetUpTestSuite() {
-    AppTest::SetUpTestSuite();
-    server_ = new online::CompanionServer(ZENDRAL_SERVER_PROGRAM);
-  }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-    ::unsetenv("ZENDRAL_SERVICE_BASE");
-  }
   void SetUp() override {
-    ASSERT_TRUE(server_->ready());
-    ::setenv("ZENDRAL_SERVICE_BASE", server_->base().c_str(), 1);
-    // The program folder inside the test's folder, so that the user file of its parent
-    // folder belongs to this test alone.
-    programFolder = folder.path() / "zendral";
-    std::filesystem::create_directories(programFolder);
-    for (const std::string_view name : {kLocalClubFileName, kNetworkClubFileName}) {
-      std::filesystem::copy_file(folder.path() / name, programFolder / name);
-    }
+    ServerProgramTest::SetUp();
+    if (HasFatalFailure()) return;
+    programFolder = MakeProgramFolder();
   }
 
   // An account made and played up to the given kons of its cycle, outside the program.
@@ -88,10 +71,8 @@ class OnlineProgram : public AppTest {
     return club.game();
   }
 
-  static online::CompanionServer* server_;
   std::filesystem::path programFolder;
 };
-online::CompanionServer* OnlineProgram::server_ = nullptr;
 
 TEST_F(OnlineProgram, TheNextStartLogsInAndTheFifthLineIsTheAccounts) {
   PrepareAccount("Lada", 1);
