@@ -29,10 +29,10 @@ constexpr int kProfileFields = 14;
 bool CreateChecks(ServerContext& ctx, const ServiceRequest& request, ServiceReply* refusal) {
   const Fields& f = request.fields;
   const QString nick = f.Value(kNick);
-  if (CheckAccountField(nick, FieldKind::kNick) != 3 ||
-      CheckAccountField(f.Value(QStringLiteral("pw")), FieldKind::kPassword) != 3 ||
-      CheckAccountField(f.Value(QStringLiteral("city")), FieldKind::kCity) < 2 ||
-      CheckAccountField(f.Value(QStringLiteral("email")), FieldKind::kEmail) != 3 ||
+  if (CheckTextField(nick, FieldKind::kNick) != 3 ||
+      CheckTextField(f.Value(QStringLiteral("pw")), FieldKind::kPassword) != 3 ||
+      CheckTextField(f.Value(QStringLiteral("city")), FieldKind::kCity) < 2 ||
+      CheckTextField(f.Value(QStringLiteral("email")), FieldKind::kEMail) != 3 ||
       !IsSex(f.Value(QStringLiteral("sex"))) ||
       !IsCountryCode(f.Value(QStringLiteral("country2"))) ||
       !IsCountryName(f.Value(QStringLiteral("country1")))) {

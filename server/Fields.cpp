@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "store/AccountText.h"
 #include "store/Cp1251.h"
 
 namespace zendral::server {
@@ -47,27 +48,16 @@ QString FromFormBytes(const QByteArray& bytes) {
   return FromCp1251(bytes);
 }
 
-bool IsCyrillic(QChar c) {
-  const char16_t u = c.unicode();
-  return (u >= 0x0410 && u <= 0x044F) || u == 0x0401 || u == 0x0451;
-}
-
-bool IsAllowedLatin(QChar c) {
-  const char16_t u = c.unicode();
-  if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9')) return true;
-  switch (u) {
-    case '!':
-    case '(':
-    case ')':
-    case ',':
-    case '-':
-    case '.':
-    case '@':
-    case '_':
-      return true;
-    default:
+// Whether every character of the text is an account character, or one of the extras. A
+// character Windows-1251 cannot hold is none.
+bool AccountCharactersOnly(const QString& text, std::string_view extras = {}) {
+  for (const char c : Utf8ToCp1251(text.toStdString(), '\x01')) {
+    if (!IsAccountTextByte(static_cast<unsigned char>(c)) &&
+        extras.find(c) == std::string_view::npos) {
       return false;
+    }
   }
+  return true;
 }
 
 }  // namespace
@@ -136,38 +126,18 @@ std::optional<double> ParseReal(const QString& text) {
   return value;
 }
 
-int CheckAccountField(const QString& s, FieldKind kind) {
-  if (s.isEmpty()) return 1;
-  const qsizetype n = s.size();
-  if ((kind == FieldKind::kNick && n > 12) || (kind == FieldKind::kCity && n > 15) ||
-      (kind == FieldKind::kPassword && (n > 12 || n < 4)) ||
-      (kind == FieldKind::kEmail && n > 30)) {
-    return 1;
-  }
-  if (n == 1) return 1;
-  int result = 3;
-  for (const QChar c : s) {
-    if (IsCyrillic(c)) result = 2;
-  }
-  for (const QChar c : s) {
-    if (!IsCyrillic(c) && !IsAllowedLatin(c)) return 1;
-  }
-  if (result == 2 && kind != FieldKind::kCity) return 1;
-  if (kind == FieldKind::kEmail && result == 3) {
-    const qsizetype at = s.indexOf('@');
-    if (at < 1 || at == n - 1) return 1;
-  }
-  return result;
+int CheckTextField(const QString& text, FieldKind kind) {
+  return CheckAccountField(text.toStdString(), kind);
 }
 
 bool IsPassportName(const QString& text, bool latinOnly) {
   if (text.size() < 2 || text.size() > 12) return false;
-  const int check = CheckAccountField(text, FieldKind::kCity);  // Cyrillic allowed
+  const int check = CheckTextField(text, FieldKind::kCity);  // Cyrillic allowed
   return latinOnly ? check == 3 : check >= 2;
 }
 
 bool IsPassportCity(const QString& text) {
-  return text.size() >= 2 && CheckAccountField(text, FieldKind::kCity) >= 2;
+  return text.size() >= 2 && CheckTextField(text, FieldKind::kCity) >= 2;
 }
 
 bool IsSex(const QString& text) {
@@ -206,18 +176,12 @@ QString CleanText(const QString& text, int maxChars, bool noSpaces) {
 
 bool IsChatText(const QString& text) {
   if (text.isEmpty() || text.size() > 80) return false;
-  for (const QChar c : text) {
-    if (!IsCyrillic(c) && !IsAllowedLatin(c)) return false;
-  }
-  return true;
+  return AccountCharactersOnly(text);
 }
 
 bool IsChatStamp(const QString& text) {
   if (text.isEmpty() || text.size() > 40) return false;
-  for (const QChar c : text) {
-    if (!IsCyrillic(c) && !IsAllowedLatin(c) && c != ':' && c != '/' && c != ' ') return false;
-  }
-  return true;
+  return AccountCharactersOnly(text, ":/ ");
 }
 
 bool IsVersion(const QString& text) {

@@ -10,6 +10,8 @@
 
 class QByteArray;
 
+#include "store/AccountText.h"
+
 namespace zendral::server {
 
 class Fields {
@@ -36,9 +38,8 @@ std::optional<int> ParseInt(const QString& text);
 std::optional<double> ParseReal(const QString& text);
 
 // The program's own check of account and passport texts: 1 invalid, 2 valid with Cyrillic
-// letters, 3 valid. Kinds: 1 nick, 2 city, 3 password, 4 e-mail.
-enum class FieldKind { kNick = 1, kCity = 2, kPassword = 3, kEmail = 4 };
-int CheckAccountField(const QString& text, FieldKind kind);
+// letters, 3 valid.
+int CheckTextField(const QString& text, FieldKind kind);
 
 // A passport name (2..12) or city (2..15) in the allowed characters; Latin only when asked.
 bool IsPassportName(const QString& text, bool latinOnly);

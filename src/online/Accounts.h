@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "online/RequestFrame.h"
+#include "store/AccountText.h"
 
 namespace zendral::online {
 
@@ -42,11 +43,10 @@ struct TKovUser {
   TInfo14 Info;
 };
 
-// Field checks: 1 invalid, 2 valid but with Cyrillic letters, 3 valid.
-enum class FieldKind : int { kCharacter = 0, kNick = 1, kCity = 2, kPassword = 3, kEMail = 4 };
-int CheckAccountField(std::string_view text, FieldKind kind);
-// The passport's name (kNick: 2..12) and city (kCity: 2..15); Cyrillic letters allowed in both.
-int CheckPassportField(std::string_view text, FieldKind kind);
+// The field checks, the same on the club server.
+using zendral::CheckAccountField;
+using zendral::CheckPassportField;
+using zendral::FieldKind;
 
 // Create an account: 0 created, 1 nick taken, 2 failed.
 int CreateAccount(RequestFrame& frame, const std::string& address, const TKovUser& user);

@@ -42,16 +42,16 @@ TEST(BodyDecoding, BothStylesGiveTheSameTexts) {
 }
 
 TEST(AccountFields, FollowTheProgramsOwnCheck) {
-  EXPECT_EQ(CheckAccountField("Al", FieldKind::kNick), 3);
-  EXPECT_EQ(CheckAccountField("A", FieldKind::kNick), 1);
-  EXPECT_EQ(CheckAccountField("Abcdefghijklm", FieldKind::kNick), 1);
-  EXPECT_EQ(CheckAccountField(QString::fromUtf8("Иван"), FieldKind::kNick), 1);
-  EXPECT_EQ(CheckAccountField(QString::fromUtf8("Москва"), FieldKind::kCity), 2);
-  EXPECT_EQ(CheckAccountField("abc", FieldKind::kPassword), 1);
-  EXPECT_EQ(CheckAccountField("abcd", FieldKind::kPassword), 3);
-  EXPECT_EQ(CheckAccountField("a@b", FieldKind::kEmail), 3);
-  EXPECT_EQ(CheckAccountField("@ab", FieldKind::kEmail), 1);
-  EXPECT_EQ(CheckAccountField("ab@", FieldKind::kEmail), 1);
+  EXPECT_EQ(CheckTextField("Al", FieldKind::kNick), 3);
+  EXPECT_EQ(CheckTextField("A", FieldKind::kNick), 1);
+  EXPECT_EQ(CheckTextField("Abcdefghijklm", FieldKind::kNick), 1);
+  EXPECT_EQ(CheckTextField(QString::fromUtf8("Иван"), FieldKind::kNick), 1);
+  EXPECT_EQ(CheckTextField(QString::fromUtf8("Москва"), FieldKind::kCity), 2);
+  EXPECT_EQ(CheckTextField("abc", FieldKind::kPassword), 1);
+  EXPECT_EQ(CheckTextField("abcd", FieldKind::kPassword), 3);
+  EXPECT_EQ(CheckTextField("a@b", FieldKind::kEMail), 3);
+  EXPECT_EQ(CheckTextField("@ab", FieldKind::kEMail), 1);
+  EXPECT_EQ(CheckTextField("ab@", FieldKind::kEMail), 1);
   EXPECT_EQ(CleanText("a$b*c~d#e\x01 f", 50), "abcde f");
   EXPECT_EQ(CleanText("a b", 50, true), "a_b");
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <vector>
 
+#include "store/AccountText.h"
 #include "store/Cp1251.h"
 #include "store/FileIo.h"
 
@@ -33,30 +34,11 @@ std::filesystem::path NewsFile(const std::filesystem::path& folder) {
   return folder / std::string(kNewsFileName);
 }
 
-// Bytes of Windows-1251 that a chat message keeps.
-bool IsAllowedByte(unsigned char c) {
-  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
-  switch (c) {
-    case '!':
-    case '(':
-    case ')':
-    case ',':
-    case '-':
-    case '.':
-    case '@':
-    case '_':
-      return true;
-    default:
-      break;
-  }
-  return c >= 0xC0 || c == 0xA8 || c == 0xB8;  // А..я, Ё, ё
-}
-
 std::string Filter(std::string_view text, std::size_t maxChars) {
   std::string bytes = Utf8ToCp1251(text, '_');
   if (bytes.size() > maxChars) bytes.resize(maxChars);
   for (char& c : bytes) {
-    if (!IsAllowedByte(static_cast<unsigned char>(c))) c = '_';
+    if (!IsAccountTextByte(static_cast<unsigned char>(c))) c = '_';
   }
   return Cp1251ToUtf8(bytes);
 }
