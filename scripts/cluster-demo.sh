@@ -67,15 +67,17 @@ bash "$root/scripts/pg-throwaway.sh" start "$work/pg" "$pg_port" >/dev/null ||
   die "PostgreSQL did not start"
 database=postgresql://postgres@127.0.0.1:$pg_port/postgres
 
-# The servers share the database; their data folder (documents, packs, photos) is one folder
-# here, as several machines would share it over the network.
+# The servers share the database (accounts, results, photos, ...); their data folder (documents,
+# packs, music) is one folder here, as several machines would share it or keep copies of it.
+# They trust nginx on this machine to name the players.
 mkdir -p "$work/data"
 relay_options=(--relay-base "$relay_base")
 for i in 0 1; do
   p=${server_ports[$i]}
   echo "cluster-demo: zendral-server on 127.0.0.1:$p${relay_options[2]:+ (no relay)}"
   "$server" --listen "127.0.0.1:$p" --data "$work/data" --database "$database" \
-    --public-host "127.0.0.1:$port" "${relay_options[@]}" >"$work/server$((i + 1)).log" 2>&1 &
+    --public-host "127.0.0.1:$port" --trusted-proxy 127.0.0.1 "${relay_options[@]}" \
+    >"$work/server$((i + 1)).log" 2>&1 &
   pids+=($!)
   relay_options+=(--no-relay)
 done
@@ -112,7 +114,8 @@ http {
     location / {
       proxy_pass http://zendral;
       proxy_set_header Host \$host:\$server_port;
-      proxy_set_header X-Forwarded-For \$proxy_add_x_forwarded_for;
+      proxy_set_header X-Forwarded-For \$remote_addr;
+      proxy_set_header X-Forwarded-Proto \$scheme;
       proxy_next_upstream error timeout;
     }
   }

@@ -43,6 +43,8 @@ class Database {
   QString ForUpdate() const { return postgres_ ? QStringLiteral(" FOR UPDATE") : QString(); }
   // The column type of a generated row id.
   QString SerialKey() const;
+  // The column type of bytes kept as they are.
+  QString BlobType() const { return postgres_ ? QStringLiteral("BYTEA") : QStringLiteral("BLOB"); }
 
   // The schema, created or brought to the newest version.
   bool Migrate(QString* error);

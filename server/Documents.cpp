@@ -1,10 +1,11 @@
 #include "Documents.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QSqlQuery>
 
 #include "ServerLog.h"
 #include "Services.h"
@@ -42,7 +43,8 @@ namespace {
 ServiceReply PathDirectory(ServerContext& ctx, const ServiceRequest& request) {
   QString host = ctx.publicHost;
   if (host.isEmpty()) host = request.host;
-  const QString base = QStringLiteral("http://") + host + QStringLiteral("/services/");
+  const QString scheme = request.https ? QStringLiteral("https://") : QStringLiteral("http://");
+  const QString base = scheme + host + QStringLiteral("/services/");
   QString text = QStringLiteral("WTGamesPatt=") + Scrambled(base + "records") +
                  QStringLiteral("#StatPath=") + Scrambled(base + "stats") +
                  QStringLiteral("#AccPath=") + Scrambled(base + "account") + '#';
@@ -199,6 +201,22 @@ std::optional<std::pair<int, int>> JpegSize(const QByteArray& b) {
   return std::nullopt;
 }
 
+namespace {
+
+// A member's photo ("NICK.jpg") as the member uploaded it.
+std::optional<ServiceReply> MemberPhoto(Database& db, const QString& name) {
+  if (!name.endsWith(QLatin1String(".jpg")) || !SafeName(name)) return std::nullopt;
+  QSqlQuery* q =
+      db.Run(QStringLiteral("SELECT jpeg FROM photos WHERE nick = ?"), {name.chopped(4)});
+  if (q == nullptr || !q->next()) return std::nullopt;
+  ServiceReply r{q->value(0).toByteArray()};
+  q->finish();
+  r.contentType = "image/jpeg";
+  return r;
+}
+
+}  // namespace
+
 std::optional<ServiceReply> Document(ServerContext& ctx, const QString& path,
                                      const ServiceRequest& request) {
   const QDir data(ctx.dataDir);
@@ -212,8 +230,10 @@ std::optional<ServiceReply> Document(ServerContext& ctx, const QString& path,
   if (path == QLatin1String("/musik/_playlist.html")) return Playlist(data.filePath("music"));
   if (path.startsWith(QLatin1String("/musik/")))
     return ServeFile(data.filePath("music"), path.mid(7));
-  if (path.startsWith(QLatin1String("/photos/")))
-    return ServeFile(data.filePath("photos"), path.mid(8));
+  if (path.startsWith(QLatin1String("/photos/"))) {
+    if (auto photo = MemberPhoto(ctx.db, path.mid(8))) return photo;
+    return ServeFile(data.filePath("photos"), path.mid(8));  // the club's own pictures
+  }
   if (path.startsWith(QLatin1String("/downloads/progr/cards/"))) {
     return ServeFile(data.filePath("packs"), path.mid(23));
   }
@@ -226,11 +246,10 @@ ServiceReply PhotoUpload(ServerContext& ctx, const ServiceRequest& request) {
   if (!nick || !SafeName(*nick + QStringLiteral(".jpg"))) return reply::No();
   const auto size = JpegSize(request.body);
   if (!size || size->first != 200 || size->second != 250) return reply::No();
-  const QDir data(ctx.dataDir);
-  data.mkpath(QStringLiteral("photos"));
-  QSaveFile file(data.filePath(QStringLiteral("photos/") + *nick + QStringLiteral(".jpg")));
-  if (!file.open(QIODevice::WriteOnly) || file.write(request.body) != request.body.size() ||
-      !file.commit()) {
+  if (ctx.db.Run(QStringLiteral("INSERT INTO photos (nick, jpeg, stored) VALUES (?, ?, ?)"
+                                " ON CONFLICT (nick) DO UPDATE SET jpeg = excluded.jpeg,"
+                                " stored = excluded.stored"),
+                 {*nick, request.body, QDateTime::currentSecsSinceEpoch()}) == nullptr) {
     LogError(QStringLiteral("cannot store the photo of %1").arg(*nick));
     return reply::No();
   }

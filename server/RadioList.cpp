@@ -69,15 +69,15 @@ QString RadioHost(const QString& publicHost, quint16 listenPort, const QString& 
   return publicHost + QLatin1Char(':') + QString::number(listenPort);
 }
 
-QByteArray RadioListText(const QStringList& stations, const QString& host,
+QByteArray RadioListText(const QStringList& stations, const QString& origin,
                          const QByteArray& clubLines) {
   QByteArray text;
   int number = 0;
   for (const QString& station : stations) {
     const QString key = QStringLiteral("ZND%1").arg(++number, 4, 10, QLatin1Char('0'));
-    const QString line = QStringLiteral("%1 %2#%3#%4#%5#http://%6/radio/%3#")
+    const QString line = QStringLiteral("%1 %2#%3#%4#%5#%6/radio/%3#")
                              .arg(QLatin1String(kCountryCode), key, station,
-                                  RadioStationTitle(station), QLatin1String(kCountryName), host);
+                                  RadioStationTitle(station), QLatin1String(kCountryName), origin);
     text += ToCp1251(line) + "\r\n";
   }
   // The club's file may be UTF-8 or already the list's own encoding.
@@ -94,13 +94,13 @@ QByteArray RadioListText(const QStringList& stations, const QString& host,
   return text;
 }
 
-ServiceReply RadioList(const QString& dataDir, const QString& host) {
+ServiceReply RadioList(const QString& dataDir, const QString& origin) {
   const QDir data(dataDir);
   QByteArray club;
   QFile file(data.filePath(QString::fromLatin1(kClubStationsFile)));
   if (file.open(QIODevice::ReadOnly)) club = file.read(kMaxClubFile);
   ServiceReply reply(
-      RadioListText(RadioStations(data.filePath(QStringLiteral("music"))), host, club));
+      RadioListText(RadioStations(data.filePath(QStringLiteral("music"))), origin, club));
   reply.contentType = "text/plain; charset=windows-1251";
   return reply;
 }

@@ -30,10 +30,11 @@ QString RadioStationTitle(const QString& station);
 // names none, or else the host the request was sent to.
 QString RadioHost(const QString& publicHost, quint16 listenPort, const QString& requestHost);
 
-// The list: a line for each station, then the club's lines (UTF-8 or Windows-1251 text).
-QByteArray RadioListText(const QStringList& stations, const QString& host,
+// The list: a line for each station at origin ("http://host:port"), then the club's lines
+// (UTF-8 or Windows-1251 text).
+QByteArray RadioListText(const QStringList& stations, const QString& origin,
                          const QByteArray& clubLines);
 // The list for the data folder.
-ServiceReply RadioList(const QString& dataDir, const QString& host);
+ServiceReply RadioList(const QString& dataDir, const QString& origin);
 
 }  // namespace zendral::server

@@ -52,10 +52,17 @@ QStringList Version1(const Database& db) {
   };
 }
 
+// The members' photos live in the database, so that every server of a club shows them.
+QStringList Version3(const Database& db) {
+  return {"CREATE TABLE photos (nick TEXT PRIMARY KEY, jpeg " + db.BlobType() +
+          " NOT NULL, stored BIGINT NOT NULL)"};
+}
+
 }  // namespace
 
 bool Database::Migrate(QString* error) {
-  const QList<QStringList> versions = {Version1(*this), relay::TournamentSchema(*this)};
+  const QList<QStringList> versions = {Version1(*this), relay::TournamentSchema(*this),
+                                       Version3(*this)};
   Exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)"));
   if (!Begin()) {
     *error = QStringLiteral("cannot start the schema transaction");

@@ -13,6 +13,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include "ClientAddress.h"
 #include "Documents.h"
 #include "RadioList.h"
 #include "RadioStream.h"
@@ -108,7 +109,12 @@ bool Server::Start(QString* error) {
   http_.setMissingHandler(
       [this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
         ServiceRequest r;
-        r.address = request.remoteAddress().toString();
+        const Caller caller =
+            IdentifyCaller(request.remoteAddress(), Header(request, "X-Forwarded-For"),
+                           Header(request, "X-Forwarded-Proto"), options_.trustedProxies);
+        r.address = caller.address;
+        r.peer = caller.peer;
+        r.https = caller.https;
         r.host = QString::fromLatin1(Header(request, "Host"));
         r.sessionToken = SessionTokenFromCookie(Header(request, "Cookie"));
         r.body = request.body();
@@ -221,7 +227,9 @@ ServiceReply Server::Handle(const QString& method, const QString& path, ServiceR
     if (auto document = Document(*context_, path, request)) return *document;
     // The station list, unless the packs hold one of that name.
     if (path == QLatin1String(radio::kRadioListPath.data(), radio::kRadioListPath.size())) {
-      return RadioList(options_.dataDir, RadioHost(options_.publicHost, port_, request.host));
+      return RadioList(options_.dataDir,
+                       (request.https ? QStringLiteral("https://") : QStringLiteral("http://")) +
+                           RadioHost(options_.publicHost, port_, request.host));
     }
     return reply::Status(404, "not found\n");
   }

@@ -20,7 +20,9 @@ struct ServiceRequest {
   Fields fields;
   QByteArray body;          // the raw body (photo upload)
   QByteArray sessionToken;  // from the zsid cookie, empty when none
-  QString address;          // the caller's address
+  QString address;          // the player's address (named by a trusted balancer)
+  QString peer;             // the connection's other end (the balancer, when there is one)
+  bool https = false;       // the player reached the club over https (a trusted balancer says)
   QString host;             // the Host header as the caller wrote it
 };
 

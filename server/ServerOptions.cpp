@@ -66,8 +66,14 @@ std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exi
   const QCommandLineOption noRelay(
       QStringLiteral("no-relay"),
       QStringLiteral("Run no tournament relay here (another server of the club runs it)."));
-  parser.addOptions(
-      {listen, data, database, publicHost, hashCost, rateScale, relayBase, relayMove, noRelay});
+  const QCommandLineOption trustedProxy(
+      QStringLiteral("trusted-proxy"),
+      QStringLiteral("The address of a balancer in front of this server (repeat the option or "
+                     "separate with commas): its X-Forwarded-For names the player and its "
+                     "X-Forwarded-Proto the scheme written into the path directory."),
+      QStringLiteral("ADDRESS"));
+  parser.addOptions({listen, data, database, publicHost, hashCost, rateScale, relayBase, relayMove,
+                     noRelay, trustedProxy});
   parser.addPositionalArgument(QStringLiteral("admin"),
                                QStringLiteral("Run an admin command instead of the server."),
                                QStringLiteral("[admin COMMAND ...]"));
@@ -125,6 +131,15 @@ std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exi
     return fail(QStringLiteral("--relay-move-limit takes a positive number of seconds"));
   }
   o.relayEnabled = !parser.isSet(noRelay);
+  for (const QString& value : parser.values(trustedProxy)) {
+    for (const QString& word : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+      QHostAddress balancer;
+      if (!balancer.setAddress(word.trimmed())) {
+        return fail(QStringLiteral("--trusted-proxy takes addresses, not '%1'").arg(word));
+      }
+      o.trustedProxies.append(balancer);
+    }
+  }
   const QStringList words = parser.positionalArguments();
   if (!words.isEmpty()) {
     if (words.front() != QLatin1String("admin")) {

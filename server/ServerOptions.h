@@ -1,6 +1,8 @@
 #pragma once
 // The command line of zendral-server.
 
+#include <QHostAddress>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,7 +24,9 @@ struct ServerOptions {
   quint16 relayBase = 25700;
   double relayMoveSeconds = 40;
   bool relayEnabled = true;  // off: this process only books seats, another one relays
-  QStringList admin;         // the words after "admin", when run as the admin command
+  // The club's balancers, whose X-Forwarded-For and X-Forwarded-Proto name the player.
+  QList<QHostAddress> trustedProxies;
+  QStringList admin;  // the words after "admin", when run as the admin command
   bool isAdmin = false;
 };
 

@@ -109,13 +109,10 @@ ServiceReply Seat(ServerContext& ctx, const ServiceRequest& request, int seat) {
     row.city = q->value(1).toString();
     row.sex = q->value(2).toString();
     q->finish();
-    // "::ffff:127.0.0.2" and "127.0.0.2" are one caller: the relay compares the plain form.
-    const QHostAddress caller(request.address);
-    bool v4 = false;
-    const quint32 ip4 = caller.toIPv4Address(&v4);
-    const QString address = v4 ? QHostAddress(ip4).toString() : request.address;
-    row.ip = address;
-    row.address = address;
+    // The seat shows the player's address; the relay lets in the connection's other end, as it
+    // will see the player (a balancer in front passes the relay's ports on as they are).
+    row.ip = request.address;
+    row.address = request.peer;
     switch (relay::BookSeat(ctx.db, row)) {
       case relay::BookOutcome::kBooked:
         return reply::Ok();

@@ -1,5 +1,8 @@
 // The documents the program fetches, and the photo upload that replaces the old FTP upload.
 
+#include <filesystem>
+#include <fstream>
+
 #include "ServerFixture.h"
 #include "online/Reply.h"
 #include "online/Scramble.h"
@@ -16,21 +19,6 @@ std::string DirectoryValue(const std::string& text, const std::string& key) {
   if (at == std::string::npos) return {};
   const auto start = at + key.size() + 1;
   return text.substr(start, text.find('#', start) - start);
-}
-
-// The frame header of a baseline JPEG of the given size, enough for the server's check.
-std::string Jpeg(int width, int height) {
-  std::string j = "\xFF\xD8\xFF\xE0";
-  j += std::string("\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 16);
-  j += std::string("\xFF\xC0\x00\x11\x08", 5);
-  j += static_cast<char>(height >> 8);
-  j += static_cast<char>(height & 0xFF);
-  j += static_cast<char>(width >> 8);
-  j += static_cast<char>(width & 0xFF);
-  j += std::string("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10);
-  j += std::string(300, '\x55');
-  j += "\xFF\xD9";
-  return j;
 }
 
 TEST_F(Documents, PathDirectoryNamesThisServersServicesInTheScrambledForm) {
@@ -50,6 +38,40 @@ TEST_F(Documents, PathDirectoryNamesThisServersServicesInTheScrambledForm) {
   ASSERT_EQ(Server().Admin("pause world on").first, 0);
   EXPECT_NE(client->Get("/services/paths.txt").body.find("WTGamesPause#"), std::string::npos);
   ASSERT_EQ(Server().Admin("pause world off").first, 0);
+}
+
+// Behind the club's balancer: only a balancer the server trusts names the player and the
+// scheme the player used.
+TEST(Balancer, ItsForwardedHeadersCountOnlyWhenTrusted) {
+  const std::vector<std::string> forwarded = {"X-Forwarded-For: 127.0.0.66",
+                                              "X-Forwarded-Proto: https"};
+  const auto accountAddress = [&](Client& client, const std::string& base) {
+    online::ServiceAddresses addresses = online::AddressesUnder(base);
+    online::PathSwitches switches;
+    online::ApplyPathDirectory(client.Get("/services/paths.txt", forwarded).body, addresses,
+                               switches);
+    return addresses.account;
+  };
+  const auto radioList = [&](Client& client, ServerProcess& server) {
+    std::filesystem::create_directories(server.DataDir() / "music");
+    std::ofstream(server.DataDir() / "music" / "Band~Tune.mp3", std::ios::binary) << "ID3";
+    return client.Get("/downloads/progr/cards/KovRadio.rad", forwarded).body;
+  };
+
+  ServerProcess open({"--no-relay"});
+  Client stranger(open.Base());
+  EXPECT_EQ(stranger.Get("/get_ip.php", forwarded).body, "127.0.0.1");
+  EXPECT_EQ(accountAddress(stranger, open.Base()).rfind("http://", 0), 0u);
+  EXPECT_NE(radioList(stranger, open).find("#http://"), std::string::npos);
+
+  ServerProcess behind({"--no-relay", "--trusted-proxy", "127.0.0.1"});
+  Client balancer(behind.Base());
+  EXPECT_EQ(balancer.Get("/get_ip.php", forwarded).body, "127.0.0.66");
+  EXPECT_EQ(balancer.Get("/get_ip.php").body, "127.0.0.1");
+  EXPECT_EQ(accountAddress(balancer, behind.Base()).rfind("https://", 0), 0u);
+  const std::string stations = radioList(balancer, behind);
+  EXPECT_NE(stations.find("#https://"), std::string::npos) << stations;
+  EXPECT_EQ(stations.find("#http://"), std::string::npos) << stations;
 }
 
 TEST_F(Documents, TheAndroidEditionsAddressesReachTheProgramOnlyOnceNamed) {
@@ -129,10 +151,10 @@ TEST_F(Documents, OnlyTheMembersSessionUploadsItsPhotoOfTheRightSize) {
   auto owner = NewClient();
   const std::string nick = NewNick("Foto");
   CreateAndLogIn(*owner, nick, "pass1234");
-  const std::string photo = Jpeg(200, 250);
+  const std::string photo = TestJpeg(200, 250);
   auto stranger = NewClient();
   EXPECT_EQ(stranger->Post("/services/photo", photo, "image/jpeg").body, "no");
-  EXPECT_EQ(owner->Post("/services/photo", Jpeg(250, 200), "image/jpeg").body, "no");
+  EXPECT_EQ(owner->Post("/services/photo", TestJpeg(250, 200), "image/jpeg").body, "no");
   EXPECT_EQ(owner->Post("/services/photo", "GIF89a" + photo, "image/jpeg").body, "no");
   EXPECT_EQ(owner->Post("/services/photo", photo.substr(0, 12), "image/jpeg").body, "no");
   EXPECT_NE(stranger->Get("/photos/" + nick + ".jpg").status, 200);

@@ -76,14 +76,19 @@ class Client {
   HttpReply Raw(const std::string& path, const online::Fields& fields) {
     return Post(path, online::RawBody(fields));
   }
-  HttpReply Get(const std::string& path) {
+  HttpReply Get(const std::string& path, const std::vector<std::string>& extraHeaders = {}) {
     HttpReply reply;
+    curl_slist* headers = nullptr;
+    for (const std::string& h : extraHeaders) headers = curl_slist_append(headers, h.c_str());
     curl_easy_setopt(curl_, CURLOPT_URL, (base_ + path).c_str());
     curl_easy_setopt(curl_, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(curl_, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &reply.body);
     if (curl_easy_perform(curl_) == CURLE_OK) {
       curl_easy_getinfo(curl_, CURLINFO_RESPONSE_CODE, &reply.status);
     }
+    curl_easy_setopt(curl_, CURLOPT_HTTPHEADER, nullptr);
+    curl_slist_free_all(headers);
     return reply;
   }
 
@@ -243,6 +248,21 @@ inline void CreateAndLogIn(Client& client, const std::string& nick, const std::s
   const HttpReply login =
       client.Form("/services/account", {{"nick", nick}, {"pw", pw}, {"label0", "0"}});
   ASSERT_TRUE(online::ReplySegment(login.body, ' ').has_value()) << login.body;
+}
+
+// The frame header of a baseline JPEG of the given size, enough for the server's check.
+inline std::string TestJpeg(int width, int height) {
+  std::string j = "\xFF\xD8\xFF\xE0";
+  j += std::string("\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 16);
+  j += std::string("\xFF\xC0\x00\x11\x08", 5);
+  j += static_cast<char>(height >> 8);
+  j += static_cast<char>(height & 0xFF);
+  j += static_cast<char>(width >> 8);
+  j += static_cast<char>(width & 0xFF);
+  j += std::string("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10);
+  j += std::string(300, '\x55');
+  j += "\xFF\xD9";
+  return j;
 }
 
 }  // namespace zendral::server_test

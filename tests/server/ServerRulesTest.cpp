@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include "ClientAddress.h"
 #include "Documents.h"
 #include "Fields.h"
 #include "PasswordHash.h"
@@ -101,6 +102,33 @@ TEST(ResultsRules, OnlyTheBookingAndItsSettlementPass) {
   EXPECT_EQ(cycle.cycleScore, 105);
   end.konl = 30;
   EXPECT_EQ(JudgeSave(late, end).kind, SaveKind::kRefused);
+}
+
+TEST(ClientAddress, OnlyATrustedBalancerNamesThePlayer) {
+  const QList<QHostAddress> trusted{QHostAddress("127.0.0.9"), QHostAddress("::1")};
+  struct Case {
+    const char* tag;
+    const char* peer;
+    QByteArray forwardedFor, forwardedProto;
+    const char* address;
+    bool https;
+  } cases[] = {
+      {"no balancer", "127.0.0.5", "", "", "127.0.0.5", false},
+      {"headers from anybody", "127.0.0.5", "127.0.0.66", "https", "127.0.0.5", false},
+      {"the balancer's player", "127.0.0.9", "127.0.0.66", "https", "127.0.0.66", true},
+      {"mapped balancer", "::ffff:127.0.0.9", "127.0.0.66", "http", "127.0.0.66", false},
+      {"a forged first entry", "127.0.0.9", "127.0.0.1, 127.0.0.66", "", "127.0.0.66", false},
+      {"not an address", "127.0.0.9", "unknown", "HTTPS", "127.0.0.9", true},
+      {"junk", "127.0.0.9", QByteArray(300, 'x'), "gopher", "127.0.0.9", false},
+      {"IPv6 balancer, mapped player", "::1", "::ffff:127.0.0.66", "", "127.0.0.66", false},
+  };
+  for (const Case& c : cases) {
+    const Caller caller =
+        IdentifyCaller(QHostAddress(c.peer), c.forwardedFor, c.forwardedProto, trusted);
+    EXPECT_EQ(caller.address, QString(c.address)) << c.tag;
+    EXPECT_EQ(caller.peer, PlainAddress(QHostAddress(c.peer))) << c.tag;
+    EXPECT_EQ(caller.https, c.https) << c.tag;
+  }
 }
 
 TEST(Photos, TheJpegFrameHeaderGivesTheSize) {

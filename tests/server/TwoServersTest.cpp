@@ -2,6 +2,8 @@
 // that race (chat numbers, transfers) are settled in the database.
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <thread>
 
@@ -106,6 +108,19 @@ TEST(TwoServers, RacingChatAndTransfersStayConsistentOverOneDatabase) {
                                 .body),
         100);
   }
+
+  // A photo uploaded through one server shows on the other; a picture the club put in its
+  // data folder still shows beside the members' photos.
+  const std::string photo = TestJpeg(200, 250);
+  EXPECT_EQ(sender.Post("/services/photo", photo, "image/jpeg").body, "ok");
+  Client viewer(bases[1]);
+  const HttpReply shown = viewer.Get("/photos/" + from + ".jpg");
+  EXPECT_EQ(shown.status, 200);
+  EXPECT_EQ(shown.body, photo);
+  std::filesystem::create_directories(second.DataDir() / "photos");
+  std::ofstream(second.DataDir() / "photos" / "ClubPicture.jpg", std::ios::binary) << "pic";
+  EXPECT_EQ(viewer.Get("/photos/ClubPicture.jpg").body, "pic");
+  EXPECT_NE(viewer.Get("/photos/Nobody.jpg").status, 200);
 }
 
 }  // namespace
