@@ -8,6 +8,7 @@
 #include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
 #include "app/online/TFTourTop.h"
+#include "app/online/TFWorldTop.h"
 #include "app/tour/TourLink.h"
 #include "present/draw/TableArt.h"
 #include "present/words/WordRows.h"
@@ -28,6 +29,13 @@ void TForm1::OpenTournament() {
     s.modal = [this](QDialog& window) { return RunModal(window); };
     s.playSound = [this](std::string_view sound) { PlaySound(sound, false); };
     s.openTopTen = [this](QWidget* parent, const online::TKovClient& player) {
+      // With the graphics pack the World Top Ten window shows the tournament among its lists.
+      const OnlineUi ui = online_->Ui();
+      if (ui.graphicsPack) {
+        TFWorldTop world(ui, TFWorldTop::kTournamentList, parent);
+        RunModal(world);
+        return;
+      }
       TFTourTop window(
           online_->Ui(),
           [player](char criterion) -> std::optional<std::string> {

@@ -21,6 +21,8 @@ class TFWorldTop : public QDialog {
   static constexpr int kClientWidth = 820;
   static constexpr int kClientHeight = 640;
 
+  // The button of the tournament's top ten.
+  static constexpr int kTournamentList = 5;
   // table: 1..7 as the buttons are numbered.
   TFWorldTop(const OnlineUi& ui, int table = 3, QWidget* parent = nullptr);
 

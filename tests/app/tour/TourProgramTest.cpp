@@ -8,15 +8,18 @@
 #include <QLabel>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
 
 #include "AppFixture.h"
 #include "TournamentFixture.h"
 #include "app/lan/ChatPanel.h"
 #include "app/online/OnlineLink.h"
+#include "app/online/TFWorldTop.h"
 #include "app/tour/Attention.h"
 #include "app/tour/TFTour.h"
 #include "app/tour/TourLink.h"
 #include "app/windows/WindowTexts.h"
+#include "present/packs/PackNames.h"
 #include "present/words/WordRows.h"
 
 namespace zendral::testing {
@@ -48,6 +51,8 @@ struct Program {
   std::vector<QStringList> attention;   // the attention windows' lines
   std::vector<QString> messages;        // the message boxes' texts
   std::function<int(QDialog&)> onTour;  // the tournament window, while it is open
+  std::vector<QString> windows;         // every other window opened, by its name
+  std::function<void(QDialog&)> onWindow;
 
   void Open() {
     FormOptions options;
@@ -69,6 +74,8 @@ struct Program {
       onTour = nullptr;
       return next(dialog);
     }
+    windows.push_back(dialog.objectName());
+    if (onWindow) onWindow(dialog);
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) messages.push_back(box->text());
     if (dialog.objectName() == QLatin1String("Attention")) {
       QStringList lines;
@@ -268,6 +275,33 @@ TEST_F(TourProgram, ARelayConnectionErrorReleasesTheSeatAndAServerOffDisablesAll
   ASSERT_FALSE(a_.attention.empty());
   EXPECT_EQ(a_.attention[0], QStringList{WordText(kWordServerConnectionError)});
   EXPECT_FALSE(a_.form->Tour()->Session().booking.Holds());
+}
+
+// "Top 10" shows the tournament's top ten: its own window, or with the graphics pack the
+// World Top Ten window on the tournament's list.
+TEST_F(TourProgram, TopTenShowsTheTournamentsListWithOrWithoutTheGraphicsPack) {
+  for (const bool pack : {false, true}) {
+    SCOPED_TRACE(pack);
+    Program& p = pack ? b_ : a_;
+    if (pack) {
+      std::filesystem::create_symlink(
+          std::filesystem::path(ZENDRAL_TEST_PACKS) / std::string(kPackGraphics),
+          p.folder.path() / std::string(kPackGraphics));
+      p.form->LoadPacks();
+    }
+    int shownList = 0;
+    p.onWindow = [&](QDialog& dialog) {
+      if (auto* world = dynamic_cast<TFWorldTop*>(&dialog)) shownList = world->TableShown();
+    };
+    p.onTour = [&](QDialog& dialog) {
+      dialog.findChild<QPushButton*>("Top10Button")->click();
+      return static_cast<int>(QDialog::Rejected);
+    };
+    p.form->OpenTournament();
+    ASSERT_FALSE(p.windows.empty());
+    EXPECT_EQ(p.windows.back(), pack ? "TFWorldTop" : "TFTourTop");
+    EXPECT_EQ(shownList, pack ? TFWorldTop::kTournamentList : 0);
+  }
 }
 
 TEST_F(TourProgram, WithoutAnAccountTheTournamentAsksForALogIn) {
