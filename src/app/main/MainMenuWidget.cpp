@@ -93,7 +93,7 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   connect(imAdvL1_, &QPushButton::clicked, this, [this] { form_.OpenAdvertising(); });
   imAdvR1_ = MakeIcon("ImageAdvR1");
   connect(imAdvR1_, &QPushButton::clicked, this, [this] { form_.OpenSupport(); });
-  giftBalloon_ = new MenuBalloon(this);
+  balloon_ = new MenuBalloon(this);
   for (QPushButton* icon : {imAdvL1_, imAdvR1_, imWorld_, imStats_, imAc_, imChat_, imNews_}) {
     icon->installEventFilter(this);
   }
@@ -157,7 +157,7 @@ void MainMenuWidget::UseArt(TableArt* art) {
   // The icon columns: icons of a fixed size whatever the scale. The gifts stand in row 1 of
   // each column; on the right the world top ten, the statistics and the account take rows 2
   // to 4.
-  giftBalloon_->hide();
+  balloon_->hide();
   const auto place = [](QPushButton* b, const QRect& r) {
     b->setGeometry(r);
     b->setIconSize(b->size());
@@ -389,10 +389,10 @@ bool MainMenuWidget::eventFilter(QObject* watched, QEvent* event) {
   if (auto* icon = qobject_cast<QPushButton*>(watched); icon != nullptr && icon != button9_) {
     if (event->type() == QEvent::Enter) {
       const auto [title, text] = Balloon(icon);
-      giftBalloon_->ShowFor(icon, title, text,
+      balloon_->ShowFor(icon, title, text,
                             art_ != nullptr ? art_->fonts().large : QString("Comic Sans MS"));
     } else if (event->type() == QEvent::Leave) {
-      giftBalloon_->hide();
+      balloon_->hide();
     }
   }
   return QWidget::eventFilter(watched, event);

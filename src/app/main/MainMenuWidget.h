@@ -54,7 +54,7 @@ class MainMenuWidget : public QWidget {
   void ShowSignals(bool news, bool chat);
   // The balloon of an icon of the right column or of a gift: title and text.
   std::pair<QString, QString> Balloon(const QPushButton* icon) const;
-  MenuBalloon* IconBalloon() const { return giftBalloon_; }
+  MenuBalloon* IconBalloon() const { return balloon_; }
   TKovCardsButton* Header() const { return panel4_; }
   // The animated pictures, the side decorations, the clocks and the left icon column.
   MenuDecorations* Decorations() const { return decorations_; }
@@ -87,7 +87,7 @@ class MainMenuWidget : public QWidget {
   QPushButton* imNews_;
   QPushButton* imAdvL1_;
   QPushButton* imAdvR1_;
-  MenuBalloon* giftBalloon_;
+  MenuBalloon* balloon_;
   QPushButton* sirenR_;
   QPushButton* sirenB_;
   TKovCardsButton* panel4_;
