@@ -32,8 +32,8 @@ server=$build/bin/zendral-server
 nginx=$(command -v nginx || echo /usr/sbin/nginx)
 [ -x "$nginx" ] || die "nginx is not installed (bash scripts/install-deps.sh)"
 
-# A port nobody listens on: the first of the range that ss does not list.
-port_in_use() { ss -Htln "sport = :$1" | grep -q .; }
+# A port no socket uses (listening or connected): the first of the range that ss does not list.
+port_in_use() { ss -Htan "sport = :$1" | grep -q .; }
 free_port() {
   local p=$1
   while port_in_use "$p"; do p=$((p + 1)); done
@@ -44,7 +44,8 @@ for p in "$port" $((port + 1)) $((port + 2)) $(seq $((relay_base + 1)) $((relay_
   ! port_in_use "$p" || die "port $p is taken (choose others with --port)"
 done
 server_ports=($((port + 1)) $((port + 2)))
-pg_port=$(free_port 55432)
+# Below the range the system hands out to outgoing connections, which ss may not yet show.
+pg_port=$(free_port 29432)
 
 work=$(mktemp -d /tmp/zendral-cluster.XXXXXX)
 chmod 755 "$work"
@@ -62,9 +63,18 @@ stop_all() {
 trap 'stop_all; exit 0' INT TERM
 trap stop_all EXIT
 
+# Another program may take the port between the look and the start: try the next ones then.
+started=
+for _ in 1 2 3 4 5; do
+  if bash "$root/scripts/pg-throwaway.sh" start "$work/pg" "$pg_port" >/dev/null 2>"$work/pg.err"
+  then
+    started=1
+    break
+  fi
+  pg_port=$(free_port $((pg_port + 1)))
+done
+[ -n "$started" ] || { cat "$work/pg.err" >&2; die "PostgreSQL did not start"; }
 echo "cluster-demo: PostgreSQL on 127.0.0.1:$pg_port"
-bash "$root/scripts/pg-throwaway.sh" start "$work/pg" "$pg_port" >/dev/null ||
-  die "PostgreSQL did not start"
 database=postgresql://postgres@127.0.0.1:$pg_port/postgres
 
 # The servers share the database (accounts, results, photos, ...); their data folder (documents,

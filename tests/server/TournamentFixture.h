@@ -24,7 +24,9 @@ inline const std::string kTournament = "/services/tournament";
 inline int FreeRelayBase() {
   std::mt19937 random(static_cast<unsigned>(::getpid()));
   for (int attempt = 0; attempt < 200; ++attempt) {
-    const int base = 20000 + static_cast<int>(random() % 40000);
+    // Below the range the system hands out to outgoing connections, which could take a port
+    // between this look and the server's bind.
+    const int base = 20000 + static_cast<int>(random() % 12000);
     bool free = true;
     for (int k = 1; k <= 10 && free; ++k) {
       const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
