@@ -2,15 +2,16 @@
 // The real companion server on a free loopback port over a temporary data folder, for the
 // end-to-end tests; stopped when the fixture ends.
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
+#include <iterator>
+#include <regex>
 #include <string>
 #include <thread>
 
@@ -23,17 +24,33 @@ namespace zendral::online {
 class CompanionServer {
  public:
   explicit CompanionServer(const std::string& program) {
-    port_ = FreePort();
-    const std::string listen = "127.0.0.1:" + std::to_string(port_);
+    // The server takes a free port itself and names it in its log: no other program can take
+    // the port between a look and the server's bind.
     const std::string data = folder_.path().string();
+    const std::string log = (folder_.path() / "server.log").string();
     pid_ = ::fork();
     if (pid_ == 0) {
       // The server goes with the test program, however that ends.
       ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-      ::execl(program.c_str(), program.c_str(), "--listen", listen.c_str(), "--data", data.c_str(),
+      const int fd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+      ::dup2(fd, 1);
+      ::dup2(fd, 2);
+      ::execl(program.c_str(), program.c_str(), "--listen", "127.0.0.1:0", "--data", data.c_str(),
               "--hash-cost", "minimal", "--rate-scale", "1000", static_cast<char*>(nullptr));
       ::_exit(127);
     }
+    const std::regex listening("listening on 127\\.0\\.0\\.1:([0-9]+)");
+    for (int i = 0; i < 200 && port_ == 0; ++i) {
+      std::ifstream in(log);
+      const std::string text((std::istreambuf_iterator<char>(in)), {});
+      std::smatch m;
+      if (std::regex_search(text, m, listening)) {
+        port_ = std::stoi(m[1]);
+      } else {
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+      }
+    }
+    if (port_ == 0) return;
     // Ready once the path directory answers.
     CurlTransport transport({500, 1000, 1024 * 1024});
     RequestFrame frame(transport);
@@ -57,18 +74,6 @@ class CompanionServer {
   const TempFolder& folder() const { return folder_; }
 
  private:
-  static int FreePort() {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    socklen_t len = sizeof addr;
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&addr), &len);
-    ::close(s);
-    return ntohs(addr.sin_port);
-  }
-
   TempFolder folder_;
   int port_ = 0;
   pid_t pid_ = -1;
