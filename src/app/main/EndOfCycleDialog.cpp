@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -118,11 +119,17 @@ EndOfCycleDialog::EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* pare
       addLine(
           Text(kWordYouGet) + " " + QString::number(account->award) + " " + Text(kWordKovs) + "!!!",
           "LabelAward");
-      auto* coin = new QLabel(this);
-      coin->setObjectName("ImageKovs");
-      coin->setAlignment(Qt::AlignCenter);
-      coin->setPixmap(QPixmap::fromImage(PaintKovsCoin(64)));
-      texts->addWidget(coin);
+      auto* kovs = new QHBoxLayout;
+      kovs->addStretch();
+      for (const auto& [name, picture] : {std::pair{"ImageKovs", PaintKovsCoin(64)},
+                                          std::pair{"ImageKovsT", PaintKovsStack(64)}}) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setPixmap(QPixmap::fromImage(picture));
+        kovs->addWidget(label);
+      }
+      kovs->addStretch();
+      texts->addLayout(kovs);
     }
     auto* picture = new QLabel(this);
     picture->setObjectName("ImageAccount");

@@ -222,6 +222,30 @@ QImage PaintKovsCoin(int size) {
   return image;
 }
 
+QImage PaintKovsStack(int size) {
+  QImage image = Blank(size, size);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  // Five coins seen from the side, each a little off the one below, the top one face up.
+  const double w = size * 0.7;
+  const double h = size * 0.16;
+  const double left = (size - w) / 2;
+  for (int k = 0; k < 5; ++k) {
+    const double top = size * 0.78 - k * h * 0.9;
+    const double shift = (k % 2 == 0 ? -1 : 1) * size * 0.02;
+    QLinearGradient side(left, 0, left + w, 0);
+    side.setColorAt(0, QColor(150, 100, 20));
+    side.setColorAt(0.4, QColor(250, 215, 110));
+    side.setColorAt(1, QColor(140, 90, 15));
+    p.setPen(QPen(QColor(110, 70, 10), size / 64.0));
+    p.setBrush(side);
+    p.drawRoundedRect(QRectF(left + shift, top, w, h), h / 2, h / 2);
+  }
+  const QRectF face(left + size * 0.1, size * 0.08, w - size * 0.2, w - size * 0.2);
+  p.drawImage(face, PaintKovsCoin(size));
+  return image;
+}
+
 QImage PaintAccountPicture(int size) {
   QImage image = Blank(size, size);
   QPainter p(&image);

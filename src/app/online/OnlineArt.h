@@ -29,6 +29,8 @@ QImage PaintNoPhoto(char sex);
 QImage PaintPhotoFrame();
 // "GKovs128" and "Account48".
 QImage PaintKovsCoin(int size = 128);
+// "GKovsT128": a little tower of Kovs, the award beside the coin.
+QImage PaintKovsStack(int size = 128);
 QImage PaintAccountPicture(int size = 48);
 // "Earth48": the globe of the World Top Ten icon.
 QImage PaintWorldPicture(int size = 48);

@@ -112,9 +112,14 @@ TEST_F(OnlineProgram, ARatedGameThatCompletesTheCycleIsFiledWithItsAward) {
     ASSERT_FALSE(HasFatalFailure());
     if (kon < 3) ClickMainButton();
   }
-  responders.push_back([&award](QDialog& dialog) {
+  bool kovsPictures = false;
+  responders.push_back([&award, &kovsPictures](QDialog& dialog) {
     if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("LabelAward"))) {
       award = label->text();
+      kovsPictures = dialog.findChild<QLabel*>(QStringLiteral("ImageKovs")) != nullptr &&
+                     dialog.findChild<QLabel*>(QStringLiteral("ImageKovsT")) != nullptr;
+      QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
+      dialog.grab().save(ZENDRAL_SCREENSHOT_DIR "/end-of-cycle-account.png");
     }
     return static_cast<int>(QDialog::Accepted);
   });
@@ -125,6 +130,7 @@ TEST_F(OnlineProgram, ARatedGameThatCompletesTheCycleIsFiledWithItsAward) {
   EXPECT_NE(std::find(dialogs.begin(), dialogs.end(), QStringLiteral("FormEndGame")),
             dialogs.end());
   EXPECT_EQ(award, "You get 25 Kovs!!!");
+  EXPECT_TRUE(kovsPictures);
   const online::TKovGame results = ServerResults("Vika");
   EXPECT_EQ(results.Kon, 30);
   EXPECT_EQ(results.KonL, 0);
