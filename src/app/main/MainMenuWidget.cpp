@@ -390,7 +390,7 @@ bool MainMenuWidget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
       const auto [title, text] = Balloon(icon);
       balloon_->ShowFor(icon, title, text,
-                            art_ != nullptr ? art_->fonts().large : QString("Comic Sans MS"));
+                        art_ != nullptr ? art_->fonts().large : QString("Comic Sans MS"));
     } else if (event->type() == QEvent::Leave) {
       balloon_->hide();
     }
