@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QToolTip>
+#include <algorithm>
 
 #include "app/main/AppText.h"
 #include "app/main/MenuDecorations.h"
@@ -59,22 +60,22 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   setObjectName("MainMenu");
   setAttribute(Qt::WA_OpaquePaintEvent);
   for (int k = 1; k <= 5; ++k) {
-    TKovCardsButton* b = MakeButton(qPrintable(QString("Button%1").arg(k)), true);
+    TKovCardsButton* b = MakeButton(qPrintable(QString("Button%1").arg(k)));
     members_[static_cast<std::size_t>(k - 1)] = b;
     connect(b, &QPushButton::clicked, this, [this, k] { form_.StartSession(k); });
   }
-  button6_ = MakeButton("Button6", true);
+  button6_ = MakeButton("Button6");
   connect(button6_, &QPushButton::clicked, this, [this] { form_.StartSession(kNewPlayerSlot); });
-  button9_ = MakeButton("Button9", false);
+  button9_ = MakeButton("Button9");
   connect(button9_, &QPushButton::clicked, this, [this] { form_.OpenTopTen(); });
   button9_->installEventFilter(this);
-  button10_ = MakeButton("Button10", false);
+  button10_ = MakeButton("Button10");
   connect(button10_, &QPushButton::clicked, this, [this] { form_.OpenOptions(); });
-  bHistory_ = MakeButton("BHistory", false);
+  bHistory_ = MakeButton("BHistory");
   connect(bHistory_, &QPushButton::clicked, this, [this] { form_.OpenHistory(); });
-  bMode_ = MakeButton("BMode", false);
+  bMode_ = MakeButton("BMode");
   connect(bMode_, &QPushButton::clicked, this, [this] { form_.ToggleClubListMode(); });
-  button11_ = MakeButton("Button11", false);
+  button11_ = MakeButton("Button11");
   connect(button11_, &QPushButton::clicked, this, [this] { form_.close(); });
   // The account and world icons of the right column.
   imAc_ = MakeIcon("ImAc");
@@ -94,9 +95,8 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   imAdvR1_ = MakeIcon("ImageAdvR1");
   connect(imAdvR1_, &QPushButton::clicked, this, [this] { form_.OpenSupport(); });
   balloon_ = new MenuBalloon(this);
-  for (QPushButton* icon : {imAdvL1_, imAdvR1_, imWorld_, imStats_, imAc_, imChat_, imNews_}) {
-    icon->installEventFilter(this);
-  }
+  icons_ = {imAdvL1_, imAdvR1_, imWorld_, imStats_, imAc_, imChat_, imNews_};
+  for (QPushButton* icon : icons_) icon->installEventFilter(this);
   sirenR_ = new QPushButton(this);
   sirenR_->setObjectName("GSirenaR");
   connect(sirenR_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
@@ -120,10 +120,9 @@ void MainMenuWidget::ShowSignals(bool news, bool chat) {
   sirenR_->setVisible(chat);
 }
 
-TKovCardsButton* MainMenuWidget::MakeButton(const char* objectName, bool member) {
+TKovCardsButton* MainMenuWidget::MakeButton(const char* objectName) {
   auto* b = new TKovCardsButton(this);
   b->setObjectName(objectName);
-  b->setProperty("member", member);
   b->setCursor(Qt::PointingHandCursor);
   return b;
 }
@@ -386,7 +385,8 @@ bool MainMenuWidget::eventFilter(QObject* watched, QEvent* event) {
                        TopTenBalloonTitle(), button9_, QRect(), kTopTenBalloonMs);
   }
   // Pointing at an icon shows its balloon; leaving it closes the balloon.
-  if (auto* icon = qobject_cast<QPushButton*>(watched); icon != nullptr && icon != button9_) {
+  if (auto* icon = qobject_cast<QPushButton*>(watched);
+      icon != nullptr && std::ranges::find(icons_, icon) != icons_.end()) {
     if (event->type() == QEvent::Enter) {
       const auto [title, text] = Balloon(icon);
       balloon_->ShowFor(icon, title, text,

@@ -65,7 +65,7 @@ class MainMenuWidget : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  TKovCardsButton* MakeButton(const char* objectName, bool member);
+  TKovCardsButton* MakeButton(const char* objectName);
   QPushButton* MakeIcon(const char* objectName);
   QPixmap Picture(const QString& name, const PixelRect& box);
 
@@ -87,6 +87,7 @@ class MainMenuWidget : public QWidget {
   QPushButton* imNews_;
   QPushButton* imAdvL1_;
   QPushButton* imAdvR1_;
+  std::array<QPushButton*, 7> icons_{};  // the icons with a balloon
   MenuBalloon* balloon_;
   QPushButton* sirenR_;
   QPushButton* sirenB_;

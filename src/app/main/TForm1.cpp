@@ -351,7 +351,8 @@ void TForm1::ShowMainMenuScreen() {
   ApplyWindowSize();
   table_->hide();
   SetTablePopupEntries(false, false);
-  menu_->ApplyLanguage();  // the icons, the captions and the club list
+  menu_->ShowAccountIcon();
+  menu_->FillClubList();
   if (calendar_ && art_) {
     calendar_->Show(art_->scale().scaleX, art_->scale().scaleY, Language());
   }

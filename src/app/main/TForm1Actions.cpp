@@ -203,8 +203,11 @@ void TForm1::OpenAccount() {
   const bool changed = online_->OpenAccount(this);
   --busy_;
   // A log-in, a log-out or another nick changes the club list and the icons: the whole menu.
-  menu_->ShowAccountIcon();
-  if (changed) ShowMainMenuScreen();
+  if (changed) {
+    ShowMainMenuScreen();
+  } else {
+    menu_->ShowAccountIcon();
+  }
 }
 
 void TForm1::OpenWorldTopTen() {

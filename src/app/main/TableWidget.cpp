@@ -54,7 +54,7 @@ TableWidget::TableWidget(TForm1& form, const GameState& state, QWidget* parent)
   for (TKovCardsButton* b : {button7_, button8_}) {
     b->SetScheme(ButtonScheme::DRed);
     b->SetTextColours(Qt::white, QColor(255, 255, 0));
-    b->setProperty("focusRim", true);
+    b->SetFocusRim(true);
     // A click on a button leaves the keyboard with the hand; Tab reaches the buttons.
     b->setFocusPolicy(Qt::TabFocus);
     b->installEventFilter(this);

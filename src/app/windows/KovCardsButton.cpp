@@ -196,8 +196,7 @@ void TKovCardsButton::paintEvent(QPaintEvent*) {
     const int radius = RadiusOf(secondStyle_, height());
     p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
   }
-  if (hasFocus() && !captionOnly_ && focusPolicy() != Qt::NoFocus &&
-      property("focusRim").toBool()) {
+  if (focusRim_ && hasFocus() && !captionOnly_) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(255, 230, 0), 2));
     p.setBrush(Qt::NoBrush);

@@ -43,6 +43,8 @@ class TKovCardsButton : public QPushButton {
   void SetLeftAligned(bool left, int indent);
   // A face that only shows a caption: no hover colour, no press, clicks pass through.
   void SetCaptionOnly(bool on);
+  // A yellow rim while the button has the keyboard focus (the table's buttons, reached by Tab).
+  void SetFocusRim(bool on) { focusRim_ = on; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -58,6 +60,7 @@ class TKovCardsButton : public QPushButton {
   bool leftAligned_ = false;
   int indent_ = 0;
   bool captionOnly_ = false;
+  bool focusRim_ = false;
   bool underMouse_ = false;
 };
 
