@@ -16,6 +16,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -98,37 +99,9 @@ inline std::uint64_t SeedWhereSeatOpens(int seat) {
   }
 }
 
-class AppTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { EnsureApplication(); }
-
-  // The window over the folder, started and, unless told otherwise, past the intro.
-  bool Open(bool endIntro = true, std::uint64_t seed = 7) {
-    return OpenIn(folder.path(), endIntro, seed);
-  }
-  bool OpenIn(const std::filesystem::path& where, bool endIntro = true, std::uint64_t seed = 7) {
-    FormOptions options;
-    options.executableFolder = where;
-    options.programFolder = where;
-    auto sound = std::make_unique<QuickSound>();
-    sound->played = &sounds;
-    if (tuneSound) tuneSound(*sound);
-    quickSound = sound.get();
-    options.sound = std::move(sound);
-    options.modal = [this](QDialog& dialog) { return Answer(dialog); };
-    options.openUrl = [this](const QUrl& url) {
-      opened.push_back(url);
-      return true;
-    };
-    options.seed = seed;
-    form = std::make_unique<TForm1>(std::move(options));
-    form->show();
-    if (!form->StartUp()) return false;
-    if (endIntro) form->EndIntro();
-    return true;
-  }
-
-  // ---- Modal windows: each is answered by the next responder, or recorded and closed.
+// The answers to a program's modal windows: each is answered by the next responder, or
+// recorded and closed (a message box with OK, any other window accepted).
+struct ModalAnswers {
   using Responder = std::function<int(QDialog&)>;
   int Answer(QDialog& dialog) {
     dialogs.push_back(dialog.objectName());
@@ -141,6 +114,54 @@ class AppTest : public ::testing::Test {
     if (qobject_cast<QMessageBox*>(&dialog) != nullptr) return QMessageBox::Ok;
     return QDialog::Accepted;
   }
+
+  std::vector<QString> dialogs;
+  std::vector<QString> messages;
+  std::deque<Responder> responders;
+};
+
+// The options of a main window over a program folder: its modal windows go to `modal`, its
+// sounds are quick (and named in `played`), the addresses it opens are named in `opened`.
+inline FormOptions TestFormOptions(const std::filesystem::path& folder,
+                                   std::function<int(QDialog&)> modal,
+                                   std::vector<std::string>* played = nullptr,
+                                   std::vector<QUrl>* opened = nullptr, std::uint64_t seed = 7) {
+  FormOptions options;
+  options.executableFolder = folder;
+  options.programFolder = folder;
+  auto sound = std::make_unique<QuickSound>();
+  sound->played = played;
+  options.sound = std::move(sound);
+  options.modal = std::move(modal);
+  options.openUrl = [opened](const QUrl& url) {
+    if (opened != nullptr) opened->push_back(url);
+    return true;
+  };
+  options.seed = seed;
+  return options;
+}
+
+class AppTest : public ::testing::Test, public ModalAnswers {
+ protected:
+  static void SetUpTestSuite() { EnsureApplication(); }
+
+  // The window over the folder, started and, unless told otherwise, past the intro.
+  bool Open(bool endIntro = true, std::uint64_t seed = 7) {
+    return OpenIn(folder.path(), endIntro, seed);
+  }
+  bool OpenIn(const std::filesystem::path& where, bool endIntro = true, std::uint64_t seed = 7) {
+    FormOptions options = TestFormOptions(
+        where, [this](QDialog& dialog) { return Answer(dialog); }, &sounds, &opened, seed);
+    quickSound = static_cast<QuickSound*>(options.sound.get());
+    if (tuneSound) tuneSound(*quickSound);
+    form = std::make_unique<TForm1>(std::move(options));
+    form->show();
+    if (!form->StartUp()) return false;
+    if (endIntro) form->EndIntro();
+    return true;
+  }
+
+  // ---- Modal windows (see ModalAnswers).
   static Responder Reply(QMessageBox::StandardButton button) {
     return [button](QDialog&) { return static_cast<int>(button); };
   }
@@ -213,10 +234,7 @@ class AppTest : public ::testing::Test {
   std::unique_ptr<TForm1> form;
   QuickSound* quickSound = nullptr;
   std::vector<std::string> sounds;
-  std::vector<QString> messages;
-  std::vector<QString> dialogs;
   std::vector<QUrl> opened;
-  std::deque<Responder> responders;
   std::function<void(QuickSound&)> tuneSound;
 };
 

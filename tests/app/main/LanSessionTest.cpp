@@ -23,18 +23,18 @@ namespace zendral {
 namespace {
 
 using testing::FreeLoopbackPort;
+using testing::ModalAnswers;
 using testing::ProgramFolder;
 using testing::QuickSound;
 using testing::RunUntil;
-
-using Responder = std::function<int(QDialog&)>;
+using testing::TestFormOptions;
 
 int MirroredTurn(int turn) {
   return turn == ksSeat1ToMove ? ksSeat2ToMove : turn == ksSeat2ToMove ? ksSeat1ToMove : turn;
 }
 
 // One copy of the program: its folder, its window, and the answers to its modal windows.
-class Copy {
+class Copy : public ModalAnswers {
  public:
   Copy(quint16 port, std::uint64_t seed) {
     Settings settings;
@@ -42,28 +42,11 @@ class Copy {
     settings.ServerPort = std::to_string(port);
     settings.ServerAddress = "127.0.0.1";
     folder.SaveSettingsFile(settings);
-    FormOptions options;
-    options.executableFolder = folder.path();
-    options.programFolder = folder.path();
-    options.sound = std::make_unique<QuickSound>();
-    options.modal = [this](QDialog& dialog) { return Answer(dialog); };
-    options.openUrl = [](const QUrl&) { return true; };
-    options.seed = seed;
-    form = std::make_unique<TForm1>(std::move(options));
+    form = std::make_unique<TForm1>(TestFormOptions(
+        folder.path(), [this](QDialog& dialog) { return Answer(dialog); }, nullptr, nullptr, seed));
     form->show();
     started = form->StartUp();
     form->EndIntro();
-  }
-
-  int Answer(QDialog& dialog) {
-    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) messages.push_back(box->text());
-    if (!responders.empty()) {
-      Responder next = std::move(responders.front());
-      responders.pop_front();
-      return next(dialog);
-    }
-    return qobject_cast<QMessageBox*>(&dialog) != nullptr ? int(QMessageBox::Ok)
-                                                          : int(QDialog::Accepted);
   }
 
   // The start dialog as a new player fills it, in the role given; `waiting` plays the part
@@ -115,8 +98,6 @@ class Copy {
   ProgramFolder folder;
   std::unique_ptr<TForm1> form;
   bool started = false;
-  std::deque<Responder> responders;
-  std::vector<QString> messages;
   int received = 0;  // peer messages applied
 };
 

@@ -34,13 +34,14 @@ namespace zendral {
 namespace {
 
 using testing::EnsureApplication;
+using testing::ModalAnswers;
 using testing::ProgramFolder;
 using testing::QuickSound;
-using Responder = std::function<int(QDialog&)>;
+using testing::TestFormOptions;
 
 // One copy of the program: the program folder one level below its own temporary folder, so
 // that the chat and news marks of the parent folder belong to this copy alone.
-class Copy {
+class Copy : public ModalAnswers {
  public:
   explicit Copy(const std::string& nick, const std::string& city, int language = kEnglish,
                 bool calendarPack = false) {
@@ -69,32 +70,11 @@ class Copy {
     settings.WttSex = "W";
     settings.Language = language;
     EXPECT_TRUE(SaveSettings(programFolder / kSettingsFileName, settings));
-    FormOptions options;
-    options.executableFolder = programFolder;
-    options.programFolder = programFolder;
-    auto sound = std::make_unique<QuickSound>();
-    sound->played = &sounds;
-    options.sound = std::move(sound);
-    options.modal = [this](QDialog& dialog) { return Answer(dialog); };
-    options.openUrl = [this](const QUrl& url) {
-      opened.push_back(url);
-      return true;
-    };
-    form = std::make_unique<TForm1>(std::move(options));
+    form = std::make_unique<TForm1>(TestFormOptions(
+        programFolder, [this](QDialog& dialog) { return Answer(dialog); }, &sounds, &opened));
     form->show();
     started = form->StartUp();
     form->EndIntro();
-  }
-
-  int Answer(QDialog& dialog) {
-    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) messages.push_back(box->text());
-    if (!responders.empty()) {
-      Responder next = std::move(responders.front());
-      responders.pop_front();
-      return next(dialog);
-    }
-    return qobject_cast<QMessageBox*>(&dialog) != nullptr ? int(QMessageBox::Ok)
-                                                          : int(QDialog::Accepted);
   }
 
   // The calendar's page timer, as many ticks as asked.
@@ -112,8 +92,6 @@ class Copy {
   std::filesystem::path programFolder;
   std::unique_ptr<TForm1> form;
   bool started = false;
-  std::deque<Responder> responders;
-  std::vector<QString> messages;
   std::vector<std::string> sounds;
   std::vector<QUrl> opened;
 };

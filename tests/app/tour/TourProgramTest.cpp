@@ -55,15 +55,8 @@ struct Program {
   std::function<void(QDialog&)> onWindow;
 
   void Open() {
-    FormOptions options;
-    options.executableFolder = folder.path();
-    options.programFolder = folder.path();
-    auto sound = std::make_unique<QuickSound>();
-    sound->played = &sounds;
-    options.sound = std::move(sound);
-    options.modal = [this](QDialog& dialog) { return Answer(dialog); };
-    options.openUrl = [](const QUrl&) { return true; };
-    form = std::make_unique<TForm1>(std::move(options));
+    form = std::make_unique<TForm1>(TestFormOptions(
+        folder.path(), [this](QDialog& dialog) { return Answer(dialog); }, &sounds));
     form->show();
     ASSERT_TRUE(form->StartUp());
     form->EndIntro();
