@@ -43,8 +43,7 @@ namespace {
 ServiceReply PathDirectory(ServerContext& ctx, const ServiceRequest& request) {
   QString host = ctx.publicHost;
   if (host.isEmpty()) host = request.host;
-  const QString scheme = request.https ? QStringLiteral("https://") : QStringLiteral("http://");
-  const QString base = scheme + host + QStringLiteral("/services/");
+  const QString base = request.SchemePrefix() + host + QStringLiteral("/services/");
   QString text = QStringLiteral("WTGamesPatt=") + Scrambled(base + "records") +
                  QStringLiteral("#StatPath=") + Scrambled(base + "stats") +
                  QStringLiteral("#AccPath=") + Scrambled(base + "account") + '#';

@@ -227,9 +227,8 @@ ServiceReply Server::Handle(const QString& method, const QString& path, ServiceR
     if (auto document = Document(*context_, path, request)) return *document;
     // The station list, unless the packs hold one of that name.
     if (path == QLatin1String(radio::kRadioListPath.data(), radio::kRadioListPath.size())) {
-      return RadioList(options_.dataDir,
-                       (request.https ? QStringLiteral("https://") : QStringLiteral("http://")) +
-                           RadioHost(options_.publicHost, port_, request.host));
+      return RadioList(options_.dataDir, request.SchemePrefix() +
+                                             RadioHost(options_.publicHost, port_, request.host));
     }
     return reply::Status(404, "not found\n");
   }

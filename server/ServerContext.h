@@ -23,7 +23,13 @@ struct ServiceRequest {
   QString address;          // the player's address (named by a trusted balancer)
   QString peer;             // the connection's other end (the balancer, when there is one)
   bool https = false;       // the player reached the club over https (a trusted balancer says)
-  QString host;             // the Host header as the caller wrote it
+
+  // "https://" or "http://", as the player reached the club: addresses this server writes
+  // for the player start with it.
+  QString SchemePrefix() const {
+    return https ? QStringLiteral("https://") : QStringLiteral("http://");
+  }
+  QString host;  // the Host header as the caller wrote it
 };
 
 struct ServerContext {
