@@ -39,10 +39,8 @@ BENCHMARK(BM_ChooseMove);
 
 void BM_SimulatedKon(benchmark::State& bench) {
   Random random(1);
-  GameState state;
-  SilentTable table;
-  const MoveContext ctx{state, table, nullptr};
-  for (auto _ : bench) benchmark::DoNotOptimize(PlayComputerKon(ctx, random).winner);
+  KonState state;
+  for (auto _ : bench) benchmark::DoNotOptimize(PlayComputerKon(state, random).winner);
   bench.SetItemsProcessed(bench.iterations());  // items = kons
 }
 BENCHMARK(BM_SimulatedKon);

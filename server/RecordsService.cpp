@@ -14,8 +14,6 @@ namespace {
 constexpr int kLocalTable = 44;
 constexpr int kAccountTable = 344;
 constexpr int kChatTable = 100;
-constexpr int kAwardFirst = 25;
-constexpr int kAwardTopTen = 10;
 
 QString OrHash(const QString& text) {
   return text.isEmpty() ? QStringLiteral("#") : text;
@@ -245,7 +243,7 @@ ServiceReply SubmitAccountCycle(ServerContext& ctx, const ServiceRequest& reques
   if (!id) return reply::No();
   const auto place = PlaceOf(ctx.db, row.gid, row.score, *id);
   if (!place) return reply::No();
-  const int award = *place == 1 ? kAwardFirst : *place <= 10 ? kAwardTopTen : 0;
+  const int award = AwardForPlace(*place);
   if (ctx.db.Run(QStringLiteral("UPDATE results SET cycle_open = 0 WHERE nick = ?"), {nick}) ==
           nullptr ||
       ctx.db.Run(QStringLiteral("UPDATE accounts SET balance = balance + ? WHERE nick = ?"),

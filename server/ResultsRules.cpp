@@ -5,11 +5,10 @@
 
 #include "game/Card.h"
 #include "game/GameState.h"
+#include "game/Rating.h"
 
 namespace zendral::server {
 namespace {
-
-constexpr int kBookedScore = -50;
 
 bool SameReals(double a, double b) {
   return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b));
@@ -21,22 +20,7 @@ bool SameRecord(const GameRecord& a, const GameRecord& b) {
          a.r2 == b.r2;
 }
 
-// The total score behind a rating: K × (R − K / 30).
-double TotalOf(int kons, double rating) {
-  return kons * (rating - kons / 30.0);
-}
-
 }  // namespace
-
-int MaxKonScore() {
-  return kAnte + kPassFine * (kHandSize + 1) + kHandSize;
-}
-int MaxRatedGameScore() {
-  return kBlockKons * MaxKonScore();
-}
-int MaxCycleScore() {
-  return kCycleKons * MaxKonScore();
-}
 
 SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent) {
   const GameRecord& old = stored.record;
@@ -54,8 +38,7 @@ SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent) {
   const int k = old.kon;
   if (sent.kon == k + kBlockKons && sent.konl == 0 && sent.score == 0 && sent.best == old.best &&
       sent.sessions == old.sessions) {
-    const double expected =
-        (TotalOf(k, old.rating) + kBookedScore) / (k + kBlockKons) + (k + kBlockKons) / 30.0;
+    const double expected = BookedRating(k, old.rating);
     if (std::fabs(sent.rating - expected) > 1e-6 * std::max(1.0, std::fabs(expected))) return j;
     j.kind = SaveKind::kBooking;
     j.record = old;  // the cycle's kons and score stay as they were until the settlement
@@ -67,24 +50,22 @@ SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent) {
 
   // The settlement of the booked game.
   if (!stored.booked || sent.kon != k || k < kBlockKons) return j;
-  const double before = TotalOf(k, old.rating) - kBookedScore;  // total before the booking
-  const double gameScore = TotalOf(k, sent.rating) - before;
+  const double gameScore = BlockScoreBetween(k, old.rating, sent.rating);
   const double s = std::round(gameScore);
   if (std::fabs(gameScore - s) > 1e-3 || std::fabs(s) > MaxRatedGameScore()) return j;
   const int score = static_cast<int>(s);
   const int total = old.score + score;
   GameRecord next = old;
-  next.rating = (before + score) / k + k / 30.0;
-  if (old.konl + kBlockKons >= kCycleKons) {
-    next.best = std::max(old.best, total);
-    next.sessions = old.sessions + 1;
-    next.konl = 0;
-    next.score = 0;
+  next.rating = SettledRating(k, old.rating, score);
+  const RatedCycle before{old.konl, old.score, old.best, old.sessions};
+  const RatedCycle after = CycleAfterBlock(before, total);
+  next.konl = after.kons;
+  next.score = after.score;
+  next.best = after.best;
+  next.sessions = after.completed;
+  if (CompletesCycle(before)) {
     j.cycleCompleted = true;
     j.cycleScore = total;
-  } else {
-    next.konl = old.konl + kBlockKons;
-    next.score = total;
   }
   if (sent.best != next.best || sent.sessions != next.sessions || sent.konl != next.konl ||
       sent.score != next.score) {

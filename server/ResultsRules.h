@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "game/Rating.h"
+
 namespace zendral::server {
 
 struct GameRecord {
@@ -32,12 +34,6 @@ struct SaveJudgement {
   bool cycleCompleted = false;
   int cycleScore = 0;  // the completed cycle's total score
 };
-
-// The most one kon can move: the loser's ante, a pass fine for every turn the winner had, and
-// a point for each card still in hand.
-int MaxKonScore();
-int MaxRatedGameScore();  // three kons
-int MaxCycleScore();      // thirty kons
 
 SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent);
 

@@ -111,7 +111,7 @@ void RelayTable::Frame(int seat, std::string_view frame, std::int64_t now) {
 }
 
 void RelayTable::AfterMove(std::int64_t now) {
-  if (kon_->Step() == KonStep::kOver) {
+  if (kon_->IsOver()) {
     EndKon(TableEnd::kPlayed);
     // Seat 1's program settles and says so; the table waits for that a little longer than
     // for a move.

@@ -11,13 +11,6 @@ void FillHand(Hand& hand, const Deck& deck, int firstPosition) {
 
 }  // namespace
 
-int OpeningSeat(const GameState& state) {
-  for (int seat : {kSeat1, kSeat2}) {
-    if (SlotOf(state.Hands[seat], kOpeningCard) != 0) return seat;
-  }
-  return 0;
-}
-
 int PlaceReceivedDeck(GameState& state, const Deck& deck, DeckOwner owner) {
   state.DeckCode = deck;
   const bool ownFirstHalf = owner == DeckOwner::kLanClient || owner == DeckOwner::kRelaySeat1;

@@ -18,7 +18,4 @@ int ShuffleAndDeal(GameState& state, Random& random);
 enum class DeckOwner { kDealer, kLanClient, kRelaySeat1, kRelaySeat2 };
 int PlaceReceivedDeck(GameState& state, const Deck& deck, DeckOwner owner);
 
-// The seat holding the nine of diamonds, or 0 when neither hand holds it.
-int OpeningSeat(const GameState& state);
-
 }  // namespace zendral

@@ -6,29 +6,11 @@
 #include <string>
 
 #include "Deck.h"
-#include "Hand.h"
-#include "Layout.h"
-#include "Seats.h"
+#include "KonCore.h"
 #include "SessionStore.h"
 #include "TableTexts.h"
 
 namespace zendral {
-
-// TKonState: whose turn it is, or how far the end of the kon has gone.
-enum TKonState : int {
-  ksNone = 0,  // before the first deal of a session
-  ksSeat1ToMove = 1,
-  ksSeat2ToMove = 2,
-  ksKonOver = 3,
-  ksKonSettled = 4,
-};
-
-// TKonPhase: dealt and waiting for the begin click, or playing.
-enum TKonPhase : int {
-  kpNone = 0,
-  kpDealt = 1,
-  kpPlaying = 2,
-};
 
 // NetRole values.
 inline constexpr int kRoleLocal = 0;
@@ -37,8 +19,6 @@ inline constexpr int kRoleClient = 2;
 
 inline constexpr int kCycleKons = 30;  // a match
 inline constexpr int kBlockKons = 3;   // network and online-rated sessions
-inline constexpr int kAnte = 2;
-inline constexpr int kPassFine = 2;
 
 // PlayerSlot: who plays at seat 2.
 inline constexpr int kFirstMemberSlot = 1;  // 1..5: a club member, by line of the club file
@@ -52,20 +32,10 @@ inline constexpr int kAccountOffline = 1;
 inline constexpr int kAccountLoggedIn = 2;
 inline constexpr int kAccountRatedGame = 3;
 
-struct GameState {
-  // Cards of the running kon.
-  Deck DeckCode;
-  SeatArray<Hand> Hands;
-  Layout Board;
-  int TurnState = ksNone;
-  int KonPhase = kpNone;
-  int LayCounter = 1;  // 1 + cards laid in this kon
-
-  // Money of the running kon and session.
-  int Bank = 0;
-  SeatArray<int> Score;
-  SeatArray<int> KonFines;    // zero or negative: ante and passes of this kon
-  SeatArray<int> KonPenalty;  // zero or negative: cards left in hand at the end of the kon
+// The kon's cards and money are the kon core's state (Score runs over the whole session);
+// the rest is the session around it.
+struct GameState : KonState {
+  Deck DeckCode;  // the running kon's deck as dealt
 
   // Kind of game.
   bool NetGame = false;  // two copies of the program on the network

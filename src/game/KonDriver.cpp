@@ -56,16 +56,10 @@ void KonDriver::DealKon(bool continuing) {
   }
 
   s.CanFinish = false;
-  s.LayCounter = 1;
-  s.KonPhase = kpDealt;
   s.GameActive = true;
-  s.KonFines = {};
-  s.KonPenalty = {};
-  s.Bank = 0;
-
-  // Neither hand holds the opening card only on a client still waiting for its deal.
-  if (const int opener = OpeningSeat(s); opener != 0) s.TurnState = opener;
-  s.Board.Clear();
+  // Neither hand holds the opening card only on a client still waiting for its deal: the
+  // turn then stays as it was.
+  StartKon(s);
   view.DrawLayout();
 
   // The client waits for "hbegin"; at a tournament table the opener begins.
@@ -288,19 +282,11 @@ bool KonDriver::PeerBegin() {
   return true;
 }
 
-bool KonDriver::SeatOneMayLay(int slot) const {
-  const GameState& s = state_;
-  if (slot < 1 || slot > s.Hands[kSeat1].CardCount) return false;
-  const TCardCode card = s.Hands[kSeat1][slot];
-  if (s.LayCounter == 1) return card == kOpeningCard;
-  return IsPlayableOn(s.Board, card);
-}
-
 bool KonDriver::PeerMove(int slot) {
   GameState& s = state_;
   if (!s.GameActive || (!s.NetGame && !s.TourGame)) return false;
   if (s.KonPhase != kpPlaying || s.TurnState != ksSeat1ToMove) return false;
-  if (!SeatOneMayLay(slot)) return false;
+  if (!MayLayFromSlot(s, kSeat1, slot)) return false;
   LayCard(Ctx(), kSeat1, slot, false);
   OfferPass();
   if (s.Hands[kSeat1].CardCount == 0) EndKon(Ctx());

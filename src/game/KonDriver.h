@@ -104,7 +104,6 @@ class KonDriver {
   void Begin();
   void OfferPass();
   void HighlightPlayable();
-  bool SeatOneMayLay(int slot) const;
   void DropMemberOnLeaving();
   int FindMemberLine(const PlayerRecord& record);
   ClubKind Club() const { return state_.NetGame ? ClubKind::kNetwork : ClubKind::kLocal; }

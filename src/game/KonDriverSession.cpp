@@ -61,12 +61,12 @@ void KonDriver::SettleKon() {
                                                       : 0;
   if (winner == 0) return;  // nobody has won: there is nothing to pay out
 
-  s.Score[winner] += s.Bank;
+  s.Winner = winner;
+  ApplySettle(s);
   s.SessionScore = s.Score[kSeat2];
   s.TotalScore = s.ScoreAtStart + s.SessionScore;
-
-  s.Bank = 0;
   view.DrawKonPanel(KonPanelOf(s));
+  // The score tabs start the next kon from nothing.
   s.KonFines = {};
   s.KonPenalty = {};
 
@@ -99,8 +99,6 @@ void KonDriver::SettleKon() {
     if (links_.peer != nullptr) links_.peer->EndRelayTable();
   }
   s.CanFinish = buttons.canFinish;
-
-  s.TurnState = ksKonSettled;
 
   if (s.GifSave) {
     view.RedrawTable();

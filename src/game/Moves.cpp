@@ -18,26 +18,10 @@ void Report(MoveContext ctx, std::string_view message) {
   }
 }
 
-void GiveTurnToOtherSeat(GameState& state) {
-  if (state.TurnState == ksSeat1ToMove || state.TurnState == ksSeat2ToMove) {
-    state.TurnState = OtherSeat(state.TurnState);
-  }
-}
-
 }  // namespace
 
 bool IsCardBlocked(const GameState& state, int slot) {
-  const TCardCode card = state.Hands[kSeat2][slot];
-  if (state.LayCounter == 1) return card != kOpeningCard;
-  return !IsPlayableOn(state.Board, card);
-}
-
-bool SeatHasNoMove(const GameState& state, int seat) {
-  const Hand& hand = state.Hands[seat];
-  for (int slot = 1; slot <= hand.CardCount; ++slot) {
-    if (IsPlayableOn(state.Board, hand[slot])) return false;
-  }
-  return true;
+  return !MayLayFromSlot(state, kSeat2, slot);
 }
 
 std::string MoveMessage(int slot) {
@@ -50,51 +34,41 @@ void LayCard(MoveContext ctx, int seat, int slot, bool send) {
   GameState& s = ctx.state;
   if (send) Report(ctx, MoveMessage(slot));
 
-  // The hand is sorted and compacted, so taking the card out closes the gap and keeps the
-  // order: the hand is sorted again.
-  const TCardCode card = TakeFromSlot(s.Hands[seat], slot);
-  s.Board.Put(card);
-
-  if (s.FlyCards) ctx.view.FlyCard(seat, slot, card);
+  const KonEvent laid = ApplyLayCard(s, seat, slot);
+  if (s.FlyCards) ctx.view.FlyCard(seat, slot, laid.card);
   ctx.view.DrawHand(seat, seat == kSeat2);
   ctx.view.DrawLayout();
   ctx.view.PlaySound(sounds::kCardLaid, true);
-
-  GiveTurnToOtherSeat(s);
+  ApplyLayTurn(s);
   ctx.view.DrawScoreTabs(s.TurnState);
-  s.LayCounter += 1;
 }
 
 void PassMove(MoveContext ctx, int seat, bool send, bool turnChange) {
   GameState& s = ctx.state;
   if (send) Report(ctx, kPassMessage);
 
-  s.Score[seat] -= kPassFine;
-  s.Bank += kPassFine;
-  s.KonFines[seat] -= kPassFine;
-
+  // The ante is a pass fine without the turn changing hands. The turn passes only after the
+  // pass has sounded, so a peer's answer that arrives meanwhile waits.
+  if (turnChange) {
+    ApplyPassFine(s, seat);
+  } else {
+    ApplyAnte(s, seat);
+  }
   ctx.view.DrawKonPanel(KonPanelOf(s));
   ctx.view.DrawScoreTabs(s.TurnState);
   ctx.view.PlaySound(sounds::kPass, true);
-
   if (turnChange) {
-    GiveTurnToOtherSeat(s);
+    ApplyPassTurn(s);
     ctx.view.DrawScoreTabs(s.TurnState);
   }
 }
 
 void EndKon(MoveContext ctx) {
   GameState& s = ctx.state;
-  const int winner = s.Hands[kSeat1].CardCount == 0 ? kSeat1 : kSeat2;
-  const int loser = OtherSeat(winner);
-  const int left = s.Hands[loser].CardCount;
-
-  s.KonPenalty[loser] = -left;
-  s.Score[loser] -= left;
-  s.Bank += left;
+  const KonEvent over = ApplyEnd(s);
 
   ctx.view.DrawKonPanel(KonPanelOf(s));
-  ctx.view.PlaySound(winner == kSeat1 ? sounds::kOpponentWonKon : sounds::kPlayerWonKon, false);
+  ctx.view.PlaySound(over.seat == kSeat1 ? sounds::kOpponentWonKon : sounds::kPlayerWonKon, false);
   ctx.view.DrawScoreTabs(0);
 
   // Only the side that settles may take the totals; the other waits for "hitogs".
@@ -106,7 +80,6 @@ void EndKon(MoveContext ctx) {
   }
   SetMainButton(ctx, MainCaption::kTotalOfGame, mayTotal);
 
-  s.TurnState = ksKonOver;
   SortHand(s.Hands[kSeat1]);
   ctx.view.DrawHand(kSeat1, true);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The moves of a kon: the legality rule, laying a card, passing, and the end of the kon.
+// The moves of a kon at the table: each applies the kon core's step and plays what happened
+// to the table (flights, redraws, sounds) and to the peer, in the order the player sees it.
 
 #include "GameState.h"
 #include "TableView.h"
@@ -15,10 +16,6 @@ struct MoveContext {
 // True if the card in seat 2's slot may not be laid now. While the opening card is due
 // (LayCounter 1) only the nine of diamonds may be laid.
 bool IsCardBlocked(const GameState& state, int slot);
-
-// True if none of the seat's cards may be laid (true for an empty hand). The opening rule
-// does not apply: the seat that opens always holds the nine of diamonds.
-bool SeatHasNoMove(const GameState& state, int seat);
 
 // The wire text of a move: "hhod" and the slot in two digits.
 std::string MoveMessage(int slot);

@@ -2,6 +2,7 @@
 
 #include "ComputerPlayer.h"
 #include "Deal.h"
+#include "KonCore.h"
 
 namespace zendral {
 namespace {
@@ -12,36 +13,27 @@ constexpr int kTurnLimit = 4 * kDeckSize;
 
 }  // namespace
 
-KonStats PlayComputerKon(MoveContext ctx, Random& random) {
-  GameState& s = ctx.state;
-  s.Board.Clear();
-  s.LayCounter = 1;
-  s.Bank = 0;
-  s.KonFines = {};
-  s.KonPenalty = {};
-  s.TurnState = ShuffleAndDeal(s, random);
-  s.KonPhase = kpPlaying;
-  PassMove(ctx, kSeat1, false, false);
-  PassMove(ctx, kSeat2, false, false);
+KonStats PlayComputerKon(KonState& s, Random& random) {
+  Deck deck;
+  ShuffleDeck(deck, random);
+  DealKonCards(s, deck);
+  BeginKon(s);
 
   KonStats stats;
   for (int turn = 0; turn < kTurnLimit; ++turn) {
     const int seat = s.TurnState;
     const int slot = ChooseMove(s.Hands[seat], s.Board, s.Hands[OtherSeat(seat)], s.LayCounter);
     if (slot == 0) {
-      PassMove(ctx, seat, false, true);
+      if (PassKon(s, seat).Refused()) return stats;
       ++stats.passes;
       continue;
     }
-    LayCard(ctx, seat, slot, false);
+    if (PlayKonCard(s, seat, slot).Refused()) return stats;
     ++stats.moves;
-    if (s.Hands[seat].CardCount == 0) {
-      EndKon(ctx);
-      stats.winner = seat;
+    if (s.TurnState == ksKonOver) {
+      SettleKon(s);
+      stats.winner = s.Winner;
       stats.cardsLeft = s.Hands[OtherSeat(seat)].CardCount;
-      s.Score[seat] += s.Bank;
-      s.Bank = 0;
-      s.TurnState = ksKonSettled;
       return stats;
     }
   }

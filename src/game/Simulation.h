@@ -51,9 +51,9 @@ class SilentTable : public TableView {
 };
 
 // Shuffles, deals and plays one whole kon with ChooseMove on both seats, then pays the bank
-// to the winner, straight on the moves without the driver. Stats with winner 0: the kon
-// failed to end.
-KonStats PlayComputerKon(MoveContext ctx, Random& random);
+// to the winner, straight on the kon core without the driver or a table. Stats with winner 0:
+// the kon failed to end (the computer chose a move the rules refuse, or it ran on).
+KonStats PlayComputerKon(KonState& state, Random& random);
 
 // Plays the running kon of a local game to its settlement through the driver's entry points
 // only, the local player choosing as the computer would: the begin click, clicks on the

@@ -1,5 +1,6 @@
 #include "online/OnlineClub.h"
 
+#include "game/Rating.h"
 #include "online/Scramble.h"
 #include "online/UserFile.h"
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "game/GameState.h"
+#include "game/Rating.h"
 #include "online/Numbers.h"
 #include "online/Reply.h"
 
@@ -216,11 +218,8 @@ int ReadTournamentPlace(RequestFrame& frame, const std::string& address, char cr
 
 TKovGame AdvanceBooking(const TKovGame& read) {
   TKovGame booked = read;
-  const double k = read.Kon;
-  const double r = read.Rating;
-  booked.Kon = read.Kon + kRatedKons;
-  booked.Rating = (k * (r - k / kCycleKons) + kRatedAdvanceScore) / (k + kRatedKons) +
-                  (k + kRatedKons) / kCycleKons;
+  booked.Kon = read.Kon + kBlockKons;
+  booked.Rating = BookedRating(read.Kon, read.Rating);
   booked.KonL = 0;
   booked.Score = 0;
   return booked;
@@ -230,18 +229,13 @@ std::optional<TKovGame> SettledResults(const TKovGame& read, int cycleKons, int 
                                        int totalScore) {
   if (read.Kon <= 0) return std::nullopt;
   TKovGame g = read;
-  const double k1 = read.Kon;
-  g.Rating = (-kRatedAdvanceScore + k1 * (read.Rating - k1 / kCycleKons) + sessionScore) / k1 +
-             k1 / kCycleKons;
-  if (cycleKons + kRatedKons >= kCycleKons) {
-    if (totalScore > g.Best) g.Best = totalScore;
-    g.Sessions += 1;
-    g.KonL = 0;
-    g.Score = 0;
-  } else {
-    g.KonL = cycleKons + kRatedKons;
-    g.Score = totalScore;
-  }
+  g.Rating = SettledRating(read.Kon, read.Rating, sessionScore);
+  const RatedCycle after =
+      CycleAfterBlock({cycleKons, read.Score, read.Best, read.Sessions}, totalScore);
+  g.KonL = after.kons;
+  g.Score = after.score;
+  g.Best = after.best;
+  g.Sessions = after.completed;
   return g;
 }
 
@@ -260,12 +254,6 @@ std::string ClubListAccountLine(const std::string& nick, const TKovGame& game, i
     line += "    " + right(game.KonL, 3) + "    " + right(game.Score, 6);
   }
   return line;
-}
-
-int AwardForPlace(int place) {
-  if (place == 1) return 25;
-  if (place >= 2 && place <= 10) return 10;
-  return 0;
 }
 
 }  // namespace zendral::online

@@ -13,9 +13,6 @@ namespace zendral::online {
 inline constexpr int kGameId = 44;
 inline constexpr const char* kGameKey = "crdq4";  // in front of the result fields
 inline constexpr const char* kProgramVersion = "5.7f";
-inline constexpr int kRatedKons = 3;
-inline constexpr int kRatedAdvanceScore = -50;
-inline constexpr int kCycleKons = 30;
 
 // World tables: local cycles, cycles of the other platform, cycles of rated games.
 inline constexpr int kWindowsTable = kGameId;
@@ -108,7 +105,4 @@ std::optional<TKovGame> SettledResults(const TKovGame& read, int cycleKons, int 
 // score (mode 1) the kons of the cycle and the cycle score, by rating (mode 2) all kons and the
 // rating rounded to a whole number.
 std::string ClubListAccountLine(const std::string& nick, const TKovGame& game, int mode);
-// The Kovs awarded for a place in the account table.
-int AwardForPlace(int place);
-
 }  // namespace zendral::online

@@ -9,12 +9,10 @@ namespace {
 // kon's winner gains exactly what the loser pays.
 TEST(Simulation, EveryKonEndsAndTheMoneyBalances) {
   Random random(5);
-  GameState state;
-  SilentTable table;
-  const MoveContext ctx{state, table, nullptr};
+  KonState state;
   for (int k = 0; k < 2000; ++k) {
     const SeatArray<int> before = state.Score;
-    const KonStats stats = PlayComputerKon(ctx, random);
+    const KonStats stats = PlayComputerKon(state, random);
     ASSERT_NE(stats.winner, 0) << "kon " << k << " did not end";
     ASSERT_EQ(state.Score[kSeat1] + state.Score[kSeat2], 0) << "kon " << k;
     const int loser = OtherSeat(stats.winner);
@@ -30,12 +28,10 @@ TEST(Simulation, EveryKonEndsAndTheMoneyBalances) {
 // simulation from the same seed, across the sessions its cycles cut them into.
 TEST(Simulation, TheDriverPlaysTheSameKonsAsTheStraightSimulation) {
   Random straightRandom(3), drivenRandom(3);
-  GameState state;
-  SilentTable table;
-  const MoveContext ctx{state, table, nullptr};
+  KonState state;
   DrivenKons driven(drivenRandom);
   for (int k = 0; k < 75; ++k) {
-    const KonStats expected = PlayComputerKon(ctx, straightRandom);
+    const KonStats expected = PlayComputerKon(state, straightRandom);
     const KonStats got = driven.PlayNext();
     ASSERT_EQ(got.winner, expected.winner) << "kon " << k;
     EXPECT_EQ(got.moves, expected.moves);

@@ -4,8 +4,11 @@
 
 #include <random>
 
+#include "game/Rating.h"
 #include "online/Accounts.h"
 #include "online/Results.h"
+
+#include "game/Rating.h"
 
 namespace zendral::online {
 namespace {

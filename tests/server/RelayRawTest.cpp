@@ -13,7 +13,6 @@ namespace zendral::server_test {
 namespace {
 
 using server::relay::EloAfter;
-using server::relay::KonStep;
 using server::relay::RelayKon;
 
 std::string F(std::string_view payload, int seat) {
@@ -85,7 +84,7 @@ TEST_F(RelayTable, AKonPlayedThroughTheRelayIsBookedAsTheServerComputedIt) {
   // Chat under a false seat digit reaches the other seat under the sender's own.
   seat2_->SendFrame("sHello", 1);
   EXPECT_EQ(seat1_->ReadFrame(), F("sHello", 2));
-  while (kon_->Step() != KonStep::kOver) ASSERT_NO_FATAL_FAILURE(PlayOne());
+  while (!kon_->IsOver()) ASSERT_NO_FATAL_FAILURE(PlayOne());
   // Seat 1 settles and claims a result of its own; only the settlement goes on.
   seat1_->SendFrame("hitogs", 1);
   seat1_->SendFrame("o 99-99", 1);

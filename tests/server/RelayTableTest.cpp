@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "game/ComputerPlayer.h"
+#include "game/KonReplay.h"
 #include "game/Moves.h"
+#include "game/Simulation.h"
 #include "net/LanMessage.h"
 #include "net/RelayFrame.h"
 #include "relay/RelayServer.h"
@@ -282,6 +284,40 @@ TEST(SecureDeck, EveryDeckHoldsAllCardsAndDecksDiffer) {
   EXPECT_TRUE(IsCompleteDeck(a));
   EXPECT_TRUE(IsCompleteDeck(b));
   EXPECT_NE(a, b);  // equal with odds 1 in 36!
+}
+
+// The relay's kon is the game's kon core: kons played by the computer on both seats through the
+// relay's slots book what the straight simulation scores, and replay from the deck and the moves.
+TEST(RelayKon, BooksWhatTheSimulationAndAReplayScore) {
+  for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+    const Deck deck = FixedDeck(seed);
+    KonState straight;
+    Random again(seed);
+    const KonStats stats = PlayComputerKon(straight, again);
+    ASSERT_NE(stats.winner, 0);
+
+    RelayKon relay(deck);
+    std::vector<KonMove> moves;
+    ASSERT_TRUE(relay.Begin(relay.Opener()));
+    while (!relay.IsOver()) {
+      const int seat = relay.ToMove();
+      const int slot = ChooseMove(relay.HandOf(seat), relay.Board(), relay.HandOf(OtherSeat(seat)),
+                                  relay.LayCounter());
+      if (slot == 0) {
+        moves.push_back({true, kEmptyCard});
+        ASSERT_TRUE(relay.Pass(seat));
+      } else {
+        moves.push_back({false, relay.HandOf(seat)[slot]});
+        ASSERT_TRUE(relay.Move(seat, slot));
+      }
+    }
+    EXPECT_EQ(relay.Winner(), stats.winner) << "seed " << seed;
+    EXPECT_EQ(relay.Score(kSeat1), straight.Score[kSeat1]) << "seed " << seed;
+    EXPECT_EQ(relay.Score(kSeat2), straight.Score[kSeat2]) << "seed " << seed;
+    const KonReplayResult replay = ReplayKon(deck, moves, SeatOneRule::kComputerPlayer);
+    EXPECT_TRUE(replay.complete) << "seed " << seed;
+    EXPECT_EQ(replay.kon.Score, straight.Score) << "seed " << seed;
+  }
 }
 
 }  // namespace
