@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include <sodium.h>
+#include <QStringList>
 
 #include "game/Card.h"
 #include "game/GameState.h"
+#include "game/KonReplay.h"
 #include "game/Rating.h"
 
 namespace zendral::server {
@@ -72,9 +77,37 @@ SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent) {
     return SaveJudgement{};
   }
   j.kind = SaveKind::kSettlement;
+  j.blockScore = score;
   j.record = next;
   j.booked = false;
   return j;
+}
+
+QString DrawBlockDecks() {
+  if (sodium_init() < 0) std::abort();
+  QStringList decks;
+  for (int k = 0; k < kBlockKons; ++k) {
+    Deck deck;
+    for (int n = 1; n <= kDeckSize; ++n) deck[n] = CardFromNumber(n);
+    // Fisher-Yates on the system's cryptographic generator: no seed to guess.
+    for (int i = kDeckSize; i > 1; --i) {
+      const int j = 1 + static_cast<int>(randombytes_uniform(static_cast<std::uint32_t>(i)));
+      std::swap(deck[i], deck[j]);
+    }
+    decks << QString::fromStdString(DeckNotation(deck));
+  }
+  return decks.join(QLatin1Char(' '));
+}
+
+std::optional<int> ReplayedBlockScore(const QString& decks, const QString& moves) {
+  std::vector<Deck> block;
+  for (const QString& text : decks.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    auto deck = ParseDeckNotation(text.toStdString());
+    if (!deck) return std::nullopt;
+    block.push_back(*deck);
+  }
+  if (block.size() != static_cast<std::size_t>(kBlockKons)) return std::nullopt;
+  return ReplayBlockScore(block, moves.toStdString());
 }
 
 }  // namespace zendral::server

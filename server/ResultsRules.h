@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "game/Rating.h"
 
 namespace zendral::server {
@@ -33,8 +35,16 @@ struct SaveJudgement {
   bool booked = false;
   bool cycleCompleted = false;
   int cycleScore = 0;  // the completed cycle's total score
+  int blockScore = 0;  // a settlement: the booked block's score that the sent rating gives
 };
 
 SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent);
+
+// The decks of a booked block, drawn with the system's cryptographic generator, as the text
+// the booking reply and the database carry: the decks in card notation, separated by spaces.
+QString DrawBlockDecks();
+// Seat 2's score of the block replayed from those decks and the settlement's moves; nothing
+// when the decks are not a block's or the moves do not replay.
+std::optional<int> ReplayedBlockScore(const QString& decks, const QString& moves);
 
 }  // namespace zendral::server

@@ -12,7 +12,8 @@ QString Key(const char* name) {
 }
 
 const QString kSelectResults = QStringLiteral(
-    "SELECT kon, best, rating, sessions, konl, score, r1, r2, booked FROM results WHERE nick = ?");
+    "SELECT kon, best, rating, sessions, konl, score, r1, r2, booked, block_decks FROM results"
+    " WHERE nick = ?");
 
 StoredResults ReadRow(QSqlQuery& q) {
   StoredResults s;
@@ -58,20 +59,34 @@ ServiceReply SaveOwn(ServerContext& ctx, const ServiceRequest& request) {
   QSqlQuery* q = ctx.db.Run(kSelectResults + ctx.db.ForUpdate(), {nick});
   if (q == nullptr || !q->next()) return reply::No();
   const StoredResults stored = ReadRow(*q);
+  const QString bookedDecks = q->value(9).toString();
   q->finish();
   const SaveJudgement j = JudgeSave(stored, sent);
   if (j.kind == SaveKind::kRefused) return reply::No();
   if (j.kind == SaveKind::kUnchanged) return reply::Ok();
+  // The server deals the block it books, and settles it only on moves that replay on those
+  // decks to the score the settlement claims: a result no game gave is never stored.
+  QString decks;
+  if (j.kind == SaveKind::kBooking) {
+    decks = DrawBlockDecks();
+  } else {
+    const auto replayed = ReplayedBlockScore(bookedDecks, f.Value(Key("moves")));
+    if (!replayed || *replayed != j.blockScore) return reply::No();
+  }
   const GameRecord& r = j.record;
   // A completed cycle opens the one filing in table 344; any other save closes it.
   if (ctx.db.Run(QStringLiteral("UPDATE results SET kon = ?, best = ?, rating = ?, sessions = ?,"
                                 " konl = ?, score = ?, booked = ?, cycle_open = ?,"
-                                " cycle_score = ? WHERE nick = ?"),
+                                " cycle_score = ?, block_decks = COALESCE(?, '') WHERE nick = ?"),
                  {r.kon, r.best, r.rating, r.sessions, r.konl, r.score, j.booked ? 1 : 0,
-                  j.cycleCompleted ? 1 : 0, j.cycleScore, nick}) == nullptr) {
+                  j.cycleCompleted ? 1 : 0, j.cycleScore, decks, nick}) == nullptr) {
     return reply::No();
   }
-  return t.Commit() ? reply::Ok() : reply::No();
+  if (!t.Commit()) return reply::No();
+  // The booking's decks follow the acknowledgement, where programs that do not deal from them
+  // never look.
+  if (j.kind == SaveKind::kBooking) return ServiceReply{"ok$" + decks.toLatin1() + '$'};
+  return reply::Ok();
 }
 
 ServiceReply ClubTopTen(ServerContext& ctx) {

@@ -58,11 +58,17 @@ QStringList Version3(const Database& db) {
           " NOT NULL, stored BIGINT NOT NULL)"};
 }
 
+// The server deals the rated games it books: the decks of the booked block wait here for its
+// settlement, which must replay on them.
+QStringList Version4() {
+  return {"ALTER TABLE results ADD COLUMN block_decks TEXT NOT NULL DEFAULT ''"};
+}
+
 }  // namespace
 
 bool Database::Migrate(QString* error) {
   const QList<QStringList> versions = {Version1(*this), relay::TournamentSchema(*this),
-                                       Version3(*this)};
+                                       Version3(*this), Version4()};
   Exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)"));
   if (!Begin()) {
     *error = QStringLiteral("cannot start the schema transaction");

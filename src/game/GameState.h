@@ -4,6 +4,7 @@
 // the rules below change it only through the operations that name it.
 
 #include <string>
+#include <vector>
 
 #include "Deck.h"
 #include "KonCore.h"
@@ -68,9 +69,12 @@ struct GameState : KonState {
   std::string DialogName;
   std::string DialogPassword;
   PlayerRecord StoredPlayer;
-  int MemberLine = 0;       // the club line the player's record replaces; 0 for none
-  int ServerCycleKons = 0;  // rated game: kons the server counted in the current cycle
-  double NewRating = 0;     // computed when the session ends
+  int MemberLine = 0;            // the club line the player's record replaces; 0 for none
+  int ServerCycleKons = 0;       // rated game: kons the server counted in the current cycle
+  std::vector<Deck> BlockDecks;  // rated game: the server's decks for the block, one a kon
+  std::string KonMoves;          // the running kon's moves, as replays read them
+  std::string BlockMoves;        // rated game: the settled kons' moves, joined by '.'
+  double NewRating = 0;          // computed when the session ends
 
   // The two table buttons as last set.
   MainCaption MainButtonCaption = MainCaption::kToBegin;

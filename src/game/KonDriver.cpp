@@ -29,8 +29,10 @@ void KonDriver::DealKon(bool continuing) {
     s.SessionScore = 0;
     s.TotalScore = 0;
     s.MatchComplete = false;
+    s.BlockMoves.clear();
     LoadStoredNumbers();
   }
+  s.KonMoves.clear();
 
   // A client counts its first kon when it joins, and every later one when the deck arrives
   // after a settlement; the deck of the first kon runs the deal again without counting.
@@ -50,7 +52,14 @@ void KonDriver::DealKon(bool continuing) {
     s.Hands[kSeat1].Clear();
     s.Hands[kSeat2].Clear();
   }
-  if (local || server) {
+  // A rated game plays the decks the server dealt for its block, so that the server can
+  // replay it; without them (a server that leaves the deal to the program) the program deals.
+  const int konOfSession = s.KonNumber - s.KonAtStart;
+  if (s.IsRatedGame() && konOfSession >= 1 &&
+      konOfSession <= static_cast<int>(s.BlockDecks.size())) {
+    DealFromDeck(s, s.BlockDecks[static_cast<std::size_t>(konOfSession - 1)]);
+    s.DeckCode = s.BlockDecks[static_cast<std::size_t>(konOfSession - 1)];
+  } else if (local || server) {
     ShuffleAndDeal(s, links_.random);
     if (server && links_.peer != nullptr) links_.peer->SendDeal(s.DeckCode);
   }

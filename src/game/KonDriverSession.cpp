@@ -2,6 +2,7 @@
 // and the end of the session.
 
 #include "KonDriver.h"
+#include "KonReplay.h"
 #include "Scores.h"
 #include "Sounds.h"
 
@@ -32,6 +33,7 @@ void KonDriver::LoadStoredNumbers() {
           record.rating = game->rating;
           s.ServerCycleKons = game->cycleKons;
         }
+        s.BlockDecks = game->decks;
       }
     }
   } else if (s.PlayerSlot == kTournamentSlot) {
@@ -63,6 +65,10 @@ void KonDriver::SettleKon() {
 
   s.Winner = winner;
   ApplySettle(s);
+  if (s.IsRatedGame()) {
+    if (!s.BlockMoves.empty()) s.BlockMoves += kKonMovesSeparator;
+    s.BlockMoves += s.KonMoves;
+  }
   s.SessionScore = s.Score[kSeat2];
   s.TotalScore = s.ScoreAtStart + s.SessionScore;
   view.DrawKonPanel(KonPanelOf(s));
@@ -123,7 +129,7 @@ void KonDriver::FinishSession(int sessionScore, int kons) {
   int historyScore = sessionScore;
   if (kind == GameKind::kRated) {
     if (links_.online != nullptr) {
-      if (auto settled = links_.online->SettleRatedGame(sessionScore, s.TotalScore)) {
+      if (auto settled = links_.online->SettleRatedGame(sessionScore, s.TotalScore, s.BlockMoves)) {
         rating = *settled;
       }
     }

@@ -1,7 +1,9 @@
 #include "Moves.h"
 
+#include <array>
 #include <cstdio>
 
+#include "KonReplay.h"
 #include "Scores.h"
 #include "Sounds.h"
 
@@ -35,6 +37,7 @@ void LayCard(MoveContext ctx, int seat, int slot, bool send) {
   if (send) Report(ctx, MoveMessage(slot));
 
   const KonEvent laid = ApplyLayCard(s, seat, slot);
+  s.KonMoves += ToNotation(laid.card);
   if (s.FlyCards) ctx.view.FlyCard(seat, slot, laid.card);
   ctx.view.DrawHand(seat, seat == kSeat2);
   ctx.view.DrawLayout();
@@ -51,6 +54,7 @@ void PassMove(MoveContext ctx, int seat, bool send, bool turnChange) {
   // pass has sounded, so a peer's answer that arrives meanwhile waits.
   if (turnChange) {
     ApplyPassFine(s, seat);
+    s.KonMoves += KonMovesText(std::array{KonMove{true, kEmptyCard}});
   } else {
     ApplyAnte(s, seat);
   }

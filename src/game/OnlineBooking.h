@@ -6,6 +6,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "Deck.h"
 
 namespace zendral {
 
@@ -16,6 +19,8 @@ struct AccountGame {
   int cycleScore = 0;  // score of the current, unfinished cycle
   double rating = 0;
   int cycleKons = 0;  // kons booked in the current cycle (0..29)
+  // The decks the server dealt for the block, one a kon; empty when the program deals.
+  std::vector<Deck> decks;
 };
 
 // The local player's tournament record.
@@ -38,8 +43,11 @@ class OnlineBooking {
 
   // Rated game against the computer: the record read when the game was booked.
   virtual std::optional<AccountGame> RatedAccountGame() = 0;
-  // Settles the rated game on the account; the new rating, or nothing when the player gave up.
-  virtual std::optional<double> SettleRatedGame(int sessionScore, int totalScore) = 0;
+  // Settles the rated game on the account with the block's moves (each kon's moves text, the
+  // kons joined by '.'), which the server replays; the new rating, or nothing when the player
+  // gave up.
+  virtual std::optional<double> SettleRatedGame(int sessionScore, int totalScore,
+                                                const std::string& blockMoves) = 0;
   // After the settlement: files a completed account cycle and opens its end-of-cycle window.
   virtual void FileAccountCycle() = 0;
   // A local game that completed a cycle offers its score to the world top ten.

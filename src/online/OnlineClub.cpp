@@ -82,8 +82,12 @@ OnlineClub::Booking OnlineClub::BookRatedGame(ClubPrompts& prompts) {
   if (state_ != AccountState::asRated) return Booking::kNotRated;
   TKovGame read;
   bool booked = false;
+  blockDecks_.clear();
   if (ReadOwnResults(frame_, addresses_.account, user_.Nick, user_.Pw, read)) {
-    booked = SaveOwnResults(frame_, addresses_.account, user_.Nick, user_.Pw, AdvanceBooking(read));
+    BlockBooking booking =
+        BookRatedBlock(frame_, addresses_.account, user_.Nick, user_.Pw, AdvanceBooking(read));
+    booked = booking.booked;
+    blockDecks_ = std::move(booking.decks);
     if (!booked) {
       // Put the record back as it was read, twice at most; these sends never book the game.
       prompts.PlaySound("WWrongs");
@@ -108,13 +112,15 @@ OnlineClub::Booking OnlineClub::BookRatedGame(ClubPrompts& prompts) {
 }
 
 std::optional<double> OnlineClub::SettleRatedGame(int sessionScore, int totalScore,
+                                                  const std::string& blockMoves,
                                                   ClubPrompts& prompts) {
   const int cycleKons = game_.KonL;
   for (;;) {
     TKovGame read;
     if (ReadOwnResults(frame_, addresses_.account, user_.Nick, user_.Pw, read)) {
       if (auto settled = SettledResults(read, cycleKons, sessionScore, totalScore)) {
-        if (SaveOwnResults(frame_, addresses_.account, user_.Nick, user_.Pw, *settled)) {
+        if (SaveOwnResults(frame_, addresses_.account, user_.Nick, user_.Pw, *settled,
+                           blockMoves)) {
           game_ = *settled;
           game_.Place = ReadOwnPlace(frame_, addresses_.account, game_.Rating);
           return game_.Rating;

@@ -75,8 +75,13 @@ class OnlineClub {
   // Rated game. BookRatedGame runs after the account window closed in the rated state.
   enum class Booking { kBooked, kNotRated, kNoConnection };
   Booking BookRatedGame(ClubPrompts& prompts);
-  // The new rating, or nothing when the player gave up.
-  std::optional<double> SettleRatedGame(int sessionScore, int totalScore, ClubPrompts& prompts);
+  // The decks the server dealt for the booked block, in the order of its kons; empty when the
+  // server left the deal to the program.
+  const std::vector<Deck>& blockDecks() const { return blockDecks_; }
+  // The new rating, or nothing when the player gave up. blockMoves: the block's moves as the
+  // game recorded them, which the server replays on its decks.
+  std::optional<double> SettleRatedGame(int sessionScore, int totalScore,
+                                        const std::string& blockMoves, ClubPrompts& prompts);
   // After a settlement that completed a cycle: files it in the account table.
   std::optional<FiledCycle> FileAccountCycle(int totalScore, ClubPrompts& prompts);
   // Every finished game leaves the rated state.
@@ -89,6 +94,7 @@ class OnlineClub {
   AccountState state_ = AccountState::asOffline;
   TKovUser user_;
   TKovGame game_;
+  std::vector<Deck> blockDecks_;
   bool resultsRead_ = false;
   bool userFileSaved_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/GameState.h"
+#include "game/KonReplay.h"
 #include "game/Rating.h"
 #include "online/Numbers.h"
 #include "online/Reply.h"
@@ -58,23 +59,51 @@ bool ReadOwnResults(RequestFrame& frame, const std::string& address, const std::
       frame.PostFormRequest(address, {{"nick", nick}, {"pw", pw}, {Key("best"), "0"}}), game);
 }
 
-Fields SaveOwnResultsFields(const std::string& nick, const std::string& pw, const TKovGame& g) {
-  return {{"nick", nick},
-          {"pw", pw},
-          {Key("kon"), std::to_string(g.Kon)},
-          {Key("best"), std::to_string(g.Best)},
-          {Key("rating"), FormatRating(g.Rating)},
-          {Key("ses"), std::to_string(g.Sessions)},
-          {Key("konl"), std::to_string(g.KonL)},
-          {Key("score"), std::to_string(g.Score)},
-          {Key("R1"), std::to_string(g.R1)},
-          {Key("R2"), g.R2}};
+Fields SaveOwnResultsFields(const std::string& nick, const std::string& pw, const TKovGame& g,
+                            const std::string& moves) {
+  Fields fields{{"nick", nick},
+                {"pw", pw},
+                {Key("kon"), std::to_string(g.Kon)},
+                {Key("best"), std::to_string(g.Best)},
+                {Key("rating"), FormatRating(g.Rating)},
+                {Key("ses"), std::to_string(g.Sessions)},
+                {Key("konl"), std::to_string(g.KonL)},
+                {Key("score"), std::to_string(g.Score)},
+                {Key("R1"), std::to_string(g.R1)},
+                {Key("R2"), g.R2}};
+  if (!moves.empty()) fields.push_back({Key("moves"), moves});
+  return fields;
 }
 
 bool SaveOwnResults(RequestFrame& frame, const std::string& address, const std::string& nick,
-                    const std::string& pw, const TKovGame& game) {
-  auto reply = frame.PostRawRequest(address, SaveOwnResultsFields(nick, pw, game));
+                    const std::string& pw, const TKovGame& game, const std::string& moves) {
+  auto reply = frame.PostRawRequest(address, SaveOwnResultsFields(nick, pw, game, moves));
   return reply && ReplyHasPair(*reply, "ok");
+}
+
+BlockBooking ReadBookingReply(const std::optional<std::string>& reply) {
+  BlockBooking booking;
+  if (!reply || !ReplyHasMarkerOutsideSegment(*reply, "ok")) return booking;
+  booking.booked = true;
+  // Decks that do not read as a whole block are no deal: the program then deals itself, and
+  // the server refuses the settlement, as it would any block not played on its decks.
+  if (auto tokens = ReplySegment(*reply, ' ')) {
+    std::vector<Deck> decks;
+    for (const std::string& text : *tokens) {
+      if (text.empty()) continue;  // token 0, before the segment's first word
+      auto deck = ParseDeckNotation(text);
+      if (!deck) return booking;
+      decks.push_back(*deck);
+    }
+    if (decks.size() == static_cast<std::size_t>(kBlockKons)) booking.decks = std::move(decks);
+  }
+  return booking;
+}
+
+BlockBooking BookRatedBlock(RequestFrame& frame, const std::string& address,
+                            const std::string& nick, const std::string& pw,
+                            const TKovGame& booked) {
+  return ReadBookingReply(frame.PostRawRequest(address, SaveOwnResultsFields(nick, pw, booked)));
 }
 
 int ReadOwnPlace(RequestFrame& frame, const std::string& address, double rating) {

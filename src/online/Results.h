@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/Deck.h"
 #include "online/RequestFrame.h"
 
 namespace zendral::online {
@@ -53,9 +54,22 @@ struct TKovRecord {
 bool ReadOwnResults(RequestFrame& frame, const std::string& address, const std::string& nick,
                     const std::string& pw, TKovGame& game);
 bool ReadOwnResultsReply(const std::optional<std::string>& reply, TKovGame& game);
+// Saves the record; moves (the settlement of a rated block: its moves, as the game writes
+// them) go with it when not empty.
 bool SaveOwnResults(RequestFrame& frame, const std::string& address, const std::string& nick,
-                    const std::string& pw, const TKovGame& game);
-Fields SaveOwnResultsFields(const std::string& nick, const std::string& pw, const TKovGame& game);
+                    const std::string& pw, const TKovGame& game, const std::string& moves = {});
+Fields SaveOwnResultsFields(const std::string& nick, const std::string& pw, const TKovGame& game,
+                            const std::string& moves = {});
+// The advance booking of a rated block: acknowledged or not, and the decks the server dealt
+// for the block when its reply carries them (empty from a server that leaves the deal to the
+// program).
+struct BlockBooking {
+  bool booked = false;
+  std::vector<Deck> decks;
+};
+BlockBooking BookRatedBlock(RequestFrame& frame, const std::string& address,
+                            const std::string& nick, const std::string& pw, const TKovGame& booked);
+BlockBooking ReadBookingReply(const std::optional<std::string>& reply);
 // The place of a rating in the club's list; −1 on failure.
 int ReadOwnPlace(RequestFrame& frame, const std::string& address, double rating);
 

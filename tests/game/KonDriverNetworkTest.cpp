@@ -7,6 +7,7 @@
 #include "DriverTable.h"
 #include "game/CardList.h"
 #include "game/KonDriver.h"
+#include "game/KonReplay.h"
 #include "game/Scores.h"
 #include "game/Simulation.h"
 
@@ -198,7 +199,12 @@ TEST(NetworkGame, PeerMessagesThatWouldBreakTheKonAreDropped) {
 
 TEST(RatedGame, RunsInBlocksOfThreeAndIsSettledOnTheAccount) {
   DriverTable t(5);
-  t.online.account = AccountGame{"Rita", 27, 10, 1.25, 27};
+  // The server's decks for the block: the driver plays exactly these, and the settlement's
+  // moves replay on them to the session's score.
+  Random serverRandom(77);
+  std::vector<Deck> decks(3);
+  for (Deck& deck : decks) ShuffleDeck(deck, serverRandom);
+  t.online.account = AccountGame{"Rita", 27, 10, 1.25, 27, decks};
   t.online.settledRating = 2.5;
   t.state.AccountState = kAccountRatedGame;
   t.state.PlayerSlot = kRatedGameSlot;
@@ -211,6 +217,7 @@ TEST(RatedGame, RunsInBlocksOfThreeAndIsSettledOnTheAccount) {
                                                            {GameText::kKonInCycle, 28, 30},
                                                            {GameText::kKonInSession, 1, 3}}));
   for (int kon = 1; kon <= 3; ++kon) {
+    EXPECT_EQ(s.DeckCode, decks[static_cast<std::size_t>(kon - 1)]) << kon;
     ASSERT_NE(PlayKonThroughDriver(t.driver).winner, 0);
     EXPECT_EQ(s.MainButtonEnabled, kon < 3);
     EXPECT_EQ(s.ExitButtonEnabled, kon == 3);
@@ -228,6 +235,7 @@ TEST(RatedGame, RunsInBlocksOfThreeAndIsSettledOnTheAccount) {
             (std::vector<std::string>{
                 "account", "settle " + std::to_string(score) + " " + std::to_string(10 + score),
                 "file cycle"}));
+  EXPECT_EQ(ReplayBlockScore(decks, t.online.blockMoves), score) << t.online.blockMoves;
   EXPECT_TRUE(t.store.stored.empty()) << "a rated game is kept on the account";
   EXPECT_EQ(t.store.history, (std::vector<HistoryEntry>{{"Rita", 3, score, 2.5, 1}}));
   EXPECT_EQ(t.stats.reports[0](1), 3);

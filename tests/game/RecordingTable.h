@@ -203,12 +203,14 @@ class FakeOnline : public OnlineBooking {
   std::optional<std::string> tableName;
   std::optional<TournamentResult> tableResult;
   std::vector<std::string> calls;
+  std::string blockMoves;  // as the last settlement sent them
 
   std::optional<AccountGame> RatedAccountGame() override {
     calls.push_back("account");
     return account;
   }
-  std::optional<double> SettleRatedGame(int score, int total) override {
+  std::optional<double> SettleRatedGame(int score, int total, const std::string& moves) override {
+    blockMoves = moves;
     calls.push_back("settle " + std::to_string(score) + " " + std::to_string(total));
     return settledRating;
   }

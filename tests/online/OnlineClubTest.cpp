@@ -81,8 +81,11 @@ TEST_F(ClubFixture, TheSettlementAsksAndRepeatsWithTheKonsOfTheProgram) {
   // First try: the read fails; the player repeats; then the read and the save succeed.
   transport.replies = {std::nullopt, "$60 60 0.6 1 0 0 0 #$", "ok", "$3$"};
   prompts.answers = {true};
-  const auto rating = club.SettleRatedGame(30, 70, prompts);
+  const auto rating = club.SettleRatedGame(30, 70, "9dTd--.9h.Jc", prompts);
   ASSERT_TRUE(rating);
+  // The settlement carries the block's moves for the server's replay.
+  EXPECT_NE(transport.sent[transport.sent.size() - 2].body.find("&crdq4moves=9dTd--.9h.Jc"),
+            std::string::npos);
   EXPECT_EQ(prompts.events, (std::vector<std::string>{"ask settle"}));
   EXPECT_EQ(club.game().KonL, 0);
   EXPECT_EQ(club.game().Sessions, 2);
@@ -108,7 +111,7 @@ TEST_F(ClubFixture, GivingUpLeavesTheBookingAndFilesNothingWithoutACompleteCycle
   ASSERT_EQ(club.BookRatedGame(prompts), OnlineClub::Booking::kBooked);
   transport.replies = {"$6 0 1 0 0 0 0 #$", "no"};
   prompts.answers = {false};
-  EXPECT_FALSE(club.SettleRatedGame(4, 9, prompts));
+  EXPECT_FALSE(club.SettleRatedGame(4, 9, "9d", prompts));
   EXPECT_EQ(club.game().KonL, 3);
   const std::size_t before = transport.sent.size();
   EXPECT_FALSE(club.FileAccountCycle(9, prompts));
@@ -119,7 +122,7 @@ TEST_F(ClubFixture, ARefusedFilingIsAskedAgain) {
   transport.replies = {"$27 0 1 0 27 5 0 #$", "ok"};
   ASSERT_EQ(club.BookRatedGame(prompts), OnlineClub::Booking::kBooked);
   transport.replies = {"$30 0 1 0 0 0 0 #$", "ok", "$1$"};
-  ASSERT_TRUE(club.SettleRatedGame(4, 9, prompts));
+  ASSERT_TRUE(club.SettleRatedGame(4, 9, "9d", prompts));
   transport.replies = {"no", "$11$", "$0$"};
   prompts.answers = {true};
   const auto filed = club.FileAccountCycle(9, prompts);

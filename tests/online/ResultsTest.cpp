@@ -4,10 +4,12 @@
 
 #include <random>
 
+#include "game/KonReplay.h"
 #include "game/Rating.h"
 #include "online/Accounts.h"
 #include "online/Results.h"
 
+#include "game/KonReplay.h"
 #include "game/Rating.h"
 
 namespace zendral::online {
@@ -142,6 +144,33 @@ TEST(RecordReaders, SurviveAnyReply) {
     EXPECT_LE(ReadClubTopTenReply(reply).size(), 10u);
     EXPECT_LE(ReadWorldRows(reply, 44).size(), 10u);
   }
+}
+
+// The booking reply carries the block's decks after the acknowledgement; anything short of three
+// whole decks deals nothing, and the booking still stands.
+TEST(BookingReply, TheDecksOfTheBlockFollowTheAcknowledgement) {
+  Deck deck;
+  for (int n = 1; n <= kDeckSize; ++n) deck[n] = CardFromNumber(n);
+  const std::string d = DeckNotation(deck);
+  struct Case {
+    std::optional<std::string> reply;
+    bool booked;
+    std::size_t decks;
+  } cases[] = {
+      {"ok$" + d + " " + d + " " + d + "$", true, 3},
+      {"ok", true, 0},                       // a server that leaves the deal to the program
+      {"ok$" + d + " " + d + "$", true, 0},  // two decks are no block
+      {"ok$" + d + " " + d + " " + d.substr(2) + "9d$", true, 0},  // a card twice
+      {"no", false, 0},
+      {"$" + d + "$", false, 0},  // decks without the acknowledgement
+      {std::nullopt, false, 0},
+  };
+  for (const auto& c : cases) {
+    const BlockBooking booking = ReadBookingReply(c.reply);
+    EXPECT_EQ(booking.booked, c.booked) << c.reply.value_or("(none)");
+    EXPECT_EQ(booking.decks.size(), c.decks) << c.reply.value_or("(none)");
+  }
+  EXPECT_EQ(ReadBookingReply("ok$" + d + " " + d + " " + d + "$").decks[2], deck);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "Args.h"
 #include "Commands.h"
+#include "game/KonReplay.h"
 #include "online/Countries.h"
 #include "online/CurlTransport.h"
 #include "online/Numbers.h"
@@ -31,7 +32,7 @@ static const CommandRegistration kRegistration(
     "profile NICK | save-profile NICK PW FIELD=VALUE... | balance NICK PW | "
     "transfer NICK PW TO AMOUNT | results NICK PW | place RATING | club-top | world ID | "
     "world-size ID | own-rows ID NAME CITY | submit ID NAME CITY COUNTRY SCORE SEX | "
-    "rated-game NICK PW SCORE | photo NICK FILE | upload-photo NICK PW FILE | paths");
+    "rated-game NICK PW | photo NICK FILE | upload-photo NICK PW FILE | paths");
 
 namespace {
 
@@ -200,18 +201,24 @@ int Transfer(Session& s, const std::vector<std::string>& p) {
   return 0;
 }
 
+// A real block against the server's decks, the computer player on both seats; what the server
+// booked is what its replay of the moves gave.
 int RatedGame(Session& s, const std::vector<std::string>& p) {
-  if (p.size() != 4) return kUsage;
-  const auto score = Number(p[3]);
-  if (!score) return kUsage;
+  if (p.size() != 3) return kUsage;
   if (!LogIn(s, p[1], p[2])) return kFailed;
   ToolPrompts prompts;
   s.club.SetState(AccountState::asRated);
   if (s.club.BookRatedGame(prompts) != OnlineClub::Booking::kBooked) {
     return Fail(kWordCouldNotConnect);
   }
-  const int total = s.club.game().Score + *score;
-  if (!s.club.SettleRatedGame(*score, total, prompts)) return kFailed;
+  if (s.club.blockDecks().empty()) {
+    std::fprintf(stderr, "zendral-cli online: the server dealt no decks for the block\n");
+    return kFailed;
+  }
+  const PlayedBlock block = PlayComputerBlock(s.club.blockDecks());
+  const int score = block.score;
+  const int total = s.club.game().Score + score;
+  if (!s.club.SettleRatedGame(score, total, block.moves, prompts)) return kFailed;
   std::optional<FiledCycle> filed;
   if (s.club.game().KonL == 0) {
     filed = s.club.FileAccountCycle(total, prompts);
@@ -219,6 +226,7 @@ int RatedGame(Session& s, const std::vector<std::string>& p) {
   }
   s.club.FinishRatedGame();
   if (!s.club.ReadResults()) return Fail(kWordNoConnectMessage);
+  Print("block-score", std::to_string(score));
   PrintGame(s.club.game());
   if (filed) {
     Print("filed-place", std::to_string(filed->place));

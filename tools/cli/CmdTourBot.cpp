@@ -76,7 +76,9 @@ class BotTournament final : public OnlineBooking {
   BotTournament(online::RequestFrame& frame, std::string address, online::TKovClient& player)
       : frame_(frame), address_(std::move(address)), player_(player) {}
   std::optional<AccountGame> RatedAccountGame() override { return std::nullopt; }
-  std::optional<double> SettleRatedGame(int, int) override { return std::nullopt; }
+  std::optional<double> SettleRatedGame(int, int, const std::string&) override {
+    return std::nullopt;
+  }
   void FileAccountCycle() override {}
   void OfferWorldTopTen(int) override {}
   std::optional<TournamentPlayer> TournamentRecord() override {

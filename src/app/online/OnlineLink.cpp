@@ -147,14 +147,15 @@ std::optional<AccountGame> OnlineLink::RatedAccountGame() {
   const online::TKovGame& g = club_.game();
   std::string name = club_.user().Nick;
   if (name.size() < 20) name.append(20 - name.size(), ' ');
-  return AccountGame{name, g.Kon, g.Score, g.Rating, g.KonL};
+  return AccountGame{name, g.Kon, g.Score, g.Rating, g.KonL, club_.blockDecks()};
 }
 
-std::optional<double> OnlineLink::SettleRatedGame(int sessionScore, int totalScore) {
+std::optional<double> OnlineLink::SettleRatedGame(int sessionScore, int totalScore,
+                                                  const std::string& blockMoves) {
   if (club_.state() != AccountState::asRated) return std::nullopt;
   lastTotal_ = totalScore;
   Prompts prompts(*this);
-  return club_.SettleRatedGame(sessionScore, totalScore, prompts);
+  return club_.SettleRatedGame(sessionScore, totalScore, blockMoves, prompts);
 }
 
 void OnlineLink::FileAccountCycle() {

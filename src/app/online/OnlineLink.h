@@ -64,7 +64,8 @@ class OnlineLink final : public OnlineBooking {
 
   // OnlineBooking.
   std::optional<AccountGame> RatedAccountGame() override;
-  std::optional<double> SettleRatedGame(int sessionScore, int totalScore) override;
+  std::optional<double> SettleRatedGame(int sessionScore, int totalScore,
+                                        const std::string& blockMoves) override;
   void FileAccountCycle() override;
   void OfferWorldTopTen(int totalScore) override;
   std::optional<TournamentPlayer> TournamentRecord() override;

@@ -54,8 +54,9 @@ class TourLink final : public QObject, public OnlineBooking {
 
   // OnlineBooking.
   std::optional<AccountGame> RatedAccountGame() override { return rated_.RatedAccountGame(); }
-  std::optional<double> SettleRatedGame(int sessionScore, int totalScore) override {
-    return rated_.SettleRatedGame(sessionScore, totalScore);
+  std::optional<double> SettleRatedGame(int sessionScore, int totalScore,
+                                        const std::string& blockMoves) override {
+    return rated_.SettleRatedGame(sessionScore, totalScore, blockMoves);
   }
   void FileAccountCycle() override { rated_.FileAccountCycle(); }
   void OfferWorldTopTen(int totalScore) override { rated_.OfferWorldTopTen(totalScore); }

@@ -20,6 +20,7 @@
 #include "app/online/TFAcc1.h"
 #include "app/online/TFWorldTop.h"
 #include "app/online/TopTenList.h"
+#include "game/KonReplay.h"
 #include "online/OnlineClub.h"
 #include "online/UserFile.h"
 
@@ -41,8 +42,9 @@ class OnlineProgram : public testing::ServerProgramTest {
     programFolder = MakeProgramFolder();
   }
 
-  // An account made and played up to the given kons of its cycle, outside the program.
-  void PrepareAccount(const std::string& nick, int ratedGames) {
+  // An account made and played up to the given kons of its cycle, outside the program; the
+  // cycle's score as the server booked it.
+  int PrepareAccount(const std::string& nick, int ratedGames) {
     online::CurlTransport transport;
     online::RequestFrame frame(transport);
     online::OnlineClub club(frame, online::AddressesUnder(server_->base()));
@@ -52,15 +54,20 @@ class OnlineProgram : public testing::ServerProgramTest {
     user.City = "Omsk";
     user.Country2 = "1-001";
     user.EMail = "x@example.org";
-    ASSERT_EQ(club.CreateAccount(user, "10.12.2026"), 0);
+    EXPECT_EQ(club.CreateAccount(user, "10.12.2026"), 0);
     NoPrompts prompts;
+    int cycleScore = 0;
     for (int game = 0; game < ratedGames; ++game) {
       club.SetState(online::AccountState::asRated);
-      ASSERT_EQ(club.BookRatedGame(prompts), online::OnlineClub::Booking::kBooked);
-      ASSERT_TRUE(club.SettleRatedGame(2, club.game().Score + 2, prompts));
+      EXPECT_EQ(club.BookRatedGame(prompts), online::OnlineClub::Booking::kBooked);
+      const PlayedBlock block = PlayComputerBlock(club.blockDecks());
+      cycleScore += block.score;
+      EXPECT_TRUE(
+          club.SettleRatedGame(block.score, club.game().Score + block.score, block.moves, prompts));
       club.FinishRatedGame();
     }
-    ASSERT_TRUE(online::SaveUserFile(online::UserFilePath(programFolder), user.Nick, user.Pw));
+    EXPECT_TRUE(online::SaveUserFile(online::UserFilePath(programFolder), user.Nick, user.Pw));
+    return cycleScore;
   }
 
   online::TKovGame ServerResults(const std::string& nick) {
@@ -75,13 +82,13 @@ class OnlineProgram : public testing::ServerProgramTest {
 };
 
 TEST_F(OnlineProgram, TheNextStartLogsInAndTheFifthLineIsTheAccounts) {
-  PrepareAccount("Lada", 1);
+  const int cycleScore = PrepareAccount("Lada", 1);
   ASSERT_TRUE(OpenIn(programFolder));
   EXPECT_EQ(form->Online()->Club().state(), online::AccountState::asLoggedIn);
   EXPECT_EQ(State().AccountState, kAccountLoggedIn);
   const QString line = form->Menu()->MemberButton(5)->text();
   EXPECT_TRUE(line.startsWith(QStringLiteral("Lada") + QString(16, ' '))) << line.toStdString();
-  EXPECT_TRUE(line.endsWith(QStringLiteral("  3         2"))) << line.toStdString();
+  EXPECT_TRUE(line.endsWith(QStringLiteral("  3%1").arg(cycleScore, 10))) << line.toStdString();
   // The menu with the account's line and the two icons, for people to look at.
   QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
   EXPECT_TRUE(form->grab().save(ZENDRAL_SCREENSHOT_DIR "/online_menu.png"));
@@ -106,8 +113,12 @@ TEST_F(OnlineProgram, ARatedGameThatCompletesTheCycleIsFiledWithItsAward) {
   // The booking is on the server while the game runs.
   EXPECT_EQ(ServerResults("Vika").Kon, 30);
 
+  // The program plays the decks the server dealt for the block, which the server replays.
+  const std::vector<Deck> decks = form->Online()->Club().blockDecks();
+  ASSERT_EQ(decks.size(), 3u);
   QString award;
   for (int kon = 1; kon <= 3; ++kon) {
+    EXPECT_EQ(State().DeckCode, decks[static_cast<std::size_t>(kon - 1)]) << kon;
     PlayKonByClicks();
     ASSERT_FALSE(HasFatalFailure());
     if (kon < 3) ClickMainButton();
