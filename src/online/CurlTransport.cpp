@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <mutex>
@@ -25,11 +26,13 @@ struct Watch {
   curl_off_t lastBytes = -1;
   std::chrono::steady_clock::time_point lastChange = std::chrono::steady_clock::now();
   const std::function<void()>* idle = nullptr;
+  const std::atomic<bool>* cancelled = nullptr;
 };
 
 int Progress(void* user, curl_off_t, curl_off_t downloaded, curl_off_t, curl_off_t uploaded) {
   auto* watch = static_cast<Watch*>(user);
   if (watch->idle != nullptr && *watch->idle) (*watch->idle)();
+  if (watch->cancelled != nullptr && watch->cancelled->load()) return 1;  // aborts the transfer
   const auto now = std::chrono::steady_clock::now();
   const curl_off_t bytes = downloaded + uploaded;
   if (bytes != watch->lastBytes) {
@@ -72,6 +75,10 @@ CurlTransport::~CurlTransport() = default;
 
 HttpReply CurlTransport::Send(const HttpRequest& request) {
   HttpReply reply;
+  if (cancelled_) {
+    reply.error = "cancelled";
+    return reply;
+  }
   if (sending_) {
     reply.error = "another request is running";
     return reply;
@@ -110,6 +117,7 @@ HttpReply CurlTransport::Send(const HttpRequest& request) {
   Watch watch;
   watch.readTimeoutMs = request.readTimeoutMs;
   watch.idle = &idle_;
+  watch.cancelled = &cancelled_;
   curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
   curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, Progress);
   curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);

@@ -3,6 +3,7 @@
 // for the life of the program, so its cookies (the account session) persist between requests;
 // documents are fetched with a fresh handle each time.
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -33,9 +34,14 @@ class CurlTransport final : public HttpTransport {
   // can keep its window painted. It must not start another request.
   void SetIdle(std::function<void()> idle) { idle_ = std::move(idle); }
 
+  // Ends the running request (from any thread) and fails every later one at once: the end of
+  // the program does not wait for a request that a silent server would hold to its bound.
+  void Cancel() { cancelled_ = true; }
+
  private:
   std::function<void()> idle_;
-  bool sending_ = false;  // a request started from the idle callback fails at once
+  bool sending_ = false;
+  std::atomic<bool> cancelled_{false};  // a request started from the idle callback fails at once
   struct Handle;
   TransportBounds bounds_;
   std::unique_ptr<Handle> shared_;

@@ -234,14 +234,14 @@ void MainMenuWidget::ApplyButtonLook() {
 
 // The account icon: its picture with the lamp of the account's state.
 void MainMenuWidget::ShowAccountIcon() {
-  if (form_.Online() != nullptr) {
-    const auto state = form_.Online()->Club().state();
-    QImage picture = PaintAccountPicture(48);
-    QPainter p(&picture);
-    p.drawImage(30, 30, LampOfState(state).scaled(18, 18));
-    p.end();
-    imAc_->setIcon(QIcon(QPixmap::fromImage(picture)));
-  }
+  // Offline while the online start-up runs; drawn again once it is over.
+  OnlineLink* online = form_.OnlineIfReady();
+  const auto state = online != nullptr ? online->Club().state() : online::AccountState::asOffline;
+  QImage picture = PaintAccountPicture(48);
+  QPainter p(&picture);
+  p.drawImage(30, 30, LampOfState(state).scaled(18, 18));
+  p.end();
+  imAc_->setIcon(QIcon(QPixmap::fromImage(picture)));
   imAc_->setIconSize(imAc_->size());
 }
 
@@ -280,8 +280,8 @@ std::pair<QString, QString> MainMenuWidget::Balloon(const QPushButton* icon) con
   if (icon == imStats_) return {Text(kWordStatistics), "World-" + Text(kWordStatistics)};
   if (icon == imChat_) return {Text(kWordChat), Text(kWordKovChat)};
   if (icon == imNews_) return {Text(kWordNews), Text(kWordKovNews)};
-  if (icon == imAc_ && form_.Online() != nullptr) {
-    const online::OnlineClub& club = form_.Online()->Club();
+  if (icon == imAc_ && form_.OnlineIfReady() != nullptr) {
+    const online::OnlineClub& club = form_.OnlineIfReady()->Club();
     const QString nick = QtText(club.user().Nick);
     switch (club.state()) {
       case online::AccountState::asOffline:
@@ -312,8 +312,8 @@ void MainMenuWidget::FillClubList() {
   }
   // While logged in, the fifth line shows the account's results from the server, on red.
   bool account = false;
-  if (form_.Online() != nullptr) {
-    if (const auto line = form_.Online()->ClubListLine(settings.ClubListMode)) {
+  if (form_.OnlineIfReady() != nullptr) {
+    if (const auto line = form_.OnlineIfReady()->ClubListLine(settings.ClubListMode)) {
       members_[4]->setText(QtText(*line));
       account = true;
     }

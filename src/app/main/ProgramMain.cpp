@@ -86,6 +86,8 @@ class Measurement : public QObject {
  private:
   void MenuPainted() {
     std::printf("menu painted after %.1f ms\n", MillisecondsSinceStart());
+    std::printf("sound: %s, music: %s\n", form_.CurrentSettings().SoundOn ? "on" : "off",
+                form_.CurrentSettings().MusicOn ? "on" : "off");
     std::fflush(stdout);
     if (mode_ != "kon") {
       QCoreApplication::exit(0);

@@ -9,6 +9,7 @@
 #ifdef ZENDRAL_HAVE_AUDIO
 #include "present/audio/GameHold.h"
 #include "present/audio/ProgramAudio.h"
+#include "present/audio/SoundDevice.h"
 #endif
 
 namespace zendral {
@@ -19,25 +20,39 @@ namespace {
 
 class ProgramSound final : public SoundPort {
  public:
+  ProgramSound() : deviceFound_(audio::HasSoundDevice(audio::ThisMachinesSoundPlaces())) {}
+
   void PlayEventSound(std::string_view name, bool wait, bool soundOn) override {
-    audio_.PlayEventSound(name, wait, soundOn);
+    if (!soundOn) return;  // nothing plays and nothing waits: no need for the engines
+    Audio().PlayEventSound(name, wait, soundOn);
   }
-  bool PrepareMusic() override { return audio_.PrepareMusic() == audio::MusicError::kNone; }
-  void PlayMusic(bool on) override { audio_.PlayMusic(on); }
+  bool PrepareMusic() override { return Audio().PrepareMusic() == audio::MusicError::kNone; }
+  void PlayMusic(bool on) override {
+    if (!on && !audio_) return;
+    Audio().PlayMusic(on);
+  }
   void OnTimer2(bool introOrMenuShown, bool musicOn) override {
-    audio_.OnTimer2(introOrMenuShown, musicOn);
+    if (audio_) audio_->OnTimer2(introOrMenuShown, musicOn);
   }
   void CloseMusic() override {
-    audio_.CloseMusic();
-    audio_.DeleteMusicFile();
+    if (!audio_) return;
+    audio_->CloseMusic();
+    audio_->DeleteMusicFile();
   }
   bool SayCard(TCardCode card, int language, const std::filesystem::path& programFolder) override {
-    return audio_.SayCard(card, language, programFolder);
+    return Audio().SayCard(card, language, programFolder);
   }
+  bool DeviceFound() const override { return deviceFound_; }
   void Hold(std::chrono::milliseconds duration) override { HoldGame(duration); }
 
  private:
-  audio::ProgramAudio audio_;
+  audio::ProgramAudio& Audio() {
+    if (!audio_) audio_ = std::make_unique<audio::ProgramAudio>(deviceFound_);
+    return *audio_;
+  }
+
+  const bool deviceFound_;
+  std::unique_ptr<audio::ProgramAudio> audio_;  // made at the first use
 };
 
 #else

@@ -32,12 +32,15 @@ class SoundPort {
                        const std::filesystem::path& /*programFolder*/) {
     return false;
   }
+  // False when the machine has no sound device: the sound options say so, and nothing plays.
+  virtual bool DeviceFound() const { return true; }
   // Holds the game for a while: nothing but the window's repaints is handled meanwhile.
   virtual void Hold(std::chrono::milliseconds duration) = 0;
 };
 
 // The program's sounds: the audio library when the build has it, else a stand-in that plays
-// nothing but still holds the game for a waited sound's usual length.
+// nothing but still holds the game for a waited sound's usual length. The audio engines are
+// opened at their first use, not before: the window comes up without waiting for them.
 std::unique_ptr<SoundPort> MakeProgramSound();
 
 // Holds the game until the time has passed, delivering only the windows' repaints.

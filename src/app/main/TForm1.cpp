@@ -17,6 +17,7 @@
 
 #include "app/calendar/CalendarView.h"
 #include "app/main/AppText.h"
+#include "app/main/BackgroundTask.h"
 #include "app/main/EndOfCycleDialog.h"
 #include "app/main/IntroWidget.h"
 #include "app/main/KonRecorder.h"
@@ -129,7 +130,27 @@ TForm1::TForm1(FormOptions options)
 }
 
 TForm1::~TForm1() {
+  // A request of the start-up that a silent server holds ends now, not at its bound.
+  online_->CancelRequests();
+  onlineStartUp_.reset();
   if (started_ && !startFailed_) media_->SaveRadioState();
+}
+
+OnlineLink* TForm1::Online() const {
+  AwaitOnline();
+  return online_.get();
+}
+
+OnlineLink* TForm1::OnlineIfReady() const {
+  return OnlineStartUpPending() ? nullptr : online_.get();
+}
+
+void TForm1::AwaitOnline() const {
+  if (onlineStartUp_) onlineStartUp_->Await();
+}
+
+bool TForm1::OnlineStartUpPending() const {
+  return onlineStartUp_ && onlineStartUp_->Pending();
 }
 
 std::filesystem::path TForm1::ClubPath(bool network) const {
@@ -174,23 +195,57 @@ bool TForm1::StartUp() {
     return false;
   }
 
-  // The service addresses, the path directory and the saved log-in.
-  online_->StartUp(load.status, programFolder_);
-  menu_->Decorations()->SetEditionAddresses(online_->Club().addresses().androidPackage,
-                                            online_->Club().addresses().androidStore);
-  menuServices_->CountStart(local.distributionMark);
+  // The service addresses; the path directory, the saved log-in and the start report on a
+  // thread of their own.
+  StartOnlineStartUp(load.status, local.distributionMark);
   // The calendar pages stand on the menu; their page timer also drives the news and chat checks.
   calendar_ = std::make_unique<CalendarView>(menu_, programFolder_);
-  connect(calendar_.get(), &CalendarView::Ticked, this,
-          [this] { menuServices_->CalendarTick(menuShown_); });
+  connect(calendar_.get(), &CalendarView::Ticked, this, [this] {
+    if (!OnlineStartUpPending()) menuServices_->CalendarTick(menuShown_);
+  });
   UseDriver(nullptr);
   ApplySettingsToState();
   LoadPacks();
   media_->StartUp(programFolder_, settings_.RadioListFromServer, QtText(settings_.FontLarge));
   ApplyLanguage();
-  if (!sound_->PrepareMusic()) ShowMessage(Text(kWordCantCreateMusicFile), true);
-  sound_->PlayMusic(settings_.MusicOn);
+  // The song once the window has painted what it shows now: opening the audio engines does
+  // not hold the first picture.
+  QTimer::singleShot(0, this, [this] {
+    if (!sound_->PrepareMusic()) ShowMessage(Text(kWordCantCreateMusicFile), true);
+    sound_->PlayMusic(settings_.MusicOn);
+  });
   return true;
+}
+
+void TForm1::StartOnlineStartUp(SettingsReadStatus status, const std::string& distributionMark) {
+  online_->PrepareStartUp(programFolder_);
+  const bool installCounted = settings_.InstallCounted;
+  // Until it has finished, the window's thread leaves the online link and the menu services
+  // alone (AwaitOnline, OnlineIfReady).
+  onlineStartUp_ = std::make_unique<BackgroundTask>(
+      this,
+      [this, status, distributionMark, installCounted] {
+        online_->RunStartUpRequests(status);
+        startCount_ = menuServices_->SendStartCount(distributionMark, installCounted);
+        menuServices_->RunChatAndNewsChecks();
+      },
+      [this] { FinishOnlineStartUp(); });
+}
+
+void TForm1::FinishOnlineStartUp() {
+  online_->FinishStartUp();
+  // Its checks stand for those of the menu's next appearance, unless the menu is up already.
+  firstChecksDone_ = !menuShown_;
+  menu_->Decorations()->SetEditionAddresses(online_->Club().addresses().androidPackage,
+                                            online_->Club().addresses().androidStore);
+  menuServices_->TakeStartCount(startCount_);
+  if (!menuShown_) return;
+  // The menu came up before the club answered: the account's icon and line, the sirens and
+  // the indicator now.
+  menu_->ShowAccountIcon();
+  menu_->FillClubList();
+  menu_->ShowSignals(menuServices_->NewsPending(), menuServices_->ChatPending());
+  UpdateIndicator(true);
 }
 
 bool TForm1::CheckClubFiles() {
@@ -364,13 +419,18 @@ void TForm1::ShowMainMenuScreen() {
   menu_->update();
   const bool wasShown = menuShown_;
   menuShown_ = true;
-  if (!wasShown) menuServices_->CheckChatAndNews();
-  menu_->ShowSignals(menuServices_->NewsPending(), menuServices_->ChatPending());
-  UpdateIndicator(!wasShown);
+  // While the online start-up runs, it makes the first checks and draws the rest when over.
+  if (!OnlineStartUpPending()) {
+    if (!wasShown && !firstChecksDone_) menuServices_->CheckChatAndNews();
+    firstChecksDone_ = false;
+    menu_->ShowSignals(menuServices_->NewsPending(), menuServices_->ChatPending());
+    UpdateIndicator(!wasShown);
+  }
   if (art_) media_->Place(art_->scale(), introShown_, menuShown_, RadioCentre());
 }
 
 void TForm1::UpdateIndicator(bool menuAppeared) {
+  if (OnlineStartUpPending()) return;
   MenuDecorations* decorations = menu_->Decorations();
   if (decorations == nullptr || decorations->IndicatorClock()->isHidden()) return;
   if (!menuServices_->IndicatorReadDue(menuAppeared, MenuServices::Clock::now())) return;

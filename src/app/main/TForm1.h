@@ -20,6 +20,7 @@
 #include "game/GameState.h"
 #include "game/KonDriver.h"
 #include "game/Random.h"
+#include "online/Statistics.h"
 #include "store/FileSessionStore.h"
 #include "store/Settings.h"
 
@@ -35,6 +36,7 @@ class LanPeerLink;
 struct PeerLeftNotice;
 }  // namespace net
 
+class BackgroundTask;
 class IntroWidget;
 namespace radioui {
 class MediaPanel;
@@ -159,8 +161,15 @@ class TForm1 : public QWidget {
   TableWidget* Table() const { return table_; }
   KonRecorder* Recorder() const { return recorder_.get(); }
   MainMenuWidget* Menu() const { return menu_; }
-  // The club account and the online windows; the driver's online layer.
-  OnlineLink* Online() const { return online_.get(); }
+  // The club account and the online windows; the driver's online layer. Waits for the online
+  // start-up when it is still running.
+  OnlineLink* Online() const;
+  // The same without waiting: null while the online start-up runs (the menu then draws itself
+  // as offline and is drawn again once it is over).
+  OnlineLink* OnlineIfReady() const;
+  // Waits for the online start-up (keeping the window painted, taking no input).
+  void AwaitOnline() const;
+  bool OnlineStartUpPending() const;
   // The start count, the per-game counters and the statistics window.
   MenuServices* Services() const { return menuServices_.get(); }
   // The two calendar pages of the menu; null before the start-up.
@@ -193,6 +202,9 @@ class TForm1 : public QWidget {
   void ApplyWindowSize();
   void RebuildArt();
   bool CheckClubFiles();
+  // The online start-up on its own thread, and what it found, once it is over.
+  void StartOnlineStartUp(SettingsReadStatus status, const std::string& distributionMark);
+  void FinishOnlineStartUp();
   void ApplySettingsToState();
   // A new kon driver for the next session, talking to the peer when there is one.
   void UseDriver(PeerLink* peer);
@@ -228,6 +240,9 @@ class TForm1 : public QWidget {
   std::unique_ptr<MenuServices> menuServices_;
   std::unique_ptr<CalendarView> calendar_;
   std::unique_ptr<tour::TourLink> tour_;
+  std::unique_ptr<BackgroundTask> onlineStartUp_;
+  online::StartCount startCount_;
+  bool firstChecksDone_ = false;  // the menu's first chat and news checks were made
 
   IntroWidget* intro_;
   MainMenuWidget* menu_;

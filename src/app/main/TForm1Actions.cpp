@@ -127,6 +127,7 @@ void TForm1::ApplyLanguage() {
 
 void TForm1::StartSession(int playerSlot) {
   if (busy_ > 0 || !menuShown_ || !driver_) return;
+  AwaitOnline();
   const bool network = settings_.NetGame;
   // While logged in, the fifth line is the account's: it starts a rated game.
   if (playerSlot == kLastMemberSlot && !network && online_->Club().LoggedIn()) {
@@ -198,6 +199,7 @@ void TForm1::StartRatedSession() {
 
 void TForm1::OpenAccount() {
   if (busy_ > 0 || !menuShown_) return;
+  AwaitOnline();
   PlaySound("WOpenFo", false);
   ++busy_;
   const bool changed = online_->OpenAccount(this);
@@ -212,6 +214,7 @@ void TForm1::OpenAccount() {
 
 void TForm1::OpenWorldTopTen() {
   if (busy_ > 0 || !menuShown_) return;
+  AwaitOnline();
   PlaySound("WOpenFo", false);
   ++busy_;
   online_->OpenWorldTopTen(this);
@@ -220,6 +223,7 @@ void TForm1::OpenWorldTopTen() {
 
 void TForm1::OpenStatistics() {
   if (busy_ > 0 || !menuShown_) return;
+  AwaitOnline();
   ++busy_;
   PlaySound("WOpenFo", false);
   menuServices_->OpenStatistics(this);
@@ -228,6 +232,7 @@ void TForm1::OpenStatistics() {
 
 void TForm1::OpenChat() {
   if (busy_ > 0 || !menuShown_) return;
+  AwaitOnline();
   ++busy_;
   PlaySound("WOpenFo", false);
   menuServices_->OpenChat(this);
@@ -236,6 +241,7 @@ void TForm1::OpenChat() {
 
 void TForm1::OpenAdvertising() {
   if (busy_ > 0 || !menuShown_ || online_ == nullptr) return;
+  AwaitOnline();
   ++busy_;
   PlaySound("WOpenFo", false);
   const OnlineUi ui = online_->Ui();
@@ -246,6 +252,7 @@ void TForm1::OpenAdvertising() {
 
 void TForm1::OpenSupport() {
   if (busy_ > 0 || !menuShown_) return;
+  AwaitOnline();
   ++busy_;
   PlaySound("WOpenFo", false);
   TFormThank window(settings_, HeaderPictures(), this);
@@ -259,6 +266,7 @@ void TForm1::OpenSupport() {
 
 void TForm1::OpenNews() {
   if (busy_ > 0 || !menuShown_) return;
+  AwaitOnline();
   menuServices_->OpenNews();
 }
 
@@ -330,6 +338,7 @@ void TForm1::OpenOptions() {
   OptionsEnvironment environment;
   environment.programFolder = programFolder_;
   environment.menuShown = menuShown_;
+  environment.soundDeviceFound = sound_->DeviceFound();
   environment.changed = [this](OptionsChange change) { OnOptionsChange(change); };
   FillPackEnvironment(environment);
   TFormOptions dialog(settings_, std::move(environment), this);

@@ -19,6 +19,7 @@ using appmain::Text;
 
 void TForm1::OpenTournament() {
   if (busy_ > 0 || !menuShown_ || !online_) return;
+  AwaitOnline();
   PlaySound("WOpenFo", false);
   if (!online_->Club().LoggedIn()) {
     ShowMessage(Text(kWordLogInToAccount), false);

@@ -16,12 +16,20 @@ namespace zendral {
 
 void MenuServices::CountStart(const std::string& distributionMark) {
   if (startCounted_) return;
+  TakeStartCount(SendStartCount(distributionMark, link_.Ui().settings.InstallCounted));
+}
+
+online::StartCount MenuServices::SendStartCount(const std::string& distributionMark,
+                                                bool installCounted) {
   startCounted_ = true;
-  OnlineUi ui = link_.Ui();
-  const online::StartCount count =
-      online::CountProgramStart(ui.club.frame(), ui.club.addresses().statistics, online::kGameId,
-                                distributionMark, ui.settings.InstallCounted);
+  online::OnlineClub& club = link_.Club();
+  return online::CountProgramStart(club.frame(), club.addresses().statistics, online::kGameId,
+                                   distributionMark, installCounted);
+}
+
+void MenuServices::TakeStartCount(const online::StartCount& count) {
   if (!count.sent) return;
+  OnlineUi ui = link_.Ui();
   ui.settings.InstallCounted = count.installCounted;
   if (!SaveSettings(ui.programFolder / kSettingsFileName, ui.settings)) {
     ui.Message(WordText(kWordCantSaveOptions), true);
@@ -64,9 +72,13 @@ void MenuServices::SignalsChanged() {
 }
 
 void MenuServices::CheckChatAndNews() {
+  RunChatAndNewsChecks();
+  SignalsChanged();
+}
+
+void MenuServices::RunChatAndNewsChecks() {
   CheckNews();
   CheckChat();
-  SignalsChanged();
 }
 
 void MenuServices::CalendarTick(bool menuShown) {

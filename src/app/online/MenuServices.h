@@ -14,6 +14,7 @@
 #include "extras/menuinfo/ChatNewsFiles.h"
 #include "extras/menuinfo/MenuIndicator.h"
 #include "game/StatisticsReport.h"
+#include "online/Statistics.h"
 
 class QWidget;
 
@@ -37,6 +38,10 @@ class MenuServices final : public StatisticsReport {
   // Once per run, after the settings are read: counts the start when the local club file
   // carries the distribution mark "umk", and saves the settings then.
   void CountStart(const std::string& distributionMark);
+  // CountStart in two steps: the request (on any one thread while nothing else uses the
+  // link; `installCounted` as the settings hold it), then its result on the window's thread.
+  online::StartCount SendStartCount(const std::string& distributionMark, bool installCounted);
+  void TakeStartCount(const online::StartCount& count);
   bool StartCounted() const { return startCounted_; }
 
   // StatisticsReport: the counters of a finished session; the result is not shown.
@@ -47,6 +52,9 @@ class MenuServices final : public StatisticsReport {
   // ---- Chat and news
   // Both checks, as the menu appears.
   void CheckChatAndNews();
+  // The two checks without drawing the signals (on any one thread while nothing else uses the
+  // link); the window's thread then draws them.
+  void RunChatAndNewsChecks();
   // A tick of the calendar's page timer: the news every third tick while none is pending and
   // the menu is shown, the chat every 90th while no message is pending. A new message found
   // here plays "WToMenK" and, during a session with the option on, opens the chat window.

@@ -1,6 +1,7 @@
 #include "app/online/OnlineLink.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include "app/online/OnlineText.h"
 #include "app/online/TFAcc1.h"
@@ -45,7 +46,9 @@ namespace {
 std::unique_ptr<online::HttpTransport> MakeTransport() {
   auto transport = std::make_unique<online::CurlTransport>();
   transport->SetIdle([] {
-    if (QCoreApplication::instance() != nullptr) {
+    // Only on the windows' thread: the start-up's requests run on a thread of their own.
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (app != nullptr && QThread::currentThread() == app->thread()) {
       QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                       QEventLoop::ExcludeSocketNotifiers);
     }
@@ -62,7 +65,9 @@ OnlineLink::OnlineLink(GameState& state, Settings& settings, Services services,
       services_(std::move(services)),
       transport_(transport ? std::move(transport) : MakeTransport()),
       frame_(*transport_),
-      club_(frame_, online::AddressesUnder(online::ServiceBase())) {}
+      club_(frame_, online::AddressesUnder(online::ServiceBase())) {
+  curl_ = dynamic_cast<online::CurlTransport*>(transport_.get());
+}
 
 OnlineLink::~OnlineLink() = default;
 
@@ -71,11 +76,27 @@ ServiceAddressDefaults OnlineLink::StoredDefaults() {
 }
 
 void OnlineLink::StartUp(SettingsReadStatus status, const std::filesystem::path& programFolder) {
+  PrepareStartUp(programFolder);
+  RunStartUpRequests(status);
+  FinishStartUp();
+}
+
+void OnlineLink::PrepareStartUp(const std::filesystem::path& programFolder) {
   programFolder_ = programFolder;
   online::ApplySettingsAddresses(settings_, club_.addresses());
+}
+
+void OnlineLink::RunStartUpRequests(SettingsReadStatus status) {
   if (status == SettingsReadStatus::kComplete) club_.ReadPathDirectory();
   club_.StartUpLogIn(online::UserFilePath(programFolder_));
+}
+
+void OnlineLink::FinishStartUp() {
   SyncState();
+}
+
+void OnlineLink::CancelRequests() {
+  if (curl_ != nullptr) curl_->Cancel();
 }
 
 OnlineUi OnlineLink::Ui() {

@@ -45,6 +45,15 @@ class OnlineLink final : public OnlineBooking {
   // The start of the program: the addresses of the settings (built-in ones where the file had
   // none), the path directory after a complete reading, and the log-in from the user file.
   void StartUp(SettingsReadStatus status, const std::filesystem::path& programFolder);
+  // The same in three steps, so that the requests can run on a thread of their own: the
+  // addresses (on the window's thread), the path directory and the log-in (on any one thread
+  // while nothing else uses this link), then the account state for the game (window's thread).
+  void PrepareStartUp(const std::filesystem::path& programFolder);
+  void RunStartUpRequests(SettingsReadStatus status);
+  void FinishStartUp();
+  // Ends a running request of the program's client at once, from any thread, and fails every
+  // later one: for the end of the program.
+  void CancelRequests();
   // The stored forms of the two addresses the settings file carries.
   static ServiceAddressDefaults StoredDefaults();
 
@@ -81,6 +90,7 @@ class OnlineLink final : public OnlineBooking {
   Settings& settings_;
   Services services_;
   std::unique_ptr<online::HttpTransport> transport_;
+  online::CurlTransport* curl_ = nullptr;  // transport_ when it is the program's own client
   online::RequestFrame frame_;
   online::OnlineClub club_;
   std::filesystem::path programFolder_;

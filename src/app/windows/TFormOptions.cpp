@@ -26,6 +26,7 @@
 #include "app/windows/TFormSpeed.h"
 #include "app/windows/WindowHeader.h"
 #include "app/windows/WindowTexts.h"
+#include "present/words/SoundDeviceWords.h"
 #include "present/words/WordRows.h"
 #include "store/Cp1251.h"
 #include "store/Settings.h"
@@ -310,6 +311,7 @@ void TFormOptions::ApplyLanguage() {
   passport_->setText(WordText(kWordPassport));
   sound_->setText(WordText(kWordSound));
   music_->setText(WordText(kWordMusic));
+  noSoundDevice_->setText(WordText(kWordNoSoundDevice));
   gifAnimation_->setText(WordText(kWordGifAnimation));
   radioGroup_->setTitle(WordText(kWordReadingRadioList));
   radioServer_->setText(WordText(kWordFromServer));

@@ -75,6 +75,8 @@ struct OptionsEnvironment {
   // Downloads a pack by its download code 1..9 (DownloadPack), with its sounds and progress;
   // true when it arrived. Null: the download buttons stay disabled.
   std::function<bool(int code)> downloadPack;
+  // False on a machine without a sound device: the sound options say so.
+  bool soundDeviceFound = true;
   // Shows a message of the program's own ("Can`t find the file KovCGraph1.dll").
   std::function<void(const QString&)> message;
 };
@@ -162,6 +164,7 @@ class TFormOptions : public QDialog {
   // Multimedia
   QCheckBox* sound_ = nullptr;
   QCheckBox* music_ = nullptr;
+  QLabel* noSoundDevice_ = nullptr;  // shown on a machine without a sound device
   QCheckBox* gifAnimation_ = nullptr;
   QGroupBox* radioGroup_ = nullptr;
   QRadioButton* radioServer_ = nullptr;

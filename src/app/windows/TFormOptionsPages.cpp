@@ -75,6 +75,10 @@ QWidget* TFormOptions::BuildMultimediaPage() {
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(sound_);
   layout->addWidget(music_);
+  noSoundDevice_ = Named(new QLabel(page), "LabelNoSoundDevice");
+  noSoundDevice_->setWordWrap(true);
+  noSoundDevice_->setVisible(!env_.soundDeviceFound);
+  layout->addWidget(noSoundDevice_);
   layout->addWidget(gifAnimation_);
   layout->addSpacing(12);
   layout->addWidget(radioGroup_);

@@ -87,6 +87,10 @@ struct FluidSynthEngine::Synth {
   }
 
   bool MakeSynth(const FluidSynthOptions& options) {
+    if (options.noDevice) {
+      qCInfo(lcMusic) << "no sound device; the music is silent";
+      return false;
+    }
     const fs::path soundfont = FindGeneralMidiSoundfont(options.soundfontFolder);
     if (soundfont.empty()) {
       qCInfo(lcMusic) << "no General MIDI soundfont; the music is silent";

@@ -28,6 +28,8 @@ struct FluidSynthOptions {
   // `audioFile`) to run a real driver on a machine without sound.
   std::string audioDriver;
   std::string audioFile;
+  // The machine has no sound device: the engine is silent from the start and opens nothing.
+  bool noDevice = false;
 };
 
 class FluidSynthEngine : public MidiEngine {

@@ -13,16 +13,36 @@ std::filesystem::path SystemTempFolder() {
   return std::filesystem::path(QDir::tempPath().toStdString());
 }
 
-ProgramAudio::ProgramAudio()
-    : output_(std::make_unique<QtSoundOutput>()),
+namespace {
+
+// The event sounds of a machine without a sound device: nothing to start or stop.
+class NoSoundOutput final : public SoundOutput {
+ public:
+  void Start(std::string_view) override {}
+  void StopAll() override {}
+};
+
+FluidSynthOptions SynthOptions(bool deviceFound) {
+  FluidSynthOptions options;
+  options.noDevice = !deviceFound;
+  return options;
+}
+
+}  // namespace
+
+ProgramAudio::ProgramAudio(bool deviceFound)
+    : output_(deviceFound ? std::make_unique<QtSoundOutput>() : nullptr),
+      silent_(deviceFound ? nullptr : std::make_unique<NoSoundOutput>()),
       clock_(std::make_unique<GameHoldClock>()),
-      sounds_(std::make_unique<EventSoundPlayer>(*output_, *clock_, LoadEventSoundResource)),
-      engine_(std::make_unique<FluidSynthEngine>()),
+      sounds_(std::make_unique<EventSoundPlayer>(
+          output_ ? static_cast<SoundOutput&>(*output_) : *silent_, *clock_,
+          LoadEventSoundResource)),
+      engine_(std::make_unique<FluidSynthEngine>(SynthOptions(deviceFound))),
       music_(std::make_unique<MusicPlayer>(*engine_)) {}
 
 ProgramAudio::~ProgramAudio() {
   // The sound output before the song, the song's player before its engine.
-  output_->StopAll();
+  if (output_) output_->StopAll();
   music_.reset();
   engine_.reset();
 }
@@ -34,7 +54,7 @@ SoundResult ProgramAudio::PlayEventSound(std::string_view name, bool wait, bool 
 bool ProgramAudio::SayCard(TCardCode card, int language,
                            const std::filesystem::path& programFolder) {
   const std::vector<std::byte> wav = LoadCardVoice(programFolder, card, language);
-  if (wav.empty()) return false;
+  if (wav.empty() || !output_) return false;
   output_->StartVoice("voice", wav);
   return true;
 }

@@ -21,7 +21,9 @@ class FluidSynthEngine;
 
 class ProgramAudio {
  public:
-  ProgramAudio();
+  // Without a sound device (`deviceFound` off) no audio engine is opened at all: the sounds
+  // and the song run in silence, waited sounds still holding the game for their length.
+  explicit ProgramAudio(bool deviceFound = true);
   ~ProgramAudio();
   ProgramAudio(const ProgramAudio&) = delete;
   ProgramAudio& operator=(const ProgramAudio&) = delete;
@@ -48,7 +50,8 @@ class ProgramAudio {
   MusicPlayer& Music() { return *music_; }
 
  private:
-  std::unique_ptr<QtSoundOutput> output_;
+  std::unique_ptr<QtSoundOutput> output_;  // null without a sound device
+  std::unique_ptr<SoundOutput> silent_;
   std::unique_ptr<GameHoldClock> clock_;
   std::unique_ptr<EventSoundPlayer> sounds_;
   std::unique_ptr<FluidSynthEngine> engine_;

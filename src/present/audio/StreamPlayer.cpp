@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "present/audio/SoundDevice.h"
+
 namespace zendral::audio {
 
 void ChooseMediaBackend() {
@@ -42,7 +44,8 @@ class StreamPlayer::Worker : public QObject {
     player_ = std::make_unique<QMediaPlayer>();
     // Without a sound device the stream is read and decoded but sent nowhere: Qt's FFmpeg
     // player writes into a device that is not there when given an output then, and crashes.
-    if (!QMediaDevices::defaultAudioOutput().isNull()) {
+    if (HasSoundDevice(ThisMachinesSoundPlaces()) &&
+        !QMediaDevices::defaultAudioOutput().isNull()) {
       output_ = std::make_unique<QAudioOutput>();
       output_->setVolume(float(std::clamp(volume, 0, 100)) / 100.0f);
       player_->setAudioOutput(output_.get());

@@ -157,6 +157,10 @@ class AppTest : public ::testing::Test, public ModalAnswers {
     form = std::make_unique<TForm1>(std::move(options));
     form->show();
     if (!form->StartUp()) return false;
+    // What the start-up leaves for later: the online part on its own thread, the song for the
+    // turn after the first picture.
+    form->AwaitOnline();
+    QCoreApplication::processEvents();
     if (endIntro) form->EndIntro();
     return true;
   }

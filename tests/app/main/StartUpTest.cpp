@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include "AppFixture.h"
 #include "app/main/IntroWidget.h"
@@ -89,6 +95,66 @@ TEST_F(StartUp, AMusicFileThatCannotBeMadeIsReportedAndPlayGoesOn) {
   ASSERT_TRUE(Open());
   EXPECT_EQ(messages, std::vector<QString>{"Can`t create music file!"});
   EXPECT_TRUE(form->MenuShown());
+}
+
+// A club server that takes connections (the kernel completes them) and never answers.
+class SilentServer {
+ public:
+  SilentServer() : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (::bind(socket_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+        ::listen(socket_, 16) == 0 &&
+        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+      port_ = ntohs(address.sin_port);
+    }
+  }
+  ~SilentServer() { ::close(socket_); }
+  SilentServer(const SilentServer&) = delete;
+  SilentServer& operator=(const SilentServer&) = delete;
+  int port() const { return port_; }
+
+ private:
+  int socket_;
+  int port_ = 0;
+};
+
+TEST_F(StartUp, AClubServerThatNeverAnswersHoldsNeitherTheIntroNorTheMenu) {
+  SilentServer silent;
+  ASSERT_GT(silent.port(), 0);
+  const QByteArray before = qgetenv("ZENDRAL_SERVICE_BASE");
+  qputenv("ZENDRAL_SERVICE_BASE",
+          QByteArray("http://127.0.0.1:") + QByteArray::number(silent.port()));
+  folder.SaveSettingsFile(Settings{});  // a complete file: the path directory is asked for
+  form = std::make_unique<TForm1>(testing::TestFormOptions(
+      folder.path(), [this](QDialog& dialog) { return Answer(dialog); }, &sounds, &opened, 7));
+  form->show();
+  ASSERT_TRUE(form->StartUp());
+  EXPECT_TRUE(form->OnlineStartUpPending()) << "the path directory waits on its own thread";
+
+  // The intro goes on with its animation meanwhile, and a click shows the menu at once, drawn
+  // as offline until the club has answered or its bound has passed.
+  const int cardsBefore = form->Intro()->CardsShown();
+  QTest::qWait(300);
+  EXPECT_GT(form->Intro()->CardsShown(), cardsBefore);
+  QTest::mouseClick(form->Intro(), Qt::LeftButton);
+  EXPECT_FALSE(form->IntroShown());
+  EXPECT_TRUE(form->MenuShown());
+  EXPECT_TRUE(form->OnlineStartUpPending());
+  EXPECT_EQ(form->OnlineIfReady(), nullptr);
+  EXPECT_TRUE(form->Menu()->isVisible());
+  EXPECT_TRUE(messages.empty());
+
+  // Closing does not wait for the silent server: its request is cancelled.
+  EXPECT_TRUE(form->close());
+  form.reset();
+  if (before.isNull()) {
+    qunsetenv("ZENDRAL_SERVICE_BASE");
+  } else {
+    qputenv("ZENDRAL_SERVICE_BASE", before);
+  }
 }
 
 }  // namespace

@@ -75,6 +75,7 @@ class Copy : public ModalAnswers {
     form->show();
     started = form->StartUp();
     form->EndIntro();
+    form->AwaitOnline();
   }
 
   // The calendar's page timer, as many ticks as asked.
