@@ -1,6 +1,9 @@
 // The results of this game under an account: read, save (checked against what a rated game can
 // do), the club top ten and the own place.
 
+#include <algorithm>
+#include <cmath>
+
 #include "ResultsRules.h"
 #include "Services.h"
 
@@ -112,12 +115,15 @@ ServiceReply ClubTopTen(ServerContext& ctx) {
 ServiceReply OwnPlace(ServerContext& ctx, const ServiceRequest& request) {
   const auto rating = request.fields.Real(Key("rating"));
   if (!rating) return reply::No();
+  // The program sends its rating with fifteen digits, so its own row may read a hair above
+  // what it sent; ratings that close are a tie, not a place ahead.
+  const double above = *rating + 1e-9 * std::max(1.0, std::fabs(*rating));
   QSqlQuery* q = ctx.db.Run(
-      QStringLiteral("SELECT COUNT(*) FROM results WHERE kon > 0 AND rating > ?"), {*rating});
+      QStringLiteral("SELECT COUNT(*) FROM results WHERE kon > 0 AND rating > ?"), {above});
   if (q == nullptr || !q->next()) return reply::No();
-  const qint64 above = q->value(0).toLongLong();
+  const qint64 ahead = q->value(0).toLongLong();
   q->finish();
-  return reply::TrailingNumber(above + 1);
+  return reply::TrailingNumber(ahead + 1);
 }
 
 }  // namespace
