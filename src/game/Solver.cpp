@@ -11,11 +11,6 @@ namespace {
 constexpr int kInfinity = 10000;
 constexpr std::uint64_t kUsed = std::uint64_t{1} << 63;
 
-std::uint64_t KeyOf(CardSet own, int ownPasses, int oppPasses) {
-  return own | (static_cast<std::uint64_t>(ownPasses) << 36) |
-         (static_cast<std::uint64_t>(oppPasses) << 44) | kUsed;
-}
-
 // The places that would take a card on this layout, whoever holds it.
 CardSet OpenPlaces(CardSet layout) {
   if (layout == 0) return CardBit(kOpeningCard);
@@ -55,6 +50,37 @@ CardSet WithoutTwinMoves(CardSet legal, CardSet opp) {
     if ((kBeyond[static_cast<std::size_t>(bit)] & opp) == 0) free |= CardSet{1} << bit;
   }
   return free == 0 ? legal : (legal & ~free) | (free & (~free + 1));
+}
+
+// The cards of a seat in sides of suits that only it holds and that are open: it can lay them
+// one by one whenever it likes and they open nothing for the other seat.
+CardSet FreeCards(CardSet hand, CardSet other, CardSet layout) {
+  CardSet free = 0;
+  for (CardSet heads = LegalCards(hand, layout); heads != 0; heads &= heads - 1) {
+    const CardSet beyond = kBeyond[static_cast<std::size_t>(std::countr_zero(heads))];
+    if ((beyond & other) == 0) free |= beyond & hand;
+  }
+  return free;
+}
+
+// The table's key of a position. Positions that differ only in where each seat's free cards
+// lie are worth the same (only how many there are matters), so the key counts them instead
+// of naming them, and such positions share one entry.
+struct TableKey {
+  std::uint64_t a = 0, b = 0;
+};
+TableKey KeyOf(CardSet own, CardSet opp, CardSet layout, int ownPasses, int oppPasses) {
+  CardSet ownFree = 0, oppFree = 0;
+  if (layout != 0) {
+    ownFree = FreeCards(own, opp, layout);
+    oppFree = FreeCards(opp, own, layout);
+  }
+  TableKey k;
+  k.a = (own & ~ownFree) | (static_cast<std::uint64_t>(ownPasses) << 36) |
+        (static_cast<std::uint64_t>(oppPasses) << 44) |
+        (static_cast<std::uint64_t>(CardsIn(ownFree)) << 52) | kUsed;
+  k.b = (opp & ~oppFree) | (static_cast<std::uint64_t>(CardsIn(oppFree)) << 40);
+  return k;
 }
 
 struct OrderedMoves {
@@ -173,9 +199,9 @@ int Solver::Search(CardSet own, CardSet opp, CardSet layout, int ownPasses, int 
   }
   if (legal == own && CardsIn(own) == 1) return WinnerGain(oppPasses, CardsIn(opp));
 
-  const std::uint64_t key = KeyOf(own, ownPasses, oppPasses);
+  const TableKey key = KeyOf(own, opp, layout, ownPasses, oppPasses);
   int firstMove = -1;
-  if (const Entry* e = Find(key, opp)) {
+  if (const Entry* e = Find(key.a, key.b)) {
     if (e->lower == e->upper) return e->lower;
     if (e->lower >= beta) return e->lower;
     if (e->upper <= alpha) return e->upper;
@@ -197,7 +223,7 @@ int Solver::Search(CardSet own, CardSet opp, CardSet layout, int ownPasses, int 
       if (a >= beta) break;
     }
   }
-  Store(key, opp, CardsIn(own | opp), best, alpha, beta, bestMove);
+  Store(key.a, key.b, CardsIn(own | opp), best, alpha, beta, bestMove);
   return best;
 }
 
@@ -227,7 +253,8 @@ MoveValue Solver::Best(const SolverPosition& p) {
   const CardSet legal = LegalCards(p.own, p.layout);
   if (legal == 0) return {kEmptyCard, -Exact(p.opp, p.own, p.layout, p.oppPasses, p.ownPasses + 1)};
   int firstMove = -1;
-  if (const Entry* e = Find(KeyOf(p.own, p.ownPasses, p.oppPasses), p.opp)) firstMove = e->move;
+  const TableKey key = KeyOf(p.own, p.opp, p.layout, p.ownPasses, p.oppPasses);
+  if (const Entry* e = Find(key.a, key.b)) firstMove = e->move;
   const OrderedMoves moves = OrderMoves(legal, p.own, p.opp, p.layout, firstMove);
   MoveValue best{kEmptyCard, -kInfinity};
   for (int i = 0; i < moves.count; ++i) {
