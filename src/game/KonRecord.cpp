@@ -61,12 +61,12 @@ bool CatchUp(KonState& from, const KonState& to, std::vector<RecordedMove>& move
 
 }  // namespace
 
-void KonRecorder::Reset() {
+void KonMoveRecorder::Reset() {
   recording_ = false;
   record_ = KonRecord{};
 }
 
-void KonRecorder::Observe(const KonState& s) {
+void KonMoveRecorder::Observe(const KonState& s) {
   if (IsFreshPlay(s) && !(recording_ && SameDeal(record_.start, s) && record_.moves.empty())) {
     recording_ = true;
     record_ = KonRecord{};

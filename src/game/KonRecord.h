@@ -22,7 +22,7 @@ struct KonRecord {
   bool over = false;  // the kon has ended: the record holds all its moves
 };
 
-class KonRecorder {
+class KonMoveRecorder {
  public:
   // Call after each event that may change the kon. A fresh deal whose play has begun
   // starts a new record.

@@ -12,7 +12,7 @@ namespace zendral {
 namespace {
 
 struct WatchedKon {
-  KonRecorder recorder;
+  KonMoveRecorder recorder;
   KonState end;
 };
 
@@ -35,7 +35,7 @@ WatchedKon PlayWatched(std::uint64_t seed, int every) {
   return w;
 }
 
-TEST(KonRecorder, RecordsEveryMoveWhetherWatchedOftenOrSeldom) {
+TEST(KonMoveRecorder, RecordsEveryMoveWhetherWatchedOftenOrSeldom) {
   for (const int every : {1, 3, 7}) {
     for (std::uint64_t seed = 1; seed <= 6; ++seed) {
       WatchedKon w = PlayWatched(seed, every);
@@ -53,13 +53,13 @@ TEST(KonRecorder, RecordsEveryMoveWhetherWatchedOftenOrSeldom) {
   }
 }
 
-TEST(KonRecorder, ANewDealStartsANewRecord) {
+TEST(KonMoveRecorder, ANewDealStartsANewRecord) {
   WatchedKon first = PlayWatched(11, 1);
   first.recorder.Observe(first.end);
   ASSERT_TRUE(first.recorder.HasCompleteRecord());
   WatchedKon second = PlayWatched(12, 1);
   // The second kon's first look is its fresh play: the old record is dropped.
-  KonRecorder& r = first.recorder;
+  KonMoveRecorder& r = first.recorder;
   r.Observe(second.recorder.record().start);
   EXPECT_FALSE(r.HasCompleteRecord());
   EXPECT_TRUE(r.record().moves.empty());
