@@ -18,6 +18,7 @@
 #include "app/calendar/CalendarView.h"
 #include "app/main/AppText.h"
 #include "app/main/EndOfCycleDialog.h"
+#include "app/main/ExpertCoach.h"
 #include "app/main/IntroWidget.h"
 #include "app/main/KonRecorder.h"
 #include "app/main/MainMenuWidget.h"
@@ -75,6 +76,7 @@ TForm1::TForm1(FormOptions options)
   waitingBar_->setRange(0, 0);
   waitingBar_->hide();
   BuildPopup();
+  SetUpCoach();
   recorder_ = std::make_unique<KonRecorder>(*this);
   OnlineLink::Services online;
   online.message = [this](const QString& text, bool error) { ShowMessage(text, error); };
@@ -157,6 +159,7 @@ bool TForm1::StartUp() {
 
   const SettingsLoad load =
       LoadSettings(programFolder_ / kSettingsFileName, OnlineLink::StoredDefaults());
+  coach_->SetLevel(ReadComputerLevel(programFolder_ / kComputerLevelFileName));
   settings_ = load.settings;
   UseLanguage(LanguageInUse(settings_));
   setWindowTitle(Text(kWordTitle));
@@ -294,6 +297,7 @@ void TForm1::RebuildArt() {
   }
   menu_->UseArt(art_.get());
   table_->UseArt(art_.get());
+  CaptionCoach();
 }
 
 // Between the table and the menu (while a session's results are stored, and behind the
@@ -437,7 +441,7 @@ void TForm1::Hold(int milliseconds) {
 }
 
 void TForm1::ShowScoreWindow(const QString& playerName, const TCount& count) {
-  ScoreDialog dialog(playerName, count, this);
+  ScoreDialog dialog(playerName, count, this, coach_->HintsUsed());
   RunModal(dialog);
 }
 

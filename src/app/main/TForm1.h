@@ -20,11 +20,13 @@
 #include "game/GameState.h"
 #include "game/KonDriver.h"
 #include "game/Random.h"
+#include "store/ComputerLevelFile.h"
 #include "store/FileSessionStore.h"
 #include "store/Settings.h"
 
 class QAction;
 class QMenu;
+class QPushButton;
 class QProgressBar;
 
 namespace zendral {
@@ -40,6 +42,8 @@ namespace radioui {
 class MediaPanel;
 }  // namespace radioui
 class KonRecorder;
+class ExpertCoach;
+class CoachOverlay;
 class MainMenuWidget;
 class CalendarView;
 class MenuServices;
@@ -107,6 +111,14 @@ class TForm1 : public QWidget {
   void OpenSpeed();         // "Speed"
   void OpenHelp();          // "Help"
   void OpenAbout();         // "About"
+  // The solver at the table (TForm1Coach.cpp): the hint (key H, "Hint") and the review of the
+  // last kon ("Review").
+  void RequestHint();
+  void OpenReview();
+  void SetComputerLevel(ComputerLevel level);
+  ExpertCoach* Coach() const { return coach_.get(); }
+  CoachOverlay* Overlay() const { return overlay_; }
+  QPushButton* ReviewButton() const { return reviewButton_; }
 
   // The table's input, passed to the driver unless it is busy.
   // A card clicked at a point of the screen (none: where the pointer is) is greeted by the
@@ -188,6 +200,8 @@ class TForm1 : public QWidget {
 
  private:
   void BuildPopup();
+  void SetUpCoach();
+  void CaptionCoach();
   void OnOptionsChange(OptionsChange change);
   void OnTimer1();
   void ApplyWindowSize();
@@ -207,6 +221,8 @@ class TForm1 : public QWidget {
   template <typename Call>
   bool DriverCall(Call call);
   bool CallHoldingPeer(const std::function<bool()>& call);
+  // The solver looks at the kon after each call into the driver.
+  void AfterDriverCall();
   // The tournament table's side of the two above (TForm1Tour.cpp).
   bool CallHoldingRelay(const std::function<bool()>& call);
   bool SendTourChat(const QString& text);
@@ -237,6 +253,9 @@ class TForm1 : public QWidget {
   QTimer* timer1_;
   QTimer* timer2_;
   std::unique_ptr<KonRecorder> recorder_;
+  std::unique_ptr<ExpertCoach> coach_;
+  CoachOverlay* overlay_ = nullptr;
+  QPushButton* reviewButton_ = nullptr;
   // The table is drawn over "GIFBackGr" while its kons are recorded.
   bool gifBackdrop_ = false;
   bool artGifBackdrop_ = false;
@@ -257,6 +276,7 @@ bool TForm1::DriverCall(Call call) {
   // In a LAN game the peer's messages wait while the driver works.
   const bool acted = CallHoldingPeer(call);
   --busy_;
+  AfterDriverCall();
   return acted;
 }
 
