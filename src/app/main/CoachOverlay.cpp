@@ -41,7 +41,12 @@ void CoachOverlay::ShowSummary(const QString& text) {
 }
 
 QRect CoachOverlay::HintTarget() const {
-  if (hintSlot_ > 0) return table_.CardRect(kSeat2, hintSlot_);
+  if (hintSlot_ > 0) {
+    // The part of the card the fan leaves in sight.
+    QRect card = table_.CardRect(kSeat2, hintSlot_);
+    card.setWidth(table_.Fan(kSeat2).VisibleWidth(hintSlot_));
+    return card;
+  }
   return table_.Button7() != nullptr ? table_.Button7()->geometry() : QRect();
 }
 
