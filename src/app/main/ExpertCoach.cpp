@@ -1,5 +1,7 @@
 #include "ExpertCoach.h"
 
+#include <memory>
+
 #include "AppText.h"
 #include "game/ExpertPlayer.h"
 #include "game/LeveledKon.h"
@@ -46,7 +48,8 @@ ExpertCoach::~ExpertCoach() {
 }
 
 void ExpertCoach::Run() {
-  Solver solver;
+  // The solver's table is taken at the first search, not at the start of the program.
+  std::unique_ptr<Solver> solver;
   for (;;) {
     Job job;
     {
@@ -59,7 +62,8 @@ void ExpertCoach::Run() {
       jobs_.pop_front();
       busy_ = true;
     }
-    job(solver);
+    if (!solver) solver = std::make_unique<Solver>();
+    job(*solver);
   }
 }
 
@@ -172,9 +176,17 @@ void ExpertCoach::AskSeat1(const GameState& s, const SolverPosition& position) {
   });
 }
 
+bool ExpertCoach::HintsAllowed() const {
+  // Against a person, or for a result booked on the account, the hint would play for the
+  // player.
+  return state_.IsLocalGame() && !state_.IsRatedGame();
+}
+
 bool ExpertCoach::RequestHint() {
   const GameState& s = state_;
-  if (!IsPlaying(s) || s.TurnState != ksSeat2ToMove || hintPending_) return false;
+  if (!HintsAllowed() || !IsPlaying(s) || s.TurnState != ksSeat2ToMove || hintPending_) {
+    return false;
+  }
   ++hintsUsed_;
   hintPending_ = true;
   const KonState kon = s;

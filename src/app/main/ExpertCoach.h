@@ -50,6 +50,8 @@ class ExpertCoach : public QObject, public Seat1Chooser {
 
   std::optional<int> ChooseSeat1Move(const GameState& state) override;
 
+  // Hints are given in local games that are not rated.
+  bool HintsAllowed() const;
   // Asks for the best move of the player to move; false when there is none to give now.
   bool RequestHint();
   int HintsUsed() const { return hintsUsed_; }

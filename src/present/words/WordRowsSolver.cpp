@@ -18,8 +18,8 @@ constinit const TWordRow kWordLevelExpert{{"Expert", "Эксперт", "Experte"
 constinit const TWordRow kWordHint{{"Hint", "Подсказка", "Tipp", "Conseil", "Pista", "提示",
                                     "Suggerimento", "Nápověda", "ヒント", "힌트"}};
 constinit const TWordRow kWordHintBest{
-    {"Best: ", "Лучший ход: ", "Am besten: ", "Meilleur : ", "Mejor: ", "最佳：",
-     "Migliore: ", "Nejlepší: ", "最善：", "최선: "}};
+    {"Best: ", "Лучший ход: ", "Am besten: ", "Meilleur : ", "Mejor: ", "最佳： ",
+     "Migliore: ", "Nejlepší: ", "最善： ", "최선: "}};
 constinit const TWordRow kWordHintWorth{{", worth ", ", итог ", ", Wert ", ", vaut ", ", vale ",
                                          "，价值 ", ", vale ", ", hodnota ", "、価値 ", ", 가치 "}};
 constinit const TWordRow kWordHintThinking{
@@ -36,25 +36,25 @@ constinit const TWordRow kWordReviewTitle{
 constinit const TWordRow kWordReviewAtDeal{
     {"Value of the deal under perfect play: ", "Цена раздачи при лучшей игре: ",
      "Wert der Verteilung bei bestem Spiel: ", "Valeur de la donne en jeu parfait : ",
-     "Valor del reparto con juego perfecto: ", "完美对局下本副牌的价值：",
+     "Valor del reparto con juego perfecto: ", "完美对局下本副牌的价值： ",
      "Valore della mano con gioco perfetto: ", "Hodnota rozdání při dokonalé hře: ",
-     "最善手での配札の価値：", "완벽한 플레이에서 패의 가치: "}};
+     "最善手での配札の価値： ", "완벽한 플레이에서 패의 가치: "}};
 constinit const TWordRow kWordReviewLost{
     {"Lost by your moves: ", "Потеряно вашими ходами: ", "Durch Ihre Züge verloren: ",
-     "Perdu par vos coups : ", "Perdido por sus jugadas: ", "你的出牌损失：",
-     "Perso con le tue mosse: ", "Ztraceno vašimi tahy: ", "あなたの手で失った点：",
+     "Perdu par vos coups : ", "Perdido por sus jugadas: ", "你的出牌损失： ",
+     "Perso con le tue mosse: ", "Ztraceno vašimi tahy: ", "あなたの手で失った点： ",
      "내 수로 잃은 점수: "}};
 constinit const TWordRow kWordReviewGifted{
     {"Gifted by the opponent: ", "Подарено соперником: ", "Vom Gegner geschenkt: ",
-     "Offert par l'adversaire : ", "Regalado por el rival: ", "对手送出：",
-     "Regalato dall'avversario: ", "Darováno soupeřem: ", "相手からの贈り物：",
+     "Offert par l'adversaire : ", "Regalado por el rival: ", "对手送出： ",
+     "Regalato dall'avversario: ", "Darováno soupeřem: ", "相手からの贈り物： ",
      "상대가 준 점수: "}};
 constinit const TWordRow kWordReviewResult{
-    {"Result: ", "Результат: ", "Ergebnis: ", "Résultat : ", "Resultado: ", "结果：",
-     "Risultato: ", "Výsledek: ", "結果：", "결과: "}};
+    {"Result: ", "Результат: ", "Ergebnis: ", "Résultat : ", "Resultado: ", "结果： ",
+     "Risultato: ", "Výsledek: ", "結果： ", "결과: "}};
 constinit const TWordRow kWordReviewBetter{
-    {"better: ", "лучше: ", "besser: ", "mieux : ", "mejor: ", "更好：",
-     "meglio: ", "lépe: ", "より良い手：", "더 나은 수: "}};
+    {"better: ", "лучше: ", "besser: ", "mieux : ", "mejor: ", "更好： ",
+     "meglio: ", "lépe: ", "より良い手： ", "더 나은 수: "}};
 constinit const TWordRow kWordReviewYou{
     {"You", "Вы", "Sie", "Vous", "Usted", "你", "Tu", "Vy", "あなた", "나"}};
 constinit const TWordRow kWordReviewOpponent{{"Opponent", "Соперник", "Gegner", "Adversaire",
@@ -66,9 +66,9 @@ constinit const TWordRow kWordReviewValue{
     {"Value", "Цена", "Wert", "Valeur", "Valor", "价值", "Valore", "Hodnota", "価値", "가치"}};
 constinit const TWordRow kWordPerfectPlay{
     {"Perfect play: ", "Лучшая игра: ", "Bestes Spiel: ", "Jeu parfait : ", "Juego perfecto: ",
-     "完美对局：", "Gioco perfetto: ", "Dokonalá hra: ", "最善：", "완벽한 플레이: "}};
+     "完美对局： ", "Gioco perfetto: ", "Dokonalá hra: ", "最善： ", "완벽한 플레이: "}};
 constinit const TWordRow kWordReviewYouShort{
-    {"you: ", "вы: ", "Sie: ", "vous : ", "usted: ", "你：", "tu: ", "vy: ", "あなた：", "나: "}};
+    {"you: ", "вы: ", "Sie: ", "vous : ", "usted: ", "你： ", "tu: ", "vy: ", "あなた： ", "나: "}};
 
 namespace {
 

@@ -15,7 +15,9 @@
 #include "app/main/ExpertCoach.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/ReviewWindow.h"
+#include "game/Deal.h"
 #include "game/ExpertPlayer.h"
+#include "game/LeveledKon.h"
 #include "store/ComputerLevelFile.h"
 #include "store/FileIo.h"
 
@@ -199,6 +201,42 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
   Settle();
   EXPECT_TRUE(form->Overlay()->Summary().isEmpty());
   EXPECT_FALSE(form->ReviewButton()->isVisible());
+}
+
+// Rated games keep the classic player at seat 1, and neither they nor games against a person
+// give hints; a local game does both.
+TEST(ExpertCoachLevels, RatedAndNetworkGamesKeepTheClassicPlayerAndGiveNoHints) {
+  testing::EnsureApplication();
+  struct Case {
+    const char* what;
+    int playerSlot;
+    bool netGame;
+    bool expertPlays;
+  } cases[] = {{"local", kNewPlayerSlot, false, true},
+               {"rated", kRatedGameSlot, false, false},
+               {"LAN", kNewPlayerSlot, true, false}};
+  for (const Case& c : cases) {
+    GameState s;
+    Random random(testing::SeedWhereSeatOpens(kSeat1));
+    s.TurnState = ShuffleAndDeal(s, random);
+    s.KonPhase = kpPlaying;
+    s.GameActive = true;
+    s.MenuShown = false;
+    s.PlayerSlot = c.playerSlot;
+    s.NetGame = c.netGame;
+    ExpertCoach coach(s, {});
+    coach.SetLevel(ComputerLevel::kExpert);
+    EXPECT_EQ(coach.ExpertPlays(), c.expertPlays) << c.what;
+    if (!c.expertPlays) {
+      // The classic player's answer at once.
+      EXPECT_EQ(coach.ChooseSeat1Move(s), ClassicChoice(s, kSeat1)) << c.what;
+    } else {
+      EXPECT_EQ(coach.ChooseSeat1Move(s), std::nullopt) << "the expert thinks first";
+    }
+    s.TurnState = ksSeat2ToMove;  // as if the player were to move
+    EXPECT_EQ(coach.RequestHint(), c.expertPlays) << c.what;
+    coach.WaitIdle();
+  }
 }
 
 // Pictures of the hint, the line under the kon panel and the review window in three

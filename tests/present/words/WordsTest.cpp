@@ -55,6 +55,7 @@ const std::map<std::string_view, std::string_view> kSameAsEnglish = {
     {"kWordServerClient", "de it"},
     {"kWordDeckFrankfurt", "de cs"},
     {"kWordDeckSatin", "de fr"},
+    {"kWordLevelExpert", "fr cs"},
     {"kWordBgOrnament", "de cs"},
     {"kWordBgCasino", "fr es"},
     {"kWordNo", "es it"},
@@ -196,7 +197,7 @@ TEST(WordRowsTest, NamedRowsAreExactlyTheDeclaredRows) {
   std::set<std::string> declared;
   const std::regex declaration(R"(extern const (TWordRow2?) (k\w+);)");
   for (const char* header :
-       {"WordRows.h", "CalendarWords.h", "MediaWords.h", "MenuServicesWords.h"}) {
+       {"WordRows.h", "CalendarWords.h", "MediaWords.h", "MenuServicesWords.h", "SolverWords.h"}) {
     const std::string source = ReadSource(header);
     ASSERT_FALSE(source.empty()) << header;
     for (std::sregex_iterator it(source.begin(), source.end(), declaration), end; it != end; ++it) {
