@@ -151,8 +151,8 @@ std::vector<SmallCase> SmallCases() {
   return cases;
 }
 INSTANTIATE_TEST_SUITE_P(SmallPositions, SolverAgainstMinimax, testing::ValuesIn(SmallCases()),
-                         [](const testing::TestParamInfo<SmallCase>& info) {
-                           const SmallCase& c = info.param;
+                         [](const testing::TestParamInfo<SmallCase>& param) {
+                           const SmallCase& c = param.param;
                            return "Seed" + std::to_string(c.seed) + "Cards" +
                                   std::to_string(c.cardsLeft) + "Passes" +
                                   std::to_string(c.passes1) + std::to_string(c.passes2);
