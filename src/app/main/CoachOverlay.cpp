@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QStringList>
 
 #include "TableWidget.h"
 
@@ -50,11 +51,26 @@ QRect CoachOverlay::HintTarget() const {
   return table_.Button7() != nullptr ? table_.Button7()->geometry() : QRect();
 }
 
+double CoachOverlay::Scale() const {
+  return table_.art() != nullptr ? std::max(1.0, table_.art()->scale().pictureScale) : 1.0;
+}
+
 QRect CoachOverlay::SummaryRect() const {
   if (table_.art() == nullptr) return {};
+  // Two lines under the kon panel, as wide as the panel.
   const PixelRect& panel = table_.art()->place().konPanel;
-  const int height = std::max(18, panel.height / 4);
-  return QRect(panel.left, panel.top + panel.height + 4, std::max(panel.width, 260), height);
+  const int line = static_cast<int>(15 * Scale());
+  return QRect(panel.left, panel.top + panel.height + static_cast<int>(3 * Scale()), panel.width,
+               2 * line + 4);
+}
+
+QRect CoachOverlay::ReviewButtonRect() const {
+  if (table_.art() == nullptr) return {};
+  const QRect summary = SummaryRect();
+  const PixelRect& tab = table_.art()->place().scoreTab[kSeat2];
+  const int top = summary.bottom() + static_cast<int>(3 * Scale());
+  const int height = std::min(static_cast<int>(22 * Scale()), tab.top - 2 - top);
+  return QRect(summary.left(), top, summary.width(), std::max(12, height));
 }
 
 void CoachOverlay::paintEvent(QPaintEvent*) {
@@ -68,14 +84,25 @@ void CoachOverlay::paintEvent(QPaintEvent*) {
   p.setFont(font);
 
   if (!summary_.isEmpty()) {
+    // "Perfect play: +3" over "you: +1", in a font that lets the longer line fit the panel.
     const QRect r = SummaryRect();
-    const QRect text = p.fontMetrics().boundingRect(summary_).adjusted(-6, -2, 6, 2);
-    const QRect box(r.left(), r.top(), text.width(), text.height());
+    QStringList lines = summary_.split(QString::fromUtf8(" \u00b7 "));
+    QFont small = font;
+    small.setPixelSize(static_cast<int>(12 * scale));
+    for (int px = small.pixelSize(); px > 6; --px) {
+      small.setPixelSize(px);
+      const QFontMetrics metrics(small);
+      int widest = 0;
+      for (const QString& l : lines) widest = std::max(widest, metrics.horizontalAdvance(l));
+      if (widest + 8 <= r.width()) break;
+    }
+    p.setFont(small);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 140));
-    p.drawRoundedRect(box, 4, 4);
+    p.drawRoundedRect(r, 4, 4);
     p.setPen(QColor(255, 236, 160));
-    p.drawText(box, Qt::AlignCenter, summary_);
+    p.drawText(r.adjusted(4, 2, -4, -2), Qt::AlignCenter, lines.join('\n'));
+    p.setFont(font);
   }
 
   if (!hintText_.isEmpty()) {

@@ -26,6 +26,9 @@ class CoachOverlay : public QWidget {
   void ShowSummary(const QString& text);
   const QString& Summary() const { return summary_; }
 
+  // Where the "Review" button goes: under the summary line, above the player's score tab.
+  QRect ReviewButtonRect() const;
+
   // Follows the table's size and art.
   void Place();
 
@@ -35,6 +38,7 @@ class CoachOverlay : public QWidget {
  private:
   QRect HintTarget() const;
   QRect SummaryRect() const;
+  double Scale() const;
 
   TableWidget& table_;
   int hintSlot_ = 0;

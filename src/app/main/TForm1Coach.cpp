@@ -41,12 +41,11 @@ void TForm1::CaptionCoach() {
   if (!reviewButton_) return;
   reviewButton_->setText(Text(kWordReview));
   overlay_->Place();
-  if (TableArt* art = table_->art()) {
-    // Beside the summary line under the kon panel.
-    const PixelRect& panel = art->place().konPanel;
-    const int height = std::max(22, panel.height / 4);
-    const int width = std::max(reviewButton_->sizeHint().width(), panel.width / 2);
-    reviewButton_->setGeometry(panel.left, panel.top + panel.height + 8 + height, width, height);
+  if (table_->art() != nullptr) {
+    reviewButton_->setGeometry(overlay_->ReviewButtonRect());
+    QFont font = reviewButton_->font();
+    font.setPixelSize(std::max(10, reviewButton_->height() * 11 / 20));
+    reviewButton_->setFont(font);
   }
   if (!coach_) return;
   overlay_->ShowSummary(coach_->SummaryLine());
