@@ -169,7 +169,14 @@ bool KonDriver::TimerTick() {
       s.TurnState != ksSeat1ToMove) {
     return false;
   }
-  const int slot = ChooseMove(s.Hands[kSeat1], s.Board, s.Hands[kSeat2], s.LayCounter);
+  int slot = 0;
+  if (links_.seat1 != nullptr) {
+    const std::optional<int> answer = links_.seat1->ChooseSeat1Move(s);
+    if (!answer) return false;
+    slot = *answer;
+  } else {
+    slot = ChooseMove(s.Hands[kSeat1], s.Board, s.Hands[kSeat2], s.LayCounter);
+  }
   if (slot != 0) {
     LayCard(Ctx(), kSeat1, slot, false);
   } else {

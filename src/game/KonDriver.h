@@ -10,6 +10,7 @@
 // disabled button, a peer message out of turn, a move naming no card) are ignored: each entry
 // point returns whether it acted.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,15 @@ inline constexpr int kPlayersAtTable = 2;
 // The outside of the driver. Only the view and the random source are needed for a local game;
 // a missing store loads nothing and stores nothing, missing statistics and online links are
 // skipped.
+// Chooses seat 1's moves in local games in place of the classic player (the expert, which
+// thinks elsewhere). Answers a slot 1..CardCount or 0 for a pass, or nothing yet: the tick
+// does nothing and the next tick asks again.
+class Seat1Chooser {
+ public:
+  virtual ~Seat1Chooser() = default;
+  virtual std::optional<int> ChooseSeat1Move(const GameState& state) = 0;
+};
+
 struct DriverLinks {
   TableView& view;
   Random& random;  // the shuffle; seeded from the clock in play
@@ -42,6 +52,7 @@ struct DriverLinks {
   SessionStore* store = nullptr;
   StatisticsReport* statistics = nullptr;
   OnlineBooking* online = nullptr;
+  Seat1Chooser* seat1 = nullptr;  // null: the classic player
 };
 
 class KonDriver {

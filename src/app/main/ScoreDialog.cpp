@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/main/AppText.h"
+#include "present/words/SolverWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -13,7 +14,8 @@ namespace zendral {
 using appmain::QtText;
 using appmain::Text;
 
-ScoreDialog::ScoreDialog(const QString& playerName, const TCount& count, QWidget* parent)
+ScoreDialog::ScoreDialog(const QString& playerName, const TCount& count, QWidget* parent,
+                         std::optional<int> hintsUsed)
     : QDialog(parent) {
   setObjectName("FormCount");
   setWindowTitle(Text(kWordPlayer) + ":  " + playerName);
@@ -50,11 +52,21 @@ ScoreDialog::ScoreDialog(const QString& playerName, const TCount& count, QWidget
     values_[i]->setStyleSheet("color: navy;");
     grid->addWidget(values_[i], i + 1, 1);
   }
+  int nextRow = 8;
+  if (hintsUsed) {
+    grid->addWidget(new QLabel(Text(kWordHintsUsed), this), nextRow, 0);
+    auto* hints = new QLabel(QString::number(*hintsUsed), this);
+    hints->setObjectName("ValueHints");
+    hints->setFont(valueFont);
+    hints->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    hints->setStyleSheet("color: navy;");
+    grid->addWidget(hints, nextRow++, 1);
+  }
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(Text(kWordOk), QDialogButtonBox::AcceptRole);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  grid->addWidget(buttons, 8, 0, 1, 2);
+  grid->addWidget(buttons, nextRow, 0, 1, 2);
 }
 
 QString ScoreDialog::Value(int row) const {

@@ -6,13 +6,17 @@
 
 #include "game/TableTexts.h"
 
+#include <optional>
+
 class QLabel;
 
 namespace zendral {
 
 class ScoreDialog : public QDialog {
  public:
-  ScoreDialog(const QString& playerName, const TCount& count, QWidget* parent = nullptr);
+  // hintsUsed: the hints of this session, shown on a row of their own.
+  ScoreDialog(const QString& playerName, const TCount& count, QWidget* parent = nullptr,
+              std::optional<int> hintsUsed = std::nullopt);
 
   // The value shown on row 1..7, in the order of TCount.
   QString Value(int row) const;

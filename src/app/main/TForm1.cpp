@@ -19,6 +19,7 @@
 #include "app/main/AppText.h"
 #include "app/main/BackgroundTask.h"
 #include "app/main/EndOfCycleDialog.h"
+#include "app/main/ExpertCoach.h"
 #include "app/main/IntroWidget.h"
 #include "app/main/KonRecorder.h"
 #include "app/main/MainMenuWidget.h"
@@ -76,6 +77,7 @@ TForm1::TForm1(FormOptions options)
   waitingBar_->setRange(0, 0);
   waitingBar_->hide();
   BuildPopup();
+  SetUpCoach();
   recorder_ = std::make_unique<KonRecorder>(*this);
   OnlineLink::Services online;
   online.message = [this](const QString& text, bool error) { ShowMessage(text, error); };
@@ -178,6 +180,7 @@ bool TForm1::StartUp() {
 
   const SettingsLoad load =
       LoadSettings(programFolder_ / kSettingsFileName, OnlineLink::StoredDefaults());
+  coach_->SetLevel(ReadComputerLevel(programFolder_ / kComputerLevelFileName));
   settings_ = load.settings;
   UseLanguage(LanguageInUse(settings_));
   setWindowTitle(Text(kWordTitle));
@@ -349,6 +352,7 @@ void TForm1::RebuildArt() {
   }
   menu_->UseArt(art_.get());
   table_->UseArt(art_.get());
+  CaptionCoach();
 }
 
 // Between the table and the menu (while a session's results are stored, and behind the
@@ -497,7 +501,7 @@ void TForm1::Hold(int milliseconds) {
 }
 
 void TForm1::ShowScoreWindow(const QString& playerName, const TCount& count) {
-  ScoreDialog dialog(playerName, count, this);
+  ScoreDialog dialog(playerName, count, this, coach_->HintsUsed());
   RunModal(dialog);
 }
 

@@ -21,11 +21,13 @@
 #include "game/KonDriver.h"
 #include "game/Random.h"
 #include "online/Statistics.h"
+#include "store/ComputerLevelFile.h"
 #include "store/FileSessionStore.h"
 #include "store/Settings.h"
 
 class QAction;
 class QMenu;
+class QPushButton;
 class QProgressBar;
 
 namespace zendral {
@@ -42,6 +44,8 @@ namespace radioui {
 class MediaPanel;
 }  // namespace radioui
 class KonRecorder;
+class ExpertCoach;
+class CoachOverlay;
 class MainMenuWidget;
 class CalendarView;
 class MenuServices;
@@ -109,6 +113,14 @@ class TForm1 : public QWidget {
   void OpenSpeed();         // "Speed"
   void OpenHelp();          // "Help"
   void OpenAbout();         // "About"
+  // The solver at the table (TForm1Coach.cpp): the hint (key H, "Hint") and the review of the
+  // last kon ("Review").
+  void RequestHint();
+  void OpenReview();
+  void SetComputerLevel(ComputerLevel level);
+  ExpertCoach* Coach() const { return coach_.get(); }
+  CoachOverlay* Overlay() const { return overlay_; }
+  QPushButton* ReviewButton() const { return reviewButton_; }
 
   // The table's input, passed to the driver unless it is busy.
   // A card clicked at a point of the screen (none: where the pointer is) is greeted by the
@@ -197,6 +209,8 @@ class TForm1 : public QWidget {
 
  private:
   void BuildPopup();
+  void SetUpCoach();
+  void CaptionCoach();
   void OnOptionsChange(OptionsChange change);
   void OnTimer1();
   void ApplyWindowSize();
@@ -219,6 +233,8 @@ class TForm1 : public QWidget {
   template <typename Call>
   bool DriverCall(Call call);
   bool CallHoldingPeer(const std::function<bool()>& call);
+  // The solver looks at the kon after each call into the driver.
+  void AfterDriverCall();
   // The tournament table's side of the two above (TForm1Tour.cpp).
   bool CallHoldingRelay(const std::function<bool()>& call);
   bool SendTourChat(const QString& text);
@@ -252,6 +268,9 @@ class TForm1 : public QWidget {
   QTimer* timer1_;
   QTimer* timer2_;
   std::unique_ptr<KonRecorder> recorder_;
+  std::unique_ptr<ExpertCoach> coach_;
+  CoachOverlay* overlay_ = nullptr;
+  QPushButton* reviewButton_ = nullptr;
   // The table is drawn over "GIFBackGr" while its kons are recorded.
   bool gifBackdrop_ = false;
   bool artGifBackdrop_ = false;
@@ -272,6 +291,7 @@ bool TForm1::DriverCall(Call call) {
   // In a LAN game the peer's messages wait while the driver works.
   const bool acted = CallHoldingPeer(call);
   --busy_;
+  AfterDriverCall();
   return acted;
 }
 

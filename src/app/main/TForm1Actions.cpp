@@ -11,6 +11,7 @@
 #include "app/calendar/CalendarView.h"
 #include "app/lan/ExternalAddress.h"
 #include "app/main/AppText.h"
+#include "app/main/ExpertCoach.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/SaluteEffect.h"
 #include "app/main/StartDialog.h"
@@ -30,6 +31,7 @@
 #include "net/LanLink.h"
 #include "net/LanPeerLink.h"
 #include "net/LanSetup.h"
+#include "present/words/SolverWords.h"
 #include "present/words/WordRows.h"
 #include "store/ClubFile.h"
 #include "store/ProgramFolders.h"
@@ -52,6 +54,8 @@ constexpr PopupEntry kPopupEntries[] = {{"GenCount", &kWordGeneralScore},
                                         {"Quit", &kWordExitToMenu},
                                         {"ChangeName", &kWordChangeName},
                                         {"MSpeed", &kWordSpeed},
+                                        {"MHint", &kWordHint},
+                                        {"MReview", &kWordReview},
                                         {"MTour", &kWordOnlineTournament},
                                         {nullptr, nullptr},
                                         {"Help", &kWordHelp},
@@ -79,6 +83,8 @@ void TForm1::BuildPopup() {
   connect(PopupAction("Quit"), &QAction::triggered, this, [this] { AskExitToMenu(); });
   connect(PopupAction("ChangeName"), &QAction::triggered, this, [this] { AskChangeName(); });
   connect(PopupAction("MSpeed"), &QAction::triggered, this, [this] { OpenSpeed(); });
+  connect(PopupAction("MHint"), &QAction::triggered, this, [this] { RequestHint(); });
+  connect(PopupAction("MReview"), &QAction::triggered, this, [this] { OpenReview(); });
   connect(PopupAction("Help"), &QAction::triggered, this, [this] { OpenHelp(); });
   connect(PopupAction("About"), &QAction::triggered, this, [this] { OpenAbout(); });
   connect(PopupAction("MTour"), &QAction::triggered, this, [this] { OpenTournament(); });
@@ -117,6 +123,7 @@ void TForm1::ApplyLanguage() {
   }
   menu_->ApplyLanguage();
   table_->ApplyLanguage();
+  CaptionCoach();
   // The calendar pages carry texts of the language too.
   if (calendar_ && menuShown_ && art_) {
     calendar_->Show(art_->scale().scaleX, art_->scale().scaleY, Language());
@@ -173,8 +180,9 @@ void TForm1::TakeStartEntry(int playerSlot, const StartEntry& entry) {
 }
 
 void TForm1::UseDriver(PeerLink* peer) {
-  driver_ = std::make_unique<KonDriver>(state_, DriverLinks{*table_, random_, peer, store_.get(),
-                                                            menuServices_.get(), online_.get()});
+  driver_ = std::make_unique<KonDriver>(
+      state_, DriverLinks{*table_, random_, peer, store_.get(), menuServices_.get(), online_.get(),
+                          coach_.get()});
 }
 
 void TForm1::StartRatedSession() {
@@ -341,6 +349,10 @@ void TForm1::OpenOptions() {
   environment.soundDeviceFound = sound_->DeviceFound();
   environment.changed = [this](OptionsChange change) { OnOptionsChange(change); };
   FillPackEnvironment(environment);
+  environment.computerLevel = coach_->Level() == ComputerLevel::kExpert ? 1 : 0;
+  environment.levelChanged = [this](int level) {
+    SetComputerLevel(level == 1 ? ComputerLevel::kExpert : ComputerLevel::kClassic);
+  };
   TFormOptions dialog(settings_, std::move(environment), this);
   RunModal(dialog);
 }

@@ -209,6 +209,12 @@ void TableWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
       if (!event->isAutoRepeat()) LayFocusedCard();
       return;
+    case Qt::Key_H:  // the hint of perfect play
+      if (!event->isAutoRepeat()) form_.RequestHint();
+      return;
+    case Qt::Key_R:  // the review of the last kon
+      if (!event->isAutoRepeat()) form_.OpenReview();
+      return;
     default:
       QWidget::keyPressEvent(event);
   }

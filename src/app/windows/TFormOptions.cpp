@@ -27,6 +27,7 @@
 #include "app/windows/WindowHeader.h"
 #include "app/windows/WindowTexts.h"
 #include "present/words/SoundDeviceWords.h"
+#include "present/words/SolverWords.h"
 #include "present/words/WordRows.h"
 #include "store/Cp1251.h"
 #include "store/Settings.h"
@@ -158,6 +159,12 @@ void TFormOptions::Connect() {
   toggle(saluteCards_, &Settings::SaluteCards, OptionsChange::kOther);
   toggle(gifSave_, &Settings::GifSave, OptionsChange::kOther);
   toggle(highlight_, &Settings::HighlightMoves, OptionsChange::kOther);
+  // The computer's level is kept in a file of its own: the window hands it on.
+  connect(level_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (loading_ || index < 0 || !env_.levelChanged) return;
+    env_.computerLevel = index;
+    env_.levelChanged(index);
+  });
 
   connect(radioServer_, &QRadioButton::toggled, this, [this](bool on) {
     if (loading_ || on == settings_.RadioListFromServer) return;
@@ -334,6 +341,14 @@ void TFormOptions::ApplyLanguage() {
   gifDelayLabel_->setText(WordText(kWordFrameDelay));
   minorGroup_->setTitle(WordText(kWordMinor));
   highlight_->setText(WordText(kWordHighlightMoves));
+  levelLabel_->setText(WordText(kWordComputerLevel));
+  {
+    const QSignalBlocker block(level_);
+    level_->clear();
+    level_->addItems({WordText(kWordLevelClassic), WordText(kWordLevelExpert)});
+    level_->setCurrentIndex(env_.computerLevel == 1 ? 1 : 0);
+    level_->setEnabled(static_cast<bool>(env_.levelChanged));
+  }
 
   // The lists in the new language; their selections come from the settings.
   {

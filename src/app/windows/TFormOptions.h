@@ -77,6 +77,9 @@ struct OptionsEnvironment {
   std::function<bool(int code)> downloadPack;
   // False on a machine without a sound device: the sound options say so.
   bool soundDeviceFound = true;
+  // The computer's level: 0 classic, 1 expert. Without levelChanged the list is disabled.
+  int computerLevel = 0;
+  std::function<void(int level)> levelChanged;
   // Shows a message of the program's own ("Can`t find the file KovCGraph1.dll").
   std::function<void(const QString&)> message;
 };
@@ -208,6 +211,8 @@ class TFormOptions : public QDialog {
   // Game
   QGroupBox* minorGroup_ = nullptr;
   QCheckBox* highlight_ = nullptr;
+  QLabel* levelLabel_ = nullptr;
+  QComboBox* level_ = nullptr;
   // The download buttons of the "DLL" tab and their copies, with their download codes.
   std::vector<std::pair<QPushButton*, int>> packButtons_;
 };

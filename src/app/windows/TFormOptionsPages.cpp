@@ -224,8 +224,14 @@ QWidget* TFormOptions::BuildGamePage() {
   auto* page = new QWidget(this);
   minorGroup_ = Named(new QGroupBox(page), "GroupBoxMinor");
   highlight_ = Named(new QCheckBox(minorGroup_), "CheckBox5");
+  levelLabel_ = new QLabel(minorGroup_);
+  level_ = Named(new QComboBox(minorGroup_), "ComboBoxLevel");
   auto* inner = new QVBoxLayout(minorGroup_);
   inner->addWidget(highlight_);
+  auto* levelRow = new QHBoxLayout;
+  levelRow->addWidget(levelLabel_);
+  levelRow->addWidget(level_, 1);
+  inner->addLayout(levelRow);
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(minorGroup_);
   layout->addStretch(1);

@@ -14,5 +14,6 @@ std::span<const TNamedWordRow> CalendarWordRows();
 std::span<const TNamedWordRow> MediaWordRows();
 std::span<const TNamedWordRow> MenuServicesWordRows();
 std::span<const TNamedWordRow> SoundDeviceWordRows();
+std::span<const TNamedWordRow> SolverWordRows();
 
 }  // namespace zendral::words

@@ -56,6 +56,7 @@ const std::map<std::string_view, std::string_view> kSameAsEnglish = {
     {"kWordServerClient", "de it"},
     {"kWordDeckFrankfurt", "de cs"},
     {"kWordDeckSatin", "de fr"},
+    {"kWordLevelExpert", "fr cs"},
     {"kWordBgOrnament", "de cs"},
     {"kWordBgCasino", "fr es"},
     {"kWordNo", "es it"},
