@@ -58,11 +58,16 @@ QStringList Version3(const Database& db) {
           " NOT NULL, stored BIGINT NOT NULL)"};
 }
 
+// When the open booking was made: a second booking waits until the first is settled or old.
+QStringList Version4(const Database&) {
+  return {"ALTER TABLE results ADD COLUMN booked_at BIGINT NOT NULL DEFAULT 0"};
+}
+
 }  // namespace
 
 bool Database::Migrate(QString* error) {
   const QList<QStringList> versions = {Version1(*this), relay::TournamentSchema(*this),
-                                       Version3(*this)};
+                                       Version3(*this), Version4(*this)};
   Exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)"));
   if (!Begin()) {
     *error = QStringLiteral("cannot start the schema transaction");
