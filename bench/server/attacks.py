@@ -78,7 +78,8 @@ def pipelined(data):
         print("Pipelined requests nobody reads (resident memory of the server, and another "
               "player's request meanwhile)")
         for path, connections, requests in (("/photos/Poster.jpg", 4, 5000),
-                                            ("/downloads/progr/cards/Big.dll", 1, 40)):
+                                            ("/downloads/progr/cards/Big.dll", 1, 40),
+                                            ("/downloads/progr/cards/Big.dll", 4, 12)):
             before = resident_kb(process.pid)
             payload = f"GET {path} HTTP/1.1\r\nHost: x\r\n\r\n".encode() * requests
             greedy = []
