@@ -124,7 +124,11 @@ void ConnectionGate::ScanInput() {
       const auto length = BodyLength(head_);
       head_.clear();
       if (!length) {
-        lost_ = true;
+        // A body of unknown length (chunked, or a length that is no number): the program
+        // never sends one, and the requests behind it could not be followed.
+        Refuse(
+            "HTTP/1.1 411 Length Required\r\nContent-Type: text/plain\r\n"
+            "Content-Length: 23\r\nConnection: close\r\n\r\nsend a Content-Length\r\n");
         return;
       }
       bodyLeft_ = *length;

@@ -48,9 +48,8 @@ class ConnectionGate : public QObject {
   int holds_ = 0;
   bool paused_ = false;
   void Refuse(const QByteArray& reply);
-  // The requests in the input so far, followed as far as their heads and lengths tell: the
-  // head being read, or how many body bytes are still to come. Unknown after a head whose
-  // body length cannot be told (the HTTP layer then refuses the request itself).
+  // The requests in the input so far, followed by their heads and lengths: the head being
+  // read, or how many body bytes are still to come. lost_ once the connection is refused.
   QByteArray head_;
   qint64 bodyLeft_ = 0;
   bool lost_ = false;
