@@ -83,13 +83,6 @@ ServiceReply CreateWithHash(ServerContext& ctx, const Fields& f, const QByteArra
   return t.Commit() ? reply::Ok() : reply::No();
 }
 
-ServiceReply Create(ServerContext& ctx, const ServiceRequest& request) {
-  ServiceReply refusal;
-  if (!CreateChecks(ctx, request, &refusal)) return refusal;
-  const auto hash = ctx.hasher.Hash(request.fields.Value(QStringLiteral("pw")));
-  return hash ? CreateWithHash(ctx, request.fields, *hash) : reply::No();
-}
-
 // A member's stored hash and the record a log-in answers.
 struct LogInRecord {
   QByteArray hash;
@@ -114,20 +107,24 @@ std::optional<LogInRecord> LogInChecks(ServerContext& ctx, const ServiceRequest&
 
 // After the password check: the record and a new session, or "no".
 ServiceReply LogInAnswer(ServerContext& ctx, const QString& nick, const QStringList& tokens,
-                         bool passwordRight) {
+                         bool passwordRight, bool secure) {
   if (!passwordRight) return reply::No();
   const auto token = ctx.sessions.Open(nick);
   if (!token) return reply::No();
   ServiceReply r = reply::Segment(tokens);
-  r.setCookie = SessionCookie(*token);
+  r.setCookie = SessionCookie(*token, secure);
   return r;
 }
 
-ServiceReply LogIn(ServerContext& ctx, const ServiceRequest& request) {
-  const auto record = LogInChecks(ctx, request);
-  if (!record) return reply::No();
-  const bool right = ctx.hasher.Verify(record->hash, request.fields.Value(QStringLiteral("pw")));
-  return LogInAnswer(ctx, request.fields.Value(kNick), record->tokens, right);
+// "Sign out": the session of the request ends on the server, not only in the program. Other
+// devices' sessions of the nick stay.
+ServiceReply SignOut(ServerContext& ctx, const ServiceRequest& request) {
+  if (!request.sessionToken.isEmpty() && !ctx.sessions.End(request.sessionToken)) {
+    return reply::No();
+  }
+  ServiceReply r = reply::Ok();
+  r.setCookie = EndedSessionCookie(request.https);
+  return r;
 }
 
 ServiceReply MemberCount(ServerContext& ctx) {
@@ -212,6 +209,46 @@ ServiceReply Transfer(ServerContext& ctx, const ServiceRequest& request) {
 
 }  // namespace
 
+namespace {
+
+// A request that acts for its nick by the password it carries (its session is not that
+// nick's): the check of the stored hash, then the request as usual.
+std::optional<PasswordWork> PasswordCheckWork(ServerContext& ctx, const ServiceRequest& request) {
+  const QString nick = request.fields.Value(kNick);
+  const QString pw = request.fields.Value(QStringLiteral("pw"));
+  if (nick.isEmpty() || nick.size() > 12 || pw.isEmpty() || pw.size() > 64) return std::nullopt;
+  if (const auto sessionNick = ctx.SessionNick(request); sessionNick && *sessionNick == nick) {
+    return std::nullopt;
+  }
+  // A password check costs a hash: it counts against the log-in allowance.
+  if (!ctx.limits.Allow(LimitKind::kLogIn, request.address)) return std::nullopt;
+  QSqlQuery* q = ctx.db.Run(QStringLiteral("SELECT pwhash FROM accounts WHERE nick = ?"), {nick});
+  if (q == nullptr || !q->next()) return std::nullopt;
+  const QByteArray hash = q->value(0).toByteArray();
+  q->finish();
+  PasswordHash* hasher = &ctx.hasher;
+  return PasswordWork{[hasher, hash, pw] { return hasher->Verify(hash, pw) ? hash : QByteArray(); },
+                      [&ctx, request, nick](const QByteArray& result) {
+                        ServiceRequest checked = request;
+                        if (!result.isEmpty()) checked.passwordNick = nick;
+                        return AccountService(ctx, checked);
+                      },
+                      nick, true};
+}
+
+bool IsCreate(const Fields& f) {
+  for (const char* key : {"label1", "labelinforead", "labelinfosave", "labelkovread",
+                          "labelkovsave", "labelkovsend", "labellogout"}) {
+    if (f.Has(QLatin1String(key))) return false;
+  }
+  for (const char* key : {"best", "kon", "rating"}) {
+    if (f.Has(kGameKey + QLatin1String(key))) return false;
+  }
+  return f.Has(kNick) && f.Has(QStringLiteral("pw"));
+}
+
+}  // namespace
+
 std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const ServiceRequest& request,
                                                 ServiceReply* refusal) {
   const Fields& f = request.fields;
@@ -226,23 +263,16 @@ std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const Servic
     PasswordHash* hasher = &ctx.hasher;
     const QByteArray hash = record->hash;
     const QStringList tokens = record->tokens;
+    const bool secure = request.https;
     return PasswordWork{
         [hasher, hash, pw] { return hasher->Verify(hash, pw) ? hash : QByteArray(); },
-        [&ctx, nick, tokens](const QByteArray& result) {
-          return LogInAnswer(ctx, nick, tokens, !result.isEmpty());
-        }};
+        [&ctx, nick, tokens, secure](const QByteArray& result) {
+          return LogInAnswer(ctx, nick, tokens, !result.isEmpty(), secure);
+        },
+        nick, true};
   }
-  const bool isCreate = [&f] {
-    for (const char* key : {"label1", "labelinforead", "labelinfosave", "labelkovread",
-                            "labelkovsave", "labelkovsend"}) {
-      if (f.Has(QLatin1String(key))) return false;
-    }
-    for (const char* key : {"best", "kon", "rating"}) {
-      if (f.Has(kGameKey + QLatin1String(key))) return false;
-    }
-    return f.Has(kNick) && f.Has(QStringLiteral("pw"));
-  }();
-  if (!isCreate) {
+  if (!IsCreate(f)) {
+    if (auto check = PasswordCheckWork(ctx, request)) return check;
     *refusal = AccountService(ctx, request);
     return std::nullopt;
   }
@@ -253,13 +283,16 @@ std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const Servic
   return PasswordWork{[hasher, pw] { return hasher->Hash(pw).value_or(QByteArray()); },
                       [&ctx, fields](const QByteArray& hash) {
                         return hash.isEmpty() ? reply::No() : CreateWithHash(ctx, fields, hash);
-                      }};
+                      },
+                      QString(), false};
 }
 
 ServiceReply AccountService(ServerContext& ctx, const ServiceRequest& request) {
   const Fields& f = request.fields;
-  if (f.Has(QStringLiteral("label0"))) return LogIn(ctx, request);
+  // Log-ins and new accounts hash a password: they come through AccountPasswordWork only.
+  if (f.Has(QStringLiteral("label0"))) return reply::No();
   if (f.Has(QStringLiteral("label1"))) return MemberCount(ctx);
+  if (f.Has(QStringLiteral("labellogout"))) return SignOut(ctx, request);
   if (f.Has(QStringLiteral("labelinforead"))) return ReadProfile(ctx, request);
   if (f.Has(QStringLiteral("labelinfosave"))) return SaveProfile(ctx, request);
   if (f.Has(QStringLiteral("labelkovread"))) return ReadBalance(ctx, request);
@@ -269,7 +302,6 @@ ServiceReply AccountService(ServerContext& ctx, const ServiceRequest& request) {
   for (const char* key : {"best", "kon", "rating"}) {
     if (f.Has(kGameKey + QLatin1String(key))) return ResultsService(ctx, request);
   }
-  if (f.Has(kNick) && f.Has(QStringLiteral("pw"))) return Create(ctx, request);
   return reply::No();
 }
 

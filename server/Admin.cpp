@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -106,6 +107,13 @@ int RunAdmin(const ServerOptions& options) {
   QString error;
   auto db = Database::Open(options.databaseUrl, &error);
   if (!db || !db->Migrate(&error)) return Fail(error);
+  // Which club this changes, before anything else: a wrong --data is seen at once. The
+  // user name of a PostgreSQL address is shown, never a password in it.
+  const QString where = options.databaseUrl.startsWith(QLatin1String("sqlite:"))
+                            ? options.databaseUrl
+                            : QStringLiteral("postgresql database ") +
+                                  QUrl(options.databaseUrl).toString(QUrl::RemovePassword);
+  std::fprintf(stderr, "zendral-server admin: %s\n", qPrintable(where));
   const QString& command = a[0];
   if (command == QLatin1String("news") && a.size() >= 3 && a[1] == QLatin1String("add")) {
     return NewsAdd(*db, a.mid(2).join(' '));

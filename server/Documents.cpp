@@ -1,9 +1,11 @@
 #include "Documents.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
 #include <QSqlQuery>
 
@@ -83,7 +85,9 @@ std::optional<ServiceReply> ServeFile(const QString& folder, const QString& name
   if (!info.isFile() || info.size() > kMaxServedFile || !file.open(QIODevice::ReadOnly)) {
     return std::nullopt;
   }
-  ServiceReply r{file.readAll()};
+  file.close();
+  ServiceReply r;
+  r.filePath = info.absoluteFilePath();
   r.contentType = TypeOf(name);
   return r;
 }
@@ -230,8 +234,9 @@ std::optional<ServiceReply> Document(ServerContext& ctx, const QString& path,
   if (path.startsWith(QLatin1String("/musik/")))
     return ServeFile(data.filePath("music"), path.mid(7));
   if (path.startsWith(QLatin1String("/photos/"))) {
-    if (auto photo = MemberPhoto(ctx.db, path.mid(8))) return photo;
-    return ServeFile(data.filePath("photos"), path.mid(8));  // the club's own pictures
+    // The club's own pictures first: a member's photo never stands in for one of them.
+    if (auto picture = ServeFile(data.filePath("photos"), path.mid(8))) return picture;
+    return MemberPhoto(ctx.db, path.mid(8));
   }
   if (path.startsWith(QLatin1String("/downloads/progr/cards/"))) {
     return ServeFile(data.filePath("packs"), path.mid(23));
@@ -239,16 +244,46 @@ std::optional<ServiceReply> Document(ServerContext& ctx, const QString& path,
   return std::nullopt;
 }
 
-// The member's own photo, in the member's session: a JPEG of 200 × 250 pixels.
+namespace {
+
+bool IsClubPicture(const QString& dataDir, const QString& nick) {
+  const QDir photos(QDir(dataDir).filePath(QStringLiteral("photos")));
+  // Names differing only in case would shadow each other on a case-blind file system.
+  for (const QString& name : photos.entryList(QDir::Files)) {
+    if (QFileInfo(name).completeBaseName().compare(nick, Qt::CaseInsensitive) == 0) return true;
+  }
+  return false;
+}
+
+std::optional<QByteArray> CleanAccountPhoto(const QByteArray& upload) {
+  // The frame header first: nothing larger than a photo is ever decoded.
+  const auto size = JpegSize(upload);
+  if (!size || size->first != 200 || size->second != 250) return std::nullopt;
+  QImage image;
+  if (!image.loadFromData(upload, "JPEG") || image.width() != 200 || image.height() != 250) {
+    return std::nullopt;
+  }
+  QByteArray clean;
+  QBuffer buffer(&clean);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "JPEG", 90)) return std::nullopt;
+  return clean;
+}
+
+}  // namespace
+
+// The member's own photo, in the member's session: a JPEG of 200 × 250 pixels, stored as the
+// server encoded it again, so that only a picture is ever served.
 ServiceReply PhotoUpload(ServerContext& ctx, const ServiceRequest& request) {
   const auto nick = ctx.SessionNick(request);
   if (!nick || !SafeName(*nick + QStringLiteral(".jpg"))) return reply::No();
-  const auto size = JpegSize(request.body);
-  if (!size || size->first != 200 || size->second != 250) return reply::No();
+  if (IsClubPicture(ctx.dataDir, *nick)) return reply::No();
+  const auto clean = CleanAccountPhoto(request.body);
+  if (!clean) return reply::No();
   if (ctx.db.Run(QStringLiteral("INSERT INTO photos (nick, jpeg, stored) VALUES (?, ?, ?)"
                                 " ON CONFLICT (nick) DO UPDATE SET jpeg = excluded.jpeg,"
                                 " stored = excluded.stored"),
-                 {*nick, request.body, QDateTime::currentSecsSinceEpoch()}) == nullptr) {
+                 {*nick, *clean, QDateTime::currentSecsSinceEpoch()}) == nullptr) {
     LogError(QStringLiteral("cannot store the photo of %1").arg(*nick));
     return reply::No();
   }

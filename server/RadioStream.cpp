@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ConnectionGate.h"
 #include "RadioList.h"
 
 namespace zendral::server {
@@ -100,7 +101,8 @@ int RadioStream::ListenerCount(const QString& station) const {
 }
 
 std::optional<ServiceReply> RadioStream::Serve(const QString& name, bool headOnly,
-                                               QHttpServerResponder& responder) {
+                                               QHttpServerResponder& responder,
+                                               const QString& caller) {
   if (RadioTracks(musicDir_, name).isEmpty()) return reply::Status(404, "no such station\n");
   QTcpSocket* socket = responder.socket();
   if (socket == nullptr || socket->state() != QAbstractSocket::ConnectedState) {
@@ -122,6 +124,14 @@ std::optional<ServiceReply> RadioStream::Serve(const QString& name, bool headOnl
   if (station.listeners.size() >= static_cast<std::size_t>(kRadioMaxListeners)) {
     return reply::Status(503, "station full\n");
   }
+  // One caller cannot take a station's places from everybody else.
+  int callerStreams = 0;
+  for (const auto& [stationName, other] : stations_) {
+    for (const Listener& l : other->listeners) {
+      if (l.socket != nullptr && l.caller == caller) ++callerStreams;
+    }
+  }
+  if (callerStreams >= kRadioStreamsPerCaller) return reply::Status(503, "too many streams\n");
   // A station that has not played yet plays its first second at once, for the newcomer.
   while (station.playedNs < kRadioBurstNs) {
     auto frame = NextFrame(station);
@@ -143,6 +153,9 @@ std::optional<ServiceReply> RadioStream::Serve(const QString& name, bool headOnl
   Listener listener;
   listener.socket = socket;
   listener.responder = std::make_shared<QHttpServerResponder>(std::move(responder));
+  listener.caller = caller;
+  // The stream never ends: nothing more is read from its connection.
+  if (ConnectionGate* gate = ConnectionGate::Of(socket)) gate->Hold();
   station.listeners.push_back(std::move(listener));
   Station* at = &station;
   QObject::connect(socket, &QAbstractSocket::disconnected, this,

@@ -28,6 +28,7 @@ inline constexpr int kRadioTickMs = 100;
 inline constexpr qint64 kRadioBurstNs = 1'000'000'000;        // sent to a newcomer at once
 inline constexpr qint64 kRadioMaxPending = 256 * 1024;        // unsent bytes of a listener
 inline constexpr int kRadioMaxListeners = 64;                 // per station
+inline constexpr int kRadioStreamsPerCaller = 3;              // over all stations
 inline constexpr qint64 kRadioMaxTrack = 64ll * 1024 * 1024;  // larger files are skipped
 
 // An MPEG audio frame header (any version, any layer): the whole frame's length in bytes and
@@ -47,8 +48,10 @@ class RadioStream final : public QObject {
   // Takes the request for /radio/NAME. A reply to send back (unknown station, station full,
   // nothing playable) or nothing when the connection has become a listener (or, for HEAD, has
   // had its headers).
+  // caller: the CallerKey of the listener's address, who may hold a few streams at once.
   std::optional<ServiceReply> Serve(const QString& station, bool headOnly,
-                                    QHttpServerResponder& responder);
+                                    QHttpServerResponder& responder,
+                                    const QString& caller = QString());
   int ListenerCount(const QString& station) const;
 
  private:
@@ -59,6 +62,7 @@ class RadioStream final : public QObject {
   struct Listener {
     QPointer<QTcpSocket> socket;
     std::shared_ptr<QHttpServerResponder> responder;  // held for the connection's life
+    QString caller;                                   // CallerKey of the listener's address
   };
   struct Station {
     QString name;

@@ -22,6 +22,12 @@ Allowance AllowanceOf(LimitKind kind) {
       return {10, 60};
     case LimitKind::kStats:
       return {60, 60};
+    // A cycle is 30 kons against the computer: more than half an hour of play. A household
+    // may have a few players; one name files a cycle or two an hour at most.
+    case LimitKind::kCycleFromAddress:
+      return {4, 3600};
+    case LimitKind::kCycleOfName:
+      return {2, 3600};
   }
   return {1, 60};
 }

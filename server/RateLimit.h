@@ -1,15 +1,22 @@
 #pragma once
 // Per-address allowances for the requests that cost the server or that people could flood:
-// log-ins, account creation, chat messages and statistics reports. Each kind allows a burst
-// and refills evenly over its window. Kept in the process: a club with several servers gets
-// each server's allowance, which is enough to stop a flood.
+// log-ins, account creation, chat messages, statistics reports and filings of local cycles. Each
+// kind allows a burst and refills evenly over its window. Kept in the process: a club with several
+// servers gets each server's allowance, which is enough to stop a flood.
 
 #include <QHash>
 #include <QString>
 
 namespace zendral::server {
 
-enum class LimitKind { kLogIn, kCreate, kChat, kStats };
+enum class LimitKind {
+  kLogIn,
+  kCreate,
+  kChat,
+  kStats,
+  kCycleFromAddress,  // local cycles filed in the world table, per address
+  kCycleOfName,       // the same per passport name (the address is the name then)
+};
 
 class RateLimit {
  public:

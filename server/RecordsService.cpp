@@ -150,7 +150,40 @@ std::optional<qint64> Insert(Database& db, const NewRow& row) {
   return id;
 }
 
-ServiceReply SubmitLocal(ServerContext& ctx, const Fields& f) {
+// True when the name is a member's nick (whatever its case).
+std::optional<bool> IsMemberNick(Database& db, const QString& name) {
+  QSqlQuery* q =
+      db.Run(QStringLiteral("SELECT 1 FROM accounts WHERE lower(nick) = lower(?)"), {name});
+  if (q == nullptr) return std::nullopt;
+  const bool member = q->next();
+  q->finish();
+  return member;
+}
+
+// A member's nick is used only in that member's session; any other passport name is free.
+bool MayUseName(ServerContext& ctx, const ServiceRequest& request, const QString& name) {
+  const auto member = IsMemberNick(ctx.db, name);
+  if (!member) return false;
+  if (!*member) return true;
+  const auto sessionNick = ctx.SessionNick(request);
+  return sessionNick && sessionNick->compare(name, Qt::CaseInsensitive) == 0;
+}
+
+std::optional<bool> IsFiledAlready(Database& db, const NewRow& row) {
+  QSqlQuery* q =
+      db.Run(QStringLiteral("SELECT 1 FROM world_rows WHERE gid = ? AND score = ? AND nick = ? AND"
+                            " country = ? AND city = ? AND r07 = ? AND r08 = ?"),
+             {row.gid, row.score, row.nick, row.country, row.city, row.r07, row.r08});
+  if (q == nullptr) return std::nullopt;
+  const bool filed = q->next();
+  q->finish();
+  return filed;
+}
+
+// A cycle of local games: 30 kons against the computer, which take far longer than minutes,
+// so each address and each name files only a few an hour; an identical row is filed once.
+ServiceReply SubmitLocal(ServerContext& ctx, const ServiceRequest& request) {
+  const Fields& f = request.fields;
   const auto score = f.Int(QStringLiteral("score"));
   NewRow row{kLocalTable,
              score.value_or(0),
@@ -166,6 +199,13 @@ ServiceReply SubmitLocal(ServerContext& ctx, const Fields& f) {
       !IsPassportCity(row.city) || !IsCountryCode(row.country) || !IsSex(row.r07) ||
       !IsVersion(row.r08) || !IsFree(f.Value(QStringLiteral("R9"))) ||
       !IsFree(f.Value(QStringLiteral("R10")))) {
+    return reply::No();
+  }
+  if (!MayUseName(ctx, request, row.nick)) return reply::No();
+  const auto filed = IsFiledAlready(ctx.db, row);
+  if (!filed || *filed) return reply::No();
+  if (!ctx.limits.Allow(LimitKind::kCycleFromAddress, request.address) ||
+      !ctx.limits.Allow(LimitKind::kCycleOfName, row.nick.toLower())) {
     return reply::No();
   }
   Transaction t(ctx.db);
@@ -197,6 +237,7 @@ ServiceReply SubmitChat(ServerContext& ctx, const ServiceRequest& request) {
   }
   row.r09.replace(' ', '_');  // a token of the reply
   if (Setting(ctx.db, QStringLiteral("pause_chat")) == QLatin1String("1")) return reply::No();
+  if (!MayUseName(ctx, request, row.nick)) return reply::No();
   if (!ctx.limits.Allow(LimitKind::kChat, request.address)) return reply::No();
   Transaction t(ctx.db);
   if (!t.Ok()) return reply::No();
@@ -267,7 +308,7 @@ ServiceReply RecordsService(ServerContext& ctx, const ServiceRequest& request) {
   if (f.Has(QStringLiteral("score"))) {
     switch (*gid) {
       case kLocalTable:
-        return SubmitLocal(ctx, f);
+        return SubmitLocal(ctx, request);
       case kChatTable:
         return SubmitChat(ctx, request);
       case kAccountTable:

@@ -53,5 +53,11 @@ ServiceReply Status(int status, const QByteArray& text) {
   return r;
 }
 
+ServiceReply Busy() {
+  ServiceReply r = Status(503, "busy");
+  r.retryAfter = "2";
+  return r;
+}
+
 }  // namespace reply
 }  // namespace zendral::server

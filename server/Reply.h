@@ -16,7 +16,9 @@ struct ServiceReply {
   QByteArray body;
   int status = 200;
   QByteArray contentType = "text/plain; charset=windows-1251";
-  QByteArray setCookie;  // a Set-Cookie header value, when the reply opens a session
+  QByteArray setCookie;   // a Set-Cookie header value, when the reply opens a session
+  QString filePath;       // a file of the data folder streamed as the body, when not empty
+  QByteArray retryAfter;  // seconds, for a "busy" reply
 };
 
 namespace reply {
@@ -33,6 +35,9 @@ ServiceReply List(const QList<QStringList>& records);
 // "$ ok#" or "$ no#".
 ServiceReply Ack(bool ok);
 ServiceReply Status(int status, const QByteArray& text);
+// Too many password checks wait already: 503 "busy" with a Retry-After. A program that knows
+// it says "Server busy, try again"; an older one sees a failed request, never "no".
+ServiceReply Busy();
 
 }  // namespace reply
 

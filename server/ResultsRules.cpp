@@ -41,8 +41,8 @@ SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent) {
 
   // A booking: three more kons at −50 points, the cycle fields sent as 0.
   const int k = old.kon;
-  if (sent.kon == k + kBlockKons && sent.konl == 0 && sent.score == 0 && sent.best == old.best &&
-      sent.sessions == old.sessions) {
+  if (!stored.bookingOpen && sent.kon == k + kBlockKons && sent.konl == 0 && sent.score == 0 &&
+      sent.best == old.best && sent.sessions == old.sessions) {
     const double expected = BookedRating(k, old.rating);
     if (std::fabs(sent.rating - expected) > 1e-6 * std::max(1.0, std::fabs(expected))) return j;
     j.kind = SaveKind::kBooking;

@@ -25,7 +25,12 @@ struct GameRecord {
 struct StoredResults {
   GameRecord record;
   bool booked = false;
+  // A booking younger than kBookingLifetimeSeconds: no second one is taken meanwhile. An older
+  // one was a game left unfinished; a new booking replaces it (its −50 points stay).
+  bool bookingOpen = false;
 };
+
+inline constexpr qint64 kBookingLifetimeSeconds = 2 * 3600;
 
 enum class SaveKind { kUnchanged, kBooking, kSettlement, kRefused };
 

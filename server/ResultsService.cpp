@@ -1,6 +1,8 @@
 // The results of this game under an account: read, save (checked against what a rated game can
 // do), the club top ten and the own place.
 
+#include <QDateTime>
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,7 +17,7 @@ QString Key(const char* name) {
 }
 
 const QString kSelectResults = QStringLiteral(
-    "SELECT kon, best, rating, sessions, konl, score, r1, r2, booked, block_decks FROM results"
+    "SELECT kon, best, rating, sessions, konl, score, r1, r2, booked, block_decks, booked_at FROM results"
     " WHERE nick = ?");
 
 StoredResults ReadRow(QSqlQuery& q) {
@@ -29,6 +31,8 @@ StoredResults ReadRow(QSqlQuery& q) {
   s.record.r1 = q.value(6).toInt();
   s.record.r2 = q.value(7).toString();
   s.booked = q.value(8).toInt() != 0;
+  s.bookingOpen = s.booked && QDateTime::currentSecsSinceEpoch() - q.value(10).toLongLong() <
+                                  kBookingLifetimeSeconds;
   return s;
 }
 
@@ -80,9 +84,12 @@ ServiceReply SaveOwn(ServerContext& ctx, const ServiceRequest& request) {
   // A completed cycle opens the one filing in table 344; any other save closes it.
   if (ctx.db.Run(QStringLiteral("UPDATE results SET kon = ?, best = ?, rating = ?, sessions = ?,"
                                 " konl = ?, score = ?, booked = ?, cycle_open = ?,"
-                                " cycle_score = ?, block_decks = COALESCE(?, '') WHERE nick = ?"),
+                                " cycle_score = ?, block_decks = COALESCE(?, ''), booked_at = ?"
+                                " WHERE nick = ?"),
                  {r.kon, r.best, r.rating, r.sessions, r.konl, r.score, j.booked ? 1 : 0,
-                  j.cycleCompleted ? 1 : 0, j.cycleScore, decks, nick}) == nullptr) {
+                  j.cycleCompleted ? 1 : 0, j.cycleScore, decks,
+                  j.kind == SaveKind::kBooking ? QDateTime::currentSecsSinceEpoch() : qint64(0),
+                  nick}) == nullptr) {
     return reply::No();
   }
   if (!t.Commit()) return reply::No();

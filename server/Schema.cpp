@@ -64,11 +64,16 @@ QStringList Version4() {
   return {"ALTER TABLE results ADD COLUMN block_decks TEXT NOT NULL DEFAULT ''"};
 }
 
+// When the open booking was made: a second booking waits until the first is settled or old.
+QStringList Version5(const Database&) {
+  return {"ALTER TABLE results ADD COLUMN booked_at BIGINT NOT NULL DEFAULT 0"};
+}
+
 }  // namespace
 
 bool Database::Migrate(QString* error) {
   const QList<QStringList> versions = {Version1(*this), relay::TournamentSchema(*this),
-                                       Version3(*this), Version4()};
+                                       Version3(*this), Version4(), Version5(*this)};
   Exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)"));
   if (!Begin()) {
     *error = QStringLiteral("cannot start the schema transaction");

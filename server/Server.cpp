@@ -14,7 +14,9 @@
 #include <QUrl>
 
 #include "ClientAddress.h"
+#include "ConnectionGate.h"
 #include "Documents.h"
+#include "FileReply.h"
 #include "RadioList.h"
 #include "RadioStream.h"
 #include "ServerLog.h"
@@ -48,7 +50,8 @@ QString MethodName(QHttpServerRequest::Method method) {
 
 // Connections whose unread input is bounded: the HTTP layer keeps a request's bytes until the
 // request is whole, so a body of any size would otherwise be held in memory. Past the bound
-// the socket stops reading and such a request never completes.
+// the socket stops reading and such a request never completes. Each connection's output is
+// bounded by its gate.
 class BoundedTcpServer final : public QTcpServer {
  public:
   using QTcpServer::QTcpServer;
@@ -61,15 +64,17 @@ class BoundedTcpServer final : public QTcpServer {
       return;
     }
     socket->setReadBufferSize(4 * kMaxBody);
+    ConnectionGate::Attach(socket);
     addPendingConnection(socket);
   }
 };
 
 }  // namespace
 
-Server::Server(ServerOptions options) : options_(std::move(options)) {
-  // Hashes never take every core: one stays for the server's own thread.
-  hashPool_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+Server::Server(ServerOptions options)
+    : options_(std::move(options)),
+      // Hashes never take every core: one stays for the server's own thread.
+      passwords_(std::make_unique<PasswordQueue>(std::max(1, QThread::idealThreadCount() - 1))) {
   // The services by path; the tournament service and others join this table.
   services_.insert(QStringLiteral("/services/account"), AccountService);
   services_.insert(QStringLiteral("/services/records"), RecordsService);
@@ -106,36 +111,37 @@ bool Server::Start(QString* error) {
                                    options_.publicHost});
   radio_ = std::make_unique<RadioStream>(QDir(options_.dataDir).filePath(QStringLiteral("music")));
 
-  http_.setMissingHandler(
-      [this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
-        ServiceRequest r;
-        const Caller caller =
-            IdentifyCaller(request.remoteAddress(), Header(request, "X-Forwarded-For"),
-                           Header(request, "X-Forwarded-Proto"), options_.trustedProxies);
-        r.address = caller.address;
-        r.peer = caller.peer;
-        r.https = caller.https;
-        r.host = QString::fromLatin1(Header(request, "Host"));
-        r.sessionToken = SessionTokenFromCookie(Header(request, "Cookie"));
-        r.body = request.body();
-        const QString method = MethodName(request.method());
-        const QString path = request.url().path();
-        if (method == QLatin1String("POST") && path == QLatin1String("/services/account") &&
-            r.body.size() <= kMaxBody) {
-          HandleAccount(r, std::move(responder));
-          return;
-        }
-        // The radio keeps the connection for its stream.
-        if ((method == QLatin1String("GET") || method == QLatin1String("HEAD")) &&
-            path.startsWith(QLatin1String("/radio/"))) {
-          const bool headOnly = method == QLatin1String("HEAD");
-          if (auto refused = radio_->Serve(path.mid(7), headOnly, responder)) {
-            Send(std::move(responder), std::move(*refused));
-          }
-          return;
-        }
-        Send(std::move(responder), Handle(method, path, r));
-      });
+  http_.setMissingHandler([this](const QHttpServerRequest& request,
+                                 QHttpServerResponder&& responder) {
+    if (ConnectionGate* gate = ConnectionGate::Of(responder.socket())) gate->RequestTaken();
+    ServiceRequest r;
+    const Caller caller =
+        IdentifyCaller(request.remoteAddress(), Header(request, "X-Forwarded-For"),
+                       Header(request, "X-Forwarded-Proto"), options_.trustedProxies);
+    r.address = caller.address;
+    r.peer = caller.peer;
+    r.https = caller.https;
+    r.host = QString::fromLatin1(Header(request, "Host"));
+    r.sessionToken = SessionTokenFromCookie(Header(request, "Cookie"));
+    r.body = request.body();
+    const QString method = MethodName(request.method());
+    const QString path = request.url().path();
+    if (method == QLatin1String("POST") && path == QLatin1String("/services/account") &&
+        r.body.size() <= kMaxBody) {
+      HandleAccount(r, std::move(responder));
+      return;
+    }
+    // The radio keeps the connection for its stream.
+    if ((method == QLatin1String("GET") || method == QLatin1String("HEAD")) &&
+        path.startsWith(QLatin1String("/radio/"))) {
+      const bool headOnly = method == QLatin1String("HEAD");
+      if (auto refused = radio_->Serve(path.mid(7), headOnly, responder, CallerKey(r.address))) {
+        Send(std::move(responder), std::move(*refused));
+      }
+      return;
+    }
+    Send(std::move(responder), Handle(method, path, r), method == QLatin1String("HEAD"));
+  });
 
   QHostAddress address;
   if (options_.listenHost == QLatin1String("localhost")) {
@@ -174,16 +180,26 @@ bool Server::Start(QString* error) {
   return true;
 }
 
-void Server::Send(QHttpServerResponder&& responder, ServiceReply reply) {
+void Server::Send(QHttpServerResponder&& responder, ServiceReply reply, bool headOnly) {
+  QTcpSocket* socket = responder.socket();
+  if (!reply.filePath.isEmpty()) {
+    if (!StreamFile(responder, reply.filePath, reply.contentType, headOnly)) {
+      Send(std::move(responder), reply::Status(404, "not found\n"));
+    }
+    return;
+  }
   QHttpServerResponse response(reply.contentType, std::move(reply.body),
                                static_cast<QHttpServerResponse::StatusCode>(reply.status));
   if (!reply.setCookie.isEmpty()) response.addHeader("Set-Cookie", reply.setCookie);
+  if (!reply.retryAfter.isEmpty()) response.addHeader("Retry-After", reply.retryAfter);
   response.write(std::move(responder));
+  if (ConnectionGate* gate = ConnectionGate::Of(socket)) gate->Update();
 }
 
-// Log-ins and new accounts hash their password on a worker thread and answer afterwards; the
-// server's thread serves everybody else meanwhile. The responder only holds the connection's
-// socket, so the reply goes out only while that socket is still connected.
+// A request that needs a password hash waits in the password queue and is answered when its
+// hash is done; the connection is not read meanwhile, so its replies keep their order. The
+// responder only holds the connection's socket, so the reply goes out only while that socket
+// is still connected.
 void Server::HandleAccount(ServiceRequest& request, QHttpServerResponder&& responder) {
   request.fields = Fields::Decode(request.body);
   ServiceReply reply;
@@ -192,26 +208,29 @@ void Server::HandleAccount(ServiceRequest& request, QHttpServerResponder&& respo
     Send(std::move(responder), std::move(reply));
     return;
   }
-  if (pendingHashes_ >= kMaxPendingHashes) {
-    Send(std::move(responder), reply::No());  // busier than any club: refuse, do not queue
-    return;
-  }
-  ++pendingHashes_;
+  const QString caller = CallerKey(request.address);
+  const int delayMs = work->verifies ? backoff_.DelayMs(work->nick, caller) : 0;
   auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
   QPointer<QTcpSocket> socket(held->socket());
-  hashPool_.start([this, work = *work, held, socket] {
-    const QByteArray result = work.hash();
-    QMetaObject::invokeMethod(
-        &http_,
-        [this, work, held, socket, result] {
-          --pendingHashes_;
-          ServiceReply answer = work.finish(result);  // stored also when the caller has gone
-          if (socket != nullptr && socket->state() == QAbstractSocket::ConnectedState) {
-            Send(std::move(*held), std::move(answer));
-          }
-        },
-        Qt::QueuedConnection);
-  });
+  ConnectionGate* gate = ConnectionGate::Of(socket);
+  const bool queued = passwords_->Submit(
+      PasswordJob{caller, work->hash,
+                  [this, work = *work, caller, held, socket](const QByteArray& result) {
+                    if (work.verifies) backoff_.Record(work.nick, caller, !result.isEmpty());
+                    ServiceReply answer =
+                        work.finish(result);  // stored also when the caller has gone
+                    if (socket == nullptr) return;
+                    if (ConnectionGate* g = ConnectionGate::Of(socket)) g->Release();
+                    if (socket->state() == QAbstractSocket::ConnectedState) {
+                      Send(std::move(*held), std::move(answer));
+                    }
+                  }},
+      delayMs);
+  if (!queued) {
+    Send(std::move(*held), reply::Busy());
+    return;
+  }
+  if (gate != nullptr) gate->Hold();
 }
 
 ServiceReply Server::Handle(const QString& method, const QString& path, ServiceRequest& request) {

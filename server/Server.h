@@ -6,11 +6,11 @@
 #include <QHttpServer>
 #include <QHttpServerResponder>
 #include <QString>
-#include <QThreadPool>
 
 #include <functional>
 #include <memory>
 
+#include "PasswordQueue.h"
 #include "ServerContext.h"
 #include "ServerOptions.h"
 
@@ -22,7 +22,6 @@ class RelayServer;
 class RadioStream;
 
 inline constexpr qsizetype kMaxBody = 64 * 1024;
-inline constexpr int kMaxPendingHashes = 64;
 
 class Server {
  public:
@@ -37,7 +36,7 @@ class Server {
 
  private:
   void HandleAccount(ServiceRequest& request, QHttpServerResponder&& responder);
-  static void Send(QHttpServerResponder&& responder, ServiceReply reply);
+  static void Send(QHttpServerResponder&& responder, ServiceReply reply, bool headOnly = false);
 
   using Handler = std::function<ServiceReply(ServerContext&, const ServiceRequest&)>;
   ServerOptions options_;
@@ -51,9 +50,9 @@ class Server {
   QHttpServer http_;
   std::unique_ptr<RadioStream> radio_;  // goes before the connections it streams to
   quint16 port_ = 0;
-  int pendingHashes_ = 0;
+  PasswordBackoff backoff_;
   // Declared last, so that it is gone (its hashes finished) before anything they answer to.
-  QThreadPool hashPool_;
+  std::unique_ptr<PasswordQueue> passwords_;
 };
 
 }  // namespace zendral::server

@@ -30,6 +30,8 @@ struct ServiceRequest {
     return https ? QStringLiteral("https://") : QStringLiteral("http://");
   }
   QString host;  // the Host header as the caller wrote it
+  // The nick whose password the request carried rightly (checked on a worker beforehand).
+  QString passwordNick;
 };
 
 struct ServerContext {
@@ -40,8 +42,8 @@ struct ServerContext {
   QString dataDir;
   QString publicHost;  // host[:port] of this server as players reach it; empty: the Host header
 
-  // True when the request acts for the nick: its session is that nick's, or pw= is the nick's
-  // password.
+  // True when the request acts for the nick: its session is that nick's, or pw= was found to be
+  // the nick's password before the request was dispatched.
   bool Authorized(const ServiceRequest& request, const QString& nick);
   // Only the session (no password): the nick of the request's session.
   std::optional<QString> SessionNick(const ServiceRequest& request);

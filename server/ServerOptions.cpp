@@ -77,7 +77,56 @@ std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exi
   parser.addPositionalArgument(QStringLiteral("admin"),
                                QStringLiteral("Run an admin command instead of the server."),
                                QStringLiteral("[admin COMMAND ...]"));
-  if (!parser.parse(arguments)) {
+  // The admin command's words may have the server's options among them ("admin news add TEXT
+  // --data DIR"): those go before the command; any other word starting with "--" is an unknown
+  // option, never a word. A word after "--" is always a word ("admin news add -- --TEXT").
+  QStringList ordered;
+  QStringList adminWords;
+  bool inAdmin = false;
+  bool wordsOnly = false;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& word = arguments[i];
+    if (i > 0 && !inAdmin && word == QLatin1String("admin")) {
+      inAdmin = true;
+      adminWords << word;
+      continue;
+    }
+    if (!inAdmin) {
+      ordered << word;
+      continue;
+    }
+    if (!wordsOnly && word == QLatin1String("--")) {
+      wordsOnly = true;
+      continue;
+    }
+    if (wordsOnly || !word.startsWith(QLatin1String("--"))) {
+      adminWords << word;
+      continue;
+    }
+    const QString name = word.mid(2).section(QLatin1Char('='), 0, 0);
+    const QCommandLineOption* known = nullptr;
+    for (const QCommandLineOption* option :
+         {&listen, &data, &database, &publicHost, &hashCost, &rateScale, &relayBase, &relayMove,
+          &noRelay, &trustedProxy}) {
+      if (option->names().contains(name)) known = option;
+    }
+    if (known == nullptr) {
+      std::fprintf(stderr, "zendral-server: unknown option '%s'\n", qPrintable(word));
+      *exitCode = 2;
+      return std::nullopt;
+    }
+    ordered << word;
+    if (!known->valueName().isEmpty() && !word.contains(QLatin1Char('='))) {
+      if (i + 1 >= arguments.size()) {
+        std::fprintf(stderr, "zendral-server: %s takes a value\n", qPrintable(word));
+        *exitCode = 2;
+        return std::nullopt;
+      }
+      ordered << arguments[++i];
+    }
+  }
+  if (!adminWords.isEmpty()) ordered << QStringLiteral("--") << adminWords;
+  if (!parser.parse(ordered)) {
     std::fprintf(stderr, "zendral-server: %s\n", qPrintable(parser.errorText()));
     *exitCode = 2;
     return std::nullopt;

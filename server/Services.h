@@ -11,14 +11,18 @@ namespace zendral::server {
 
 ServiceReply AccountService(ServerContext& ctx, const ServiceRequest& request);
 
-// A password hash is slow by design: log-in and account creation run it on a worker thread so
-// that the server's one thread goes on answering everybody else meanwhile.
+// A password hash is slow by design: log-ins, new accounts and every request that carries a
+// password instead of a session run it on a worker thread, so that the server's one thread
+// goes on answering everybody else meanwhile.
 struct PasswordWork {
   std::function<QByteArray()> hash;                       // worker thread; no database
   std::function<ServiceReply(const QByteArray&)> finish;  // server's thread, with the result
+  QString nick;           // whose password is checked (empty for a new account)
+  bool verifies = false;  // a check of a stored password: an empty result means wrong
 };
-// For an account request: the password work of a log-in or a new account that passed its
-// checks, or nothing with the whole reply in reply (every other request, and refusals).
+// For an account request: the password work of a log-in, a new account that passed its
+// checks, or a request that acts for a nick by its password; or nothing with the whole reply
+// in reply (every other request, and refusals).
 std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const ServiceRequest& request,
                                                 ServiceReply* reply);
 // The results of this game under an account (the fields carrying the game key prefix).

@@ -21,13 +21,18 @@ class Sessions {
   std::optional<QByteArray> Open(const QString& nick);
   // The nick of a live session.
   std::optional<QString> NickOf(const QByteArray& token);
+  // Ends the session (a sign-out); false on a database error.
+  bool End(const QByteArray& token);
 
  private:
   Database& db_;
 };
 
-// The Set-Cookie value for a session token.
-QByteArray SessionCookie(const QByteArray& token);
+// The Set-Cookie value for a session token: never readable by scripts, not sent along by
+// other sites' pages, and over https only when the player reached the club over https.
+QByteArray SessionCookie(const QByteArray& token, bool secure);
+// The Set-Cookie value that makes the program forget its session.
+QByteArray EndedSessionCookie(bool secure);
 // The zsid token in a Cookie header value, if any.
 QByteArray SessionTokenFromCookie(const QByteArray& cookieHeader);
 

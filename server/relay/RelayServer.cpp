@@ -112,6 +112,19 @@ void RelayServer::Read(Connection* c) {
   }
 }
 
+void RelayServer::NoteRefusal(int table, const QString& from) {
+  ++refusals_;
+  const std::int64_t now = Now();
+  if (lastRefusalLog_ >= 0 && now - lastRefusalLog_ < 60000) return;
+  LogLine(QStringLiteral("relay: %1 connection(s) refused since the last such line, the latest"
+                         " from %2 at table %3")
+              .arg(refusals_)
+              .arg(from)
+              .arg(table));
+  refusals_ = 0;
+  lastRefusalLog_ = now;
+}
+
 void RelayServer::Join(Connection* c, const QByteArray& frame) {
   const auto parsed = net::ParseRelayFrame(std::string_view(frame.constData(), frame.size()));
   const std::string payload = parsed ? parsed->payload : std::string();
@@ -123,9 +136,7 @@ void RelayServer::Join(Connection* c, const QByteArray& frame) {
   if (!booked || booked->Free() || booked->address != from ||
       SeatConnection(c->table, seat) != nullptr ||
       !t.Join(seat, booked->nick.toStdString(), Now())) {
-    LogLine(QStringLiteral("relay: table %1 refused a connection from %2 (\"%3\")")
-                .arg(c->table)
-                .arg(from, QString::fromLatin1(frame.left(9))));
+    NoteRefusal(c->table, from);
     Drop(c);
     return;
   }

@@ -62,6 +62,8 @@ class RelayServer : public QObject {
   void Pump(int table);
   void Tick();
   void Drop(Connection* c);
+  // Refused connections are counted and written to the log at most once a minute.
+  void NoteRefusal(int table, const QString& from);
   Connection* SeatConnection(int table, int seat);
   std::int64_t Now() const { return clock_.elapsed(); }
 
@@ -73,6 +75,8 @@ class RelayServer : public QObject {
   QList<Connection*> connections_;
   QTimer* timer_ = nullptr;
   std::int64_t lastSweep_ = 0;
+  int refusals_ = 0;  // since the last log line about them
+  std::int64_t lastRefusalLog_ = -1;
 };
 
 }  // namespace zendral::server::relay

@@ -74,8 +74,16 @@ void RelayTable::Frame(int seat, std::string_view frame, std::int64_t now) {
   if (phase_ == Phase::kWaiting) return;  // nobody to talk to yet
 
   if (StartsWith(p, "s")) {
-    // Chat goes on to the other seat under the sender's own seat digit.
-    if (phase_ == Phase::kPlaying) Forward(seat, p);
+    // Chat goes on to the other seat under the sender's own seat digit, without control
+    // characters (a bell or an escape sequence is nothing the other player should receive).
+    if (phase_ == Phase::kPlaying) {
+      std::string text = p;
+      for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) c = '_';
+      }
+      Forward(seat, text);
+    }
     return;
   }
   if (p == "TOut") {

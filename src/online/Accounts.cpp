@@ -93,6 +93,11 @@ bool LogIn(RequestFrame& frame, const std::string& address, const std::string& n
       frame.PostFormRequest(address, {{"nick", nick}, {"pw", pw}, {"label0", "0"}}), user);
 }
 
+bool SignOut(RequestFrame& frame, const std::string& address, const std::string& nick) {
+  const auto reply = frame.PostFormRequest(address, {{"nick", nick}, {"labellogout", "0"}});
+  return reply && ReplyHasMarkerOutsideSegment(*reply, "ok");
+}
+
 std::optional<int> ReadMemberCount(RequestFrame& frame, const std::string& address) {
   auto reply = frame.PostRawRequest(address, {{"label1", "0"}});
   if (!reply) return std::nullopt;

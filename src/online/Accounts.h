@@ -59,6 +59,10 @@ bool LogIn(RequestFrame& frame, const std::string& address, const std::string& n
            const std::string& pw, TKovUser& user);
 bool ReadLogInReply(const std::optional<std::string>& reply, TKovUser& user);
 
+// Sign out: the server ends the session the shared client holds. Old servers answer "no" and
+// keep it until it expires; either way the program forgets it.
+bool SignOut(RequestFrame& frame, const std::string& address, const std::string& nick);
+
 std::optional<int> ReadMemberCount(RequestFrame& frame, const std::string& address);
 
 // The profile of a nick into info; false (info unchanged) when nothing was read.

@@ -61,6 +61,7 @@ bool OnlineClub::LogIn(const std::string& nick, const std::string& pw) {
 }
 
 void OnlineClub::LogOut() {
+  if (state_ != AccountState::asOffline) SignOut(frame_, addresses_.account, user_.Nick);
   state_ = AccountState::asOffline;
   user_.R04 = user_.R05 = user_.R06 = 0;
   resultsRead_ = false;

@@ -67,6 +67,7 @@ class OnlineClub {
   // 1 nick taken, 2 failed.
   int CreateAccount(const TKovUser& fields, const std::string& today);
   bool LogIn(const std::string& nick, const std::string& pw);
+  // Signs out on the server too (the session ends there) and goes offline.
   void LogOut();
   // Own results and place into game(); false when they could not be read.
   bool ReadResults();

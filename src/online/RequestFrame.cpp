@@ -42,6 +42,7 @@ std::string ReplyText(std::string_view bytes) {
 std::optional<std::string> RequestFrame::Post(const std::string& address, std::string body,
                                               const std::string& contentType) {
   lastError_.clear();
+  lastStatus_ = 0;
   if (address.empty()) {
     lastError_ = "no service address";
     return std::nullopt;
@@ -54,6 +55,7 @@ std::optional<std::string> RequestFrame::Post(const std::string& address, std::s
   request.sharedClient = true;
   request.readTimeoutMs = readTimeoutMs_;
   HttpReply reply = transport_.Send(request);
+  lastStatus_ = reply.status;
   if (!reply.ok) {
     lastError_ = reply.error.empty() ? "request failed" : reply.error;
     return std::nullopt;
@@ -85,6 +87,7 @@ std::optional<std::string> RequestFrame::PostBytes(const std::string& address,
 
 std::optional<std::string> RequestFrame::FetchBytes(const std::string& address) {
   lastError_.clear();
+  lastStatus_ = 0;
   if (address.empty()) {
     lastError_ = "no service address";
     return std::nullopt;
@@ -94,6 +97,7 @@ std::optional<std::string> RequestFrame::FetchBytes(const std::string& address) 
   request.url = address;
   request.sharedClient = false;
   HttpReply reply = transport_.Send(request);
+  lastStatus_ = reply.status;
   if (!reply.ok) {
     lastError_ = reply.error.empty() ? "request failed" : reply.error;
     return std::nullopt;

@@ -32,6 +32,10 @@ class RequestFrame {
 
   // Why the last request failed, for messages and logs.
   const std::string& LastError() const { return lastError_; }
+  // The last request was refused because the server had too many password checks waiting
+  // ("Server busy, try again", not a wrong password).
+  bool LastWasBusy() const { return lastStatus_ == kBusyStatus; }
+  static constexpr int kBusyStatus = 503;
 
  private:
   std::optional<std::string> Post(const std::string& address, std::string body,
@@ -39,6 +43,7 @@ class RequestFrame {
   HttpTransport& transport_;
   int readTimeoutMs_ = 0;
   std::string lastError_;
+  int lastStatus_ = 0;
 };
 
 // Reply bytes as UTF-8 text: kept when they are valid UTF-8, else read as Windows-1251.

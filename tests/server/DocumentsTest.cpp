@@ -161,7 +161,44 @@ TEST_F(Documents, OnlyTheMembersSessionUploadsItsPhotoOfTheRightSize) {
   EXPECT_EQ(owner->Post("/services/photo", photo, "image/jpeg").body, "ok");
   const HttpReply got = stranger->Get("/photos/" + nick + ".jpg");
   EXPECT_EQ(got.status, 200);
-  EXPECT_EQ(got.body, photo);
+  EXPECT_EQ(JpegPictureSize(got.body), std::make_pair(200, 250));
+}
+
+// A photo is a picture and nothing else: what follows a JPEG's own end, or a page behind a
+// valid frame header, never reaches anybody who looks at the photo.
+TEST_F(Documents, OnlyAPictureEncodedByTheServerIsEverServedAsAPhoto) {
+  auto owner = NewClient();
+  const std::string nick = NewNick("Html");
+  CreateAndLogIn(*owner, nick, "pass1234");
+  const std::string page = "<html><script>alert(1)</script></html>";
+  const std::string photo = TestJpeg(200, 250);
+  // The frame header of a real photo followed by a page instead of the picture's data.
+  const std::size_t scan = photo.find("\xFF\xDA");
+  ASSERT_NE(scan, std::string::npos);
+  for (const std::string& upload : {photo + page, photo.substr(0, scan) + page}) {
+    const std::string answer = owner->Post("/services/photo", upload, "image/jpeg").body;
+    const HttpReply got = owner->Get("/photos/" + nick + ".jpg");
+    if (answer == "ok") {
+      EXPECT_EQ(got.body.find("<html"), std::string::npos);
+      EXPECT_EQ(JpegPictureSize(got.body), std::make_pair(200, 250));
+    } else {
+      EXPECT_EQ(answer, "no");
+    }
+  }
+}
+
+// The club's own pictures and the members' photos share a folder name; the club's files win,
+// and a member whose nick is a club picture's name cannot upload under it.
+TEST_F(Documents, AMembersPhotoNeverShadowsAClubPicture) {
+  const std::filesystem::path folder = Server().DataDir() / "photos";
+  std::filesystem::create_directories(folder);
+  const std::string picture = TestJpeg(40, 30);
+  const std::string club = NewNick("Clu");
+  std::ofstream(folder / (club + ".jpg"), std::ios::binary) << picture;
+  auto member = NewClient();
+  CreateAndLogIn(*member, club, "pass1234");
+  EXPECT_EQ(member->Post("/services/photo", TestJpeg(200, 250), "image/jpeg").body, "no");
+  EXPECT_EQ(member->Get("/photos/" + club + ".jpg").body, picture);
 }
 
 }  // namespace

@@ -66,7 +66,9 @@ std::vector<std::string> FrameMarks(const std::string& bytes) {
 // A listener on a raw connection, reading as a radio player does.
 class Listener {
  public:
-  Listener(int port, const std::string& path, const char* method = "GET") {
+  // forwardedFor: the listener's address as the club's balancer (this test) names it.
+  Listener(int port, const std::string& path, const char* method = "GET",
+           const std::string& forwardedFor = "") {
     fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -76,8 +78,10 @@ class Listener {
       ADD_FAILURE() << "cannot connect";
       return;
     }
-    const std::string request = std::string(method) + " " + path +
-                                " HTTP/1.0\r\nHost: 127.0.0.1\r\nIcy-MetaData: 0\r\n\r\n";
+    std::string request =
+        std::string(method) + " " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\nIcy-MetaData: 0\r\n";
+    if (!forwardedFor.empty()) request += "X-Forwarded-For: " + forwardedFor + "\r\n";
+    request += "\r\n";
     EXPECT_EQ(::send(fd_, request.data(), request.size(), 0), static_cast<ssize_t>(request.size()));
   }
   ~Listener() { Close(); }
@@ -129,7 +133,8 @@ class Listener {
 class RadioStream : public ::testing::Test {
  public:
   static void SetUpTestSuite() {
-    server_ = new ServerProcess({"--public-host", "radio.example.org", "--no-relay"});
+    server_ = new ServerProcess(
+        {"--public-host", "radio.example.org", "--no-relay", "--trusted-proxy", "127.0.0.1"});
     const fs::path music = server_->DataDir() / "music";
     // The default station: two tracks, the first behind a tag and some damage, the second
     // with a tag at its end; together 3 s, so that a few seconds of stream pass from one to
@@ -316,6 +321,22 @@ TEST_F(RadioStream, StationListNamesTheStationsAtThePublicHost) {
   fs::remove(packs);
 }
 
+// One address cannot take a station's places from everybody else.
+TEST_F(RadioStream, OneAddressHoldsOnlyAFewStreams) {
+  std::vector<std::unique_ptr<Listener>> mine;
+  for (int i = 0; i < server::kRadioStreamsPerCaller; ++i) {
+    mine.push_back(std::make_unique<Listener>(Port(), "/radio/zendral", "GET", "10.7.7.7"));
+    mine.back()->ReadHead();
+    EXPECT_TRUE(mine.back()->Head().starts_with("HTTP/1.0 200 OK")) << mine.back()->Head();
+  }
+  Listener oneTooMany(Port(), "/radio/zendral", "GET", "10.7.7.7");
+  oneTooMany.ReadHead();
+  EXPECT_NE(oneTooMany.Head().find(" 503 "), std::string::npos) << oneTooMany.Head();
+  Listener neighbour(Port(), "/radio/zendral", "GET", "10.7.7.8");
+  neighbour.ReadHead();
+  EXPECT_TRUE(neighbour.Head().starts_with("HTTP/1.0 200 OK")) << neighbour.Head();
+}
+
 TEST_F(RadioStream, ListenersThatLeaveAreReleased) {
   // One after the other, as many as a station takes; a place still held by a listener that
   // has hung up must come free within a few seconds.
@@ -323,7 +344,9 @@ TEST_F(RadioStream, ListenersThatLeaveAreReleased) {
     for (int i = 0; i < server::kRadioMaxListeners; ++i) {
       for (int attempt = 0; attempt < 30; ++attempt) {
         if (attempt > 0) std::this_thread::sleep_for(100ms);
-        listeners.push_back(std::make_unique<Listener>(Port(), "/radio/zendral"));
+        // Each from an address of its own: one address holds only a few streams.
+        listeners.push_back(std::make_unique<Listener>(Port(), "/radio/zendral", "GET",
+                                                       "10.6.0." + std::to_string(i + 1)));
         listeners.back()->ReadHead();
         if (listeners.back()->Head().find(" 503 ") == std::string::npos) break;
         listeners.pop_back();
@@ -335,7 +358,7 @@ TEST_F(RadioStream, ListenersThatLeaveAreReleased) {
   std::vector<std::unique_ptr<Listener>> listeners;
   fill(listeners);
   // A full station turns the next listener away.
-  Listener refused(Port(), "/radio/zendral");
+  Listener refused(Port(), "/radio/zendral", "GET", "10.6.1.1");
   refused.ReadHead();
   EXPECT_NE(refused.Head().find(" 503 "), std::string::npos) << refused.Head();
 

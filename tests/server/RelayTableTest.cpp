@@ -129,6 +129,9 @@ TEST_F(Table, ChatGoesToTheOtherSeatUnderTheSendersOwnDigit) {
   EXPECT_EQ(table_.TakeOutput(), (std::vector<RelayOutput>{{Kind::kSend, 1, F("sHello", 2)}}));
   table_.Frame(1, F("sa#b", 1), now_);
   EXPECT_EQ(table_.TakeOutput(), (std::vector<RelayOutput>{{Kind::kSend, 2, F("sa", 1)}}));
+  // A bell or an escape sequence never reaches the other player.
+  table_.Frame(2, F("s\a\x1b[2J\x7fhi", 1), now_);
+  EXPECT_EQ(table_.TakeOutput(), (std::vector<RelayOutput>{{Kind::kSend, 1, F("s__[2J_hi", 2)}}));
 }
 
 TEST_F(Table, AWholeKonIsPlayedSettledAndBookedFromTheTablesOwnCopy) {

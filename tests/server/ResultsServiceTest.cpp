@@ -132,6 +132,9 @@ TEST_F(RatedGame, BookingAndSettlementGiveTheRatingOfTheGame) {
   // Until the settlement the cycle's kons and score stand as they were.
   EXPECT_EQ(booked.konl, 0);
   EXPECT_EQ(booked.score, 0);
+  // A second booking while this one is open is refused and changes nothing.
+  EXPECT_EQ(Save(*client, nick, pw, Booking(booked)), "no");
+  EXPECT_EQ(Read().kon, 3);
 
   const int s = block->score;
   const Record settlement = Settlement(booked, s, fresh.konl, fresh.score);

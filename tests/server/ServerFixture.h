@@ -17,10 +17,14 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <QBuffer>
+#include <QImage>
 
 #include "TempFolder.h"
 #include "online/Reply.h"
@@ -163,6 +167,16 @@ class ServerProcess {
   int Port() const { return port_; }
   const std::filesystem::path& DataDir() const { return data_.path(); }
   bool OnPostgres() const { return !database_.empty(); }
+  pid_t Pid() const { return pid_; }
+  // The server's resident memory in kilobytes (VmRSS), or -1.
+  long ResidentKb() const {
+    std::ifstream in("/proc/" + std::to_string(pid_) + "/status");
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    }
+    return -1;
+  }
 
   // zendral-server admin ... over the same data; its exit code and standard output.
   std::pair<int, std::string> Admin(const std::string& words) {
@@ -250,19 +264,24 @@ inline void CreateAndLogIn(Client& client, const std::string& nick, const std::s
   ASSERT_TRUE(online::ReplySegment(login.body, ' ').has_value()) << login.body;
 }
 
-// The frame header of a baseline JPEG of the given size, enough for the server's check.
+// A real JPEG picture of the given size (a colour gradient), as the program uploads one.
 inline std::string TestJpeg(int width, int height) {
-  std::string j = "\xFF\xD8\xFF\xE0";
-  j += std::string("\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 16);
-  j += std::string("\xFF\xC0\x00\x11\x08", 5);
-  j += static_cast<char>(height >> 8);
-  j += static_cast<char>(height & 0xFF);
-  j += static_cast<char>(width >> 8);
-  j += static_cast<char>(width & 0xFF);
-  j += std::string("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10);
-  j += std::string(300, '\x55');
-  j += "\xFF\xD9";
-  return j;
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "JPEG", 85);
+  return bytes.toStdString();
+}
+
+// The size of a JPEG picture as a decoder reads it; nothing when the bytes are no JPEG.
+inline std::optional<std::pair<int, int>> JpegPictureSize(const std::string& bytes) {
+  QImage image;
+  if (!image.loadFromData(QByteArray::fromStdString(bytes), "JPEG")) return std::nullopt;
+  return std::make_pair(image.width(), image.height());
 }
 
 }  // namespace zendral::server_test

@@ -116,7 +116,7 @@ TEST(TwoServers, RacingChatAndTransfersStayConsistentOverOneDatabase) {
   Client viewer(bases[1]);
   const HttpReply shown = viewer.Get("/photos/" + from + ".jpg");
   EXPECT_EQ(shown.status, 200);
-  EXPECT_EQ(shown.body, photo);
+  EXPECT_EQ(JpegPictureSize(shown.body), std::make_pair(200, 250));
   std::filesystem::create_directories(second.DataDir() / "photos");
   std::ofstream(second.DataDir() / "photos" / "ClubPicture.jpg", std::ios::binary) << "pic";
   EXPECT_EQ(viewer.Get("/photos/ClubPicture.jpg").body, "pic");

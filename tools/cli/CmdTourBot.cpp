@@ -256,12 +256,15 @@ class TourBot {
   }
 
   void Finish() {
-    const int score = state_.Score[kSeat2];
+    const int tableScore = state_.Score[kSeat2];
     if (!Press([&] { return driver_.ExitButtonClick(); })) {
       End(kTableLost, "the exit button did not end the table");
       return;
     }
-    Say("score: " + std::to_string(score));
+    // The score is what the relay booked (a forfeit books more than the cards on the table
+    // show); the table's own count only when no record could be read back.
+    const auto& booked = booking_.booked();
+    Say("score: " + std::to_string(booked ? booked->Score - player_.Score : tableScore));
     Say("kons: 1");
     if (const auto& r = booking_.booked()) {
       Say("record: score " + std::to_string(r->Score) + ", kons " + std::to_string(r->Kon) +

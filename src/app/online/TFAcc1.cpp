@@ -22,6 +22,7 @@
 #include "online/Countries.h"
 #include "online/Numbers.h"
 #include "online/UserFile.h"
+#include "present/words/ClubServerWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -633,7 +634,7 @@ void TFAcc1::LoginClicked() {
     return;
   }
   if (!club.LogIn(nick_->text().toStdString(), pw_->text().toStdString())) {
-    ui_.Message(WordText(kWordLoginFailed), true);
+    ui_.Message(WordText(club.frame().LastWasBusy() ? kWordServerBusy : kWordLoginFailed), true);
     members_.reset();
     Redraw();
     return;

@@ -15,5 +15,6 @@ std::span<const TNamedWordRow> MediaWordRows();
 std::span<const TNamedWordRow> MenuServicesWordRows();
 std::span<const TNamedWordRow> SoundDeviceWordRows();
 std::span<const TNamedWordRow> SolverWordRows();
+std::span<const TNamedWordRow> ClubServerWordRows();
 
 }  // namespace zendral::words

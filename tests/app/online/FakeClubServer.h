@@ -14,6 +14,7 @@ namespace zendral::testing {
 class FakeClubServer final : public online::HttpTransport {
  public:
   bool down = false;
+  bool busy = false;  // every request answered 503 "busy", as a server with a full hash queue
   std::string logInReply = "$Omsk Russia 1-001 W mira@example.org 01.01.2020 xxx xxx xxx 40 0 0$";
   std::string resultsReply = "$57 120 12.5 1 27 40 0 #$";
   std::string profileReply =
@@ -33,6 +34,11 @@ class FakeClubServer final : public online::HttpTransport {
     requests.push_back(request);
     online::HttpReply reply;
     if (down) return reply;
+    if (busy) {
+      reply.status = 503;
+      reply.body = "busy";
+      return reply;
+    }
     reply.ok = true;
     reply.status = 200;
     const std::string& b = request.body;

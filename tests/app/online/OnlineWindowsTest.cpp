@@ -151,10 +151,12 @@ TEST_F(OnlineWindows, LogInSaveTheUserFileAndChooseARatedGame) {
   EXPECT_EQ(club.state(), AccountState::asRated);
   rated->click();
   EXPECT_EQ(club.state(), AccountState::asLoggedIn);
-  login->click();  // sign out: nothing is sent
   const std::size_t sent = server.requests.size();
+  login->click();  // sign out: the server ends the session too
   EXPECT_EQ(club.state(), AccountState::asOffline);
-  EXPECT_EQ(server.requests.size(), sent);
+  ASSERT_EQ(server.requests.size(), sent + 1);
+  EXPECT_NE(server.requests.back().body.find("labellogout="), std::string::npos);
+  EXPECT_NE(server.requests.back().body.find("nick=Mira"), std::string::npos);
   EXPECT_FALSE(rated->isEnabled());
 }
 
@@ -167,6 +169,13 @@ TEST_F(OnlineWindows, ARefusedLogInAndADeadNetworkShowNoConnect) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], "Login failed!");
   EXPECT_EQ(club.state(), AccountState::asOffline);
+  // A server with too many password checks waiting says so; that is no wrong password.
+  server.busy = true;
+  Child<QPushButton>(window, "ButtonLogin")->click();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1], "Server busy, try again");
+  EXPECT_EQ(club.state(), AccountState::asOffline);
+  server.busy = false;
 
   server.logInReply = testing::FakeClubServer().logInReply;
   LogIn();
