@@ -156,7 +156,10 @@ ServiceReply SaveProfile(ServerContext& ctx, const ServiceRequest& request) {
     if (name == QLatin1String("namei") && !request.fields.Has(name)) {
       value = request.fields.Value(QStringLiteral("name1"));
     }
-    texts << CleanText(value, field.maxChars);
+    // The program sends the texts in the travelling form of free texts; the field's length
+    // counts the characters typed, an escape as one.
+    const std::string cut = CutFreeText(value.toStdString(), FreeTextUse::kProfile, field.maxChars);
+    texts << CleanText(QString::fromStdString(cut), 3 * field.maxChars);
   }
   QSqlQuery* q = ctx.db.Run(QStringLiteral("UPDATE accounts SET profile = ? WHERE nick = ?"),
                             {texts.join('~'), nick});

@@ -175,8 +175,7 @@ QString CleanText(const QString& text, int maxChars, bool noSpaces) {
 }
 
 bool IsChatText(const QString& text) {
-  if (text.isEmpty() || text.size() > 80) return false;
-  return AccountCharactersOnly(text);
+  return IsTravellingFreeText(text.toStdString(), FreeTextUse::kChat, 80);
 }
 
 bool IsChatStamp(const QString& text) {

@@ -56,8 +56,8 @@ bool IsCountryName(const QString& text);
 // travel as space-separated tokens).
 QString CleanText(const QString& text, int maxChars, bool noSpaces = false);
 
-// A chat message as the program encodes it: 1..80 characters, all of them allowed account
-// characters (the program sends every other character as "_").
+// A chat message in the travelling form of free texts (AccountText.h): 1..80 characters once
+// decoded, nothing in it that the replies use.
 bool IsChatText(const QString& text);
 // The sender's time, date and program name ("14:05:33_09.12.2026_Zendral"): allowed account
 // characters, ":", "/" and spaces, at most 40.

@@ -2,16 +2,15 @@
 
 #include "online/Numbers.h"
 #include "online/Reply.h"
+#include "store/AccountText.h"
 #include "store/Cp1251.h"
 
 namespace zendral::online {
 namespace {
 
-std::string ProfileText(std::string text) {
-  for (char& c : text) {
-    if (c == '$' || c == '~') c = ' ';
-  }
-  return text;
+// A profile text in its travelling form: what the player typed comes back as typed.
+std::string ProfileText(const std::string& text) {
+  return EncodeFreeText(text, FreeTextUse::kProfile);
 }
 
 }  // namespace
@@ -114,7 +113,7 @@ bool ReadProfileReply(const std::optional<std::string>& reply, TInfo14& info) {
                           &info.VK,         &info.Telegram, &info.FaceBook, &info.Twitter,
                           &info.Instagramm, &info.YouTube};
   for (std::size_t i = 0; i < std::size(order); ++i) {
-    if (i + 1 < tokens->size()) *order[i] = (*tokens)[i + 1];
+    if (i + 1 < tokens->size()) *order[i] = DecodeFreeText((*tokens)[i + 1], FreeTextUse::kProfile);
   }
   return true;
 }

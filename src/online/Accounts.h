@@ -69,7 +69,8 @@ std::optional<int> ReadMemberCount(RequestFrame& frame, const std::string& addre
 bool ReadProfile(RequestFrame& frame, const std::string& address, const std::string& nick,
                  TInfo14& info);
 bool ReadProfileReply(const std::optional<std::string>& reply, TInfo14& info);
-// Saves the own profile ("$" and "~" become spaces first); needs the session of the nick.
+// Saves the own profile, its texts in the travelling form of free texts (AccountText.h), so
+// that "$", "~", "#" and the like come back as typed; needs the session of the nick.
 bool SaveProfile(RequestFrame& frame, const std::string& address, const std::string& nick,
                  const TInfo14& info);
 Fields SaveProfileFields(const std::string& nick, const TInfo14& info);

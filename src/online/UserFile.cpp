@@ -33,7 +33,8 @@ bool SaveUserFile(const std::filesystem::path& path, const std::string& nick,
                   const std::string& pw) {
   const std::string bytes = std::string(kUserFileSignature) + "\r\n" + Utf8ToCp1251(nick) + "\r\n" +
                             Scramble(Utf8ToCp1251(pw)) + "\r\n";
-  return WriteFileAtomic(path, bytes);
+  // The password is only scrambled: nobody but the player may read the file.
+  return WriteFileAtomic(path, bytes, FileAccess::kOwnerOnly);
 }
 
 bool DeleteUserFile(const std::filesystem::path& path) {

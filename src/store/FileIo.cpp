@@ -83,7 +83,7 @@ FileBytes ReadFileBytes(const fs::path& path, std::size_t maxBytes) {
   return result;
 }
 
-bool WriteFileAtomic(const fs::path& path, std::string_view bytes) {
+bool WriteFileAtomic(const fs::path& path, std::string_view bytes, FileAccess access) {
   std::error_code ec;
   // Through a link the file it points at is replaced, not the link.
   fs::path target = path;
@@ -97,13 +97,20 @@ bool WriteFileAtomic(const fs::path& path, std::string_view bytes) {
   fs::path temporary;
   File f = CreateNew(target, temporary);
   if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
+  bool ok = true;
+  if (access == FileAccess::kOwnerOnly) {
+    fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write, ec);
+    ok = !ec;
+  }
+  ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
   ok = std::fflush(f.get()) == 0 && ok;
   ok = std::fclose(f.release()) == 0 && ok;
   if (ok) {
-    // A replaced file keeps its permissions.
+    // A replaced file keeps its permissions, unless only its owner may read it.
     const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old)) fs::permissions(temporary, old.permissions(), ec);
+    if (access == FileAccess::kKeep && !ec && fs::exists(old)) {
+      fs::permissions(temporary, old.permissions(), ec);
+    }
     fs::rename(temporary, target, ec);
     ok = !ec;
   }

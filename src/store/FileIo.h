@@ -25,9 +25,15 @@ struct FileBytes {
 
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
 
+// Who may read a written file: a replaced file keeps the permissions it had (a new one gets the
+// usual ones), or only its owner may read and write it (a file that holds a password).
+enum class FileAccess { kKeep, kOwnerOnly };
+
 // Writes bytes to a temporary file in the target's folder and renames it over the target.
-// False when anything fails; the target then keeps its old content.
-bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+// False when anything fails; the target then keeps its old content. With kOwnerOnly the
+// temporary file is closed to others before its first byte is written.
+bool WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes,
+                     FileAccess access = FileAccess::kKeep);
 
 // Whether a file can be created in the folder, found by creating (and removing) one: the
 // permission bits alone do not tell, for example when running as root.

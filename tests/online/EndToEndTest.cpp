@@ -90,11 +90,13 @@ TEST_F(EndToEnd, AccountsProfilePhotoAndTheNextStart) {
   info.About = "cards & more = fun + 100% no$limits~";
   info.WebSite = "https://example.org/?a=1&b=2";
   info.Telegram = "@nora";
+  info.Skype = "a~b$c#d|e*f";
   ASSERT_TRUE(SaveProfile(p.frame, p.club.addresses().account, "Nora", info));
   TInfo14 read;
   ASSERT_TRUE(ReadProfile(p.frame, p.club.addresses().account, "Nora", read));
   EXPECT_EQ(read.Name1, "Нора");
-  EXPECT_EQ(read.About, "cards & more = fun + 100% no limits ");
+  EXPECT_EQ(read.About, "cards & more = fun + 100% no$limits~");
+  EXPECT_EQ(read.Skype, "a~b$c#d|e*f");
   EXPECT_EQ(read.WebSite, "https://example.org/?a=1&b=2");
   EXPECT_EQ(read.Telegram, "@nora");
   EXPECT_EQ(read.Telephone, "");

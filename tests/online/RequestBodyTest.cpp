@@ -50,7 +50,9 @@ TEST(RequestFields, AccountRequestsInTheirOrder) {
   info.WebSite = std::string("w");
   info.Skype = std::string("s");
   EXPECT_EQ(RawBody(SaveProfileFields("Bob", info)),
-            "nick=Bob&labelinfosave=0&namei=Ann a&name2=&about=cards and %26 more%3D"
+            // "$" and "~" travel escaped ("%24", "%7E"), and their "%" is escaped again by
+            // the raw body like any other.
+            "nick=Bob&labelinfosave=0&namei=Ann%2524a&name2=&about=cards%257Eand %26 more%3D"
             "&telephone=&emailo=&website=w&skype=s&ok=&vk=&telegram=&facebook=&twitter="
             "&instagramm=&youtube=");
 }

@@ -30,6 +30,28 @@ TEST(UserFile, SaveReadDelete) {
   EXPECT_FALSE(ReadUserFile(path));
 }
 
+// The password is only scrambled, so only the player may read the file: a new file, and one
+// that another program left readable by everybody, are both written for the owner alone, and
+// the format stays the same.
+TEST(UserFile, OnlyItsOwnerMayReadIt) {
+  namespace fs = std::filesystem;
+  TempFolder folder;
+  const auto path = folder.path() / "KovUser.kov";
+  const auto mode = [&] {
+    return fs::status(path).permissions() &
+           (fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all);
+  };
+  ASSERT_TRUE(SaveUserFile(path, "Bob", "secret1"));
+  EXPECT_EQ(mode(), fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                            fs::perms::others_read);
+  ASSERT_TRUE(SaveUserFile(path, "Ann", "secret2"));
+  EXPECT_EQ(mode(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(folder.Read("KovUser.kov"), "Kov User File\r\nAnn\r\n" + Scramble("secret2") + "\r\n");
+  // Nothing else lies about in the folder: the temporary file became the user file.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
 TEST(UserFile, ASignatureThatDiffersIsNoFile) {
   TempFolder folder;
   folder.Write("KovUser.kov", "Kov User File \r\nBob\r\n00\r\n");

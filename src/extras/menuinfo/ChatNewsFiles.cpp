@@ -106,15 +106,11 @@ int NewsNumber(std::string_view page) {
 }
 
 std::string EncodeChatText(std::string_view text, std::size_t maxChars) {
-  return Filter(text, maxChars);
+  return EncodeFreeText(text, FreeTextUse::kChat, maxChars);
 }
 
 std::string DecodeChatText(std::string_view text) {
-  std::string shown(text);
-  for (char& c : shown) {
-    if (c == '_') c = ' ';
-  }
-  return shown;
+  return DecodeFreeText(text, FreeTextUse::kChat);
 }
 
 std::string ChatTimeField(std::string_view time, std::string_view date,

@@ -49,10 +49,10 @@ int NewsNumber(std::string_view page);
 
 inline constexpr std::size_t kChatMessageMaxChars = 80;
 
-// The text as sent: at most 80 characters, each outside the allowed set (Latin and Cyrillic
-// letters, digits and ! ( ) , - . @ _) replaced by "_", so a space goes as "_". UTF-8 in and out.
+// The text as sent: at most 80 characters in the travelling form of free texts (a space as
+// "_", the characters the replies use escaped; see AccountText.h). UTF-8 in and out.
 std::string EncodeChatText(std::string_view text, std::size_t maxChars = kChatMessageMaxChars);
-// The text as shown: every "_" becomes a space again.
+// The text as shown: every "_" a space again, the escapes the characters typed.
 std::string DecodeChatText(std::string_view text);
 
 // The time field of a message: time, "_", date, "_" and the program's name through the filter
