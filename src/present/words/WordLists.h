@@ -13,5 +13,6 @@ std::span<const TNamedWordRow> OnlineWordRows();
 std::span<const TNamedWordRow> CalendarWordRows();
 std::span<const TNamedWordRow> MediaWordRows();
 std::span<const TNamedWordRow> MenuServicesWordRows();
+std::span<const TNamedWordRow> PlayerHintWordRows();
 
 }  // namespace zendral::words

@@ -84,7 +84,8 @@ std::span<const TNamedWordRow> AllWordRows() {
     std::vector<TNamedWordRow> rows;
     for (const auto part :
          {words::MenuWordRows(), words::OptionsWordRows(), words::OnlineWordRows(),
-          words::CalendarWordRows(), words::MediaWordRows(), words::MenuServicesWordRows()}) {
+          words::CalendarWordRows(), words::MediaWordRows(), words::MenuServicesWordRows(),
+          words::PlayerHintWordRows()}) {
       rows.insert(rows.end(), part.begin(), part.end());
     }
     return rows;
