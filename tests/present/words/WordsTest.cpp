@@ -195,8 +195,8 @@ TEST(WordRowsTest, NamedRowsAreExactlyTheDeclaredRows) {
 
   std::set<std::string> declared;
   const std::regex declaration(R"(extern const (TWordRow2?) (k\w+);)");
-  for (const char* header :
-       {"WordRows.h", "CalendarWords.h", "MediaWords.h", "MenuServicesWords.h"}) {
+  for (const char* header : {"WordRows.h", "CalendarWords.h", "MediaWords.h", "MenuServicesWords.h",
+                             "PlayerHintWords.h"}) {
     const std::string source = ReadSource(header);
     ASSERT_FALSE(source.empty()) << header;
     for (std::sregex_iterator it(source.begin(), source.end(), declaration), end; it != end; ++it) {
