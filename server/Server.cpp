@@ -89,6 +89,7 @@ Server::Server(ServerOptions options)
     tour.relayHost.clear();  // the host each request was sent to
   }
   tour.relayBase = options_.relayBase;
+  tour.waitSeconds = options_.tourWaitSeconds;
   services_.insert(QStringLiteral("/services/tournament"),
                    [tour](ServerContext& ctx, const ServiceRequest& request) {
                      return TournamentService(ctx, request, tour);
@@ -155,6 +156,7 @@ bool Server::Start(QString* error) {
     relayOptions.address = address;
     relayOptions.basePort = options_.relayBase;
     relayOptions.moveLimitMs = static_cast<std::int64_t>(options_.relayMoveSeconds * 1000);
+    relayOptions.waitSeconds = options_.tourWaitSeconds;
     relay_ = std::make_unique<relay::RelayServer>(*db_, relayOptions);
     // The services go on without the relay (another server of the club may run it); the
     // tables then only book.

@@ -63,6 +63,11 @@ std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exi
       QStringLiteral("Seconds a tournament seat may stay silent in turn before it loses the "
                      "table (default 40; the program's own clock shows 26)."),
       QStringLiteral("SECONDS"), QStringLiteral("40"));
+  const QCommandLineOption tourWait(
+      QStringLiteral("tour-wait-limit"),
+      QStringLiteral("Seconds a tournament seat is held for a player waiting alone at a table "
+                     "before the server frees it (default 300)."),
+      QStringLiteral("SECONDS"), QStringLiteral("300"));
   const QCommandLineOption noRelay(
       QStringLiteral("no-relay"),
       QStringLiteral("Run no tournament relay here (another server of the club runs it)."));
@@ -73,7 +78,7 @@ std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exi
                      "X-Forwarded-Proto the scheme written into the path directory."),
       QStringLiteral("ADDRESS"));
   parser.addOptions({listen, data, database, publicHost, hashCost, rateScale, relayBase, relayMove,
-                     noRelay, trustedProxy});
+                     tourWait, noRelay, trustedProxy});
   parser.addPositionalArgument(QStringLiteral("admin"),
                                QStringLiteral("Run an admin command instead of the server."),
                                QStringLiteral("[admin COMMAND ...]"));
@@ -179,6 +184,11 @@ std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exi
   if (!ok || o.relayMoveSeconds <= 0) {
     return fail(QStringLiteral("--relay-move-limit takes a positive number of seconds"));
   }
+  const uint wait = parser.value(tourWait).toUInt(&ok);
+  if (!ok || wait < 1 || wait > 24 * 3600) {
+    return fail(QStringLiteral("--tour-wait-limit takes a number of seconds up to a day"));
+  }
+  o.tourWaitSeconds = static_cast<int>(wait);
   o.relayEnabled = !parser.isSet(noRelay);
   for (const QString& value : parser.values(trustedProxy)) {
     for (const QString& word : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {

@@ -23,6 +23,8 @@ struct ServerOptions {
   // The tournament relay: table k on relayBase + k; a seat silent this long in turn loses.
   quint16 relayBase = 25700;
   double relayMoveSeconds = 40;
+  // A player waiting alone at a table keeps his seat this long; then the server frees it.
+  int tourWaitSeconds = 300;
   bool relayEnabled = true;  // off: this process only books seats, another one relays
   // The club's balancers, whose X-Forwarded-For and X-Forwarded-Proto name the player.
   QList<QHostAddress> trustedProxies;

@@ -1,5 +1,6 @@
 #include "TournamentService.h"
 
+#include <QDateTime>
 #include <QHostAddress>
 #include <QUrl>
 
@@ -50,15 +51,20 @@ ServiceReply Tables(ServerContext& ctx, const ServiceRequest& request, const Tou
   const auto seats = relay::ReadSeats(ctx.db);
   if (!seats || seats->size() != 2 * kTables) return reply::No();
   const QString host = RelayHost(request, config);
+  const qint64 now = QDateTime::currentSecsSinceEpoch();
   QList<QStringList> records;
   for (int k = 1; k <= kTables; ++k) {
     const SeatRow& one = (*seats)[2 * (k - 1)];
     const SeatRow& two = (*seats)[2 * (k - 1) + 1];
+    // R1: the seconds the server still holds the seat of a player waiting alone here.
+    const qint64 waitLeft =
+        LoneWaitLeft(one, two, now, config.waitSeconds)
+            .value_or(LoneWaitLeft(two, one, now, config.waitSeconds).value_or(0));
     QStringList record{QString::number(k),
                        host,
                        QString::number(config.relayBase + k),
                        QString::number(int(one.Free()) + int(two.Free())),
-                       QStringLiteral("0"),
+                       QString::number(waitLeft),
                        QStringLiteral("#")};
     record << SeatTokens(one) << SeatTokens(two);
     records << record;

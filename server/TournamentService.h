@@ -12,6 +12,7 @@ namespace zendral::server {
 struct TourConfig {
   QString relayHost;          // table 1's host; empty: the host the request was sent to
   quint16 relayBase = 25700;  // table k's relay listens on relayBase + k
+  int waitSeconds = 300;      // how long a player waiting alone keeps his seat
 };
 
 ServiceReply TournamentService(ServerContext& ctx, const ServiceRequest& request,

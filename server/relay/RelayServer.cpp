@@ -233,6 +233,34 @@ void RelayServer::Tick() {
       if (c->seat != 0) joined << QPair<int, int>{c->table, c->seat};
     }
     SweepSeats(db_, QDateTime::currentSecsSinceEpoch() - options_.unjoinedBookingSeconds, joined);
+    ReleaseWaitingSeats();
+  }
+}
+
+void RelayServer::ReleaseWaitingSeats() {
+  const auto seats = ReadSeats(db_);
+  if (!seats || seats->size() != 2 * kTables) return;
+  const qint64 wall = QDateTime::currentSecsSinceEpoch();
+  for (int k = 1; k <= kTables; ++k) {
+    RelayTable& t = *tables_[static_cast<std::size_t>(k - 1)];
+    if (t.phase() != RelayTable::Phase::kWaiting) continue;
+    for (int seat : {1, 2}) {
+      if (!t.Joined(seat)) continue;
+      const SeatRow& mine = (*seats)[2 * (k - 1) + seat - 1];
+      const SeatRow& other = (*seats)[2 * (k - 1) + (seat == 1 ? 1 : 0)];
+      const bool booked = !mine.Free() && mine.nick.toStdString() == t.Nick(seat);
+      const auto left = LoneWaitLeft(mine, other, wall, options_.waitSeconds);
+      if (booked && (!left || *left > 0)) continue;
+      LogLine(QStringLiteral("relay: table %1 lets seat %2 (%3) go: %4")
+                  .arg(k)
+                  .arg(seat)
+                  .arg(QString::fromStdString(t.Nick(seat)),
+                       booked ? QStringLiteral("nobody came within the waiting time")
+                              : QStringLiteral("the seat was given back")));
+      // Before the deal a seat that leaves is freed and its connection closed.
+      t.Leave(seat, Now());
+      Pump(k);
+    }
   }
 }
 

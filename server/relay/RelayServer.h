@@ -33,6 +33,7 @@ struct RelayOptions {
   std::int64_t moveLimitMs = 40000;    // a seat silent this long in turn loses the table
   std::int64_t joinLimitMs = 10000;    // a connection that has not said "connect" is closed
   qint64 unjoinedBookingSeconds = 60;  // a booking nobody connects to is freed after this
+  int waitSeconds = 300;               // a player waiting alone at a table keeps his seat this long
 };
 
 // A deck shuffled with the operating system's secure random source.
@@ -61,6 +62,9 @@ class RelayServer : public QObject {
   void Closed(Connection* c);
   void Pump(int table);
   void Tick();
+  // Lets go of the joined seats of waiting tables that the database no longer gives them, or
+  // whose player has waited alone past the limit.
+  void ReleaseWaitingSeats();
   void Drop(Connection* c);
   // Refused connections are counted and written to the log at most once a minute.
   void NoteRefusal(int table, const QString& from);

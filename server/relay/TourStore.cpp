@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Database.h"
@@ -147,6 +148,12 @@ bool FreeSeat(Database& db, int table, int seat, const QString& nick) {
 
 bool FreeTable(Database& db, int table) {
   return db.Run(kFreeSet + " WHERE tbl = ?", {table}) != nullptr;
+}
+
+std::optional<qint64> LoneWaitLeft(const SeatRow& seat, const SeatRow& other, qint64 now,
+                                   int waitSeconds) {
+  if (seat.Free() || !other.Free() || seat.playing || other.playing) return std::nullopt;
+  return std::clamp<qint64>(seat.booked + waitSeconds - now, 0, waitSeconds);
 }
 
 void SweepSeats(Database& db, qint64 bookedBefore, const QList<QPair<int, int>>& joined) {

@@ -70,6 +70,12 @@ bool MarkPlaying(Database& db, int table);
 // Frees the seat while the nick still holds it (a new booking made meanwhile stays).
 bool FreeSeat(Database& db, int table, int seat, const QString& nick);
 bool FreeTable(Database& db, int table);
+// A player alone at a table (the other seat free, no kon in play) keeps his seat for
+// waitSeconds from its booking: the seconds still left of that at now (0 once it is over), or
+// nothing when the seat is not waiting alone.
+std::optional<qint64> LoneWaitLeft(const SeatRow& seat, const SeatRow& other, qint64 now,
+                                   int waitSeconds);
+
 // Seats booked before the cutoff that no connection took up are freed; with startUp every
 // seat left in play by an earlier run of the relay too.
 void SweepSeats(Database& db, qint64 bookedBefore, const QList<QPair<int, int>>& joined);

@@ -39,6 +39,15 @@ std::string ReplyText(std::string_view bytes) {
   return Cp1251ToUtf8(bytes);
 }
 
+HttpReply RequestFrame::Send(const HttpRequest& request) {
+  struct InFlight {
+    int& count;
+    explicit InFlight(int& c) : count(c) { ++count; }
+    ~InFlight() { --count; }
+  } inFlight(inFlight_);
+  return transport_.Send(request);
+}
+
 std::optional<std::string> RequestFrame::Post(const std::string& address, std::string body,
                                               const std::string& contentType) {
   lastError_.clear();
@@ -54,7 +63,7 @@ std::optional<std::string> RequestFrame::Post(const std::string& address, std::s
   request.contentType = contentType;
   request.sharedClient = true;
   request.readTimeoutMs = readTimeoutMs_;
-  HttpReply reply = transport_.Send(request);
+  HttpReply reply = Send(request);
   lastStatus_ = reply.status;
   if (!reply.ok) {
     lastError_ = reply.error.empty() ? "request failed" : reply.error;
@@ -96,7 +105,7 @@ std::optional<std::string> RequestFrame::FetchBytes(const std::string& address) 
   request.method = HttpRequest::Method::kGet;
   request.url = address;
   request.sharedClient = false;
-  HttpReply reply = transport_.Send(request);
+  HttpReply reply = Send(request);
   lastStatus_ = reply.status;
   if (!reply.ok) {
     lastError_ = reply.error.empty() ? "request failed" : reply.error;

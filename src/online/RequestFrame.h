@@ -30,6 +30,11 @@ class RequestFrame {
   // The table reads set a read time-out that the shared client keeps for every later request.
   void UseTableReadTimeout() { readTimeoutMs_ = kTableReadTimeoutMs; }
 
+  // A request is on its way. The program's client turns the event loop while it waits, and a
+  // timer that starts a second request then gets nothing but a failure: timers look here
+  // first and wait for their next turn.
+  bool Busy() const { return inFlight_ > 0; }
+
   // Why the last request failed, for messages and logs.
   const std::string& LastError() const { return lastError_; }
   // The last request was refused because the server had too many password checks waiting
@@ -40,7 +45,9 @@ class RequestFrame {
  private:
   std::optional<std::string> Post(const std::string& address, std::string body,
                                   const std::string& contentType);
+  HttpReply Send(const HttpRequest& request);
   HttpTransport& transport_;
+  int inFlight_ = 0;
   int readTimeoutMs_ = 0;
   std::string lastError_;
   int lastStatus_ = 0;

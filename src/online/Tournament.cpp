@@ -152,7 +152,10 @@ std::array<SeatButton, 2> SeatButtons(const TKovTable& t, int k, const TourBooki
   } else {
     b[0] = {SeatCaption::kTakePlace, {}, mayTake};
   }
-  if (!t.Seat2.IsNobody()) {
+  if (booking.table == k && booking.seat == 2 && t.Seat1.IsNobody()) {
+    // Alone at seat 2 (seat 1 left before the deal): the seat is given back the same way.
+    b[1] = {SeatCaption::kLogOff, {}, true};
+  } else if (!t.Seat2.IsNobody()) {
     b[1] = holder(t.Seat2);
   } else if (!t.Seat1.IsNobody()) {
     b[1] = {SeatCaption::kTakePlace, {}, mayTake};

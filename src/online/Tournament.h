@@ -37,7 +37,7 @@ struct TKovTable {
   std::string IP = "0.0.0.0";
   int Port = 0;
   std::string Free = "X";
-  int R1 = 0;
+  int R1 = 0;  // the seconds the server still holds the seat of a player waiting alone here
   std::string R2 = "X";
   TKovClient Seat1, Seat2;
   friend bool operator==(const TKovTable&, const TKovTable&) = default;

@@ -63,6 +63,8 @@ TEST(TournamentTables, SeatButtonsFollowTheSeatsTheBookingAndTheServer) {
   opened.Seat1 = {"Anna", 12, 3, 1516, "Canada", "Lyon", "W", "127.5.6.8"};
   TKovTable full = opened;
   full.Seat2 = {"Boris", -4, 1, 1484, "France", "Paris", "M", "127.9.9.9"};
+  TKovTable lonelyTwo;
+  lonelyTwo.Seat2 = full.Seat2;
   const SeatButton take{SeatCaption::kTakePlace, {}, true};
   const SeatButton takeLater{SeatCaption::kTakePlace, {}, false};
   const SeatButton free{SeatCaption::kFree, {}, false};
@@ -83,7 +85,12 @@ TEST(TournamentTables, SeatButtonsFollowTheSeatsTheBookingAndTheServer) {
       {"the own seat 1 is left with Log off", opened, {5, 1}, true, {logOff, takeLater}},
       {"holding another seat, nothing else may be taken", empty, {7, 1}, true, {takeLater, free}},
       {"holding another seat, seat 2 neither", opened, {7, 2}, true, {anna, takeLater}},
-      {"the own seat 2 shows its holder", full, {5, 2}, true, {anna, boris}},
+      {"the own seat 2 beside a player shows its holder", full, {5, 2}, true, {anna, boris}},
+      {"alone at the own seat 2 it is left with Log off",
+       lonelyTwo,
+       {5, 2},
+       true,
+       {takeLater, logOff}},
       {"server off", full, {}, false, {off, off}},
       {"server off with a seat held", opened, {5, 1}, false, {off, off}},
   };

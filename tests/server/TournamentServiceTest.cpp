@@ -183,3 +183,60 @@ TEST_F(TournamentTest, TheRatingOfSomeoneWhoNeverPlayedIsTheStartAndUnknownNicks
 
 }  // namespace
 }  // namespace zendral::server_test
+
+namespace zendral::server_test {
+namespace {
+
+// A player alone at a table keeps his seat for the server's waiting time, which the table list
+// counts down; past it the relay lets the seat go and closes its link. Its own server: the
+// waiting time here is a few seconds.
+TEST(TournamentWait, ALoneSeatIsHeldForTheWaitingTimeThenFreedWithItsRelayLink) {
+  const int base = FreeRelayBase();
+  const int waitSeconds = 4;
+  ServerProcess server({"--rate-scale", "1000", "--relay-base", std::to_string(base),
+                        "--tour-wait-limit", std::to_string(waitSeconds)});
+  Member anna{std::make_unique<Client>(server.Base()), ServerTest::NewNick("Lone")};
+  CreateAndLogIn(*anna.client, anna.nick, anna.pw);
+  Member bert{std::make_unique<Client>(server.Base()), ServerTest::NewNick("Pair")};
+  CreateAndLogIn(*bert.client, bert.nick, bert.pw);
+  const auto tables = [&] {
+    Client reader(server.Base());
+    return online::ReplySegments(
+        reader.Form(kTournament, {{"readtable10", "44"}, {"gid", "44"}}).body, ' ');
+  };
+  const auto waitLeft = [](const Tokens& table) { return std::stoi(TokenAt(table, 5)); };
+
+  const int table = 3;
+  ASSERT_EQ(anna.Book(table, 1), "ok");
+  RawSeat seat(base + table);
+  ASSERT_TRUE(seat.Connected());
+  seat.SendFrame("connect1", 1);
+  auto list = tables();
+  ASSERT_EQ(list.size(), 10u);
+  EXPECT_GE(waitLeft(list[table - 1]), waitSeconds - 1);
+  EXPECT_LE(waitLeft(list[table - 1]), waitSeconds);
+  for (int k = 1; k <= 10; ++k) {
+    if (k != table) {
+      EXPECT_EQ(waitLeft(list[static_cast<std::size_t>(k - 1)]), 0) << k;
+    }
+  }
+  // Held, connected, until the time is up; then freed and closed.
+  EXPECT_FALSE(seat.ClosedWithin(1500));
+  EXPECT_EQ(SeatNick(tables()[table - 1], 1), anna.nick);
+  EXPECT_TRUE(seat.ClosedWithin(12000));
+  list = tables();
+  EXPECT_EQ(SeatNick(list[table - 1], 1), "X");
+  EXPECT_EQ(waitLeft(list[table - 1]), 0);
+  // The seat is free for the next player at once.
+  EXPECT_EQ(bert.Book(table, 1), "ok");
+
+  // Two players at a table wait for nobody: no count, and nothing is freed while the second
+  // connects.
+  ASSERT_EQ(anna.Book(table + 1, 1), "ok");
+  ASSERT_EQ(bert.Book(table, 1, 2), "ok");
+  ASSERT_EQ(bert.Book(table + 1, 2), "ok");
+  EXPECT_EQ(waitLeft(tables()[table]), 0);
+}
+
+}  // namespace
+}  // namespace zendral::server_test

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -13,6 +14,7 @@
 #include "net/RelayPeerLink.h"
 #include "online/Results.h"
 #include "present/draw/CardImages.h"
+#include "present/words/PlayerHintWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral::tour {
@@ -129,6 +131,14 @@ TFTour::TFTour(TourEnvironment environment, TourSession& session, QWidget* paren
   grid->setColumnMinimumWidth(3, 40);
   root->addLayout(grid);
 
+  waitClock_ = new QLabel(this);
+  waitClock_->setObjectName("WaitClock");
+  waitClock_->setFont(WindowFont(16, true));
+  waitClock_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
+  waitClock_->setAlignment(Qt::AlignCenter);
+  waitClock_->hide();
+  root->addWidget(waitClock_);
+
   auto* buttons = new QHBoxLayout;
   refresh_ = new QPushButton(WordText(kWordRefresh), this);
   refresh_->setObjectName("RefreshButton");
@@ -150,11 +160,18 @@ TFTour::TFTour(TourEnvironment environment, TourSession& session, QWidget* paren
   refreshTimer_ = new QTimer(this);
   refreshTimer_->setObjectName("TimerRefresh");
   refreshTimer_->setInterval(kRefreshMs);
-  connect(refreshTimer_, &QTimer::timeout, this, [this] { Request([this] { RefreshTables(); }); });
+  // A timer that finds another request of the program on its way (the menu's news check, say)
+  // waits for its next turn: a request started inside that one would only fail.
+  connect(refreshTimer_, &QTimer::timeout, this, [this] {
+    if (!env_.frame.Busy()) Request([this] { RefreshTables(); });
+  });
   checkTimer_ = new QTimer(this);
   checkTimer_->setObjectName("TimerCheck");
   checkTimer_->setInterval(kCheckMs);
-  connect(checkTimer_, &QTimer::timeout, this, [this] { Request([this] { CheckConnection(); }); });
+  connect(checkTimer_, &QTimer::timeout, this, [this] {
+    CountWait();
+    if (!env_.frame.Busy()) Request([this] { CheckConnection(); });
+  });
 }
 
 template <typename F>
@@ -206,19 +223,99 @@ void TFTour::ShowPlayer(std::optional<int> place) {
 void TFTour::RefreshTables() {
   const auto tables = online::ReadTables(env_.frame, env_.addresses.tournament);
   const auto info = online::ReadServerInfo(env_.frame, env_.addresses.tournament);
+  const bool answered = tables.has_value() && info.has_value();
   session_.serverState = info ? info->state : 'X';
-  serverOn_ = tables.has_value() && info.has_value() && info->state == 'Y';
+  if (Holding() && !answered && RelayLinked()) {
+    // The server was not heard this time, but its relay still holds the own connection: the
+    // seat is still there, and so is the lock. The next refresh asks again.
+    ShowWelcome(info);
+    return;
+  }
+  serverOn_ = answered && info->state == 'Y';
   tables_ = tables.value_or(std::vector<online::TKovTable>{});
   if (!tables_.empty()) {
     session_.relayHost = tables_.front().IP;
     session_.relayBase = tables_.front().Port - 1;
   }
-  if (!serverOn_ && Holding()) {
-    // The server went off under a held seat: it is given back without a goodbye.
-    online::SeatRequest(env_.frame, env_.addresses.tournament, session_.booking.table,
-                        session_.booking.seat, online::kSeatRelease, online::NobodyClient("M"));
-    session_.booking = {};
+  if (Holding()) {
+    KeepBookingInStep(answered);
+  } else if (serverOn_) {
+    TakeUpListedSeat();
   }
+  ShowSeats();
+  ShowWelcome(info);
+}
+
+bool TFTour::RelayLinked() const {
+  return env_.relay.Socket()->state() != QAbstractSocket::UnconnectedState;
+}
+
+const online::TKovClient* TFTour::Listed(int table, int seat) const {
+  if (table < 1 || static_cast<std::size_t>(table) > tables_.size()) return nullptr;
+  const online::TKovTable& t = tables_[static_cast<std::size_t>(table - 1)];
+  return seat == 1 ? &t.Seat1 : &t.Seat2;
+}
+
+void TFTour::KeepBookingInStep(bool answered) {
+  const online::TourBooking held = session_.booking;
+  const bool linked = RelayLinked();
+  if (!answered) {
+    // Neither the server nor its relay is there: the seat went with them (a server that comes
+    // back frees seats nobody is connected to). Given back as far as it can be.
+    ReleaseOnService(held);
+    session_.booking = {};
+    Tell(WordText(kWordServerConnectionError));
+    return;
+  }
+  const online::TKovClient* listed = Listed(held.table, held.seat);
+  if (listed == nullptr || listed->Nick != session_.player.Nick) {
+    // The server no longer keeps the seat for this player: nobody came within its waiting
+    // time (or it let an unconnected booking go). The relay link has nothing more to say.
+    session_.booking = {};
+    env_.relay.Close();
+    Tell(WordText(kWordSeatFreedByServer));
+    return;
+  }
+  if (serverOn_ && linked) return;  // waiting, as the server sees it too
+  // The server was switched off, or the relay link broke: the seat is given back. Only when
+  // the server says it is free again does the window let go of it.
+  if (ReleaseOnService(held) != online::kSeatDone) return;
+  session_.booking = {};
+  env_.relay.Close();
+  if (!linked) Tell(WordText(kWordServerConnectionError));
+}
+
+int TFTour::ReleaseOnService(const online::TourBooking& held) {
+  const int result =
+      online::SeatRequest(env_.frame, env_.addresses.tournament, held.table, held.seat,
+                          online::kSeatRelease, online::NobodyClient("M"));
+  if (held.seat == 1) {
+    online::SeatRequest(env_.frame, env_.addresses.tournament, held.table, 2, online::kSeatRelease,
+                        online::NobodyClient("M"));
+  }
+  return result;
+}
+
+void TFTour::TakeUpListedSeat() {
+  // A seat the server keeps under this player's nick (a booking whose answer got lost, or an
+  // earlier window's) is this window's: it shows "Log off" and the relay link is made for it.
+  // Only a lone seat: beside another player a deal is under way.
+  for (int k = 1; k <= static_cast<int>(tables_.size()); ++k) {
+    for (int seat = 1; seat <= 2; ++seat) {
+      const online::TKovClient* mine = Listed(k, seat);
+      const online::TKovClient* other = Listed(k, seat == 1 ? 2 : 1);
+      if (mine->Nick != session_.player.Nick || session_.player.IsNobody() || !other->IsNobody()) {
+        continue;
+      }
+      session_.booking = {k, seat};
+      env_.relay.Open(QString::fromStdString(session_.relayHost),
+                      static_cast<quint16>(session_.relayBase + k), seat);
+      return;
+    }
+  }
+}
+
+void TFTour::ShowSeats() {
   for (int k = 1; k <= online::kTourTables; ++k) {
     const online::TKovTable table = static_cast<std::size_t>(k) <= tables_.size()
                                         ? tables_[static_cast<std::size_t>(k - 1)]
@@ -233,6 +330,21 @@ void TFTour::RefreshTables() {
   server_->setPixmap(ServerLamp(serverOn_));
   server_->setToolTip(WordText(kWordServer) + QStringLiteral(": ") +
                       WordText(serverOn_ ? kWordOn : kWordOff));
+  const bool locked = Holding() && serverOn_;
+  refresh_->setEnabled(!locked);
+  close_->setEnabled(!locked);
+  top_->setEnabled(!locked);
+  // The server's own count of the lone wait, carried on by the window between refreshes.
+  waitLeft_.reset();
+  if (const online::TKovClient* other =
+          Holding() ? Listed(session_.booking.table, session_.booking.seat == 1 ? 2 : 1) : nullptr;
+      other != nullptr && other->IsNobody()) {
+    waitLeft_ = std::max(0, tables_[static_cast<std::size_t>(session_.booking.table - 1)].R1);
+  }
+  ShowWait();
+}
+
+void TFTour::ShowWelcome(const std::optional<online::TourServerInfo>& info) {
   if (info) {
     QString text = QtText(info->welcome);
     text.replace('_', ' ');
@@ -242,14 +354,29 @@ void TFTour::RefreshTables() {
     welcome_->setFont(WindowFont(28, true));
     welcome_->setText(WordText(kWordNoConnect));
   }
-  const bool locked = Holding() && serverOn_;
-  refresh_->setEnabled(!locked);
-  close_->setEnabled(!locked);
-  top_->setEnabled(!locked);
+}
+
+void TFTour::CountWait() {
+  if (!waitLeft_ || !Holding()) return;
+  // At 0 the window goes on waiting for the server, which frees the seat and says so.
+  if (*waitLeft_ > 0) --*waitLeft_;
+  ShowWait();
+}
+
+void TFTour::ShowWait() {
+  waitClock_->setVisible(waitLeft_.has_value() && Holding());
+  if (!waitLeft_) return;
+  waitClock_->setText(
+      WordText(kWordWaitingForOpponent) + QStringLiteral(" ") +
+      QStringLiteral("%1:%2").arg(*waitLeft_ / 60).arg(*waitLeft_ % 60, 2, 10, QLatin1Char('0')));
+}
+
+void TFTour::Tell(const QString& text) {
+  if (env_.attention) env_.attention(text);
 }
 
 void TFTour::SeatClicked(int table, int seat) {
-  if (session_.booking.table == table && session_.booking.seat == seat && seat == 1) {
+  if (session_.booking.table == table && session_.booking.seat == seat) {
     LeaveSeat();
   } else if (!Holding()) {
     BookSeat(table, seat);
@@ -291,23 +418,18 @@ void TFTour::LeaveSeat() {
 }
 
 void TFTour::ReleaseSeat() {
-  const online::TourBooking held = session_.booking;
-  if (!held.Holds()) return;
-  online::SeatRequest(env_.frame, env_.addresses.tournament, held.table, held.seat,
-                      online::kSeatRelease, online::NobodyClient("M"));
-  if (held.seat == 1) {
-    online::SeatRequest(env_.frame, env_.addresses.tournament, held.table, 2, online::kSeatRelease,
-                        online::NobodyClient("M"));
-  }
+  if (!Holding()) return;
+  if (ReleaseOnService(session_.booking) != online::kSeatDone) return;
   session_.booking = {};
+  env_.relay.Close();
   RefreshTables();
 }
 
 void TFTour::CheckConnection() {
   if (!Holding() || !env_.relay.SocketErrorSeen()) return;
   env_.relay.ClearSocketError();
-  if (env_.attention) env_.attention(WordText(kWordServerConnectionError));
-  ReleaseSeat();
+  // The relay link broke: what became of the seat is the server's to say.
+  RefreshTables();
 }
 
 void TFTour::reject() {

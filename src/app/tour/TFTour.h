@@ -57,10 +57,15 @@ class TFTour : public QDialog {
   void RefreshTables();
   void BookSeat(int table, int seat);
   void LeaveSeat();
-  // After a relay connection error: the own seat (and seat 2 beside an own seat 1) released.
+  // The own seat (and seat 2 beside an own seat 1) released without a goodbye; the window lets
+  // go of it only when the server has freed it.
   void ReleaseSeat();
-  // The 1-second connection check.
+  // The 1-second check: a broken relay link is taken to the server, which says what became of
+  // the seat.
   void CheckConnection();
+  QLabel* WaitClock() const { return waitClock_; }
+  // The seconds the server still holds the own lone seat, as the window counts them.
+  std::optional<int> WaitLeft() const { return waitLeft_; }
 
   QPushButton* SeatButton(int table, int seat) const;
   QLabel* Welcome() const { return welcome_; }
@@ -78,6 +83,18 @@ class TFTour : public QDialog {
  private:
   void ShowPlayer(std::optional<int> place);
   void SeatClicked(int table, int seat);
+  // The held seat against the server's list: kept while the server keeps it, let go (with a
+  // word why) when the server has freed it or frees it now.
+  void KeepBookingInStep(bool answered);
+  int ReleaseOnService(const online::TourBooking& held);
+  void TakeUpListedSeat();
+  const online::TKovClient* Listed(int table, int seat) const;
+  bool RelayLinked() const;
+  void ShowSeats();
+  void ShowWelcome(const std::optional<online::TourServerInfo>& info);
+  void CountWait();
+  void ShowWait();
+  void Tell(const QString& text);
   bool Holding() const { return session_.booking.Holds(); }
   // Runs the window's requests with the relay's messages waiting; a timer that fires while
   // a request waits does nothing (no request may start inside another).
@@ -94,6 +111,8 @@ class TFTour : public QDialog {
   std::array<QLabel*, online::kTourTables> tableLabels_{};
   QLabel* server_;
   QLabel* welcome_;
+  QLabel* waitClock_;
+  std::optional<int> waitLeft_;
   QPushButton* refresh_;
   QPushButton* top_;
   QPushButton* close_;

@@ -16,5 +16,6 @@ std::span<const TNamedWordRow> MenuServicesWordRows();
 std::span<const TNamedWordRow> SoundDeviceWordRows();
 std::span<const TNamedWordRow> SolverWordRows();
 std::span<const TNamedWordRow> ClubServerWordRows();
+std::span<const TNamedWordRow> PlayerHintWordRows();
 
 }  // namespace zendral::words

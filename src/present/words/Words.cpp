@@ -85,7 +85,8 @@ std::span<const TNamedWordRow> AllWordRows() {
     for (const auto part :
          {words::MenuWordRows(), words::OptionsWordRows(), words::OnlineWordRows(),
           words::CalendarWordRows(), words::MediaWordRows(), words::MenuServicesWordRows(),
-          words::SoundDeviceWordRows(), words::SolverWordRows(), words::ClubServerWordRows()}) {
+          words::SoundDeviceWordRows(), words::SolverWordRows(), words::ClubServerWordRows(),
+          words::PlayerHintWordRows()}) {
       rows.insert(rows.end(), part.begin(), part.end());
     }
     return rows;

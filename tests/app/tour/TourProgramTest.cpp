@@ -20,6 +20,7 @@
 #include "app/tour/TourLink.h"
 #include "app/windows/WindowTexts.h"
 #include "present/packs/PackNames.h"
+#include "present/words/PlayerHintWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral::testing {
@@ -106,9 +107,9 @@ class TourProgram : public ::testing::Test {
   void SetUp() override {
     base_ = server_test::FreeRelayBase();
     // The relay allows more than the programs' own clock: here the program's clock decides.
-    server_ = std::make_unique<ServerProcess>(
-        std::vector<std::string>{"--rate-scale", "1000", "--relay-base", std::to_string(base_),
-                                 "--relay-move-limit", "120"});
+    server_ = std::make_unique<ServerProcess>(std::vector<std::string>{
+        "--rate-scale", "1000", "--relay-base", std::to_string(base_), "--relay-move-limit", "120",
+        "--tour-wait-limit", std::to_string(WaitLimitSeconds())});
     ::setenv("ZENDRAL_SERVICE_BASE", server_->Base().c_str(), 1);
     for (Program* p : {&a_, &b_}) {
       const std::string nick = server_test::ServerTest::NewNick(p == &a_ ? "Alma" : "Bert");
@@ -121,6 +122,20 @@ class TourProgram : public ::testing::Test {
     }
   }
   void TearDown() override { ::unsetenv("ZENDRAL_SERVICE_BASE"); }
+  // How long the server holds the seat of a player waiting alone.
+  virtual int WaitLimitSeconds() const { return 300; }
+  // The nick on a seat as the server lists it now.
+  std::string ListedNick(int table, int seat) const {
+    Client reader(server_->Base());
+    const auto t = online::ReplySegment(
+        reader
+            .Form(server_test::kTournament, {{"readclient" + std::to_string(seat), "0"},
+                                             {"gid", "44"},
+                                             {"num", std::to_string(table)}})
+            .body,
+        ' ');
+    return t && t->size() > 1 ? online::TokenAt(*t, 1) : std::string();
+  }
 
   int base_ = 0;
   std::unique_ptr<ServerProcess> server_;
@@ -307,6 +322,116 @@ TEST_F(TourProgram, WithoutAnAccountTheTournamentAsksForALogIn) {
   EXPECT_TRUE(static_cast<bool>(a_.onTour));
   EXPECT_EQ(a_.form->Tour(), nullptr);
   EXPECT_EQ(a_.messages, std::vector<QString>{WordText(kWordLogInToAccount)});
+}
+
+// A player alone at a table: the window shows the server's count of the wait and stays locked
+// while the server holds the seat, also when a timer's refresh comes while another request of
+// the program is on its way; "Log off" gives the seat back on the server.
+TEST_F(TourProgram, ALoneSeatStaysHeldWithTheServersCountUntilLogOffGivesItBack) {
+  const int table = 2;
+  a_.onTour = [&](QDialog& dialog) {
+    auto& window = dynamic_cast<tour::TFTour&>(dialog);
+    window.show();
+    window.SeatButton(table, 1)->click();
+    EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordLogOff));
+    EXPECT_EQ(ListedNick(table, 1), nicks_[0]);
+    // The server's count of the wait, and the window's.
+    EXPECT_TRUE(window.WaitLeft().has_value());
+    EXPECT_GE(window.WaitLeft().value_or(-1), 298);
+    EXPECT_LE(window.WaitLeft().value_or(-1), 300);
+    EXPECT_TRUE(window.WaitClock()->isVisible());
+    EXPECT_TRUE(window.WaitClock()->text().startsWith(WordText(kWordWaitingForOpponent)));
+    SaveScreenshot(window, "tournament-waiting.png");
+    const int counted = window.WaitLeft().value_or(-1);
+    EXPECT_TRUE(WaitFor([&] { return window.WaitLeft() < counted; }, 2500));
+
+    // Another request of the program is on its way (the menu's news check, say) when the
+    // refresh timer fires: the refresh waits for its next turn instead of failing, and the
+    // seat stays the player's.
+    window.RefreshTimer()->start(0);
+    online::RequestFrame& frame = a_.form->Online()->Club().frame();
+    for (int i = 0; i < 5; ++i) {
+      EXPECT_TRUE(online::ReadServerInfo(frame, a_.form->Online()->Club().addresses().tournament));
+    }
+    window.RefreshTimer()->start(10000);
+    EXPECT_TRUE(a_.form->Tour()->Session().booking.Holds());
+    EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordLogOff));
+    EXPECT_FALSE(window.findChild<QPushButton*>("CloseButton")->isEnabled());
+    EXPECT_EQ(ListedNick(table, 1), nicks_[0]);
+    EXPECT_TRUE(a_.attention.empty());
+
+    // "Log off": the server frees the seat and the window unlocks.
+    window.SeatButton(table, 1)->click();
+    EXPECT_EQ(ListedNick(table, 1), "X");
+    EXPECT_FALSE(a_.form->Tour()->Session().booking.Holds());
+    EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordTakePlace));
+    EXPECT_TRUE(window.findChild<QPushButton*>("CloseButton")->isEnabled());
+    EXPECT_FALSE(window.WaitClock()->isVisible());
+    return static_cast<int>(QDialog::Rejected);
+  };
+  a_.form->OpenTournament();
+  EXPECT_TRUE(a_.attention.empty());
+}
+
+// A seat the server holds under the player's nick (a booking whose answer was lost) is the
+// window's: it shows "Log off" for it, and "Log off" frees it.
+TEST_F(TourProgram, ASeatTheServerHoldsForThePlayerCanBeGivenBackFromTheWindow) {
+  const int table = 7;
+  b_.onTour = [&](QDialog& dialog) {
+    auto& window = dynamic_cast<tour::TFTour&>(dialog);
+    // Booked behind the window's back, through the program's own session.
+    online::OnlineClub& club = b_.form->Online()->Club();
+    EXPECT_EQ(online::SeatRequest(club.frame(), club.addresses().tournament, table, 1,
+                                  online::kSeatTake, b_.form->Tour()->Session().player),
+              online::kSeatDone);
+    EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordTakePlace));
+    window.findChild<QPushButton*>("RefreshButton")->click();
+    EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordLogOff));
+    EXPECT_TRUE(window.SeatButton(table, 1)->isEnabled());
+    EXPECT_FALSE(window.findChild<QPushButton*>("CloseButton")->isEnabled());
+    window.SeatButton(table, 1)->click();
+    EXPECT_EQ(ListedNick(table, 1), "X");
+    EXPECT_TRUE(window.findChild<QPushButton*>("CloseButton")->isEnabled());
+    return static_cast<int>(QDialog::Rejected);
+  };
+  b_.form->OpenTournament();
+  EXPECT_TRUE(b_.attention.empty());
+}
+
+class TourProgramShortWait : public TourProgram {
+ protected:
+  int WaitLimitSeconds() const override { return 3; }
+};
+
+// Nobody comes within the server's waiting time: the server frees the seat, the window says so
+// and unlocks; until then it stays locked, and at no moment is it unlocked while the server
+// still lists the player at the table.
+TEST_F(TourProgramShortWait, TheServerFreesALoneSeatAndTheWindowSaysSo) {
+  const int table = 9;
+  a_.onTour = [&](QDialog& dialog) {
+    auto& window = dynamic_cast<tour::TFTour&>(dialog);
+    window.show();
+    window.SeatButton(table, 1)->click();
+    EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordLogOff));
+    bool unlockedEarly = false;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+          const bool holds = a_.form->Tour()->Session().booking.Holds();
+          if (!holds && a_.attention.empty()) unlockedEarly = true;
+          return !holds;
+        },
+        20000));
+    EXPECT_FALSE(unlockedEarly);
+    EXPECT_EQ(ListedNick(table, 1), "X");
+    EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordTakePlace));
+    EXPECT_TRUE(window.SeatButton(table, 1)->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>("CloseButton")->isEnabled());
+    EXPECT_FALSE(window.WaitClock()->isVisible());
+    return static_cast<int>(QDialog::Rejected);
+  };
+  a_.form->OpenTournament();
+  ASSERT_EQ(a_.attention.size(), 1u);
+  EXPECT_EQ(a_.attention[0], QStringList{WordText(kWordSeatFreedByServer)});
 }
 
 }  // namespace
