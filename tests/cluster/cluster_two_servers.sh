@@ -103,14 +103,15 @@ expect "ten racing transfers done" "$done_count" "10"
 expect "Anna's balance after the race" "$(form "$two" anna "nick=Anna&labelkovread=0")" '$0$'
 expect "Boris's balance after the race" "$(form "$one" boris "nick=Boris&labelkovread=0")" '$100$'
 
-# Chat messages sent at the same moment through both servers get different numbers.
-chat() {
-  records "$1" none "gid=100&nick=$2&city=Paris&country=1-015&score=0&R7=W&R8=5.7f&R9=14:05:33_10.12.2026_Zendral&R10=$3*"
+# Chat messages sent at the same moment through both servers get different numbers; a member
+# chats under his nick in his own session only, logged in through the other server.
+chat() {  # chat BASE JAR NICK TEXT
+  records "$1" "$2" "gid=100&nick=$3&city=Paris&country=1-015&score=0&R7=W&R8=5.7f&R9=14:05:33_10.12.2026_Zendral&R10=$4*"
 }
 for i in 1 2 3 4 5; do
-  chat "$one" Anna "one_$i" >"$jars/c1.$i" &
+  chat "$one" anna Anna "one_$i" >"$jars/c1.$i" &
   first=$!
-  chat "$two" Boris "two_$i" >"$jars/c2.$i" &
+  chat "$two" boris Boris "two_$i" >"$jars/c2.$i" &
   wait "$first" "$!"
 done
 numbers=$(replies "$jars"/c[12].* | sed -n 's/^\$\([0-9]*\)\$$/\1/p' | sort -n | tr '\n' ' ')

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
 #include <algorithm>
 
 #include "CompanionServer.h"
@@ -47,13 +49,15 @@ TKovUser NewUser(const std::string& nick, const std::string& city) {
   return u;
 }
 
+// A real picture: the club server decodes every photo and stores it encoded again.
 std::string Photo200By250() {
-  std::string j = "\xFF\xD8\xFF\xE0";
-  j += std::string("\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 16);
-  j += std::string("\xFF\xC0\x00\x11\x08\x00\xFA\x00\xC8\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01",
-                   19);
-  j += "\xFF\xD9";
-  return j;
+  QImage image(kPhotoWidth, kPhotoHeight, QImage::Format_RGB32);
+  image.fill(qRgb(200, 120, 40));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "JPEG", 90);
+  return bytes.toStdString();
 }
 
 class EndToEnd : public ::testing::Test {
@@ -104,7 +108,9 @@ TEST_F(EndToEnd, AccountsProfilePhotoAndTheNextStart) {
   // The photo goes up in the session and comes down from the photo folder.
   const std::string photo = Photo200By250();
   ASSERT_TRUE(UploadPhoto(p.frame, p.club.addresses().photoUpload, photo));
-  EXPECT_EQ(LoadPhoto(p.frame, p.club.addresses().photoFolder, "Nora"), photo);
+  const auto loaded = LoadPhoto(p.frame, p.club.addresses().photoFolder, "Nora");
+  ASSERT_TRUE(loaded);
+  EXPECT_TRUE(IsAccountPhoto(*loaded));
   EXPECT_FALSE(UploadPhoto(wrong.frame, wrong.club.addresses().photoUpload, photo));
   EXPECT_FALSE(LoadPhoto(p.frame, p.club.addresses().photoFolder, "Nobody"));
 

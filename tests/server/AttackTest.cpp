@@ -4,6 +4,7 @@
 // everybody else must go on being served.
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <thread>
 
@@ -342,8 +343,12 @@ TEST(AdminCommand, TakesItsOptionsAfterItsWordsAndRefusesUnknownOnes) {
   EXPECT_EQ(run("admin grant Nobody -5 --data " + dir).first, 1) << "-5 is a word";
 
   ServerProcess server;
-  EXPECT_EQ(run("admin news add 'Only the text' --data '" + server.DataDir().string() + "'").first,
-            0);
+  // The server's own database: its data folder, or the PostgreSQL one it was started on.
+  const char* database = std::getenv("ZENDRAL_TEST_DATABASE");
+  std::string options = "--data '" + server.DataDir().string() + "'";
+  if (database != nullptr && *database != '\0')
+    options += " --database '" + std::string(database) + "'";
+  EXPECT_EQ(run("admin news add 'Only the text' " + options).first, 0);
   Client reader(server.Base());
   const std::string page = reader.Get("/news/index.html").body;
   EXPECT_NE(page.find("Only the text</p>"), std::string::npos) << page;
