@@ -514,15 +514,22 @@ void MenuBalloon::ShowFor(const QWidget* icon, const QString& title, const QStri
       2 * kBalloonPad;
   const int height = (title_.isEmpty() ? 0 : titleMetrics.height()) + textMetrics.height() +
                      2 * kBalloonPad + kArrow;
-  // Below the icon, the arrow pointing up at its middle; kept inside the menu.
-  const QRect place = icon->geometry();
+  // Below the icon, the arrow pointing up at its middle; above it, pointing down, where the
+  // window ends too soon below (the icons near the bottom edge of the large windows). Kept
+  // inside the menu either way.
+  const QRect place = parentWidget() != nullptr
+                          ? QRect(icon->mapTo(parentWidget(), QPoint(0, 0)), icon->size())
+                          : icon->geometry();
   const int tip = place.center().x();
+  const int room = parentWidget() != nullptr ? parentWidget()->height() : place.bottom() + height;
+  below_ = place.bottom() + 2 + height <= room || place.top() - 2 - height < 0;
   int left = tip - 14;
   if (parentWidget() != nullptr) {
     left = std::clamp(left, 0, std::max(0, parentWidget()->width() - width));
   }
   arrowX_ = tip - left;
-  setGeometry(left, place.bottom() + 2, width, height);
+  const int top = below_ ? place.bottom() + 2 : place.top() - 2 - height;
+  setGeometry(left, top, width, height);
   show();
   raise();
   update();
@@ -532,17 +539,25 @@ void MenuBalloon::ShowFor(const QWidget* icon, const QString& title, const QStri
 void MenuBalloon::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
+  // The body leaves the arrow's height free on the icon's side.
+  const double bodyTop = below_ ? kArrow + 0.5 : 0.5;
   QPainterPath shape;
-  shape.addRoundedRect(QRectF(0.5, kArrow + 0.5, width() - 1, height() - kArrow - 1), 5, 5);
+  shape.addRoundedRect(QRectF(0.5, bodyTop, width() - 1, height() - kArrow - 1), 5, 5);
   QPainterPath arrow;
-  arrow.moveTo(arrowX_ - 6, kArrow + 1);
-  arrow.lineTo(arrowX_, 0.5);
-  arrow.lineTo(arrowX_ + 6, kArrow + 1);
+  if (below_) {
+    arrow.moveTo(arrowX_ - 6, kArrow + 1);
+    arrow.lineTo(arrowX_, 0.5);
+    arrow.lineTo(arrowX_ + 6, kArrow + 1);
+  } else {
+    arrow.moveTo(arrowX_ - 6, height() - kArrow - 1);
+    arrow.lineTo(arrowX_, height() - 0.5);
+    arrow.lineTo(arrowX_ + 6, height() - kArrow - 1);
+  }
   arrow.closeSubpath();
   p.setPen(QPen(QColor(255, 0, 0), 1));
   p.setBrush(QColor(255, 255, 225));
   p.drawPath(shape.united(arrow));
-  int y = kArrow + kBalloonPad;
+  int y = (below_ ? kArrow : 0) + kBalloonPad;
   if (!title_.isEmpty()) {
     p.setFont(TitleFont());
     p.setPen(QColor(128, 0, 0));

@@ -113,6 +113,7 @@ class MenuBalloon : public QWidget {
                const QString& fontFamily);
   const QString& Title() const { return title_; }
   const QString& Text() const { return text_; }
+  bool BelowIcon() const { return below_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -125,6 +126,7 @@ class MenuBalloon : public QWidget {
   QString text_;
   QString family_;
   int arrowX_ = 0;
+  bool below_ = true;  // below the icon, the arrow up; else above it, the arrow down
   QTimer* timer_;
 };
 

@@ -250,6 +250,49 @@ TEST_F(MainMenuParts, TheBalloonsSpeakTheMenuLanguage) {
   EXPECT_FALSE(balloon.isVisible());
 }
 
+// Every icon's balloon stays inside the window at every size, also for the icons near the
+// bottom edge (the news and the chat), where it opens above the icon.
+TEST_F(MainMenuParts, EveryBalloonStaysInsideTheWindowAtEverySize) {
+  for (int size = kSmallWindow; size <= kLargeWindow; ++size) {
+    SCOPED_TRACE(size);
+    OpenAt(size, kRussian);
+    // The balloons by their name: the class has no meta-object of its own to find it by.
+    std::vector<MenuBalloon*> balloons;
+    for (QWidget* w : form->findChildren<QWidget*>("MenuBalloon")) {
+      if (auto* balloon = dynamic_cast<MenuBalloon*>(w)) balloons.push_back(balloon);
+    }
+    ASSERT_EQ(balloons.size(), 2u);
+    int shown = 0;
+    bool aboveAnIcon = false;
+    for (QPushButton* icon : form->findChildren<QPushButton*>()) {
+      if (!icon->isVisibleTo(form.get())) continue;
+      for (MenuBalloon* balloon : balloons) balloon->hide();
+      QEvent enter(QEvent::Enter);
+      QCoreApplication::sendEvent(icon, &enter);
+      for (const MenuBalloon* balloon : balloons) {
+        if (!balloon->isVisible()) continue;
+        ++shown;
+        const QRect onForm(balloon->mapTo(form.get(), QPoint(0, 0)), balloon->size());
+        EXPECT_TRUE(form->rect().contains(onForm))
+            << icon->objectName().toStdString() << " " << onForm.x() << "," << onForm.y() << " "
+            << onForm.width() << "x" << onForm.height();
+        const QRect iconOnForm(icon->mapTo(form.get(), QPoint(0, 0)), icon->size());
+        EXPECT_FALSE(onForm.intersects(iconOnForm)) << icon->objectName().toStdString();
+        if (!balloon->BelowIcon() && !aboveAnIcon) {
+          QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
+          form->grab().save(
+              QString(ZENDRAL_SCREENSHOT_DIR "/menu-balloon-above-size%1.png").arg(size));
+        }
+        aboveAnIcon = aboveAnIcon || !balloon->BelowIcon();
+      }
+      QEvent leave(QEvent::Leave);
+      QCoreApplication::sendEvent(icon, &leave);
+    }
+    EXPECT_GE(shown, 7);
+    if (size == kLargeWindow) EXPECT_TRUE(aboveAnIcon);
+  }
+}
+
 // Every element of the menu that shows, in the window's coordinates, by its name.
 std::vector<std::pair<QString, QRect>> ShownElements(QWidget& form, QWidget& menu) {
   std::vector<std::pair<QString, QRect>> shown;
