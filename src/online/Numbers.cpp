@@ -58,17 +58,16 @@ std::string FormatRating(double rating) {
   return std::string(buffer, end);
 }
 
-std::string ShowRating(double rating) {
+std::string ShowRating(double rating, char decimalSeparator) {
   if (!std::isfinite(rating)) rating = 0;
   char buffer[64];
   const auto [end, ec] =
       std::to_chars(buffer, buffer + sizeof buffer, rating, std::chars_format::fixed, 3);
-  if (ec != std::errc()) return "0,000";
-  std::string text(buffer, end);
+  std::string text = ec != std::errc() ? "0.000" : std::string(buffer, end);
+  if (text == "-0.000") text = "0.000";
   for (char& c : text) {
-    if (c == '.') c = ',';
+    if (c == '.') c = decimalSeparator;
   }
-  if (text == "-0,000") text = "0,000";
   return text;
 }
 

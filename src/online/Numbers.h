@@ -1,6 +1,6 @@
 #pragma once
 // Numbers on the wire. Ratings always go out with "." whatever the user's locale, and are
-// shown to players with three decimals and ",".
+// shown to players with three decimals and the separator of their language.
 
 #include <optional>
 #include <string>
@@ -19,7 +19,8 @@ std::optional<double> ParseRealToken(std::string_view token);
 // as separator; magnitudes below 0.00001 as "0".
 std::string FormatRating(double rating);
 
-// A rating for people: rounded to three decimals, always three, "," as separator ("12,500").
-std::string ShowRating(double rating);
+// A rating for people: rounded to three decimals, always three, with the separator of the
+// player's language ("12,500" in Russian, "12.500" in English).
+std::string ShowRating(double rating, char decimalSeparator = ',');
 
 }  // namespace zendral::online

@@ -24,6 +24,8 @@ TEST(Numbers, RatingsGoOutWithADotInAnyLocale) {
   EXPECT_EQ(ShowRating(4.1), "4,100");
   EXPECT_EQ(ShowRating(-16.56666), "-16,567");
   EXPECT_EQ(ShowRating(-0.0001), "0,000");
+  EXPECT_EQ(ShowRating(-16.56666, '.'), "-16.567");
+  EXPECT_EQ(ShowRating(-0.0001, '.'), "0.000");
   std::setlocale(LC_ALL, "C");
 }
 

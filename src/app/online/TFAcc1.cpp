@@ -535,7 +535,7 @@ void TFAcc1::FillResults() {
   const online::TKovGame& g = club.game();
   const QString values[] = {WordText(kWordTitle),
                             QtText(club.user().Nick),
-                            QtText(online::ShowRating(g.Rating)),
+                            QtText(online::ShowRating(g.Rating, DecimalSeparator(Language()))),
                             g.Place > 0 ? QString::number(g.Place) : QString(),
                             QString::number(g.Kon),
                             QString::number(g.Best),
@@ -561,7 +561,8 @@ void TFAcc1::FillTop() {
     auto* sex = new QTableWidgetItem(QIcon(QPixmap::fromImage(PaintSexIcon(row.Sex, 20))), "");
     topGrid_->setItem(r, 2, sex);
     topGrid_->setItem(r, 3, new QTableWidgetItem(QtText(row.City)));
-    auto* rating = new QTableWidgetItem(QtText(online::ShowRating(row.Rating)));
+    auto* rating =
+        new QTableWidgetItem(QtText(online::ShowRating(row.Rating, DecimalSeparator(Language()))));
     rating->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     topGrid_->setItem(r, 4, rating);
   }

@@ -221,7 +221,7 @@ void TFWorldTop::ShowClubTop() {
     if (r.Nick.empty()) continue;
     shown.push_back({QString::number(place) + QStringLiteral("."), PaintFlag(r.Country),
                      PaintSexIcon(r.Sex), QtText(r.Nick), QtText(r.City),
-                     QtText(online::ShowRating(r.Rating))});
+                     QtText(online::ShowRating(r.Rating, DecimalSeparator(Language())))});
   }
   list_->SetRows(std::move(shown));
 }

@@ -17,9 +17,9 @@ extern const TWordRow kWordMode;       // Mode
 // The header of the club list: variant 1 by score, variant 2 by rating.
 extern const TWordRow2 kWordClubListHeader;
 extern const TWordRow kWordExitToMenu;           // Exit to menu
-extern const TWordRow kWordLeaveToMenuQuestion;  // You want to leave in the main menu?
+extern const TWordRow kWordLeaveToMenuQuestion;  // Do you want to go back to the main menu?
 extern const TWordRow kWordDataWillBeLost;       // All datas for want of it will be lost!
-extern const TWordRow kWordLeaveGameQuestion;    // You want to leave from game?
+extern const TWordRow kWordLeaveGameQuestion;    // Do you want to leave the game?
 extern const TWordRow kWordGeneralScore;         // General score
 extern const TWordRow kWordChangeName;           // To change a name
 extern const TWordRow kWordHelp;                 // Help

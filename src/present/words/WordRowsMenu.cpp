@@ -52,20 +52,20 @@ constinit const TWordRow kWordExitToMenu{
      "Torna al menu", "Zpět do menu", "メニューへ戻る", "메뉴로 나가기"}};
 
 constinit const TWordRow kWordLeaveToMenuQuestion{
-    {"You want to leave in the main menu?", "Вы хотите выйти в главное меню?",
+    {"Do you want to go back to the main menu?", "Вы хотите выйти в главное меню?",
      "Möchten Sie zum Hauptmenü zurückkehren?", "Voulez-vous revenir au menu principal ?",
      "¿Quiere volver al menú principal?", "您要返回主菜单吗？", "Vuoi tornare al menu principale?",
      "Chcete se vrátit do hlavního menu?", "メインメニューに戻りますか？",
      "메인 메뉴로 나가시겠습니까?"}};
 
 constinit const TWordRow kWordDataWillBeLost{
-    {"All datas for want of it will be lost!", "Все данные при этом будут утеряны!",
+    {"All data of the game will be lost!", "Все данные при этом будут утеряны!",
      "Alle Daten gehen dabei verloren!", "Toutes les données seront perdues !",
      "¡Se perderán todos los datos!", "所有数据都将丢失！", "Tutti i dati andranno persi!",
      "Všechna data budou ztracena!", "すべてのデータが失われます！", "모든 데이터가 사라집니다!"}};
 
 constinit const TWordRow kWordLeaveGameQuestion{
-    {"You want to leave from game?", "Вы хотите выйти из игры?", "Möchten Sie das Spiel beenden?",
+    {"Do you want to leave the game?", "Вы хотите выйти из игры?", "Möchten Sie das Spiel beenden?",
      "Voulez-vous quitter le jeu ?", "¿Quiere salir del juego?", "您要退出游戏吗？",
      "Vuoi uscire dal gioco?", "Chcete ukončit hru?", "ゲームを終了しますか？",
      "게임을 종료하시겠습니까?"}};

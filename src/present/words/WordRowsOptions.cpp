@@ -504,7 +504,7 @@ constinit const TWordRow kWordColourGreen{
 constinit const TWordRow kWordColourRed{
     {"Red", "Красный", "Rot", "Rouge", "Rojo", "红色", "Rosso", "Červená", "赤", "빨강"}};
 
-constinit const TWordRow kWordColourOrange{{"Orang", "Оранжевый", "Orange", "Orange", "Naranja",
+constinit const TWordRow kWordColourOrange{{"Orange", "Оранжевый", "Orange", "Orange", "Naranja",
                                             "橙色", "Arancione", "Oranžová", "オレンジ", "주황"}};
 
 constinit const TWordRow kWordColourViolet{{"Violet", "Фиолетовый", "Violett", "Violet", "Violeta",

@@ -58,6 +58,20 @@ constexpr std::string_view Word(const TWordRow2& row, int variant, int language)
   return Word(row[variant == 2 ? 1 : 0], language);
 }
 
+// The decimal separator players of a language write: "." in English, Chinese, Japanese and
+// Korean, "," in the others.
+constexpr char DecimalSeparator(int language) {
+  switch (ValidLanguage(language)) {
+    case kEnglish:
+    case kChinese:
+    case kJapanese:
+    case kKorean:
+      return '.';
+    default:
+      return ',';
+  }
+}
+
 // The program-wide language (`Language`). It starts as the default; UseLanguage keeps it within
 // 0..9. The program runs on one thread, so this is plain state.
 int Language();

@@ -53,7 +53,7 @@ TEST_F(Leaving, ExitToMenuAsksAndTakesTheMembersLine) {
   responders.push_back(Reply(QMessageBox::No));
   quit->trigger();
   EXPECT_EQ(messages.back(),
-            "You want to leave in the main menu?\nAll datas for want of it will be lost!");
+            "Do you want to go back to the main menu?\nAll data of the game will be lost!");
   EXPECT_EQ(sounds.back(), "WOpenFo");
   EXPECT_TRUE(State().GameActive) << "on No nothing happens";
   EXPECT_EQ(MemberNames()[2], "Member3");
@@ -90,7 +90,7 @@ TEST_F(Leaving, ClosingAtTheTableAsksAndTakesTheMembersLine) {
 
   responders.push_back(Reply(QMessageBox::No));
   EXPECT_FALSE(form->close());
-  EXPECT_EQ(messages.back(), "You want to leave from game? All datas for want of it will be lost!");
+  EXPECT_EQ(messages.back(), "Do you want to leave the game? All data of the game will be lost!");
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(MemberNames()[1], "Member2");
 

@@ -125,7 +125,7 @@ TEST_F(OnlineWindows, LogInSaveTheUserFileAndChooseARatedGame) {
   EXPECT_TRUE(Child<QLineEdit>(window, "EditNick")->isReadOnly());
   EXPECT_EQ(Child<QLineEdit>(window, "EditCountry")->text(), "Russia");
   EXPECT_EQ(Child<QLabel>(window, "LabelMembers")->text(), "Club members: 57");
-  EXPECT_EQ(Child<QLabel>(window, "ResultValue3")->text(), "12,500");
+  EXPECT_EQ(Child<QLabel>(window, "ResultValue3")->text(), "12.500");
   EXPECT_EQ(Child<QLabel>(window, "ResultValue4")->text(), "2");
   EXPECT_EQ(Child<QLabel>(window, "LabelBalance")->text(), "40 Kovs");
   EXPECT_EQ(window.ProfileLines(false).at(2), "I play cards every evening");
@@ -292,7 +292,11 @@ TEST_F(OnlineWindows, TheWorldTopTenShowsRowsSizeAndOwnRows) {
   EXPECT_EQ(list->Rows()[1].where, "Berlin, 1-016");
   EXPECT_TRUE(list->Rows()[1].flag.isNull());
   Child<QPushButton>(window, "Button1")->click();
+  EXPECT_EQ(list->Rows()[0].value, "12.500");  // a decimal point in English, a comma in Russian
+  UseLanguage(kRussian);
+  Child<QPushButton>(window, "Button1")->click();
   EXPECT_EQ(list->Rows()[0].value, "12,500");
+  UseLanguage(kEnglish);
   server.down = true;
   Child<QPushButton>(window, "Button2")->click();
   EXPECT_TRUE(list->NoConnectShown());

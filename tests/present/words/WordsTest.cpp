@@ -44,6 +44,7 @@ const std::map<std::string_view, std::string_view> kSameAsEnglish = {
     {"kWordHolidayHalloween", "de fr es it cs"},
     {"kWordChat", "de fr es it cs"},
     {"kWordRadio", "de fr es it"},
+    {"kWordColourOrange", "de fr"},
     {"kWordKovs", "de fr es it"},
     {"kWordKovsTitle", "de fr es it"},
     {"kWordDeckMaya", "de fr es it"},
