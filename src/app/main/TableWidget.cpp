@@ -308,6 +308,7 @@ void TableWidget::DrawNamePlates(const SeatArray<std::string>& names) {
 // ---- Buttons and the chat line.
 
 void TableWidget::SetMainButton(MainCaption caption, bool enabled) {
+  button7Caption_ = caption;
   button7_->setText(Text(RowOf(caption)));
   button7_->setEnabled(enabled);
   button7_->show();

@@ -113,6 +113,7 @@ class TableWidget : public QWidget, public TableView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool DropsSecondClick(const QEvent& event);
   // Painting into the back buffer and showing the part that changed.
   class BufferPainter;
   void Show(const PixelRect& area);
@@ -164,6 +165,13 @@ class TableWidget : public QWidget, public TableView {
   QTimer balloonTimer_;
 
   TKovCardsButton* button7_;
+  // The second click of a double click on "Pass" or "Total" must not start what the same
+  // button offers a moment later: a press that comes within a double click's time of the
+  // previous one, after the caption changed, is dropped with its release.
+  MainCaption button7Caption_ = MainCaption::kToBegin;
+  MainCaption button7PressCaption_ = MainCaption::kToBegin;
+  std::optional<quint64> button7PressTime_;
+  bool button7DropRelease_ = false;
   TKovCardsButton* button8_;
   lan::ChatPanel* memo_;
   QLineEdit* edit1_;

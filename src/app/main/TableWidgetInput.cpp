@@ -1,6 +1,7 @@
 // The table's input (clicks, the pointer, the keyboard, the kon panel's balloon) and the card
 // flight.
 
+#include <QApplication>
 #include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -220,6 +221,26 @@ void TableWidget::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+bool TableWidget::DropsSecondClick(const QEvent& event) {
+  const auto type = event.type();
+  if (type == QEvent::MouseButtonRelease && button7DropRelease_) {
+    button7DropRelease_ = false;
+    return true;
+  }
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
+  const quint64 time = static_cast<const QMouseEvent&>(event).timestamp();
+  const bool second =
+      button7PressTime_.has_value() && time >= *button7PressTime_ &&
+      time - *button7PressTime_ < static_cast<quint64>(QApplication::doubleClickInterval());
+  if (second && button7PressCaption_ != button7Caption_) {
+    button7DropRelease_ = true;
+    return true;
+  }
+  button7PressTime_ = time;
+  button7PressCaption_ = button7Caption_;
+  return false;
+}
+
 bool TableWidget::eventFilter(QObject* watched, QEvent* event) {
   // Enter in the chat input sends the line and goes no further: the line edit passes the key
   // on, and the table would lay its focused card with it.
@@ -230,6 +251,7 @@ bool TableWidget::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
+  if (watched == button7_ && DropsSecondClick(*event)) return true;
   // The table's buttons answer Enter as well as Space while they have the focus.
   if ((watched == button7_ || watched == button8_) && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 
 #include "AppFixture.h"
 #include "app/main/EndOfCycleDialog.h"
@@ -64,6 +66,51 @@ TEST_F(Session, ANewPlayerPlaysAKonByClicksAndTheResultIsStored) {
   for (const char* sound : {"WTasoKo", "WHodsDo", "WHodOtb"}) {
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), sound), sounds.end()) << sound;
   }
+}
+
+// The main button changes its caption under the mouse ("Pass", "Total", then "Next game"):
+// the second click of a double click belongs to the old caption and must not start a kon.
+TEST_F(Session, ADoubleClickOnTheMainButtonActsOnceAndALaterClickActs) {
+  ASSERT_TRUE(Open());
+  responders.push_back(Sign("Dora", ""));
+  QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
+  for (int guard = 0; guard < 500 && State().TurnState != ksKonOver; ++guard) {
+    if (State().KonPhase == kpDealt) {
+      ClickMainButton();
+    } else if (State().TurnState == ksSeat1ToMove) {
+      Tick();
+    } else if (State().TurnState == ksSeat2ToMove) {
+      const GameState& s = State();
+      const int slot = ChooseMove(s.Hands[kSeat2], s.Board, s.Hands[kSeat1], s.LayCounter);
+      if (slot == 0) ClickMainButton();
+      if (slot != 0) ClickCard(slot);
+    }
+    ASSERT_FALSE(HasFatalFailure());
+  }
+  ASSERT_EQ(State().TurnState, ksKonOver);
+  QPushButton* button = Table().Button7();
+  const QPointF at = QRectF(button->rect()).center();
+  const auto send = [&](QEvent::Type type, quint64 time) {
+    QMouseEvent event(type, at, button->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    event.setTimestamp(time);
+    QCoreApplication::sendEvent(button, &event);
+  };
+  const quint64 start = 1'000'000;
+  const int interval = QApplication::doubleClickInterval();
+  send(QEvent::MouseButtonPress, start);
+  send(QEvent::MouseButtonRelease, start + 20);
+  ASSERT_EQ(State().TurnState, ksKonSettled) << "the first click takes the totals";
+  EXPECT_EQ(button->text(), "Next game");
+  send(QEvent::MouseButtonDblClick, start + interval / 2);
+  send(QEvent::MouseButtonRelease, start + interval / 2 + 20);
+  EXPECT_EQ(State().TurnState, ksKonSettled) << "the double click started the next kon";
+  EXPECT_EQ(State().KonNumber, 1);
+  // A click of its own, later, is the player's wish.
+  send(QEvent::MouseButtonPress, start + 3 * interval);
+  send(QEvent::MouseButtonRelease, start + 3 * interval + 20);
+  EXPECT_EQ(State().KonNumber, 2);
 }
 
 TEST_F(Session, AMemberCompletesHisCycleOverTwoKonsAndEntersTheOrder) {
