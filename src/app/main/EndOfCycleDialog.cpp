@@ -10,6 +10,7 @@
 
 #include "app/main/AppText.h"
 #include "app/online/OnlineArt.h"
+#include "app/windows/FontScale.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
 #include "present/words/WordRows.h"
@@ -95,7 +96,7 @@ EndOfCycleDialog::EndOfCycleDialog(const EndOfCycleWindow& window, QWidget* pare
     label->setWordWrap(true);
     QFont font = label->font();
     font.setBold(i == 0 || line == GameText::kResult);
-    if (i == 0) font.setPointSizeF(font.pointSizeF() * 1.6);
+    if (i == 0) font = ScaledFont(font, 1.6);
     label->setFont(font);
     label->setStyleSheet(i == 0 ? "color: rgb(200, 0, 0);" : "color: navy;");
     texts->addWidget(label);

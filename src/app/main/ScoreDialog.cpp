@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/main/AppText.h"
+#include "app/windows/FontScale.h"
 #include "present/words/SolverWords.h"
 #include "present/words/WordRows.h"
 
@@ -26,7 +27,7 @@ ScoreDialog::ScoreDialog(const QString& playerName, const TCount& count, QWidget
   heading->setObjectName("Heading");
   QFont headingFont = heading->font();
   headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+  headingFont = ScaledFont(headingFont, 1.3);
   heading->setFont(headingFont);
   heading->setAlignment(Qt::AlignCenter);
   heading->setStyleSheet("color: rgb(128, 0, 0);");

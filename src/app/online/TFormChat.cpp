@@ -11,6 +11,7 @@
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineText.h"
 #include "app/online/TFPassport.h"
+#include "app/windows/FontScale.h"
 #include "online/Accounts.h"
 #include "online/ChatNews.h"
 #include "present/words/WordRows.h"
@@ -50,8 +51,7 @@ void ChatList::paintEvent(QPaintEvent*) {
   const int line = metrics.height() + 2;
   const int rowHeight = 2 * line + 8;
   const int w = width();
-  QFont small = font();
-  small.setPointSizeF(font().pointSizeF() * 0.85);
+  const QFont small = ScaledFont(font(), 0.85);
   const QFontMetrics smallMetrics(small);
   int y = 4;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
