@@ -16,7 +16,9 @@ struct Country {
   std::string_view serverForm;  // the name the server files, without spaces
   // The 14 × 12 flag: "h:" horizontal or "v:" vertical stripes of the colour letters that
   // follow, then optional emblems "+d" disc, "+s" star, "+c" canton, "+x" Nordic cross,
-  // "+p" centred cross, "+t" triangle at the hoist, each followed by its colour letter.
+  // "+p" centred cross, "+t" triangle at the hoist, "+y" and "+q" the thin line inside a
+  // Nordic or a centred cross drawn before, "+k" a castle in the upper stripe, each followed by
+  // its colour letter.
   std::string_view flag;
 };
 

@@ -137,6 +137,18 @@ QImage PaintFlag(std::string_view code) {
       case 't':
         p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(6, 6), QPointF(0, 12)}));
         break;
+      case 'y':  // inside a Nordic cross: one pixel wide
+        p.fillRect(QRect(4, 0, 1, 12), c);
+        p.fillRect(QRect(0, 5, 14, 1), c);
+        break;
+      case 'q':  // inside a centred cross
+        p.fillRect(QRect(6, 0, 1, 12), c);
+        p.fillRect(QRect(0, 5, 14, 1), c);
+        break;
+      case 'k':  // a castle with three towers on the upper stripe
+        p.fillRect(QRect(4, 3, 6, 4), c);
+        for (const int x : {4, 6, 8}) p.fillRect(QRect(x, 1, 2, 2), c);
+        break;
       default:
         break;
     }
