@@ -39,6 +39,13 @@ expect "create again: result" "$out" "result=1"
 expect "create again: message" "$(cat "$work/err")" \
   "The club already has a player with the same Nick!"
 run create Olga secret2 Kyiv 1-046 W olga@example.org >/dev/null
+# A country or sex the club does not know is named with what is expected (exit 2).
+run create Vlad secret3 Omsk RU M vlad@example.org >/dev/null 2>"$work/err"
+expect "create with RU: exit 2" "$?" "2"
+expect "create with RU: the message names the form of a code" \
+  "$(grep -c 'e.g. 1-001 (Russia)' "$work/err")" "1"
+run create Vlad secret3 Omsk 1-001 X vlad@example.org >/dev/null 2>"$work/err"
+expect "create with sex X: message" "$(grep -c 'SEX is M or W' "$work/err")" "1"
 
 login=$(run login Mira secret1)
 expect "login exit" "$?" "0"

@@ -129,7 +129,17 @@ struct Session {
 int Create(Session& s, const std::vector<std::string>& p) {
   if (p.size() != 7) return kUsage;
   const auto country = CountryOfCode(p[4]);
-  if (!country || (p[5] != "M" && p[5] != "W")) return kUsage;
+  if (!country) {
+    std::fprintf(stderr,
+                 "zendral-cli online create: \"%s\" is no country code; a code is the continent"
+                 " 1-6, \"-\" and the country's number there, e.g. 1-001 (Russia), 3-009\n",
+                 p[4].c_str());
+    return kUsage;
+  }
+  if (p[5] != "M" && p[5] != "W") {
+    std::fprintf(stderr, "zendral-cli online create: SEX is M or W, not \"%s\"\n", p[5].c_str());
+    return kUsage;
+  }
   TKovUser u;
   u.Nick = p[1];
   u.Pw = p[2];
