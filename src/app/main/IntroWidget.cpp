@@ -7,6 +7,7 @@
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
 #include "present/draw/TableDrawing.h"
+#include "present/words/IntroWords.h"
 #include "present/words/Words.h"
 
 namespace zendral {
@@ -57,7 +58,8 @@ void IntroWidget::Tick() {
   const int cycle = kDeckSize * kTicksPerCard + kTicksFullLayout;
   const int t = tick_ % cycle;
   const int shown = std::min(kDeckSize, t / kTicksPerCard);
-  if (shown != shown_) {
+  if (shown != shown_ || (shown == kDeckSize && !hinted_)) {
+    hinted_ = hinted_ || shown == kDeckSize;
     shown_ = shown;
     update();
   }
@@ -98,6 +100,19 @@ void IntroWidget::paintEvent(QPaintEvent*) {
   p.drawText(version.translated(2, 2), Qt::AlignRight | Qt::AlignVCenter, kVersionText);
   p.setPen(QColor(250, 215, 110));
   p.drawText(version, Qt::AlignRight | Qt::AlignVCenter, kVersionText);
+
+  if (hinted_) {
+    QFont small("DejaVu Sans");
+    small.setPixelSize(16);
+    p.setFont(small);
+    const QRect hint(0, height() - 90, width(), 24);  // centred under the layout
+    const QString text = QString::fromUtf8(Word(kWordIntroHint).data(),
+                                           static_cast<qsizetype>(Word(kWordIntroHint).size()));
+    p.setPen(QColor(0, 0, 0, 140));
+    p.drawText(hint.translated(1, 1), Qt::AlignCenter, text);
+    p.setPen(QColor(255, 250, 230));
+    p.drawText(hint, Qt::AlignCenter, text);
+  }
 }
 
 void IntroWidget::mousePressEvent(QMouseEvent*) {

@@ -22,6 +22,8 @@ class IntroWidget : public QWidget {
   // The next frame, on every tick of Timer1 while the intro is shown.
   void Tick();
   int CardsShown() const { return shown_; }
+  // Once the layout has stood whole, a line under it says how to go on.
+  bool HintShown() const { return hinted_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,6 +36,7 @@ class IntroWidget : public QWidget {
   QPixmap caption_;                // the title at its place's size
   int tick_ = 0;
   int shown_ = 0;
+  bool hinted_ = false;
 };
 
 }  // namespace zendral

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -80,6 +82,13 @@ TEST_F(StartUp, AKeyEndsTheIntroAndTheMenuTakesTheSizeOfTheSettings) {
   EXPECT_EQ(form->size(), QSize(760, 500));
   for (int i = 0; i < 40; ++i) form->Intro()->Tick();
   EXPECT_GT(form->Intro()->CardsShown(), 4) << "the layout grows from the nines";
+  EXPECT_FALSE(form->Intro()->HintShown());
+  // Once the whole layout stands, the intro says how to go on, and keeps saying it as it loops.
+  for (int i = 0; i < 36 * 4 + 75 + 10; ++i) form->Intro()->Tick();
+  EXPECT_LT(form->Intro()->CardsShown(), 36) << "the layout builds itself again";
+  EXPECT_TRUE(form->Intro()->HintShown());
+  QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
+  EXPECT_TRUE(form->grab().save(ZENDRAL_SCREENSHOT_DIR "/intro-hint.png"));
 
   QTest::keyClick(form->Intro(), Qt::Key_Space);
   EXPECT_FALSE(form->IntroShown());
