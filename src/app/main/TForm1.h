@@ -154,6 +154,8 @@ class TForm1 : public QWidget {
   // Downloads a pack by its download code 1..9 into the parent folder, with a progress window,
   // "WToMenK" or "WWrongs"; true when it arrived.
   bool DownloadPack(int code);
+  // A pack that has just arrived takes effect at once.
+  void TakeDownloadedPack(std::string_view file);
   // The graphics pack's pictures for a window header. A header look that needs the pack
   // without it falls back to look 2 (and the purple windows go off), with a message.
   PackPictureLoader HeaderPictures();

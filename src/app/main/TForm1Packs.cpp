@@ -8,6 +8,7 @@
 
 #include "app/main/AppText.h"
 #include "app/main/TForm1.h"
+#include "app/radio/MediaPanel.h"
 #include "online/ServiceAddresses.h"
 #include "present/draw/TableArt.h"
 #include "present/packs/PackDownload.h"
@@ -73,7 +74,21 @@ bool TForm1::DownloadPack(int code) {
   QApplication::restoreOverrideCursor();
   progress.close();
   PlaySound(result.ok ? "WToMenK" : "WWrongs", false);
+  if (result.ok) TakeDownloadedPack(file);
   return result.ok;
+}
+
+void TForm1::TakeDownloadedPack(std::string_view file) {
+  // What the start-up reads from a pack is read again now, so a pack works without a restart.
+  // The voices are read anew for every card spoken and need nothing.
+  if (file == kPackRadio || file == kRadioListFile) {
+    media_->PrepareRadio(settings_.RadioListFromServer);
+  } else if (file == kPackCalendar) {
+    if (menuShown_) ShowMainMenuScreen();  // places the menu around the calendar's pages
+  } else if (file != kPackVoice) {
+    LoadPacks();  // decks, backs, backgrounds and the designs' pictures
+    if (menuShown_) ShowMainMenuScreen();
+  }
 }
 
 PackPictureLoader TForm1::HeaderPictures() {

@@ -11,6 +11,7 @@
 
 #include "AppFixture.h"
 #include "CompanionServer.h"
+#include "app/calendar/CalendarView.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/windows/TFormOptions.h"
 #include "app/windows/WindowHeader.h"
@@ -178,6 +179,40 @@ TEST_F(PackProgram, TheOptionsDllTabDownloadsAPackFromTheCompanionServer) {
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "KovCards06A.dll"));
   EXPECT_NE(std::find(sounds.begin(), sounds.end(), "WToMenK"), sounds.end());
   EXPECT_NE(std::find(sounds.begin(), sounds.end(), "WWrongs"), sounds.end());
+}
+
+// A pack downloaded in the options works at once: the calendar's pages stand on the menu as
+// soon as its pack has arrived, without a restart.
+TEST_F(PackProgram, ADownloadedCalendarPackShowsItsPagesWithoutARestart) {
+  online::CompanionServer server(ZENDRAL_SERVER_PROGRAM);
+  ASSERT_TRUE(server.ready());
+  std::filesystem::create_directories(server.folder().path() / "packs");
+  std::filesystem::copy_file(std::filesystem::path(ZENDRAL_TEST_PACKS) / "KovCalendar01.dll",
+                             server.folder().path() / "packs" / "KovCalendar01.dll");
+  qputenv("ZENDRAL_SERVICE_BASE", QByteArray::fromStdString(server.base()));
+  const std::filesystem::path program = folder.path() / "Zendral";
+  std::filesystem::create_directories(program);
+  for (const char* file : {"Zendral.clb", "Zendral.net"}) {
+    std::filesystem::copy_file(folder.path() / file, program / file);
+  }
+  ASSERT_TRUE(OpenIn(program));
+  ASSERT_NE(form->Calendar(), nullptr);
+  EXPECT_FALSE(form->Calendar()->IsShown());
+  bool shownInside = false;
+  responders.push_back([&](QDialog& dialog) {
+    auto* calendar = dialog.findChild<QPushButton*>("ButtonDLLCalendar");
+    EXPECT_TRUE(calendar != nullptr);
+    if (calendar == nullptr) return 0;
+    calendar->click();
+    shownInside = form->Calendar()->IsShown();  // while the options are still open
+    return 0;
+  });
+  form->OpenOptions();
+  qunsetenv("ZENDRAL_SERVICE_BASE");
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "KovCalendar01.dll"));
+  EXPECT_TRUE(shownInside);
+  EXPECT_TRUE(form->Calendar()->IsShown());
+  EXPECT_TRUE(form->grab().save(Shot("menu-calendar-downloaded.png")));
 }
 
 }  // namespace
