@@ -1,6 +1,8 @@
 #include "SuitFamilies.h"
 
 #include <QPainterPathStroker>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace zendral::packs {
@@ -197,30 +199,16 @@ QPainterPath Sword() {
 
 }  // namespace
 
+// The symbols are cut out with path operations, which are slow: each is made once and then
+// shared (QPainterPath copies share their data) by every thread that paints cards.
 QPainterPath GermanSuit(int suit) {
-  switch (suit) {
-    case 1:
-      return PlumpHeart();
-    case 2:
-      return Bell();
-    case 3:
-      return Acorn();
-    default:
-      return Leaf();
-  }
+  static const std::array<QPainterPath, 4> kSymbols = {PlumpHeart(), Bell(), Acorn(), Leaf()};
+  return kSymbols[static_cast<std::size_t>(std::clamp(suit, 1, 4) - 1)];
 }
 
 QPainterPath LatinSuit(int suit) {
-  switch (suit) {
-    case 1:
-      return Cup();
-    case 2:
-      return Coin();
-    case 3:
-      return Baton();
-    default:
-      return Sword();
-  }
+  static const std::array<QPainterPath, 4> kSymbols = {Cup(), Coin(), Baton(), Sword()};
+  return kSymbols[static_cast<std::size_t>(std::clamp(suit, 1, 4) - 1)];
 }
 
 }  // namespace zendral::packs

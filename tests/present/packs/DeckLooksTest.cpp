@@ -230,6 +230,24 @@ TEST(SuitFamilies, TwelveDifferentSymbols) {
   }
 }
 
+// The decks whose names promise German or Latin suits draw them; every other deck is
+// French-suited.
+TEST(SuitFamilies, DecksDrawTheSuitsTheirNamesPromise) {
+  const std::map<int, packs::SuitFamily> promised = {
+      {29, packs::SuitFamily::kGerman},  // Skat - German suits
+      {47, packs::SuitFamily::kGerman},  // Czech
+      {41, packs::SuitFamily::kLatin},   // Spanish 1 to 4
+      {42, packs::SuitFamily::kLatin},  {43, packs::SuitFamily::kLatin},
+      {44, packs::SuitFamily::kLatin},  {46, packs::SuitFamily::kLatin},  // Italian
+  };
+  for (int deck = 1; deck <= kFaceDecks; ++deck) {
+    const auto it = promised.find(deck);
+    const packs::SuitFamily expected =
+        it == promised.end() ? packs::SuitFamily::kFrench : it->second;
+    EXPECT_EQ(packs::StyleOfDeck(deck).family, expected) << "deck " << deck;
+  }
+}
+
 // Contact sheets: one row per deck, its twelve courts and four aces; twelve decks a sheet.
 TEST_F(DeckLooks, ContactSheetsOfAllDecks) {
   constexpr int kPerSheet = 12, kCell = 73, kLabel = 26;
