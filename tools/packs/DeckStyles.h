@@ -7,14 +7,18 @@
 #include <QString>
 #include <array>
 
+#include "SuitFamilies.h"
+
 namespace zendral::packs {
 
 enum class SuitShape { kClassic, kWide, kSlim, kAngular, kEngraved, kRound };
 enum class Frame { kNone, kLine, kDouble, kBand, kCorners, kRounded };
 enum class Court { kFigure, kTinted, kPanel, kDuotone, kMonogram };
-enum class Ace { kPlain, kRing, kStar, kMedallion };
+enum class Ace { kPlain, kRing, kStar, kMedallion, kWreath, kBanner };
 
 struct DeckStyle {
+  int deck = 0;  // the deck's number: its court is dressed by it and its aces flourish by it
+  SuitFamily family = SuitFamily::kFrench;
   SuitShape suits = SuitShape::kClassic;
   // Inks by suit row 1..4 (hearts, diamonds, clubs, spades); index 0 unused.
   std::array<QColor, 5> ink;
@@ -30,9 +34,11 @@ struct DeckStyle {
   int courtHue = 0;  // degrees the court figure's colours turn round the colour wheel
   Ace ace = Ace::kPlain;
   bool narrow = false;
+  bool bigIndex = false;  // large print: indexes a quarter larger
 };
 
-// The style of deck 1..47 (a deck whose pictures another deck lends it draws like that one).
+// The style of deck 1..47. Every deck has its own, including the decks whose pictures the
+// program may take from another deck's.
 DeckStyle StyleOfDeck(int deck);
 
 }  // namespace zendral::packs

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "CourtFigures.h"
+#include "CourtDress.h"
 #include "SuitShapes.h"
 
 namespace zendral::packs {
@@ -90,9 +90,18 @@ void PaintSuit(QPainter& p, const DeckStyle& s, int suit, const QRectF& box, boo
     p.rotate(180);
     p.translate(-box.center());
   }
-  const QPainterPath path = StyledSuitPath(s.suits, suit, box);
+  const QPainterPath path = StyledSuitPath(s.family, s.suits, suit, box);
   const QColor ink = s.ink[static_cast<std::size_t>(suit)];
-  if (s.suits == SuitShape::kRound) {
+  if (s.family != SuitFamily::kFrench) {
+    // The German and Latin symbols have inner lines (veins, bands, rings); a darker edge keeps
+    // the golden bells and coins clear on the paper.
+    p.fillPath(path, ink);
+    if (box.width() >= 9) {
+      p.setPen(QPen(ink.darker(170), std::max(0.5, box.width() * 0.025)));
+      p.setBrush(Qt::NoBrush);
+      p.drawPath(path);
+    }
+  } else if (s.suits == SuitShape::kRound) {
     // Soft, bold symbols: the shape grown by a round-joined edge of its own ink.
     p.setPen(QPen(ink, box.width() * 0.06, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(ink);
@@ -100,7 +109,7 @@ void PaintSuit(QPainter& p, const DeckStyle& s, int suit, const QRectF& box, boo
   } else {
     p.fillPath(path, ink);
   }
-  if (s.suits == SuitShape::kEngraved && box.width() >= 12) {
+  if (s.family == SuitFamily::kFrench && s.suits == SuitShape::kEngraved && box.width() >= 12) {
     // An engraved line inside the symbol.
     QTransform inner;
     inner.translate(box.center().x(), box.center().y());
@@ -139,7 +148,7 @@ QString RankText(const DeckStyle& s, int rank) {
 }
 
 bool BigIndex(const DeckStyle& s) {
-  return s.court == Court::kMonogram;
+  return s.bigIndex || s.court == Court::kMonogram;
 }
 
 void PaintIndex(QPainter& p, const DeckStyle& s, const QSizeF& size, TCardCode card) {
@@ -217,34 +226,79 @@ void PaintPips(QPainter& p, const DeckStyle& s, const QSizeF& size, TCardCode ca
 void PaintAce(QPainter& p, const DeckStyle& s, const QSizeF& size, TCardCode card, bool large) {
   const QPointF c(size.width() / 2, size.height() / 2);
   const double unit = std::min(size.width(), size.height() * 0.74);
-  const double pip = (card.suit == kSpades ? 0.52 : 0.44) * unit;
+  // Each deck its own ace: the ornament's kind comes from the style, its measure (rays, rings,
+  // leaves) and the size of the symbol from the deck's number.
+  const int seed = s.deck;
+  const double grow = s.family == SuitFamily::kFrench ? 1.0 + (seed % 3) * 0.08 : 1.25;
+  const double pip = (card.suit == kSpades ? 0.52 : 0.44) * unit * grow;
   const QColor accent = s.accent;
   p.save();
   const double line = large ? 1.3 : 0.7;
   switch (s.ace) {
     case Ace::kPlain:
       break;
-    case Ace::kRing:
+    case Ace::kRing: {
       p.setPen(QPen(accent, line));
       p.setBrush(Qt::NoBrush);
-      p.drawEllipse(c, unit * 0.38, unit * 0.38);
-      p.drawEllipse(c, unit * 0.34, unit * 0.34);
+      const int rings = 2 + seed % 2;
+      for (int i = 0; i < rings; ++i) {
+        const double r = unit * (0.42 - i * 0.04);
+        p.drawEllipse(c, r, r);
+      }
       break;
-    case Ace::kStar:
+    }
+    case Ace::kStar: {
       p.setPen(QPen(Mix(accent, s.paper, 0.35), line));
-      for (int i = 0; i < 16; ++i) {
-        const double a = i * M_PI / 8;
+      const int rays = 12 + (seed % 4) * 4;
+      for (int i = 0; i < rays; ++i) {
+        const double a = i * 2 * M_PI / rays;
         p.drawLine(c + QPointF(std::cos(a), std::sin(a)) * unit * 0.3,
                    c + QPointF(std::cos(a), std::sin(a)) * unit * (i % 2 ? 0.4 : 0.46));
       }
       break;
+    }
+    case Ace::kWreath: {
+      // Two branches of leaves round the symbol, tied below it.
+      p.setPen(QPen(accent.darker(120), line * 0.7));
+      p.setBrush(Mix(accent, s.paper, 0.2));
+      const int leaves = 7 + seed % 3;
+      for (int side : {-1, 1}) {
+        for (int i = 0; i < leaves; ++i) {
+          const double a = M_PI / 2 + side * (0.35 + i * 2.4 / leaves);
+          const QPointF at = c + QPointF(std::cos(a), std::sin(a)) * unit * 0.4;
+          p.save();
+          p.translate(at);
+          p.rotate(a * 180 / M_PI);
+          p.drawEllipse(QPointF(0, 0), unit * 0.035, unit * 0.075);
+          p.restore();
+        }
+      }
+      break;
+    }
+    case Ace::kBanner: {
+      // A ribbon across the lower part of the card, as the aces of printed decks carry.
+      const double y = c.y() + unit * (0.36 + (seed % 3) * 0.02);
+      QPainterPath ribbon;
+      ribbon.moveTo(c.x() - unit * 0.42, y - unit * 0.05);
+      ribbon.quadTo(c.x(), y + unit * 0.05, c.x() + unit * 0.42, y - unit * 0.05);
+      ribbon.lineTo(c.x() + unit * 0.36, y + unit * 0.04);
+      ribbon.lineTo(c.x() + unit * 0.42, y + unit * 0.12);
+      ribbon.quadTo(c.x(), y + unit * 0.2, c.x() - unit * 0.42, y + unit * 0.12);
+      ribbon.lineTo(c.x() - unit * 0.36, y + unit * 0.04);
+      ribbon.closeSubpath();
+      p.setPen(QPen(accent.darker(130), line * 0.7));
+      p.setBrush(Mix(accent, s.paper, 0.45));
+      p.drawPath(ribbon);
+      break;
+    }
     case Ace::kMedallion: {
-      QRadialGradient g(c, unit * 0.42);
+      QRadialGradient g(c, unit * (0.38 + (seed % 3) * 0.03));
       g.setColorAt(0, Mix(accent, s.paper, 0.9));
       g.setColorAt(1, Mix(accent, s.paper, 0.6));
       p.setBrush(g);
       p.setPen(QPen(accent, line * 1.5));
-      p.drawEllipse(c, unit * 0.42, unit * 0.42);
+      const double r = unit * (0.38 + (seed % 3) * 0.03);
+      p.drawEllipse(c, r, r);
       break;
     }
   }
@@ -348,8 +402,17 @@ void PaintCourt(QPainter& p, const DeckStyle& s, const QSizeF& size, TCardCode c
     p.drawRect(frame.adjusted(-1, -1, 1, 1));
     p.restore();
   }
+  CourtLook look = CourtLookOf(s.deck);
+  if (s.family != SuitFamily::kFrench) {
+    // The courts of German and Latin decks are all men, and each shows his suit.
+    look.secondIsMan = true;
+    look.held = Held::kSuit;
+  }
+  const QPainterPath symbol =
+      StyledSuitPath(s.family, SuitShape::kClassic, card.suit, QRectF(0, 0, 100, 100));
+  const QColor ink = s.ink[card.suit];
   if (s.court == Court::kFigure) {
-    art::PaintCourtPicture(p, frame, card.rank, card.suit, !large);
+    PaintDressedCourt(p, frame, card.rank, card.suit, !large, look, symbol, ink);
     return;
   }
   QImage layer(size.toSize(), QImage::Format_ARGB32);
@@ -357,7 +420,7 @@ void PaintCourt(QPainter& p, const DeckStyle& s, const QSizeF& size, TCardCode c
   {
     QPainter lp(&layer);
     lp.setRenderHint(QPainter::Antialiasing);
-    art::PaintCourtPicture(lp, frame, card.rank, card.suit, !large);
+    PaintDressedCourt(lp, frame, card.rank, card.suit, !large, look, symbol, ink);
   }
   if (s.court == Court::kDuotone) {
     Duotone(layer, s.ink[card.suit].darker(130), s.paper);
@@ -446,22 +509,33 @@ QSize FaceSize(bool narrow, bool large) {
   return {narrow ? 61 : 71, 96};
 }
 
-QPainterPath StyledSuitPath(SuitShape shape, int suit, const QRectF& box) {
+QPainterPath StyledSuitPath(SuitFamily family, SuitShape shape, int suit, const QRectF& box) {
+  QPainterPath symbol;
+  switch (family) {
+    case SuitFamily::kGerman:
+      symbol = GermanSuit(suit);
+      break;
+    case SuitFamily::kLatin:
+      symbol = LatinSuit(suit);
+      break;
+    case SuitFamily::kFrench:
+      symbol = shape == SuitShape::kAngular ? AngularSuit(suit) : art::SuitPath(suit);
+      break;
+  }
+  // Coins stay round and cups upright: only French symbols are widened or slimmed.
+  if (family != SuitFamily::kFrench) shape = SuitShape::kClassic;
   switch (shape) {
-    case SuitShape::kAngular:
-      return FitInto(AngularSuit(suit), box, 1.0);
     case SuitShape::kWide:
-      return FitInto(art::SuitPath(suit),
-                     box.adjusted(-box.width() * 0.08, 0, box.width() * 0.08, 0), 1.18);
+      return FitInto(symbol, box.adjusted(-box.width() * 0.08, 0, box.width() * 0.08, 0), 1.18);
     case SuitShape::kSlim:
-      return FitInto(art::SuitPath(suit), box, 0.8);
+      return FitInto(symbol, box, 0.8);
     case SuitShape::kRound:
-      return FitInto(art::SuitPath(suit),
+      return FitInto(symbol,
                      box.adjusted(box.width() * 0.05, box.height() * 0.05, -box.width() * 0.05,
                                   -box.height() * 0.05),
                      1.0);
     default:
-      return FitInto(art::SuitPath(suit), box, 1.0);
+      return FitInto(symbol, box, 1.0);
   }
 }
 

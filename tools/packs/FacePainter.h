@@ -13,8 +13,8 @@ namespace zendral::packs {
 // Card sizes: small 71 x 96 (narrow 61 x 96), large 146 x 198 (narrow 126 x 198).
 QSize FaceSize(bool narrow, bool large);
 
-// A suit symbol of a style's shape fitted into a box.
-QPainterPath StyledSuitPath(SuitShape shape, int suit, const QRectF& box);
+// A suit symbol of a style's family and shape fitted into a box.
+QPainterPath StyledSuitPath(SuitFamily family, SuitShape shape, int suit, const QRectF& box);
 
 QImage PaintStyledFace(const DeckStyle& style, TCardCode card, bool large);
 

@@ -1,7 +1,5 @@
 #include "PackPlan.h"
 
-#include <QSet>
-
 #include "BackPainter.h"
 #include "BackgroundPainter.h"
 #include "DeckStyles.h"
@@ -13,27 +11,17 @@ namespace zendral::packs {
 
 namespace {
 
-// The deck whose own code a picture carries draws it (deck 40's "Fra" is deck 9's).
-int OwnerOfCode(std::string_view code) {
-  for (int deck = 1; deck <= kFaceDecks; ++deck) {
-    if (DeckCode(deck) == code) return deck;
-  }
-  return 0;
-}
-
+// Each deck draws its own faces under its own code. A deck the program shows with another
+// deck's pictures finds them in the same pack, under that deck's code.
 void AddFaces(PackPlan& plan, int firstDeck, int lastDeck) {
-  QSet<QString> seen;
   for (int deck = firstDeck; deck <= lastDeck; ++deck) {
+    const DeckStyle style = StyleOfDeck(deck);
     for (int k = 1; k <= kDeckSize; ++k) {
       const TCardCode card = CardFromNumber(k);
-      const DeckStyle style = StyleOfDeck(OwnerOfCode(FaceCode(deck, card)));
       for (const bool large : {false, true}) {
-        const QString name = QString::fromStdString(FaceName(deck, card, large));
-        if (seen.contains(name)) continue;
-        seen.insert(name);
-        plan.items.push_back({PackKind::kPng, name, [style, card, large] {
-                                return PaintStyledFace(style, card, large);
-                              }});
+        plan.items.push_back(
+            {PackKind::kPng, QString::fromStdString(OwnFaceName(deck, card, large)),
+             [style, card, large] { return PaintStyledFace(style, card, large); }});
       }
     }
   }
@@ -81,6 +69,15 @@ void AddNamed(PackPlan& plan, const std::vector<NamedPicture>& pictures) {
 }
 
 }  // namespace
+
+std::string OwnFaceName(int deck, TCardCode card, bool large) {
+  if (deck < 1 || deck > kFaceDecks) return {};
+  std::string name = FaceName(0, card, false);
+  if (name.empty()) return {};
+  name += DeckCode(deck);
+  if (large) name += 'B';
+  return name;
+}
 
 std::vector<std::string> PackFiles() {
   return {std::string(kPackCardsA),      std::string(kPackCardsB),   std::string(kPackCardsC),

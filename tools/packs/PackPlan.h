@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/Card.h"
 #include "present/packs/PackFile.h"
 
 namespace zendral::packs {
@@ -22,6 +23,11 @@ struct PackPlan {
   std::string file;  // "KovCards06A.dll"
   std::vector<PackItem> items;
 };
+
+// The resource name of a face under the deck's own code ("Ch2JCro" for the Crown deck's jack
+// of hearts), whichever deck's picture the program shows for it. Every deck's pack holds its
+// deck's faces under these names; deck 40 shares its code with deck 9 but lives in another pack.
+std::string OwnFaceName(int deck, TCardCode card, bool large);
 
 // The packs this tool makes, in the order it makes them.
 std::vector<std::string> PackFiles();
