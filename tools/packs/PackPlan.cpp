@@ -11,8 +11,7 @@ namespace zendral::packs {
 
 namespace {
 
-// Each deck draws its own faces under its own code. A deck the program shows with another
-// deck's pictures finds them in the same pack, under that deck's code.
+// Each deck draws its own faces under its own code.
 void AddFaces(PackPlan& plan, int firstDeck, int lastDeck) {
   for (int deck = firstDeck; deck <= lastDeck; ++deck) {
     const DeckStyle style = StyleOfDeck(deck);
@@ -20,7 +19,7 @@ void AddFaces(PackPlan& plan, int firstDeck, int lastDeck) {
       const TCardCode card = CardFromNumber(k);
       for (const bool large : {false, true}) {
         plan.items.push_back(
-            {PackKind::kPng, QString::fromStdString(OwnFaceName(deck, card, large)),
+            {PackKind::kPng, QString::fromStdString(FaceName(deck, card, large)),
              [style, card, large] { return PaintStyledFace(style, card, large); }});
       }
     }
@@ -69,15 +68,6 @@ void AddNamed(PackPlan& plan, const std::vector<NamedPicture>& pictures) {
 }
 
 }  // namespace
-
-std::string OwnFaceName(int deck, TCardCode card, bool large) {
-  if (deck < 1 || deck > kFaceDecks) return {};
-  std::string name = FaceName(0, card, false);
-  if (name.empty()) return {};
-  name += DeckCode(deck);
-  if (large) name += 'B';
-  return name;
-}
 
 std::vector<std::string> PackFiles() {
   return {std::string(kPackCardsA),      std::string(kPackCardsB),   std::string(kPackCardsC),

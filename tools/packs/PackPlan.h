@@ -24,11 +24,6 @@ struct PackPlan {
   std::vector<PackItem> items;
 };
 
-// The resource name of a face under the deck's own code ("Ch2JCro" for the Crown deck's jack
-// of hearts), whichever deck's picture the program shows for it. Every deck's pack holds its
-// deck's faces under these names; deck 40 shares its code with deck 9 but lives in another pack.
-std::string OwnFaceName(int deck, TCardCode card, bool large);
-
 // The packs this tool makes, in the order it makes them.
 std::vector<std::string> PackFiles();
 // The plan of one pack; empty items for a file this tool does not make.

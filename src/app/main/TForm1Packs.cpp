@@ -115,7 +115,11 @@ void TForm1::FillPackEnvironment(OptionsEnvironment& environment) {
     const QString name = QString::fromStdString(FaceName(deck, card, false));
     if (PackForDeck(deck).empty()) return LoadArtPicture(name);
     QImage image;
-    LoadPackPng(name, PackForDeck(deck), image, folder);
+    if (!LoadPackPng(name, PackForDeck(deck), image, folder)) {
+      const std::string former = FormerFaceName(deck, card, false);
+      if (!former.empty())
+        LoadPackPng(QString::fromStdString(former), PackForDeck(deck), image, folder);
+    }
     return image;
   };
   environment.backPicture = [folder](int back) {

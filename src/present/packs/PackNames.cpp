@@ -21,19 +21,20 @@ constexpr std::array<std::string_view, kFaceDecks + 1> kDeckCodes = {
     "Doo", "Boy", "Epi", "USR", "Pla", "SkN", "SkT", "SkF", "Bel", "Dia", "Kny", "Pas",
     "Rus", "Sla", "May", "Lub", "Fra", "Mus", "BS1", "BS2", "BS3", "Chi", "BIt", "Cze"};
 
-// Decks that borrow pictures: the cards six to king from one deck, the aces from another.
+// Decks that older packs showed with borrowed pictures: the cards six to king from one deck,
+// the aces from another.
 struct Borrowing {
   int deck;
   std::string_view lower, aces;
 };
-constexpr std::array<Borrowing, 8> kBorrowings = {{{6, "Mod", "Cor"},
-                                                   {7, "Mod", "Mod"},
-                                                   {10, "Mod", "Mod"},
-                                                   {13, "Mod", "Mod"},
-                                                   {19, "Sea", "Sea"},
-                                                   {20, "Sea", "Sea"},
-                                                   {25, "Rhi", "Boy"},
-                                                   {27, "Big", "USR"}}};
+constexpr std::array<Borrowing, 8> kFormerBorrowings = {{{6, "Mod", "Cor"},
+                                                         {7, "Mod", "Mod"},
+                                                         {10, "Mod", "Mod"},
+                                                         {13, "Mod", "Mod"},
+                                                         {19, "Sea", "Sea"},
+                                                         {20, "Sea", "Sea"},
+                                                         {25, "Rhi", "Boy"},
+                                                         {27, "Big", "USR"}}};
 
 constexpr std::array<std::string_view, kBackDesigns + 1> kBackCodes = {
     "", "Cl1", "Cl2", "Car", "Cro", "Che", "Dia", "Kni", "Ani", "Flo", "Pla", "Oth", "Rus"};
@@ -95,10 +96,7 @@ std::string_view DeckCode(int deck) {
   return ValidDeck(deck) ? kDeckCodes[static_cast<std::size_t>(deck)] : std::string_view{};
 }
 
-std::string_view FaceCode(int deck, TCardCode card) {
-  for (const Borrowing& b : kBorrowings) {
-    if (b.deck == deck) return card.rank == kAceRank ? b.aces : b.lower;
-  }
+std::string_view FaceCode(int deck, TCardCode) {
   return DeckCode(deck);
 }
 
@@ -113,6 +111,19 @@ std::string FaceName(int deck, TCardCode card, bool large) {
   name += FaceCode(deck, card);
   if (large) name += 'B';
   return name;
+}
+
+std::string FormerFaceName(int deck, TCardCode card, bool large) {
+  if (!ValidDeck(deck) || !ValidCard(card)) return {};
+  for (const Borrowing& b : kFormerBorrowings) {
+    if (b.deck != deck) continue;
+    std::string name(kSuitPrefix[card.suit]);
+    name += kRankCode[card.rank];
+    name += card.rank == kAceRank ? b.aces : b.lower;
+    if (large) name += 'B';
+    return name;
+  }
+  return {};
 }
 
 std::string_view BackDesignCode(int design) {

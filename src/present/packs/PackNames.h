@@ -37,14 +37,17 @@ int DownloadCodeOf(std::string_view packFile);
 std::string_view PackForDeck(int deck);
 // The deck's own code ("Med", ..., deck 40 "Fra" again); empty for deck 0 and unknown decks.
 std::string_view DeckCode(int deck);
-// The code of the pictures of a card: most decks use their own; a few borrow the cards six to
-// king, or the aces, from another deck.
+// The code of the pictures of a card: every deck draws its own.
 std::string_view FaceCode(int deck, TCardCode card);
 // Narrow decks have cards 61 units wide instead of 71.
 bool IsNarrowDeck(int deck);
 // The resource name of a face: suit prefix, rank code, the deck's code, "B" for the large set.
 // Deck 0 has no code ("Ch06", "Pi5AB"). Empty for an empty card or an unknown deck.
 std::string FaceName(int deck, TCardCode card, bool large);
+// Packs made before every deck had pictures of its own showed a few decks with another deck's
+// cards six to king or aces: the name such an older pack holds the card under, so a pack a
+// player downloaded then still shows the deck. Empty for the decks that always had their own.
+std::string FormerFaceName(int deck, TCardCode card, bool large);
 
 // ---- Card backs
 

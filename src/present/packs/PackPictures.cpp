@@ -81,8 +81,12 @@ bool PackPictures::LoadCardFaces(Settings& settings) {
   for (int k = 1; k <= kDeckSize; ++k) {
     const TCardCode card = CardFromNumber(k);
     for (const bool large : {false, true}) {
-      const QImage image =
+      QImage image =
           pack.Picture(PackKind::kPng, QString::fromStdString(FaceName(deck, card, large)));
+      if (image.isNull() && !FormerFaceName(deck, card, large).empty()) {
+        image =
+            pack.Picture(PackKind::kPng, QString::fromStdString(FormerFaceName(deck, card, large)));
+      }
       if (!image.isNull()) pictures_.insert(OwnFaceName(card, large), image);
     }
   }

@@ -95,8 +95,7 @@ class DeckLooks : public ::testing::Test {
     auto face = [&](int deck, TCardCode card) -> QImage {
       if (deck == 0) return art::PaintFace(card.rank, card.suit, true);
       const std::string pack(PackForDeck(deck));
-      const auto it =
-          byName[pack].find(QString::fromStdString(packs::OwnFaceName(deck, card, false)));
+      const auto it = byName[pack].find(QString::fromStdString(FaceName(deck, card, false)));
       return it == byName[pack].end() ? QImage() : it->second->draw();
     };
     for (int deck = 0; deck <= kFaceDecks; ++deck) {

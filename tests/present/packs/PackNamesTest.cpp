@@ -5,7 +5,7 @@
 namespace zendral {
 namespace {
 
-TEST(PackNames, FaceNamesFollowDeckCodesAndBorrowings) {
+TEST(PackNames, FaceNamesFollowDeckCodes) {
   struct Case {
     int deck;
     TCardCode card;
@@ -17,17 +17,10 @@ TEST(PackNames, FaceNamesFollowDeckCodesAndBorrowings) {
       {0, {9, kSpades}, true, "Pi5AB"},
       {1, {1, kHearts}, false, "Ch06Med"},
       {1, {5, kDiamonds}, true, "Bu10MedB"},
-      {6, {8, kClubs}, false, "Kr4KMod"},   // deck 6: six to king of "Mod" ...
-      {6, {9, kHearts}, false, "Ch5ACor"},  // ... and the aces of "Cor"
-      {7, {9, kSpades}, true, "Pi5AModB"},
-      {10, {6, kDiamonds}, false, "Bu2JMod"},
-      {13, {9, kClubs}, false, "Kr5AMod"},
-      {19, {7, kHearts}, false, "Ch3QSea"},
-      {20, {9, kDiamonds}, false, "Bu5ASea"},
-      {25, {2, kClubs}, false, "Kr07Rhi"},
-      {25, {9, kClubs}, false, "Kr5ABoy"},
-      {27, {4, kSpades}, true, "Pi09BigB"},
-      {27, {9, kSpades}, true, "Pi5AUSRB"},
+      {6, {8, kClubs}, false, "Kr4KCor"},  // every deck under its own code
+      {7, {9, kSpades}, true, "Pi5ACroB"},
+      {25, {2, kClubs}, false, "Kr07Boy"},
+      {27, {4, kSpades}, true, "Pi09USRB"},
       {9, {1, kHearts}, false, "Ch06Fra"},
       {40, {1, kHearts}, false, "Ch06Fra"},  // deck 40 reuses deck 9's code
       {31, {3, kSpades}, false, "Pi08SkF"},
@@ -39,6 +32,26 @@ TEST(PackNames, FaceNamesFollowDeckCodesAndBorrowings) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FaceName(c.deck, c.card, c.large), c.name) << c.deck << " " << int(c.card.rank);
+  }
+}
+
+// Older packs showed eight decks with another deck's cards: the names they hold them under.
+TEST(PackNames, FormerFaceNamesOfTheDecksThatOnceBorrowed) {
+  const struct {
+    int deck;
+    TCardCode card;
+    bool large;
+    const char* name;
+  } cases[] = {
+      {6, {8, kClubs}, false, "Kr4KMod"},   // deck 6: six to king of "Mod" ...
+      {6, {9, kHearts}, false, "Ch5ACor"},  // ... and its own aces
+      {7, {9, kSpades}, true, "Pi5AModB"},  {19, {7, kHearts}, false, "Ch3QSea"},
+      {25, {2, kClubs}, false, "Kr07Rhi"},  {25, {9, kClubs}, false, "Kr5ABoy"},
+      {27, {4, kSpades}, true, "Pi09BigB"}, {1, {1, kHearts}, false, ""},  // always its own
+      {48, {1, kHearts}, false, ""},        {6, kEmptyCard, false, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormerFaceName(c.deck, c.card, c.large), c.name) << c.deck << " " << int(c.card.rank);
   }
 }
 
