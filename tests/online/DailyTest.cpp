@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "game/KonReplay.h"
+#include "game/LeveledKon.h"
+#include "game/Random.h"
 #include "online/Daily.h"
+#include "online/DailyPlay.h"
 
 namespace zendral::online {
 namespace {
@@ -94,6 +97,54 @@ TEST(DailyTableReply, ReadsTheDayAndItsRows) {
     EXPECT_FALSE(ReadDailyTableReply(bad)) << bad;
   }
   EXPECT_FALSE(ReadDailyTableReply(std::nullopt));
+}
+
+}  // namespace
+}  // namespace zendral::online
+
+namespace zendral::online {
+namespace {
+
+// The member's kon: the classic player's choices clicked on seat 2 give the same kon as the
+// computer on both seats, the moves replay on the server's terms, and no other card is taken.
+TEST(DailyKonPlay, PlaysTheMembersKonAgainstTheComputer) {
+  for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+    SCOPED_TRACE(seed);
+    Random random(seed);
+    Deck deck;
+    ShuffleDeck(deck, random);
+    DailyKonPlay play(deck);
+    int refused = 0;
+    while (!play.Over()) {
+      const KonState& s = play.kon();
+      ASSERT_EQ(s.TurnState, ksSeat2ToMove);
+      const int slot = ClassicChoice(s, kSeat2);
+      ASSERT_NE(slot, 0);
+      // Any other card of the hand that may not be laid now is refused and changes nothing.
+      for (int other = 1; other <= s.Hands[kSeat2].CardCount; ++other) {
+        const TCardCode card = s.Hands[kSeat2][other];
+        if (MayLayFromSlot(s, kSeat2, other)) continue;
+        const std::size_t before = play.moves().size();
+        EXPECT_FALSE(play.Lay(card));
+        EXPECT_EQ(play.moves().size(), before);
+        ++refused;
+      }
+      ASSERT_TRUE(play.Lay(s.Hands[kSeat2][slot]));
+    }
+    const PlayedKon computer = PlayComputerKonFromDeck(deck);
+    EXPECT_EQ(play.MovesText(), KonMovesText(computer.moves));
+    EXPECT_EQ(play.Score(), computer.kon.Score[kSeat2]);
+    const KonReplayResult replay = ReplayKon(deck, play.moves(), SeatOneRule::kComputerPlayer);
+    EXPECT_TRUE(replay.complete);
+    EXPECT_EQ(replay.kon.Score[kSeat2], play.Score());
+    KonState end;
+    ASSERT_TRUE(play.record().over);
+    ASSERT_TRUE(ReplayRecord(play.record(), end));
+    if (end.TurnState == ksKonOver) SettleKon(end);  // the record ends with the last card
+    EXPECT_EQ(end.Score, play.kon().Score);
+    EXPECT_FALSE(play.Lay(kOpeningCard));  // nothing after the end
+    EXPECT_GT(refused, 0);
+  }
 }
 
 }  // namespace
