@@ -176,9 +176,16 @@ void MainMenuWidget::UseArt(TableArt* art) {
   // its top left corner while something is new.
   place(imNews_, ToQRect(ChatNewsIconPlace(layout_, false, height())));
   place(imChat_, ToQRect(ChatNewsIconPlace(layout_, true, height())));
-  // The deal of the day beside the chat, away from "Exit": the icon columns are full at the
-  // smaller sizes, where their last rows meet the menu's buttons.
-  place(imDaily_, imChat_->geometry().translated(kMenuIconSize + 10, 0));
+  // The deal of the day between the chat and the right animated picture: the icon columns are
+  // full at the smaller sizes, where their last rows meet the menu's buttons. Where that gap
+  // is narrower than an icon, the icon shrinks to fit it.
+  const PixelRect gif2 =
+      PlaceOrnaments(art_->scale(), layout_, false, ClientSize{width(), height()}).gif2;
+  const QRect chat = imChat_->geometry();
+  const int span = gif2.left - (chat.x() + chat.width());
+  const int side = std::clamp(span - 8, kMenuIconSize / 2, kMenuIconSize);
+  place(imDaily_, QRect(chat.x() + chat.width() + (span - side) / 2,
+                        chat.y() + (kMenuIconSize - side) / 2, side, side));
   const int siren = kMenuIconSize * 3 / 5;
   for (auto [signal, under] : {std::pair{sirenR_, imChat_}, std::pair{sirenB_, imNews_}}) {
     signal->setGeometry(under->x() - siren / 3, under->y() - siren / 3, siren, siren);
