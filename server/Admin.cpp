@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "DailyService.h"
 #include "Database.h"
 #include "Documents.h"
 #include "Fields.h"
@@ -22,7 +23,7 @@ int Usage() {
   std::fprintf(stderr,
                "zendral-server admin: news add TEXT | pause chat|world on|off | welcome TEXT |"
                " tournament on|off | tournament welcome TEXT | grant NICK AMOUNT | user NICK |"
-               " backup FILE | edition apk|store URL|off\n");
+               " backup FILE | edition apk|store URL|off | daily show [YYYY-MM-DD]\n");
   return 2;
 }
 
@@ -81,6 +82,20 @@ int User(Database& db, const QString& nick) {
       qPrintable(FormatReal(q->value(9).toDouble())), q->value(10).toInt(), q->value(11).toInt(),
       q->value(12).toInt(), q->value(13).toInt() != 0 ? " (a rated game is booked)" : "");
   q->finish();
+  return 0;
+}
+
+// The deal of a day (today by the club's clock when no date is given): its deck, par and
+// entries.
+int DailyShowCommand(Database& db, const ServerOptions& options, const QStringList& words) {
+  QDate day = ClubDate(QDateTime::currentSecsSinceEpoch(), options.clockOffsetSeconds);
+  if (words.size() > 2) {
+    day = QDate::fromString(words[2], Qt::ISODate);
+    if (!day.isValid()) return Fail(QStringLiteral("the date is written YYYY-MM-DD"));
+  }
+  const auto lines = DailyShow(db, day);
+  if (!lines) return Fail(QStringLiteral("no deal of the day on ") + day.toString(Qt::ISODate));
+  for (const QString& line : *lines) std::printf("%s\n", qPrintable(line));
   return 0;
 }
 
@@ -161,6 +176,10 @@ int RunAdmin(const ServerOptions& options) {
   }
   if (command == QLatin1String("grant") && a.size() == 3) return Grant(*db, a[1], a[2]);
   if (command == QLatin1String("user") && a.size() == 2) return User(*db, a[1]);
+  if (command == QLatin1String("daily") && (a.size() == 2 || a.size() == 3) &&
+      a[1] == QLatin1String("show")) {
+    return DailyShowCommand(*db, options, a);
+  }
   if (command == QLatin1String("backup") && a.size() == 2) return Backup(*db, a[1]);
   return Usage();
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPair>
 
+#include "DailyService.h"
 #include "ResultsRules.h"
 #include "Services.h"
 
@@ -299,6 +300,7 @@ ServiceReply SubmitAccountCycle(ServerContext& ctx, const ServiceRequest& reques
 
 ServiceReply RecordsService(ServerContext& ctx, const ServiceRequest& request) {
   const Fields& f = request.fields;
+  if (IsDailyRequest(f)) return DailyRequestNow(ctx, request);
   if (f.Has(QStringLiteral("rgid"))) {
     const auto gid = f.Int(QStringLiteral("rgid"));
     return gid ? TableSize(ctx, *gid) : reply::No();

@@ -83,19 +83,21 @@ SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent) {
   return j;
 }
 
-QString DrawBlockDecks() {
+Deck DrawDeck() {
   if (sodium_init() < 0) std::abort();
-  QStringList decks;
-  for (int k = 0; k < kBlockKons; ++k) {
-    Deck deck;
-    for (int n = 1; n <= kDeckSize; ++n) deck[n] = CardFromNumber(n);
-    // Fisher-Yates on the system's cryptographic generator: no seed to guess.
-    for (int i = kDeckSize; i > 1; --i) {
-      const int j = 1 + static_cast<int>(randombytes_uniform(static_cast<std::uint32_t>(i)));
-      std::swap(deck[i], deck[j]);
-    }
-    decks << QString::fromStdString(DeckNotation(deck));
+  Deck deck;
+  for (int n = 1; n <= kDeckSize; ++n) deck[n] = CardFromNumber(n);
+  // Fisher-Yates on the system's cryptographic generator: no seed to guess.
+  for (int i = kDeckSize; i > 1; --i) {
+    const int j = 1 + static_cast<int>(randombytes_uniform(static_cast<std::uint32_t>(i)));
+    std::swap(deck[i], deck[j]);
   }
+  return deck;
+}
+
+QString DrawBlockDecks() {
+  QStringList decks;
+  for (int k = 0; k < kBlockKons; ++k) decks << QString::fromStdString(DeckNotation(DrawDeck()));
   return decks.join(QLatin1Char(' '));
 }
 

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "game/Deck.h"
 #include "game/Rating.h"
 
 namespace zendral::server {
@@ -45,6 +46,9 @@ struct SaveJudgement {
 
 SaveJudgement JudgeSave(const StoredResults& stored, const GameRecord& sent);
 
+// One deck drawn with the system's cryptographic generator: the rated blocks and the deal of
+// the day are dealt from it.
+Deck DrawDeck();
 // The decks of a booked block, drawn with the system's cryptographic generator, as the text
 // the booking reply and the database carry: the decks in card notation, separated by spaces.
 QString DrawBlockDecks();

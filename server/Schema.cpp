@@ -69,11 +69,26 @@ QStringList Version5(const Database&) {
   return {"ALTER TABLE results ADD COLUMN booked_at BIGINT NOT NULL DEFAULT 0"};
 }
 
+// The deal of the day: the day's deck and its par, and each member's one entry of the day
+// (started when the deck was handed out, filed when its moves replayed, refused when not).
+QStringList Version6() {
+  return {
+      "CREATE TABLE daily_decks (day TEXT PRIMARY KEY, deck TEXT NOT NULL, par INTEGER NOT NULL,"
+      " drawn BIGINT NOT NULL)",
+      "CREATE TABLE daily_entries (day TEXT NOT NULL, nick TEXT NOT NULL, country TEXT NOT NULL,"
+      " city TEXT NOT NULL, started BIGINT NOT NULL, state INTEGER NOT NULL DEFAULT 0,"
+      " score INTEGER NOT NULL DEFAULT 0, moves TEXT NOT NULL DEFAULT '',"
+      " filed BIGINT NOT NULL DEFAULT 0, PRIMARY KEY (day, nick))",
+      "CREATE INDEX daily_entries_rank ON daily_entries (day, state, score DESC, filed)",
+  };
+}
+
 }  // namespace
 
 bool Database::Migrate(QString* error) {
   const QList<QStringList> versions = {Version1(*this), relay::TournamentSchema(*this),
-                                       Version3(*this), Version4(), Version5(*this)};
+                                       Version3(*this), Version4(),
+                                       Version5(*this), Version6()};
   Exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)"));
   if (!Begin()) {
     *error = QStringLiteral("cannot start the schema transaction");

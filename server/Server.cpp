@@ -15,6 +15,7 @@
 
 #include "ClientAddress.h"
 #include "ConnectionGate.h"
+#include "DailyService.h"
 #include "Documents.h"
 #include "FileReply.h"
 #include "RadioList.h"
@@ -110,6 +111,7 @@ bool Server::Start(QString* error) {
   limits_ = std::make_unique<RateLimit>(options_.rateScale);
   context_.reset(new ServerContext{*db_, *hasher_, *sessions_, *limits_, options_.dataDir,
                                    options_.publicHost});
+  context_->clockOffsetSeconds = options_.clockOffsetSeconds;
   radio_ = std::make_unique<RadioStream>(QDir(options_.dataDir).filePath(QStringLiteral("music")));
 
   http_.setMissingHandler([this](const QHttpServerRequest& request,
@@ -131,6 +133,14 @@ bool Server::Start(QString* error) {
         r.body.size() <= kMaxBody) {
       HandleAccount(r, std::move(responder));
       return;
+    }
+    if (method == QLatin1String("POST") && path == QLatin1String("/services/records") &&
+        r.body.size() <= kMaxBody) {
+      r.fields = Fields::Decode(r.body);
+      if (IsDailyRequest(r.fields)) {
+        HandleDaily(r, std::move(responder));
+        return;
+      }
     }
     // The radio keeps the connection for its stream.
     if ((method == QLatin1String("GET") || method == QLatin1String("HEAD")) &&
@@ -228,6 +238,35 @@ void Server::HandleAccount(ServiceRequest& request, QHttpServerResponder&& respo
                     }
                   }},
       delayMs);
+  if (!queued) {
+    Send(std::move(*held), reply::Busy());
+    return;
+  }
+  if (gate != nullptr) gate->Hold();
+}
+
+// The deal of the day's par search and replays run on the workers of the password queue, with
+// the same share per caller; the connection waits for its answer as for a password check.
+void Server::HandleDaily(ServiceRequest& request, QHttpServerResponder&& responder) {
+  ServiceReply reply;
+  auto work = DailyRequest(*context_, request, &reply);
+  if (!work) {
+    Send(std::move(responder), std::move(reply));
+    return;
+  }
+  auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
+  QPointer<QTcpSocket> socket(held->socket());
+  ConnectionGate* gate = ConnectionGate::Of(socket);
+  const bool queued = passwords_->Submit(PasswordJob{
+      CallerKey(request.address), work->work,
+      [work = *work, held, socket](const QByteArray& result) {
+        ServiceReply answer = work.finish(result);  // stored also when the caller has gone
+        if (socket == nullptr) return;
+        if (ConnectionGate* g = ConnectionGate::Of(socket)) g->Release();
+        if (socket->state() == QAbstractSocket::ConnectedState) {
+          Send(std::move(*held), std::move(answer));
+        }
+      }});
   if (!queued) {
     Send(std::move(*held), reply::Busy());
     return;

@@ -36,6 +36,7 @@ class Server {
 
  private:
   void HandleAccount(ServiceRequest& request, QHttpServerResponder&& responder);
+  void HandleDaily(ServiceRequest& request, QHttpServerResponder&& responder);
   static void Send(QHttpServerResponder&& responder, ServiceReply reply, bool headOnly = false);
 
   using Handler = std::function<ServiceReply(ServerContext&, const ServiceRequest&)>;

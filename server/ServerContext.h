@@ -41,6 +41,8 @@ struct ServerContext {
   RateLimit& limits;
   QString dataDir;
   QString publicHost;  // host[:port] of this server as players reach it; empty: the Host header
+  // Added to the server's clock where the club's date is read (the deal of the day).
+  qint64 clockOffsetSeconds = 0;
 
   // True when the request acts for the nick: its session is that nick's, or pw= was found to be
   // the nick's password before the request was dispatched.

@@ -68,6 +68,11 @@ std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exi
       QStringLiteral("Seconds a tournament seat is held for a player waiting alone at a table "
                      "before the server frees it (default 300)."),
       QStringLiteral("SECONDS"), QStringLiteral("300"));
+  const QCommandLineOption clockOffset(
+      QStringLiteral("clock-offset"),
+      QStringLiteral("Seconds added to this machine's local time to give the club's date, on "
+                     "which the deal of the day changes (default 0)."),
+      QStringLiteral("SECONDS"), QStringLiteral("0"));
   const QCommandLineOption noRelay(
       QStringLiteral("no-relay"),
       QStringLiteral("Run no tournament relay here (another server of the club runs it)."));
@@ -78,7 +83,7 @@ std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exi
                      "X-Forwarded-Proto the scheme written into the path directory."),
       QStringLiteral("ADDRESS"));
   parser.addOptions({listen, data, database, publicHost, hashCost, rateScale, relayBase, relayMove,
-                     tourWait, noRelay, trustedProxy});
+                     clockOffset, tourWait, noRelay, trustedProxy});
   parser.addPositionalArgument(QStringLiteral("admin"),
                                QStringLiteral("Run an admin command instead of the server."),
                                QStringLiteral("[admin COMMAND ...]"));
@@ -189,6 +194,11 @@ std::optional<ServerOptions> ParseOptions(const QStringList& arguments, int* exi
     return fail(QStringLiteral("--tour-wait-limit takes a number of seconds up to a day"));
   }
   o.tourWaitSeconds = static_cast<int>(wait);
+  o.clockOffsetSeconds = parser.value(clockOffset).toLongLong(&ok);
+  if (!ok || o.clockOffsetSeconds < -400LL * 24 * 3600 ||
+      o.clockOffsetSeconds > 400LL * 24 * 3600) {
+    return fail(QStringLiteral("--clock-offset takes a number of seconds up to a year"));
+  }
   o.relayEnabled = !parser.isSet(noRelay);
   for (const QString& value : parser.values(trustedProxy)) {
     for (const QString& word : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {

@@ -25,7 +25,10 @@ struct ServerOptions {
   double relayMoveSeconds = 40;
   // A player waiting alone at a table keeps his seat this long; then the server frees it.
   int tourWaitSeconds = 300;
-  bool relayEnabled = true;  // off: this process only books seats, another one relays
+  bool relayEnabled = true;
+  // Seconds added to the clock for the club's date (a club whose day turns at another hour
+  // than the machine's, and tests of the day's change).
+  qint64 clockOffsetSeconds = 0;  // off: this process only books seats, another one relays
   // The club's balancers, whose X-Forwarded-For and X-Forwarded-Proto name the player.
   QList<QHostAddress> trustedProxies;
   QStringList admin;  // the words after "admin", when run as the admin command

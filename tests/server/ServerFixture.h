@@ -162,6 +162,8 @@ class ServerProcess {
     Stop();
     Start();
   }
+  // The options after the fixed ones, for the next Start or Restart.
+  void SetExtra(std::vector<std::string> extra) { extra_ = std::move(extra); }
 
   std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_); }
   int Port() const { return port_; }

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QDateTime>
 
 #include "ClientAddress.h"
+#include "DailyService.h"
 #include "Documents.h"
 #include "Fields.h"
 #include "PasswordHash.h"
@@ -154,6 +156,34 @@ TEST(Passwords, TheDefaultCostIsARealArgon2idCost) {
   EXPECT_NE(*hasher.Hash(QStringLiteral("same1234")), *hasher.Hash(QStringLiteral("same1234")));
   EXPECT_EQ(RandomToken().size(), 64);
   EXPECT_NE(RandomToken(), RandomToken());
+}
+
+}  // namespace
+}  // namespace zendral::server
+
+namespace zendral::server {
+namespace {
+
+// The club's date turns at its local midnight, wherever the clock offset puts it.
+TEST(ClubDate, TurnsAtLocalMidnightWithTheOffset) {
+  const QDate day(2026, 12, 11);
+  const qint64 midnight = QDateTime(day, QTime(0, 0)).toSecsSinceEpoch();
+  struct Case {
+    qint64 at;
+    qint64 offset;
+    QDate expected;
+  };
+  const Case cases[] = {
+      {midnight - 1, 0, day.addDays(-1)},
+      {midnight, 0, day},
+      {midnight - 1, 1, day},
+      {midnight, -1, day.addDays(-1)},
+      {midnight - 3600, 3600, day},
+      {midnight + 3600, -3601, day.addDays(-1)},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ClubDate(c.at, c.offset), c.expected) << c.at - midnight << " " << c.offset;
+  }
 }
 
 }  // namespace

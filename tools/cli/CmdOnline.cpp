@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Args.h"
+#include "CmdDaily.h"
 #include "Commands.h"
 #include "game/KonReplay.h"
 #include "online/Countries.h"
@@ -32,7 +33,8 @@ static const CommandRegistration kRegistration(
     "profile NICK | save-profile NICK PW FIELD=VALUE... | balance NICK PW | "
     "transfer NICK PW TO AMOUNT | results NICK PW | place RATING | club-top | world ID | "
     "world-size ID | own-rows ID NAME CITY | submit ID NAME CITY COUNTRY SCORE SEX | "
-    "rated-game NICK PW | photo NICK FILE | upload-photo NICK PW FILE | paths");
+    "rated-game NICK PW | photo NICK FILE | upload-photo NICK PW FILE | paths | "
+    "daily NICK PW [--expert] | daily-table [--date YYYY-MM-DD]");
 
 namespace {
 
@@ -382,14 +384,23 @@ int Dispatch(Session& s, const std::vector<std::string>& p) {
 }  // namespace
 
 int RunOnline(const cli::Words& words) {
-  Args args(words);
-  if (!args.ok() || args.Unknown({"base"}) || args.positionals().empty()) {
+  Args args(words, {"expert"});
+  if (!args.ok() || args.Unknown({"base", "expert", "date"}) || args.positionals().empty()) {
     std::fprintf(stderr, "zendral-cli online: %s\n",
                  args.ok() ? "usage: online [--base URL] COMMAND ARGS" : args.error().c_str());
     return kUsage;
   }
   Session session(args.Get("base").value_or(ServiceBase()));
-  const int status = Dispatch(session, args.positionals());
+  const std::string& command = args.positionals()[0];
+  int status = kUsage;
+  if (command == "daily" && !args.Has("date")) {
+    status = OnlineDaily(session.frame, session.club, args.positionals(), args.Has("expert"));
+  } else if (command == "daily-table" && !args.Has("expert")) {
+    status = OnlineDailyTable(session.frame, session.a().records, args.positionals(),
+                              args.Get("date").value_or(""));
+  } else if (!args.Has("expert") && !args.Has("date")) {
+    status = Dispatch(session, args.positionals());
+  }
   if (status == kUsage) {
     std::fprintf(stderr, "zendral-cli online: bad usage of %s\n", args.positionals()[0].c_str());
   }

@@ -16,6 +16,7 @@
 #include "app/online/MenuArt.h"
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineLink.h"
+#include "app/online/TFDaily.h"
 #include "app/windows/MainMenuActions.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
@@ -23,6 +24,7 @@
 #include "present/draw/TableDrawing.h"
 #include "present/packs/PackNames.h"
 #include "present/packs/PackPictures.h"
+#include "present/words/DailyWords.h"
 #include "present/words/MenuServicesWords.h"
 #include "present/words/WordRows.h"
 #include "store/ClubList.h"
@@ -84,6 +86,9 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   connect(imWorld_, &QPushButton::clicked, this, [this] { form_.OpenWorldTopTen(); });
   imStats_ = MakeIcon("ImageAdvR3");
   connect(imStats_, &QPushButton::clicked, this, [this] { form_.OpenStatistics(); });
+  // The deal of the day, for members logged in.
+  imDaily_ = MakeIcon("ImDaily");
+  connect(imDaily_, &QPushButton::clicked, this, [this] { form_.OpenDaily(); });
   // The chat and the news, each with its siren over the icon's corner while something is new.
   imChat_ = MakeIcon("ImChat");
   connect(imChat_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
@@ -95,7 +100,7 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   imAdvR1_ = MakeIcon("ImageAdvR1");
   connect(imAdvR1_, &QPushButton::clicked, this, [this] { form_.OpenSupport(); });
   balloon_ = new MenuBalloon(this);
-  icons_ = {imAdvL1_, imAdvR1_, imWorld_, imStats_, imAc_, imChat_, imNews_};
+  icons_ = {imAdvL1_, imAdvR1_, imWorld_, imStats_, imAc_, imChat_, imNews_, imDaily_};
   for (QPushButton* icon : icons_) icon->installEventFilter(this);
   sirenR_ = new QPushButton(this);
   sirenR_->setObjectName("GSirenaR");
@@ -171,6 +176,16 @@ void MainMenuWidget::UseArt(TableArt* art) {
   // its top left corner while something is new.
   place(imNews_, ToQRect(ChatNewsIconPlace(layout_, false, height())));
   place(imChat_, ToQRect(ChatNewsIconPlace(layout_, true, height())));
+  // The deal of the day between the chat and the right animated picture: the icon columns are
+  // full at the smaller sizes, where their last rows meet the menu's buttons. Where that gap
+  // is narrower than an icon, the icon shrinks to fit it.
+  const PixelRect gif2 =
+      PlaceOrnaments(art_->scale(), layout_, false, ClientSize{width(), height()}).gif2;
+  const QRect chat = imChat_->geometry();
+  const int span = gif2.left - (chat.x() + chat.width());
+  const int side = std::clamp(span - 8, kMenuIconSize / 2, kMenuIconSize);
+  place(imDaily_, QRect(chat.x() + chat.width() + (span - side) / 2,
+                        chat.y() + (kMenuIconSize - side) / 2, side, side));
   const int siren = kMenuIconSize * 3 / 5;
   for (auto [signal, under] : {std::pair{sirenR_, imChat_}, std::pair{sirenB_, imNews_}}) {
     signal->setGeometry(under->x() - siren / 3, under->y() - siren / 3, siren, siren);
@@ -243,6 +258,7 @@ void MainMenuWidget::ShowAccountIcon() {
   p.end();
   imAc_->setIcon(QIcon(QPixmap::fromImage(picture)));
   imAc_->setIconSize(imAc_->size());
+  imDaily_->setEnabled(state != online::AccountState::asOffline);
 }
 
 void MainMenuWidget::ApplyLanguage() {
@@ -251,6 +267,8 @@ void MainMenuWidget::ApplyLanguage() {
   imWorld_->setIconSize(imWorld_->size());
   imStats_->setIcon(QIcon(QPixmap::fromImage(PaintStatsPicture(48))));
   imStats_->setIconSize(imStats_->size());
+  imDaily_->setIcon(QIcon(QPixmap::fromImage(PaintDailyPicture(48))));
+  imDaily_->setIconSize(imDaily_->size());
   imChat_->setIcon(QIcon(QPixmap::fromImage(PaintChatPicture(48))));
   imChat_->setIconSize(imChat_->size());
   imNews_->setIcon(QIcon(QPixmap::fromImage(PaintNewsPicture(48))));
@@ -278,6 +296,7 @@ std::pair<QString, QString> MainMenuWidget::Balloon(const QPushButton* icon) con
   if (icon == imAdvR1_) return {Text(kWordSupportUs), Text(kWordThankYouForSupport)};
   if (icon == imWorld_) return {"World Top 10", "Windows / Android / Account"};
   if (icon == imStats_) return {Text(kWordStatistics), "World-" + Text(kWordStatistics)};
+  if (icon == imDaily_) return {Text(kWordDailyDeal), Text(kWordDailyPar) + " / Top 10"};
   if (icon == imChat_) return {Text(kWordChat), Text(kWordKovChat)};
   if (icon == imNews_) return {Text(kWordNews), Text(kWordKovNews)};
   if (icon == imAc_ && form_.OnlineIfReady() != nullptr) {

@@ -44,6 +44,7 @@ class MainMenuWidget : public QWidget {
   QPushButton* AccountIcon() const { return imAc_; }
   QPushButton* WorldIcon() const { return imWorld_; }
   QPushButton* StatsIcon() const { return imStats_; }
+  QPushButton* DailyIcon() const { return imDaily_; }
   QPushButton* ChatIcon() const { return imChat_; }
   QPushButton* NewsIcon() const { return imNews_; }
   QPushButton* AdvertisingIcon() const { return imAdvL1_; }
@@ -83,11 +84,12 @@ class MainMenuWidget : public QWidget {
   QPushButton* imAc_;
   QPushButton* imWorld_;
   QPushButton* imStats_;
+  QPushButton* imDaily_;
   QPushButton* imChat_;
   QPushButton* imNews_;
   QPushButton* imAdvL1_;
   QPushButton* imAdvR1_;
-  std::array<QPushButton*, 7> icons_{};  // the icons with a balloon
+  std::array<QPushButton*, 8> icons_{};  // the icons with a balloon
   MenuBalloon* balloon_;
   QPushButton* sirenR_;
   QPushButton* sirenB_;

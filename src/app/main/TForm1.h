@@ -98,6 +98,7 @@ class TForm1 : public QWidget {
   void OpenAccount();                 // the account icon: the account window
   void OpenWorldTopTen();             // the world icon: the World Top Ten window
   void OpenStatistics();              // the statistics icon: the statistics window
+  void OpenDaily();                   // the deal of the day icon: play it, or see its table
   void OpenChat();                    // the chat icon or the red siren: the chat window
   void OpenNews();                    // the news icon or the blue siren: the news page
   void OpenAdvertising();             // the red gift: the maker's other games

@@ -229,6 +229,15 @@ void TForm1::OpenWorldTopTen() {
   --busy_;
 }
 
+void TForm1::OpenDaily() {
+  if (busy_ > 0 || !menuShown_) return;
+  AwaitOnline();
+  PlaySound("WOpenFo", false);
+  ++busy_;
+  online_->OpenDaily(this);
+  --busy_;
+}
+
 void TForm1::OpenStatistics() {
   if (busy_ > 0 || !menuShown_) return;
   AwaitOnline();

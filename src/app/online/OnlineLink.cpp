@@ -5,6 +5,7 @@
 
 #include "app/online/OnlineText.h"
 #include "app/online/TFAcc1.h"
+#include "app/online/TFDaily.h"
 #include "app/online/TFPassport.h"
 #include "app/online/TFWorldSend.h"
 #include "app/online/TFWorldTop.h"
@@ -149,6 +150,12 @@ void OnlineLink::OpenWorldTopTen(QWidget* parent) {
   }
   TFWorldTop window(ui, TFWorldTop::LastWorldTable(), parent);
   ui.Run(window);
+}
+
+void OnlineLink::OpenDaily(QWidget* parent) {
+  OnlineUi ui = Ui();
+  TFDaily window(ui, parent);
+  if (window.StartDeal()) ui.Run(window);
 }
 
 void OnlineLink::OpenPassport(QWidget* parent) {

@@ -67,6 +67,8 @@ class OnlineLink final : public OnlineBooking {
   bool ChooseRatedGame(QWidget* parent);
   // The World Top Ten window; the paused message instead while the server pauses it.
   void OpenWorldTopTen(QWidget* parent);
+  // The deal of the day: the day's kon when the member may play it, else the day's table.
+  void OpenDaily(QWidget* parent);
   void OpenPassport(QWidget* parent);
   // The fifth club-list line while logged in and not in network mode; none otherwise.
   std::optional<std::string> ClubListLine(int mode);

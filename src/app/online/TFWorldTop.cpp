@@ -6,12 +6,14 @@
 
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineText.h"
+#include "app/online/TFDaily.h"
 #include "app/online/TFPassport.h"
 #include "app/online/TFTourTop.h"
 #include "app/online/TopTenList.h"
 #include "app/windows/OrderPicture.h"
 #include "online/Countries.h"
 #include "online/Numbers.h"
+#include "present/words/DailyWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -110,6 +112,24 @@ TFWorldTop::TFWorldTop(const OnlineUi& ui, int table, QWidget* parent) : QDialog
       y += 80;
     }
   }
+  // The deal of the day's table, below the tables of this window.
+  daily_ = new QPushButton(this);
+  daily_->setObjectName(QStringLiteral("ButtonDaily"));
+  daily_->setToolTip(WordText(kWordDailyDeal));
+  if (ui_.graphicsPack) {
+    daily_->setText(WordText(kWordDailyDeal));
+    daily_->setFont(OnlineFont(ui_.settings, 11, true));
+    daily_->setGeometry(10, 50 + 7 * 68, 228, 60);
+  } else {
+    daily_->setIcon(QIcon(QPixmap::fromImage(PaintDailyPicture(40))));
+    daily_->setIconSize(QSize(40, 40));
+    daily_->setGeometry(80, 290, 72, 64);
+  }
+  connect(daily_, &QPushButton::clicked, this, [this] {
+    TFDaily window(ui_, this);
+    window.ShowDay(0);
+    ui_.Run(window);
+  });
   passport_ = new QPushButton(WordText(kWordPassport), this);
   passport_->setObjectName(QStringLiteral("ButtonPassport"));
   passport_->setGeometry(10, 590, 228, 40);

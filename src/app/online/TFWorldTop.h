@@ -44,7 +44,7 @@ class TFWorldTop : public QDialog {
   QLabel* heading_;
   TopTenList* list_;
   std::vector<QPushButton*> buttons_;
-  QPushButton *passport_, *close_;
+  QPushButton *passport_, *close_, *daily_;
 };
 
 }  // namespace zendral

@@ -18,5 +18,6 @@ std::span<const TNamedWordRow> SolverWordRows();
 std::span<const TNamedWordRow> ClubServerWordRows();
 std::span<const TNamedWordRow> PlayerHintWordRows();
 std::span<const TNamedWordRow> IntroWordRows();
+std::span<const TNamedWordRow> DailyWordRows();
 
 }  // namespace zendral::words

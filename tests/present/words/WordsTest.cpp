@@ -58,6 +58,7 @@ const std::map<std::string_view, std::string_view> kSameAsEnglish = {
     {"kWordDeckFrankfurt", "de cs"},
     {"kWordDeckSatin", "de fr"},
     {"kWordLevelExpert", "fr cs"},
+    {"kWordDailyPar", "de es it cs"},  // the golfing word
     {"kWordBgOrnament", "de cs"},
     {"kWordBgCasino", "fr es"},
     {"kWordNo", "es it"},
