@@ -1,11 +1,16 @@
 #include "Hand.h"
 
+#include <bit>
+#include <cstdint>
+
 namespace zendral {
 namespace {
 
 constexpr int SortKey(TCardCode card) {
   return SortSuitIndex(card.suit) * kRanks + card.rank;
 }
+
+constexpr int kSuitOfSortIndex[] = {kHearts, kClubs, kDiamonds, kSpades};
 
 }  // namespace
 
@@ -28,15 +33,15 @@ void SortHand(Hand& hand) {
   hand.CardCount = count;
   if (sorted) return;
 
-  // Bucket by sort key: each card of the deck has a bucket of its own.
-  std::array<TCardCode, kDeckSize> buckets{};
+  // Each card of the deck has a bit of its own, in sort order: set them, then read them out.
+  std::uint64_t keys = 0;
   for (int i = 0; i < count; ++i) {
-    const TCardCode card = hand.cards[static_cast<std::size_t>(i)];
-    buckets[static_cast<std::size_t>(SortKey(card) - 1)] = card;
+    keys |= std::uint64_t{1} << SortKey(hand.cards[static_cast<std::size_t>(i)]);
   }
-  int slot = 0;
-  for (const TCardCode card : buckets) {
-    if (!card.IsEmpty()) hand.cards[static_cast<std::size_t>(slot++)] = card;
+  for (int slot = 0; keys != 0; ++slot, keys &= keys - 1) {
+    const int key = std::countr_zero(keys) - 1;
+    hand.cards[static_cast<std::size_t>(slot)] =
+        TCardCode(key % kRanks + 1, kSuitOfSortIndex[key / kRanks]);
   }
 }
 

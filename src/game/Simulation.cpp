@@ -1,5 +1,6 @@
 #include "Simulation.h"
 
+#include "CardSet.h"
 #include "ComputerPlayer.h"
 #include "Deal.h"
 #include "KonCore.h"
@@ -19,16 +20,32 @@ KonStats PlayComputerKon(KonState& s, Random& random) {
   DealKonCards(s, deck);
   BeginKon(s);
 
+  // The computer's view of the cards, kept beside the state as card sets and changed with each
+  // card laid, so that a choice reads no hand slot by slot. The hands stay sorted and
+  // compacted, so a card's slot follows from the set.
+  SeatArray<CardSet> held;
+  for (int seat : {kSeat1, kSeat2}) held[seat] = CardsOfHand(s.Hands[seat]);
+  CardSet laid = 0;
+
   KonStats stats;
   for (int turn = 0; turn < kTurnLimit; ++turn) {
     const int seat = s.TurnState;
-    const int slot = ChooseMove(s.Hands[seat], s.Board, s.Hands[OtherSeat(seat)], s.LayCounter);
+    int slot = 0;
+    if (s.LayCounter == 1) {
+      slot = ChooseMove(s.Hands[seat], s.Board, s.Hands[OtherSeat(seat)], s.LayCounter);
+    } else if (const TCardCode card = ChooseCard(held[seat], laid, held[OtherSeat(seat)]);
+               !card.IsEmpty()) {
+      slot = SlotInSortedHand(held[seat], card);
+    }
     if (slot == 0) {
       if (PassKon(s, seat).Refused()) return stats;
       ++stats.passes;
       continue;
     }
-    if (PlayKonCard(s, seat, slot).Refused()) return stats;
+    const KonEvents events = PlayKonCard(s, seat, slot);
+    if (events.Refused()) return stats;
+    held[seat] &= ~CardBit(events[0].card);
+    laid |= CardBit(events[0].card);
     ++stats.moves;
     if (s.TurnState == ksKonOver) {
       SettleKon(s);
