@@ -2,6 +2,7 @@
 // A set of cards as one 64-bit word, one bit per card: the solver's positions and the hot
 // loops of the classic player and the simulation read hands and the layout this way.
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -86,19 +87,24 @@ inline CardSet CardsOfHand(const Hand& hand, int slots = kHandSlots) {
   return cards;
 }
 
-// Every card of a suit row.
-constexpr CardSet SuitCards(int suitRow) {
-  return ((CardSet{1} << kRanks) - 1) << ((suitRow - 1) * kRanks);
-}
+// For each card, the cards a sorted hand puts before it: hearts, clubs, diamonds, spades, each
+// from the six up (the set's own order has diamonds before clubs).
+inline constexpr auto kSortedBefore = [] {
+  std::array<CardSet, kDeckSize> before{};
+  for (int bit = 0; bit < kDeckSize; ++bit) {
+    const int key = SortSuitIndex(CardOfBit(bit).suit) * kRanks + CardOfBit(bit).rank;
+    for (int other = 0; other < kDeckSize; ++other) {
+      if (SortSuitIndex(CardOfBit(other).suit) * kRanks + CardOfBit(other).rank < key) {
+        before[static_cast<std::size_t>(bit)] |= CardSet{1} << other;
+      }
+    }
+  }
+  return before;
+}();
 
-// The slot (1-based) the card takes in the sorted, compacted hand of exactly these cards: the
-// cards of the set below its bit, but a hand sorts clubs before diamonds and the set the other
-// way round.
+// The slot (1-based) the card takes in the sorted, compacted hand of exactly these cards.
 constexpr int SlotInSortedHand(CardSet hand, TCardCode card) {
-  int before = CardsIn(hand & (CardBit(card) - 1));
-  if (card.suit == kDiamonds) before += CardsIn(hand & SuitCards(kClubs));
-  if (card.suit == kClubs) before -= CardsIn(hand & SuitCards(kDiamonds));
-  return before + 1;
+  return CardsIn(hand & kSortedBefore[static_cast<std::size_t>(CardBitIndex(card))]) + 1;
 }
 
 }  // namespace zendral

@@ -1,5 +1,6 @@
 #include "Hand.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -11,6 +12,28 @@ constexpr int SortKey(TCardCode card) {
 }
 
 constexpr int kSuitOfSortIndex[] = {kHearts, kClubs, kDiamonds, kSpades};
+
+// Writes the cards of a set of sort keys into slots 1.. in order; returns how many.
+int WriteSorted(Hand& hand, std::uint64_t keys) {
+  constexpr auto kCardOfKey = [] {
+    std::array<TCardCode, kDeckSize + 1> cards{};
+    for (int key = 1; key <= kDeckSize; ++key) {
+      cards[static_cast<std::size_t>(key)] =
+          TCardCode((key - 1) % kRanks + 1, kSuitOfSortIndex[(key - 1) / kRanks]);
+    }
+    return cards;
+  }();
+  int slot = 0;
+  for (; keys != 0; ++slot, keys &= keys - 1) {
+    hand.cards[static_cast<std::size_t>(slot)] =
+        kCardOfKey[static_cast<std::size_t>(std::countr_zero(keys))];
+  }
+  return slot;
+}
+
+bool IsCard(TCardCode card) {
+  return card.rank >= 1 && card.rank <= kRanks && card.suit >= 1 && card.suit <= kSuits;
+}
 
 }  // namespace
 
@@ -38,11 +61,27 @@ void SortHand(Hand& hand) {
   for (int i = 0; i < count; ++i) {
     keys |= std::uint64_t{1} << SortKey(hand.cards[static_cast<std::size_t>(i)]);
   }
-  for (int slot = 0; keys != 0; ++slot, keys &= keys - 1) {
-    const int key = std::countr_zero(keys) - 1;
-    hand.cards[static_cast<std::size_t>(slot)] =
-        TCardCode(key % kRanks + 1, kSuitOfSortIndex[key / kRanks]);
+  WriteSorted(hand, keys);
+}
+
+void SetHandCards(Hand& hand, const TCardCode* cards, int count) {
+  hand.Clear();
+  std::uint64_t keys = 0;
+  bool allCards = true;
+  for (int i = 0; i < count; ++i) {
+    if (IsCard(cards[i])) {
+      keys |= std::uint64_t{1} << SortKey(cards[i]);
+    } else {
+      allCards = false;
+    }
   }
+  if (allCards && std::popcount(keys) == count) {
+    hand.CardCount = WriteSorted(hand, keys);
+    return;
+  }
+  // An empty slot, no card or a card twice: as SortHand leaves such a hand.
+  for (int i = 0; i < count; ++i) hand.cards[static_cast<std::size_t>(i)] = cards[i];
+  SortHand(hand);
 }
 
 TCardCode TakeFromSlot(Hand& hand, int slot) {

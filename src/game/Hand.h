@@ -35,6 +35,11 @@ constexpr int SortSuitIndex(int suitRow) {
 // Sorts and compacts the hand (this game has no trump) and recomputes CardCount.
 void SortHand(Hand& hand);
 
+// Makes the hand hold these cards (at most 36) in slots 1..count and sorts it: the same as
+// writing them into an empty hand and calling SortHand, without the sort when they are
+// distinct cards.
+void SetHandCards(Hand& hand, const TCardCode* cards, int count);
+
 // Takes the card out of a slot of a sorted, compacted hand: the later cards move up one slot.
 // The same result as emptying the slot and sorting again, without the sort.
 TCardCode TakeFromSlot(Hand& hand, int slot);

@@ -43,13 +43,14 @@ std::uint64_t Random::Next() {
 }
 
 int Random::Between1And(int n) {
-  // Lemire's multiply-shift with rejection of the biased low zone.
+  // Lemire's multiply-shift, rejecting the biased low zone of 2^32 mod n values. That zone lies
+  // below n, so the division that measures it is needed only when the low half falls there.
   const auto range = static_cast<std::uint32_t>(n);
-  const std::uint32_t threshold = (0u - range) % range;  // 2^32 mod n
   for (;;) {
     const std::uint64_t x = Next() >> 32;
     const std::uint64_t m = x * std::uint64_t{range};
-    if ((m & 0xFFFFFFFFull) >= threshold) return static_cast<int>(m >> 32) + 1;
+    const auto low = static_cast<std::uint32_t>(m);
+    if (low >= range || low >= (0u - range) % range) return static_cast<int>(m >> 32) + 1;
   }
 }
 
