@@ -77,6 +77,20 @@ constexpr ClassTable MakeClassTable() {
 }
 constexpr ClassTable kClassOf = MakeClassTable();
 
+// Where each bit of a CardSet lies: the card's rank and the shift that brings its suit row down.
+struct BitPlace {
+  std::uint8_t rank;
+  std::uint8_t rowShift;
+};
+constexpr auto kBitPlaces = [] {
+  std::array<BitPlace, kDeckSize> places{};
+  for (int bit = 0; bit < kDeckSize; ++bit) {
+    places[static_cast<std::size_t>(bit)] = {static_cast<std::uint8_t>(bit % kRanks + 1),
+                                             static_cast<std::uint8_t>(bit / kRanks * kRanks)};
+  }
+  return places;
+}();
+
 // Every card that may be laid now, whoever holds it: per suit the nine alone while its place is
 // empty, else every missing card next to a laid one on the nine's side. In play a row is one
 // unbroken run around its nine, so these are the two cards at its ends; a tool may ask about
@@ -86,6 +100,12 @@ constexpr CardSet LegalNow(CardSet layout) {
   const CardSet rowsWithNine = ((layout & kNines) >> (kNineRank - 1)) * kRow;
   const CardSet ends = ((layout >> 1) & kBelowNines) | ((layout << 1) & kAboveNines);
   return (ends & rowsWithNine & ~layout) | (kNines & ~layout);
+}
+
+// The key of the held legal card at a bit: its class above the bit.
+unsigned KeyOf(unsigned bit, CardSet own) {
+  const BitPlace place = kBitPlaces[bit];
+  return static_cast<unsigned>(kClassOf[place.rank][(own >> place.rowShift) & 0x1FFu]) << 6 | bit;
 }
 
 }  // namespace
@@ -108,26 +128,24 @@ bool IsBlockedOn(int slot, const Layout& layout, const Hand& hand) {
 TCardCode ChooseCard(CardSet own, CardSet layout, CardSet opponent) {
   // Each legal card the computer holds gets a key, its class above its bit: the smallest key is
   // the first card (ties going by the order of the legal cards: the suits in layout order, in
-  // each the lower rank first) of the best class. The look-ahead may drop class 1 behind
-  // class 4, so a second key ranks the classes in that order.
-  constexpr std::array<unsigned, kClasses + 1> kDemotedRank = {0, 4, 1, 2, 3, 5};
-  constexpr unsigned kNoCard = ~0u;
-  unsigned best = kNoCard, bestDemoted = kNoCard;
-  for (CardSet rest = LegalNow(layout) & own; rest != 0; rest &= rest - 1) {
-    const auto bit = static_cast<unsigned>(std::countr_zero(rest));
-    const unsigned row = bit / kRanks;
-    const unsigned held = static_cast<unsigned>(own >> (row * kRanks)) & 0x1FFu;
-    const unsigned cls = kClassOf[bit - row * kRanks + 1][held];
-    best = std::min(best, cls << 6 | bit);
-    bestDemoted = std::min(bestDemoted, kDemotedRank[cls] << 6 | bit);
+  // each the lower rank first) of the best class.
+  const CardSet legal = LegalNow(layout) & own;
+  unsigned best = ~0u;
+  for (CardSet rest = legal; rest != 0; rest &= rest - 1) {
+    best = std::min(best, KeyOf(static_cast<unsigned>(std::countr_zero(rest)), own));
   }
-  if (best == kNoCard) return kEmptyCard;
+  if (best == ~0u) return kEmptyCard;
 
   // Look-ahead: if the best card is of class 1 and would let the opponent lay every card he
   // holds, it drops behind class 4.
-  if (best >> 6 == 1) {
-    const CardSet trial = layout | CardSet{1} << (best & 63u);
-    if ((opponent & ~PlayableCards(trial)) == 0) best = bestDemoted;
+  if (best >> 6 == 1 && (opponent & ~PlayableCards(layout | CardSet{1} << (best & 63u))) == 0) {
+    static constexpr std::array<unsigned, kClasses + 1> kDemotedRank = {0, 4, 1, 2, 3, 5};
+    unsigned demoted = ~0u;
+    for (CardSet rest = legal; rest != 0; rest &= rest - 1) {
+      const unsigned key = KeyOf(static_cast<unsigned>(std::countr_zero(rest)), own);
+      demoted = std::min(demoted, kDemotedRank[key >> 6] << 6 | (key & 63u));
+    }
+    best = demoted;
   }
   return CardOfBit(static_cast<int>(best & 63u));
 }

@@ -32,7 +32,8 @@ int WriteSorted(Hand& hand, std::uint64_t keys) {
 }
 
 bool IsCard(TCardCode card) {
-  return card.rank >= 1 && card.rank <= kRanks && card.suit >= 1 && card.suit <= kSuits;
+  return static_cast<unsigned>(card.rank - 1) < kRanks &&
+         static_cast<unsigned>(card.suit - 1) < kSuits;
 }
 
 }  // namespace

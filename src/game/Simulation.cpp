@@ -20,22 +20,28 @@ KonStats PlayComputerKon(KonState& s, Random& random) {
   DealKonCards(s, deck);
   BeginKon(s);
 
-  // The computer's view of the cards, kept beside the state as card sets and changed with each
-  // card laid, so that a choice reads no hand slot by slot. The hands stay sorted and
-  // compacted, so a card's slot follows from the set.
+  // The computer's view of the cards is kept beside the state as card sets, changed with each
+  // card laid, so that a choice reads no hand slot by slot; the hands stay sorted and
+  // compacted, so a card's slot follows from the set. The next choice needs only these sets
+  // and whose turn it is, not the state the step has just written, so the kon core checks and
+  // plays each move while the next one is being chosen; a step it refuses, or a card it takes
+  // that is not the one chosen, ends the kon as failed.
   SeatArray<CardSet> held;
   for (int seat : {kSeat1, kSeat2}) held[seat] = CardsOfHand(s.Hands[seat]);
   CardSet laid = 0;
+  int seat = s.TurnState;
 
   KonStats stats;
-  for (int turn = 0; turn < kTurnLimit; ++turn) {
-    const int seat = s.TurnState;
+  for (int turn = 0; turn < kTurnLimit; ++turn, seat = OtherSeat(seat)) {
+    const CardSet own = held[seat];
+    TCardCode card = kEmptyCard;
     int slot = 0;
-    if (s.LayCounter == 1) {
+    if (laid == 0) {
       slot = ChooseMove(s.Hands[seat], s.Board, s.Hands[OtherSeat(seat)], s.LayCounter);
-    } else if (const TCardCode card = ChooseCard(held[seat], laid, held[OtherSeat(seat)]);
-               !card.IsEmpty()) {
-      slot = SlotInSortedHand(held[seat], card);
+      if (slot != 0) card = s.Hands[seat][slot];
+    } else {
+      card = ChooseCard(own, laid, held[OtherSeat(seat)]);
+      if (!card.IsEmpty()) slot = SlotInSortedHand(own, card);
     }
     if (slot == 0) {
       if (PassKon(s, seat).Refused()) return stats;
@@ -43,12 +49,12 @@ KonStats PlayComputerKon(KonState& s, Random& random) {
       continue;
     }
     const KonEvents events = PlayKonCard(s, seat, slot);
-    if (events.Refused()) return stats;
-    held[seat] &= ~CardBit(events[0].card);
-    laid |= CardBit(events[0].card);
+    if (events.Refused() || events[0].card != card) return stats;
+    held[seat] = own & ~CardBit(card);
+    laid |= CardBit(card);
     ++stats.moves;
-    if (s.TurnState == ksKonOver) {
-      SettleKon(s);
+    if (held[seat] == 0) {
+      if (SettleKon(s).Refused()) return stats;
       stats.winner = s.Winner;
       stats.cardsLeft = s.Hands[OtherSeat(seat)].CardCount;
       return stats;
