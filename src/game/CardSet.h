@@ -102,9 +102,10 @@ inline constexpr auto kSortedBefore = [] {
   return before;
 }();
 
-// The slot (1-based) the card takes in the sorted, compacted hand of exactly these cards.
-constexpr int SlotInSortedHand(CardSet hand, TCardCode card) {
-  return CardsIn(hand & kSortedBefore[static_cast<std::size_t>(CardBitIndex(card))]) + 1;
+// The slot (1-based) the card takes in the sorted, compacted hand of exactly these cards; the
+// card is given as a set of one card.
+constexpr int SlotInSortedHand(CardSet hand, CardSet card) {
+  return CardsIn(hand & kSortedBefore[static_cast<std::size_t>(std::countr_zero(card))]) + 1;
 }
 
 }  // namespace zendral

@@ -125,7 +125,7 @@ bool IsBlockedOn(int slot, const Layout& layout, const Hand& hand) {
   return !IsPlayableOn(layout, hand[slot]);
 }
 
-TCardCode ChooseCard(CardSet own, CardSet layout, CardSet opponent) {
+CardSet ChooseCard(CardSet own, CardSet layout, CardSet opponent) {
   // Each legal card the computer holds gets a key, its class above its bit: the smallest key is
   // the first card (ties going by the order of the legal cards: the suits in layout order, in
   // each the lower rank first) of the best class.
@@ -134,7 +134,7 @@ TCardCode ChooseCard(CardSet own, CardSet layout, CardSet opponent) {
   for (CardSet rest = legal; rest != 0; rest &= rest - 1) {
     best = std::min(best, KeyOf(static_cast<unsigned>(std::countr_zero(rest)), own));
   }
-  if (best == ~0u) return kEmptyCard;
+  if (best == ~0u) return 0;
 
   // Look-ahead: if the best card is of class 1 and would let the opponent lay every card he
   // holds, it drops behind class 4.
@@ -147,7 +147,7 @@ TCardCode ChooseCard(CardSet own, CardSet layout, CardSet opponent) {
     }
     best = demoted;
   }
-  return CardOfBit(static_cast<int>(best & 63u));
+  return CardSet{1} << (best & 63u);
 }
 
 int ChooseMove(const Hand& own, const Layout& layout, const Hand& opponent, int layCounter) {
@@ -163,9 +163,9 @@ int ChooseMove(const Hand& own, const Layout& layout, const Hand& opponent, int 
     ownCards |= CardBit(c);
     slotOf[static_cast<std::size_t>(CardBitIndex(c))] = static_cast<std::uint8_t>(slot);
   }
-  const TCardCode card =
+  const CardSet card =
       ChooseCard(ownCards, CardsOfLayout(layout), CardsOfHand(opponent, kExaminedSlots));
-  return card.IsEmpty() ? 0 : slotOf[static_cast<std::size_t>(CardBitIndex(card))];
+  return card == 0 ? 0 : slotOf[static_cast<std::size_t>(std::countr_zero(card))];
 }
 
 }  // namespace zendral

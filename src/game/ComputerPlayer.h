@@ -20,9 +20,9 @@ bool IsBlockedOn(int slot, const Layout& layout, const Hand& hand);
 // Slot 1..18 of own hand to lay, or 0 to pass. layCounter 1 means the opening card is due.
 int ChooseMove(const Hand& own, const Layout& layout, const Hand& opponent, int layCounter);
 
-// The same choice after the opening, on card sets (CardSet.h): own and opponent hold the seats'
-// cards (of a hand, what ChooseMove examines), layout the laid cards. The card to lay, or the empty
-// card to pass.
-TCardCode ChooseCard(CardSet own, CardSet layout, CardSet opponent);
+// The same choice after the opening, on card sets (CardSet.h): own and opponent hold the
+// seats' cards (of a hand, what ChooseMove examines), layout the laid cards. The card to lay as
+// a set of that one card, or the empty set to pass.
+CardSet ChooseCard(CardSet own, CardSet layout, CardSet opponent);
 
 }  // namespace zendral

@@ -19,7 +19,7 @@ struct Hand {
   const TCardCode& operator[](int slot) const { return cards[static_cast<std::size_t>(slot - 1)]; }
 
   void Clear() {
-    cards.fill(kEmptyCard);
+    cards = {};  // every slot the empty card
     CardCount = 0;
   }
   friend bool operator==(const Hand&, const Hand&) = default;

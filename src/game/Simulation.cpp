@@ -34,14 +34,14 @@ KonStats PlayComputerKon(KonState& s, Random& random) {
   KonStats stats;
   for (int turn = 0; turn < kTurnLimit; ++turn, seat = OtherSeat(seat)) {
     const CardSet own = held[seat];
-    TCardCode card = kEmptyCard;
+    CardSet card = 0;  // the chosen card as a set of one
     int slot = 0;
     if (laid == 0) {
       slot = ChooseMove(s.Hands[seat], s.Board, s.Hands[OtherSeat(seat)], s.LayCounter);
-      if (slot != 0) card = s.Hands[seat][slot];
+      if (slot != 0) card = CardBit(s.Hands[seat][slot]);
     } else {
       card = ChooseCard(own, laid, held[OtherSeat(seat)]);
-      if (!card.IsEmpty()) slot = SlotInSortedHand(own, card);
+      if (card != 0) slot = SlotInSortedHand(own, card);
     }
     if (slot == 0) {
       if (PassKon(s, seat).Refused()) return stats;
@@ -49,9 +49,9 @@ KonStats PlayComputerKon(KonState& s, Random& random) {
       continue;
     }
     const KonEvents events = PlayKonCard(s, seat, slot);
-    if (events.Refused() || events[0].card != card) return stats;
-    held[seat] = own & ~CardBit(card);
-    laid |= CardBit(card);
+    if (events.Refused() || CardBit(events[0].card) != card) return stats;
+    held[seat] = own & ~card;
+    laid |= card;
     ++stats.moves;
     if (held[seat] == 0) {
       if (SettleKon(s).Refused()) return stats;

@@ -60,7 +60,7 @@ TEST(CardSet, SlotInSortedHandIsTheSlotTheSortGivesTheCard) {
     const CardSet cards = CardsOfHand(hand);
     ASSERT_EQ(CardsIn(cards), size);
     for (int slot = 1; slot <= size; ++slot) {
-      EXPECT_EQ(SlotInSortedHand(cards, hand[slot]), slot) << ToNotation(hand[slot]);
+      EXPECT_EQ(SlotInSortedHand(cards, CardBit(hand[slot])), slot) << ToNotation(hand[slot]);
     }
   }
 }
