@@ -1,10 +1,39 @@
 #include "Hand.h"
 
+#include <array>
+#include <bit>
+#include <cstdint>
+
 namespace zendral {
 namespace {
 
 constexpr int SortKey(TCardCode card) {
   return SortSuitIndex(card.suit) * kRanks + card.rank;
+}
+
+constexpr int kSuitOfSortIndex[] = {kHearts, kClubs, kDiamonds, kSpades};
+
+// Writes the cards of a set of sort keys into slots 1.. in order; returns how many.
+int WriteSorted(Hand& hand, std::uint64_t keys) {
+  constexpr auto kCardOfKey = [] {
+    std::array<TCardCode, kDeckSize + 1> cards{};
+    for (int key = 1; key <= kDeckSize; ++key) {
+      cards[static_cast<std::size_t>(key)] =
+          TCardCode((key - 1) % kRanks + 1, kSuitOfSortIndex[(key - 1) / kRanks]);
+    }
+    return cards;
+  }();
+  int slot = 0;
+  for (; keys != 0; ++slot, keys &= keys - 1) {
+    hand.cards[static_cast<std::size_t>(slot)] =
+        kCardOfKey[static_cast<std::size_t>(std::countr_zero(keys))];
+  }
+  return slot;
+}
+
+bool IsCard(TCardCode card) {
+  return static_cast<unsigned>(card.rank - 1) < kRanks &&
+         static_cast<unsigned>(card.suit - 1) < kSuits;
 }
 
 }  // namespace
@@ -28,16 +57,32 @@ void SortHand(Hand& hand) {
   hand.CardCount = count;
   if (sorted) return;
 
-  // Bucket by sort key: each card of the deck has a bucket of its own.
-  std::array<TCardCode, kDeckSize> buckets{};
+  // Each card of the deck has a bit of its own, in sort order: set them, then read them out.
+  std::uint64_t keys = 0;
   for (int i = 0; i < count; ++i) {
-    const TCardCode card = hand.cards[static_cast<std::size_t>(i)];
-    buckets[static_cast<std::size_t>(SortKey(card) - 1)] = card;
+    keys |= std::uint64_t{1} << SortKey(hand.cards[static_cast<std::size_t>(i)]);
   }
-  int slot = 0;
-  for (const TCardCode card : buckets) {
-    if (!card.IsEmpty()) hand.cards[static_cast<std::size_t>(slot++)] = card;
+  WriteSorted(hand, keys);
+}
+
+void SetHandCards(Hand& hand, const TCardCode* cards, int count) {
+  hand.Clear();
+  std::uint64_t keys = 0;
+  bool allCards = true;
+  for (int i = 0; i < count; ++i) {
+    if (IsCard(cards[i])) {
+      keys |= std::uint64_t{1} << SortKey(cards[i]);
+    } else {
+      allCards = false;
+    }
   }
+  if (allCards && std::popcount(keys) == count) {
+    hand.CardCount = WriteSorted(hand, keys);
+    return;
+  }
+  // An empty slot, no card or a card twice: as SortHand leaves such a hand.
+  for (int i = 0; i < count; ++i) hand.cards[static_cast<std::size_t>(i)] = cards[i];
+  SortHand(hand);
 }
 
 TCardCode TakeFromSlot(Hand& hand, int slot) {

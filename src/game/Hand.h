@@ -19,7 +19,7 @@ struct Hand {
   const TCardCode& operator[](int slot) const { return cards[static_cast<std::size_t>(slot - 1)]; }
 
   void Clear() {
-    cards.fill(kEmptyCard);
+    cards = {};  // every slot the empty card
     CardCount = 0;
   }
   friend bool operator==(const Hand&, const Hand&) = default;
@@ -34,6 +34,11 @@ constexpr int SortSuitIndex(int suitRow) {
 
 // Sorts and compacts the hand (this game has no trump) and recomputes CardCount.
 void SortHand(Hand& hand);
+
+// Makes the hand hold these cards (at most 36) in slots 1..count and sorts it: the same as
+// writing them into an empty hand and calling SortHand, without the sort when they are
+// distinct cards.
+void SetHandCards(Hand& hand, const TCardCode* cards, int count);
 
 // Takes the card out of a slot of a sorted, compacted hand: the later cards move up one slot.
 // The same result as emptying the slot and sorting again, without the sort.

@@ -4,10 +4,7 @@ namespace zendral {
 namespace {
 
 void FillHand(Hand& hand, const Deck& deck, int firstPosition) {
-  for (int i = 1; i <= kHandSize; ++i) hand[i] = deck[firstPosition + i - 1];
-  for (int i = kHandSize + 1; i <= kHandSlots; ++i) hand[i] = kEmptyCard;
-  hand.CardCount = kHandSize;
-  SortHand(hand);
+  SetHandCards(hand, &deck[firstPosition], kHandSize);
 }
 
 bool IsSeat(int seat) {

@@ -13,10 +13,6 @@ std::uint64_t SplitMix(std::uint64_t& x) {
   return z ^ (z >> 31);
 }
 
-constexpr std::uint64_t Rotl(std::uint64_t x, int k) {
-  return (x << k) | (x >> (64 - k));
-}
-
 }  // namespace
 
 Random Random::FromClock() {
@@ -28,29 +24,6 @@ Random Random::FromClock() {
 
 void Random::Reseed(std::uint64_t seed) {
   for (auto& word : s_) word = SplitMix(seed);
-}
-
-std::uint64_t Random::Next() {
-  const std::uint64_t result = Rotl(s_[1] * 5, 7) * 9;
-  const std::uint64_t t = s_[1] << 17;
-  s_[2] ^= s_[0];
-  s_[3] ^= s_[1];
-  s_[1] ^= s_[2];
-  s_[0] ^= s_[3];
-  s_[2] ^= t;
-  s_[3] = Rotl(s_[3], 45);
-  return result;
-}
-
-int Random::Between1And(int n) {
-  // Lemire's multiply-shift with rejection of the biased low zone.
-  const auto range = static_cast<std::uint32_t>(n);
-  const std::uint32_t threshold = (0u - range) % range;  // 2^32 mod n
-  for (;;) {
-    const std::uint64_t x = Next() >> 32;
-    const std::uint64_t m = x * std::uint64_t{range};
-    if ((m & 0xFFFFFFFFull) >= threshold) return static_cast<int>(m >> 32) + 1;
-  }
 }
 
 }  // namespace zendral

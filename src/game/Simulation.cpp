@@ -1,5 +1,6 @@
 #include "Simulation.h"
 
+#include "CardSet.h"
 #include "ComputerPlayer.h"
 #include "Deal.h"
 #include "KonCore.h"
@@ -19,19 +20,41 @@ KonStats PlayComputerKon(KonState& s, Random& random) {
   DealKonCards(s, deck);
   BeginKon(s);
 
+  // The computer's view of the cards is kept beside the state as card sets, changed with each
+  // card laid, so that a choice reads no hand slot by slot; the hands stay sorted and
+  // compacted, so a card's slot follows from the set. The next choice needs only these sets
+  // and whose turn it is, not the state the step has just written, so the kon core checks and
+  // plays each move while the next one is being chosen; a step it refuses, or a card it takes
+  // that is not the one chosen, ends the kon as failed.
+  SeatArray<CardSet> held;
+  for (int seat : {kSeat1, kSeat2}) held[seat] = CardsOfHand(s.Hands[seat]);
+  CardSet laid = 0;
+  int seat = s.TurnState;
+
   KonStats stats;
-  for (int turn = 0; turn < kTurnLimit; ++turn) {
-    const int seat = s.TurnState;
-    const int slot = ChooseMove(s.Hands[seat], s.Board, s.Hands[OtherSeat(seat)], s.LayCounter);
+  for (int turn = 0; turn < kTurnLimit; ++turn, seat = OtherSeat(seat)) {
+    const CardSet own = held[seat];
+    CardSet card = 0;  // the chosen card as a set of one
+    int slot = 0;
+    if (laid == 0) {
+      slot = ChooseMove(s.Hands[seat], s.Board, s.Hands[OtherSeat(seat)], s.LayCounter);
+      if (slot != 0) card = CardBit(s.Hands[seat][slot]);
+    } else {
+      card = ChooseCard(own, laid, held[OtherSeat(seat)]);
+      if (card != 0) slot = SlotInSortedHand(own, card);
+    }
     if (slot == 0) {
       if (PassKon(s, seat).Refused()) return stats;
       ++stats.passes;
       continue;
     }
-    if (PlayKonCard(s, seat, slot).Refused()) return stats;
+    const KonEvents events = PlayKonCard(s, seat, slot);
+    if (events.Refused() || CardBit(events[0].card) != card) return stats;
+    held[seat] = own & ~card;
+    laid |= card;
     ++stats.moves;
-    if (s.TurnState == ksKonOver) {
-      SettleKon(s);
+    if (held[seat] == 0) {
+      if (SettleKon(s).Refused()) return stats;
       stats.winner = s.Winner;
       stats.cardsLeft = s.Hands[OtherSeat(seat)].CardCount;
       return stats;

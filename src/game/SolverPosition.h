@@ -8,48 +8,10 @@
 #include <string>
 
 #include "Card.h"
+#include "CardSet.h"
 #include "KonCore.h"
 
 namespace zendral {
-
-// Bit (suit-1)*9 + (rank-1) for each card: each suit row is 9 bits, six lowest.
-using CardSet = std::uint64_t;
-
-inline constexpr CardSet kAllCards = (CardSet{1} << kDeckSize) - 1;
-
-constexpr int CardBitIndex(TCardCode card) {
-  return (card.suit - 1) * kRanks + (card.rank - 1);
-}
-constexpr CardSet CardBit(TCardCode card) {
-  return CardSet{1} << CardBitIndex(card);
-}
-constexpr TCardCode CardOfBit(int index) {
-  return TCardCode(index % kRanks + 1, index / kRanks + 1);
-}
-inline int CardsIn(CardSet cards) {
-  return std::popcount(cards);
-}
-
-// A bit in each suit row at the given ranks.
-constexpr CardSet RankMask(int fromRank, int toRank) {
-  CardSet row = 0;
-  for (int r = fromRank; r <= toRank; ++r) row |= CardSet{1} << (r - 1);
-  CardSet all = 0;
-  for (int s = 0; s < kSuits; ++s) all |= row << (s * kRanks);
-  return all;
-}
-inline constexpr CardSet kNines = RankMask(kNineRank, kNineRank);
-inline constexpr CardSet kBelowNines = RankMask(1, kNineRank - 1);
-inline constexpr CardSet kAboveNines = RankMask(kNineRank + 1, kRanks);
-
-// The cards of `hand` that may be laid on `layout`: a nine whose place is empty, a card below
-// a nine whose upper neighbour lies, a card above a nine whose lower neighbour lies. On an
-// empty layout only the opening card may be laid.
-inline CardSet LegalCards(CardSet hand, CardSet layout) {
-  if (layout == 0) return hand & CardBit(kOpeningCard);
-  const CardSet open = kNines | ((layout >> 1) & kBelowNines) | ((layout << 1) & kAboveNines);
-  return hand & ~layout & open;
-}
 
 struct SolverPosition {
   CardSet own = 0;  // the seat to move

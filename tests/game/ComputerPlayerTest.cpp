@@ -60,6 +60,13 @@ TEST(ChooseMove, ClassesLookAheadAndTies) {
       {{"6h Ac", "7s", "9h 9d 9c 9s"}, "pass"},
       // A nine with a run on both sides is class 2, ahead of a bare seven (class 3).
       {{"8h 9h Th 7d", "Ks", "9d 8d 9c 9s"}, "9h"},
+      // A layout no kon reaches (a tool's): while its nine is out, a row offers only the nine,
+      // so 6h (next to 7h, class 2) is not legal even though 9h (gap below: class 1) drops
+      // behind class 4 because the opponent could lay 8h.
+      {{"6h 9h Th", "8h", "7h 9d"}, "9h"},
+      // Where the nine lies, every missing rank next to a laid one on the nine's side is
+      // legal: 8h between 9h and 6h is the first card of the best class.
+      {{"8h Ts", "Jc", "6h 9h 9d 9c 9s"}, "8h"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ChosenCard(c.p), c.card)

@@ -50,6 +50,34 @@ TEST(SortHand, ClosesGapsAndEmptiesTheFreedSlots) {
   EXPECT_EQ(hand[5].RankValue(), kEmptyRankValue);
 }
 
+// Setting a hand's cards at once gives what writing them into an empty hand and sorting gives,
+// for distinct cards and for lists that are no hand (a card twice, an empty card).
+TEST(SetHandCards, GivesTheSameHandAsWritingAndSorting) {
+  const char* lists[] = {
+      "Ts 8s 9d Jd Tc 7c Qh 9h 6h",
+      "6h 7h 8h 9h Th Jh Qh Kh Ah 6c 7c 8c 9c Tc Jc Qc Kc Ac",
+      "As",
+      "",
+      "9h 9h 6c",  // a card twice
+      "6c 9h 9h",
+  };
+  for (const char* list : lists) {
+    const std::vector<TCardCode> cards = ParseCardList(list).cards;
+    Hand set;
+    set[3] = *FromNotation("Kd");  // whatever the hand held before goes
+    SetHandCards(set, cards.data(), static_cast<int>(cards.size()));
+    Hand sorted = Unsorted(list);
+    SortHand(sorted);
+    EXPECT_EQ(set, sorted) << list;
+  }
+  std::vector<TCardCode> withEmpty = ParseCardList("Qh 6h 9d").cards;
+  withEmpty.insert(withEmpty.begin() + 1, kEmptyCard);
+  Hand set;
+  SetHandCards(set, withEmpty.data(), static_cast<int>(withEmpty.size()));
+  EXPECT_EQ(Notation(set), "6h Qh 9d");
+  EXPECT_EQ(set.CardCount, 3);
+}
+
 TEST(TakeFromSlot, GivesTheSameHandAsEmptyingAndSorting) {
   const Hand start = MakeHand(ParseCardList("6h 9h Qh 7c Tc 9d Jd 8s Ts").cards);
   for (int slot = 1; slot <= start.CardCount; ++slot) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "game/LeveledKon.h"
+
 namespace zendral {
 namespace {
 
@@ -21,6 +23,27 @@ TEST(Simulation, EveryKonEndsAndTheMoneyBalances) {
     EXPECT_EQ(state.Score[stats.winner] - before[stats.winner], loss);
     EXPECT_EQ(stats.moves, 36 - stats.cardsLeft);
     EXPECT_EQ(state.Bank, 0);
+  }
+}
+
+// The straight simulation keeps the computer's view of the cards as sets beside the state; the
+// same kons played by asking the classic player about the hands slot by slot end in the same
+// state, with the same moves and passes.
+TEST(Simulation, TheStraightSimulationPlaysAsTheClassicPlayerOnTheHands) {
+  Random random(9), again(9);
+  KonState state, expected;
+  SeatArray<SeatChooser> classic;
+  classic[kSeat1] = classic[kSeat2] = ClassicChoice;
+  for (int k = 0; k < 2000; ++k) {
+    const KonStats got = PlayComputerKon(state, random);
+    Deck deck;
+    ShuffleDeck(deck, again);
+    const KonStats want = PlayKonFromDeck(expected, deck, classic);
+    ASSERT_EQ(got.winner, want.winner) << "kon " << k;
+    EXPECT_EQ(got.moves, want.moves) << "kon " << k;
+    EXPECT_EQ(got.passes, want.passes) << "kon " << k;
+    EXPECT_EQ(got.cardsLeft, want.cardsLeft) << "kon " << k;
+    ASSERT_EQ(state, expected) << "kon " << k;
   }
 }
 
