@@ -212,6 +212,8 @@ bool TFormChat::Send() {
 }
 
 void TFormChat::Tick() {
+  // The open window follows the chat by itself; the button stays for a refresh in between.
+  Refresh();
   refresh_->show();
   edit_->setEnabled(PassportValid());
   lastAtBottom_->setEnabled(true);
