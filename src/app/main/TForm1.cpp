@@ -417,6 +417,9 @@ void TForm1::HideTableScreen() {
 
 void TForm1::ShowMainMenuScreen() {
   gifBackdrop_ = false;
+  // A log-in that a rated booking dropped comes back once the server answers again; the menu
+  // below is then drawn for the account.
+  const bool loggedInAgain = !OnlineStartUpPending() && online_->LogInAgainIfDropped();
   ApplyWindowSize();
   table_->hide();
   SetTablePopupEntries(false, false);
@@ -441,6 +444,7 @@ void TForm1::ShowMainMenuScreen() {
     UpdateIndicator(!wasShown);
   }
   if (art_) media_->Place(art_->scale(), introShown_, menuShown_, RadioCentre());
+  if (loggedInAgain) online_->TellLoggedInAgain();
 }
 
 void TForm1::UpdateIndicator(bool menuAppeared) {

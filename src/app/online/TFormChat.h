@@ -75,7 +75,7 @@ class TFormChat : public QDialog {
   void done(int result) override;
 
  private:
-  bool PassportValid() const;
+  bool MayWrite() const;
   void SaveMarks();
   void OptionChanged();
 

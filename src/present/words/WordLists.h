@@ -17,5 +17,6 @@ std::span<const TNamedWordRow> SoundDeviceWordRows();
 std::span<const TNamedWordRow> SolverWordRows();
 std::span<const TNamedWordRow> ClubServerWordRows();
 std::span<const TNamedWordRow> PlayerHintWordRows();
+std::span<const TNamedWordRow> FlowsWordRows();
 
 }  // namespace zendral::words
