@@ -26,6 +26,10 @@
 #include "online/ChatNews.h"
 #include "online/OnlineClub.h"
 #include "online/UserFile.h"
+#include "present/words/FlowsWords.h"
+#include "present/words/WordRows.h"
+#include "present/words/Words.h"
+#include "store/Settings.h"
 
 namespace zendral {
 namespace {
@@ -195,6 +199,32 @@ TEST_F(AccountFlows, TheWindowShowsWhoeverIsLoggedInAndSignsOutApart) {
   EXPECT_EQ(ladaAgain, lada);
   EXPECT_EQ(Club().user().Nick, "Lada");
   EXPECT_EQ(Club().user().City, "Omsk");
+}
+
+// The window in Russian and Japanese, whose texts grow longest, for people to look at.
+TEST_F(AccountFlows, TheLogInIsToldInTheLanguageOfThePlayer) {
+  Prepare({"Olga", "Omsk", "olga@example.org", "1-016", "Latvia", "W", 0});
+  SaveLogIn("Olga");
+  for (const auto& [language, code] : {std::pair{kRussian, "ru"}, std::pair{kJapanese, "ja"}}) {
+    Settings settings;
+    settings.Language = language;
+    ASSERT_TRUE(SaveSettings(programFolder / kSettingsFileName, settings));
+    ASSERT_TRUE(OpenIn(programFolder));
+    ASSERT_EQ(Club().state(), online::AccountState::asLoggedIn);
+    QString status, signOut;
+    responders.push_back([&, code = std::string(code)](QDialog& dialog) {
+      status = LabelText(dialog, "LabelAccountStatus");
+      signOut = Button(dialog, "ButtonSignOut")->text();
+      QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
+      dialog.grab().save(QStringLiteral(ZENDRAL_SCREENSHOT_DIR "/account_logged_in_%1.png")
+                             .arg(QString::fromStdString(code)));
+      return static_cast<int>(QDialog::Accepted);
+    });
+    QTest::mouseClick(form->Menu()->AccountIcon(), Qt::LeftButton);
+    EXPECT_EQ(status, QString::fromUtf8(Word(kWordLoggedInAs, language)) + " Olga");
+    EXPECT_EQ(signOut, QString::fromUtf8(Word(kWordSignOut, language)));
+    form.reset();
+  }
 }
 
 TEST_F(AccountFlows, SigningOutOfABookedRatedGameAsksFirst) {
