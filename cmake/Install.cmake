@@ -1,7 +1,8 @@
 # Where an installed Zendral puts its files (cmake --install, and the packages made from it):
 #   bin/                       zendral, zendral-cli, zendral-server
-#   share/zendral/             the club files as shipped and the help page; the program copies
-#                              the club files into the player's own folder on its first start
+#   share/zendral/             the club files and the settings file as shipped, and the help
+#                              page; the program copies the club files and the settings file
+#                              into the player's own folder on its first start
 #   share/applications/, share/metainfo/, share/icons/hicolor/
 #                              the desktop's menu entry, the software centre's entry, the icon
 #   share/man/man6/, man8/     the manual pages
@@ -21,9 +22,10 @@ foreach(program zendral zendral-cli zendral-server)
   endif()
 endforeach()
 
-# ---- The shipped files: the club files the build generates, and the help page.
-install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Zendral.clb ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Zendral.net
-              ${CMAKE_SOURCE_DIR}/res/help/Zendral.html
+# ---- The shipped files: the club files and the settings file the build generates fresh (those
+# beside the executables may hold a developer's own results and choices), and the help page.
+install(FILES ${CMAKE_BINARY_DIR}/shipped/Zendral.clb ${CMAKE_BINARY_DIR}/shipped/Zendral.net
+              ${CMAKE_BINARY_DIR}/shipped/Zendral.ini ${CMAKE_SOURCE_DIR}/res/help/Zendral.html
         DESTINATION ${ZENDRAL_SHARE_DIR})
 
 # ---- The icon: drawn once as SVG, rendered at the theme's sizes at build time.

@@ -29,6 +29,13 @@ std::string JoinedSeatNames(const GameState& s) {
   return TrimRight(s.SeatName[kSeat2]) + "/" + TrimRight(s.SeatName[kSeat1]);
 }
 
+// 1 while the last kon dealt has not yet been settled (dealt, being played, or over with the
+// bank still on the table), else 0: that kon has no result yet, so the score window leaves it
+// out of its counts, scores and rating.
+int UnsettledKons(const GameState& s) {
+  return s.TurnState != ksKonSettled && s.KonNumber > s.KonAtStart ? 1 : 0;
+}
+
 // What the score window shows for numbers a kind of game does not have.
 constexpr std::string_view kUnknown = "?";
 constexpr std::string_view kNoCycle = "-";
@@ -101,9 +108,13 @@ std::string FormatClubRating(double rating) {
 }
 
 TCount ScoreWindowRecord(const GameState& s) {
-  const int own = s.Score[kSeat2];
+  // Only the kons played to their settlement count; SessionScore is the score as of the
+  // last settlement, without the ante and fines of a kon still on the table.
+  const int unsettled = UnsettledKons(s);
+  const int kons = s.KonNumber - unsettled;
+  const int own = s.SessionScore;
   TCount count;
-  count.Count_KonAll = std::to_string(s.KonNumber);
+  count.Count_KonAll = std::to_string(kons);
   count.Count_ScoBeg = std::to_string(s.ScoreAtStart);
   count.Count_ScoCur = std::to_string(own);
   count.Count_ScoAll = std::to_string(s.ScoreAtStart + own);
@@ -112,13 +123,13 @@ TCount ScoreWindowRecord(const GameState& s) {
     case GameKind::kLocal:
     case GameKind::kNetServer:
     case GameKind::kNetClient:
-      count.Count_KonCur = std::to_string(KonInCycle(s.KonNumber));
+      count.Count_KonCur = std::to_string(KonInCycle(s.KonNumber) - unsettled);
       count.Count_ReiBeg = FormatClubRating(stored);
       count.Count_ReiCur =
-          FormatClubRating(LocalRating(s.KonNumber, own, stored, s.StoredPlayer.konCount));
+          FormatClubRating(LocalRating(kons, own, stored, s.StoredPlayer.konCount));
       break;
     case GameKind::kRated:
-      count.Count_KonCur = std::to_string(RatedKonInCycle(s));
+      count.Count_KonCur = std::to_string(RatedKonInCycle(s) - unsettled);
       count.Count_ReiBeg = std::to_string(static_cast<long long>(RoundHalfToEven(stored)));
       count.Count_ReiCur = std::string(kUnknown);
       break;

@@ -38,7 +38,9 @@ KonHint KonHintOf(const GameState& state);
 // still waiting for its first deal).
 std::vector<CountLine> CurrentGameBalloon(const GameState& state);
 
-// The score window's record for the running session.
+// The score window's record for the running session: the kons played to their settlement,
+// the score as of the last settlement and the rating they give; a kon dealt and not yet
+// settled is not counted.
 TCount ScoreWindowRecord(const GameState& state);
 
 // A rating as the club files and the score window show it: two decimals, a comma, six wide.

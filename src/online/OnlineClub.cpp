@@ -12,6 +12,7 @@ void OnlineClub::ReadPathDirectory() {
 
 bool OnlineClub::StartUpLogIn(const std::filesystem::path& userFile) {
   state_ = AccountState::asOffline;
+  logInDropped_ = false;
   userFileSaved_ = false;
   const auto saved = ReadUserFile(userFile);
   if (!saved) return false;
@@ -28,6 +29,7 @@ int OnlineClub::CreateAccount(const TKovUser& fields, const std::string& today) 
   user.R01 = user.R02 = user.R03 = "xxx";
   user.R04 = user.R05 = user.R06 = 0;
   const int result = online::CreateAccount(frame_, addresses_.account, user);
+  logInDropped_ = false;
   if (result != 0) {
     state_ = AccountState::asOffline;
     user_ = fields;
@@ -48,6 +50,7 @@ int OnlineClub::CreateAccount(const TKovUser& fields, const std::string& today) 
 }
 
 bool OnlineClub::LogIn(const std::string& nick, const std::string& pw) {
+  logInDropped_ = false;
   if (!online::LogIn(frame_, addresses_.account, nick, pw, user_)) {
     resultsRead_ = false;
     state_ = AccountState::asOffline;
@@ -61,6 +64,7 @@ bool OnlineClub::LogIn(const std::string& nick, const std::string& pw) {
 }
 
 void OnlineClub::LogOut() {
+  logInDropped_ = false;
   if (state_ != AccountState::asOffline) SignOut(frame_, addresses_.account, user_.Nick);
   state_ = AccountState::asOffline;
   user_.R04 = user_.R05 = user_.R06 = 0;
@@ -104,6 +108,7 @@ OnlineClub::Booking OnlineClub::BookRatedGame(ClubPrompts& prompts) {
   }
   if (!booked) {
     state_ = AccountState::asOffline;
+    logInDropped_ = true;
     return Booking::kNoConnection;
   }
   // The program's own copy stays as read; the settlement reads the booked copy.
@@ -148,6 +153,24 @@ std::optional<FiledCycle> OnlineClub::FileAccountCycle(int totalScore, ClubPromp
     }
     if (!prompts.AskYesNo(ClubPrompts::Question::kFileRepeat)) return std::nullopt;
   }
+}
+
+bool OnlineClub::LogInAgain() {
+  if (!logInDropped_) return false;
+  if (state_ != AccountState::asOffline) {
+    logInDropped_ = false;
+    return false;
+  }
+  // A refused or unanswered attempt leaves everything as the player left it.
+  TKovUser attempt = user_;
+  if (!online::LogIn(frame_, addresses_.account, user_.Nick, user_.Pw, attempt)) return false;
+  user_ = std::move(attempt);
+  user_.PwC = Scramble(user_.Pw);
+  state_ = AccountState::asLoggedIn;
+  logInDropped_ = false;
+  ReadResults();
+  ReadProfile(frame_, addresses_.account, user_.Nick, user_.Info);
+  return true;
 }
 
 void OnlineClub::FinishRatedGame() {

@@ -88,6 +88,13 @@ class OnlineClub {
   // Every finished game leaves the rated state.
   void FinishRatedGame();
 
+  // A rated booking that could not reach the server leaves the account offline but keeps the
+  // player's log-in (nick, password, fields, the saved user file): the program logs in with it
+  // again once the server answers. Any log-in, log-out or creation settles it.
+  bool logInDropped() const { return logInDropped_; }
+  // One attempt with the kept log-in while it is dropped; true when logged in again.
+  bool LogInAgain();
+
  private:
   RequestFrame& frame_;
   ServiceAddresses addresses_;
@@ -98,6 +105,7 @@ class OnlineClub {
   std::vector<Deck> blockDecks_;
   bool resultsRead_ = false;
   bool userFileSaved_ = false;
+  bool logInDropped_ = false;
 };
 
 }  // namespace zendral::online

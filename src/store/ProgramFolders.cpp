@@ -4,6 +4,7 @@
 
 #include "store/ClubFile.h"
 #include "store/FileIo.h"
+#include "store/Settings.h"
 
 namespace zendral {
 namespace fs = std::filesystem;
@@ -84,10 +85,13 @@ FolderSetup PrepareProgramFolders(const fs::path& executableFolder, bool executa
     setup.status = FolderSetupStatus::kCannotCreate;
     return setup;
   }
-  // First start: the shipped club files come along. A file already there is the player's and
-  // is never replaced; a shipped file that is missing is left for the club check to report.
+  // First start: the shipped club files and settings file come along. A file already there is
+  // the player's and is never replaced; a shipped club file that is missing is left for the
+  // club check to report, and without a shipped settings file the program starts on its
+  // defaults.
   const fs::path shippedFolder = ShippedFilesFolder(executableFolder);
-  for (const std::string_view name : {kLocalClubFileName, kNetworkClubFileName}) {
+  for (const std::string_view name :
+       {kLocalClubFileName, kNetworkClubFileName, kSettingsFileName}) {
     const fs::path target = setup.folders.programFolder / name;
     if (fs::exists(fs::symlink_status(target, ec))) continue;
     const FileBytes shipped = ReadFileBytes(shippedFolder / name, kMaxShippedFileBytes);

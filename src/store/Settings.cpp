@@ -281,4 +281,11 @@ bool SaveSettings(const std::filesystem::path& path, const Settings& settings) {
   return WriteFileAtomic(path, bytes) || WriteFileAtomic(path, bytes);
 }
 
+Settings DistributionSettings() {
+  Settings s;
+  s.InstallCounted = false;
+  s.Liked = false;
+  return s;
+}
+
 }  // namespace zendral

@@ -105,6 +105,12 @@ SettingsLoad ParseSettings(std::string_view bytes, const ServiceAddressDefaults&
 // The same for the file at path; a missing or unreadable file gives every default.
 SettingsLoad LoadSettings(const std::filesystem::path& path, const ServiceAddressDefaults& builtIn);
 
+// The settings of the file that comes with the program: every default, with "#" in the two
+// places of the general line where nothing is counted yet (the first start, the like). A fresh
+// installation's first start is then reported as unique and the like is offered; a program
+// without any settings file takes both as done.
+Settings DistributionSettings();
+
 // The exact 35-line file for these settings.
 std::string FormatSettings(const Settings& settings);
 // Writes the file atomically, with a second attempt when the first fails. False when both

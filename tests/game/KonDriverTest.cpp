@@ -167,6 +167,31 @@ TEST(Cycle, ANewPlayerPlaysAWholeCycleAndItsResultIsStored) {
   EXPECT_EQ(t.view.calls.back(), "popup off off");
 }
 
+TEST(ScoreWindow, AfterTwoKonsCountsTwoWhileTheThirdIsOnTheTable) {
+  DriverTable t(7);
+  const GameState& s = t.state;
+  t.StartNewPlayer("Ann");
+  for (int kon = 1; kon <= 2; ++kon) {
+    ASSERT_NE(PlayKonThroughDriver(t.driver).winner, 0) << "kon " << kon;
+    ASSERT_TRUE(t.driver.MainButtonClick());  // deals the next kon
+  }
+  const int score = s.SessionScore;
+  ASSERT_EQ(s.KonNumber, 3);
+  const TCount expected{"2",
+                        "2",
+                        "0",
+                        std::to_string(score),
+                        std::to_string(score),
+                        "  0,00",
+                        FormatClubRating(LocalRating(2, score, 0, 0))};
+  ASSERT_TRUE(t.driver.OpenScoreWindow());
+  EXPECT_EQ(t.view.scoreWindows.back(), expected) << "dealt";
+  ASSERT_TRUE(t.driver.MainButtonClick());  // the begin click takes the ante
+  ASSERT_NE(s.Score[kSeat2], score);
+  ASSERT_TRUE(t.driver.OpenScoreWindow());
+  EXPECT_EQ(t.view.scoreWindows.back(), expected) << "ante paid";
+}
+
 TEST(Cycle, AClubMemberContinuesHisStoredCount) {
   DriverTable t(11);
   t.store.members[2] = PlayerRecord{"Boris", 0.5, 28, 7, "pw"};

@@ -115,17 +115,17 @@ TEST(CurrentGameBalloon, ShowsTheCountersOfEachKindOfGame) {
 TEST(ScoreWindow, FillsTheRecordForEachKindOfGame) {
   GameState local = StateOf(GameKind::kLocal, 45);
   local.ScoreAtStart = -7;
-  local.Score[kSeat2] = 12;
+  local.Score[kSeat2] = local.SessionScore = 12;
   local.StoredPlayer = {"Ann", 1.5, 40, -7, ""};
   GameState rated = StateOf(GameKind::kRated, 45);
   rated.KonAtStart = 43;
   rated.ServerCycleKons = 9;
   rated.ScoreAtStart = 3;
-  rated.Score[kSeat2] = -4;
+  rated.Score[kSeat2] = rated.SessionScore = -4;
   rated.StoredPlayer.rating = 12.5;
   GameState tour = StateOf(GameKind::kTournament, 45);
   tour.ScoreAtStart = 100;
-  tour.Score[kSeat2] = 6;
+  tour.Score[kSeat2] = tour.SessionScore = 6;
   tour.StoredPlayer.rating = 17;
   struct Case {
     GameState state;
@@ -137,6 +137,54 @@ TEST(ScoreWindow, FillsTheRecordForEachKindOfGame) {
       {tour, {"45", "-", "100", "6", "106", "17", "?"}},
   };
   for (const auto& c : cases) EXPECT_EQ(ScoreWindowRecord(c.state), c.expected);
+}
+
+TEST(ScoreWindow, CountsOnlyTheKonsPlayedToTheSettlement) {
+  // A new player has settled two kons at -28 in all; the third is on the table.
+  const auto thirdKon = [](int turnState, int score) {
+    GameState s = StateOf(GameKind::kLocal, 3);
+    s.TurnState = turnState;
+    s.SessionScore = -28;
+    s.Score[kSeat2] = score;
+    return s;
+  };
+  GameState firstKon = StateOf(GameKind::kLocal, 1);
+  firstKon.TurnState = ksSeat1ToMove;
+  firstKon.Score[kSeat2] = -2;
+  GameState member = StateOf(GameKind::kLocal, 31);  // a member whose cycle ended at 30
+  member.KonAtStart = 30;
+  member.TurnState = ksSeat2ToMove;
+  member.StoredPlayer = {"Ann", 1.5, 30, 0, ""};
+  GameState rated = StateOf(GameKind::kRated, 44);
+  rated.KonAtStart = 43;
+  rated.ServerCycleKons = 9;
+  rated.TurnState = ksKonOver;
+  rated.SessionScore = 5;
+  rated.Score[kSeat2] = -7;
+  struct Case {
+    const char* what;
+    GameState state;
+    TCount expected;
+  } cases[] = {
+      {"dealt, not begun",
+       thirdKon(ksSeat2ToMove, -28),
+       {"2", "2", "0", "-28", "-28", "  0,00", "-14,00"}},
+      {"ante paid",
+       thirdKon(ksSeat1ToMove, -30),
+       {"2", "2", "0", "-28", "-28", "  0,00", "-14,00"}},
+      {"kon over, bank not paid",
+       thirdKon(ksKonOver, -41),
+       {"2", "2", "0", "-28", "-28", "  0,00", "-14,00"}},
+      {"first kon of a session", firstKon, {"0", "0", "0", "0", "0", "  0,00", "  0,00"}},
+      {"after a complete cycle", member, {"30", "0", "0", "0", "0", "  1,50", "  1,50"}},
+      {"rated kon before its settlement", rated, {"43", "9", "0", "5", "5", "0", "?"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ScoreWindowRecord(c.state), c.expected) << c.what;
+
+  GameState settled = thirdKon(ksKonSettled, -31);
+  settled.SessionScore = -31;
+  EXPECT_EQ(ScoreWindowRecord(settled).Count_KonAll, "3");
+  EXPECT_EQ(ScoreWindowRecord(settled).Count_ReiCur, "-10,33");
 }
 
 TEST(FormatClubRating, TwoDecimalsWithACommaSixWide) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # An install into a prefix the player may not write to: on its first start the program takes
-# the per-user folder, copies the shipped club files there from share/zendral/, and keeps the
-# player's results there; nothing is ever written into the prefix.
+# the per-user folder, copies the shipped club files and settings file there from
+# share/zendral/, and keeps the player's results there; nothing is ever written into the prefix.
 set -u
 build=$1
 cmake=$2
@@ -10,11 +10,15 @@ cmake=$2
 prefix=$work/prefix
 install_into "$prefix"
 for f in bin/zendral bin/zendral-cli share/zendral/Zendral.clb share/zendral/Zendral.net \
-  share/zendral/Zendral.html; do
+  share/zendral/Zendral.ini share/zendral/Zendral.html; do
   expect_file "installed" "$prefix/$f"
 done
 expect "no shipped files beside the programs" "$(ls "$prefix/bin" | grep -c '^Zendral')" "0"
 shipped=$prefix/share/zendral
+# The shipped settings: every default, with the first start and the like not yet counted
+# (positions 10 and 11 of the general line).
+expect "shipped settings general line" "$(sed -n 2p "$shipped/Zendral.ini" | tr -d '\r')" \
+  "011110141##010020011"
 
 chmod -R a-w "$prefix"
 before=$(find "$prefix" -printf '%p %s %T@\n' | sort)
@@ -39,7 +43,9 @@ run_player() {  # run_player HOME XDG_DATA_HOME COMMAND...: the environment of a
 # 1. The program itself, with only a home: ~/.local/share/kov-games/zendral/.
 home=$work/home1
 player_folder "$home"
-out=$(run_player "$home" "" env ZENDRAL_MEASURE=menu "$prefix/bin/zendral" 2>&1)
+# The service base names a closed loopback port: no club answers this start.
+out=$(run_player "$home" "" env ZENDRAL_MEASURE=menu ZENDRAL_SERVICE_BASE=http://127.0.0.1:1 \
+  "$prefix/bin/zendral" 2>&1)
 rc=$?
 expect "the program starts up to its menu" "$rc" "0"
 [ "$rc" -eq 0 ] || echo "$out"
@@ -47,6 +53,9 @@ expect "the menu was painted" "$(echo "$out" | grep -c '^menu painted after')" "
 user=$home/.local/share/kov-games/zendral
 expect "local club file copied" "$(cmp "$shipped/Zendral.clb" "$user/Zendral.clb" 2>&1)" ""
 expect "network club file copied" "$(cmp "$shipped/Zendral.net" "$user/Zendral.net" 2>&1)" ""
+# No club server answers here, so the first start stays uncounted in the player's settings.
+expect "settings file copied, first start still to count" \
+  "$(sed -n 2p "$user/Zendral.ini" | tr -d '\r' | cut -c10-11)" "##"
 
 # 2. A session's result, through the same folder rule: $XDG_DATA_HOME/kov-games/zendral/.
 home=$work/home2

@@ -34,7 +34,8 @@ echo "contents:"
 grep -v '/$' "$work/contents" | sed 's/^/  /'
 need_files=(
   /usr/bin/zendral /usr/bin/zendral-cli
-  /usr/share/zendral/Zendral.clb /usr/share/zendral/Zendral.net /usr/share/zendral/Zendral.html
+  /usr/share/zendral/Zendral.clb /usr/share/zendral/Zendral.net /usr/share/zendral/Zendral.ini
+  /usr/share/zendral/Zendral.html
   /usr/share/applications/org.zendral.Zendral.desktop
   /usr/share/metainfo/org.zendral.Zendral.metainfo.xml
   /usr/share/icons/hicolor/scalable/apps/zendral.svg

@@ -56,10 +56,11 @@ TEST(ProgramFolders, WritabilityIsFoundByTrying) {
   EXPECT_EQ(setup.folders.programFolder, folder.path());
 }
 
-TEST(ProgramFolders, TheFirstStartOfASystemInstallCopiesTheClubFiles) {
+TEST(ProgramFolders, TheFirstStartOfASystemInstallCopiesTheClubFilesAndSettings) {
   TempFolder install;
   install.Write("Zendral.clb", fixtures::kClub);
   install.Write("Zendral.net", fixtures::kClubWithPetr);
+  install.Write("Zendral.ini", "shipped settings");
   TempFolder data;
   const UserDataEnvironment env{data.path().string(), "/nonexistent"};
 
@@ -70,11 +71,23 @@ TEST(ProgramFolders, TheFirstStartOfASystemInstallCopiesTheClubFiles) {
   EXPECT_EQ(first.folders.parentFolder, data.path() / "kov-games");
   EXPECT_EQ(data.Read("kov-games/zendral/Zendral.clb"), fixtures::kClub);
   EXPECT_EQ(data.Read("kov-games/zendral/Zendral.net"), fixtures::kClubWithPetr);
+  EXPECT_EQ(data.Read("kov-games/zendral/Zendral.ini"), "shipped settings");
 
   // Later starts keep the player's files.
   data.Write("kov-games/zendral/Zendral.clb", fixtures::kClubWithoutAnna);
+  data.Write("kov-games/zendral/Zendral.ini", "the player's settings");
   EXPECT_EQ(PrepareProgramFolders(install.path(), false, env).status, FolderSetupStatus::kOk);
   EXPECT_EQ(data.Read("kov-games/zendral/Zendral.clb"), fixtures::kClubWithoutAnna);
+  EXPECT_EQ(data.Read("kov-games/zendral/Zendral.ini"), "the player's settings");
+
+  // An install without a shipped settings file: the program starts on its defaults.
+  TempFolder bare;
+  bare.Write("Zendral.clb", fixtures::kClub);
+  bare.Write("Zendral.net", fixtures::kClubWithPetr);
+  TempFolder data2;
+  EXPECT_EQ(PrepareProgramFolders(bare.path(), false, {data2.path().string(), ""}).status,
+            FolderSetupStatus::kOk);
+  EXPECT_FALSE(fs::exists(data2.path() / "kov-games/zendral/Zendral.ini"));
 }
 
 TEST(ProgramFolders, AnInstalledProgramFindsItsShippedFilesInTheShareFolder) {

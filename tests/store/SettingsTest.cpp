@@ -131,6 +131,24 @@ TEST(Settings, SecondStartTakesThePassportDefaultsAndStopsAtTheEmptyLine26) {
   EXPECT_EQ(third.settings, second.settings);
 }
 
+TEST(Settings, TheShippedFileIsTheFirstStartsFileWithNothingCounted) {
+  // The file as a fresh installation brings it: the first start's file with "#" where the
+  // first start's count and the like are marked.
+  std::string shipped = kFirstStartFile;
+  const std::size_t marks = shipped.find("RL");
+  ASSERT_NE(marks, std::string::npos);
+  shipped.replace(marks, 2, "##");
+  EXPECT_EQ(FormatSettings(DistributionSettings()), shipped);
+
+  // Read at the first start: both marks clear, everything else as without a file.
+  const SettingsLoad first = ParseSettings(shipped, kBuiltIn);
+  EXPECT_FALSE(first.settings.InstallCounted);
+  EXPECT_FALSE(first.settings.Liked);
+  Settings marked = first.settings;
+  marked.InstallCounted = marked.Liked = true;
+  EXPECT_EQ(marked, ParseSettings(kFirstStartFile, kBuiltIn).settings);
+}
+
 TEST(Settings, AFullFileRoundTripsByteForByte) {
   const std::string file = Join(kFullLines);
   const SettingsLoad load = ParseSettings(file, kBuiltIn);

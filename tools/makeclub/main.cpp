@@ -1,6 +1,8 @@
 // zendral-makeclub: writes the two club files that come with the program, "Zendral.clb" and
 // "Zendral.net", into a folder. Both start with five empty member slots and an Order of ten
-// sample results, so a new player has results to beat.
+// sample results, so a new player has results to beat. With --settings it also writes the
+// settings file that comes with the program, "Zendral.ini": every default, with the first
+// start and the like not yet counted.
 
 #include <cstdio>
 #include <cstring>
@@ -11,6 +13,7 @@
 
 #include "store/ClubFile.h"
 #include "store/FileIo.h"
+#include "store/Settings.h"
 
 namespace {
 
@@ -50,7 +53,8 @@ std::string ClubBytes(const Order& order, std::string_view mark) {
 }
 
 int Usage() {
-  std::fputs("usage: zendral-makeclub [--keep-existing] [--mark XYZ] FOLDER\n", stderr);
+  std::fputs("usage: zendral-makeclub [--keep-existing] [--settings] [--mark XYZ] FOLDER\n",
+             stderr);
   return 2;
 }
 
@@ -58,11 +62,14 @@ int Usage() {
 
 int main(int argc, char** argv) {
   bool keepExisting = false;
+  bool settings = false;
   std::string mark(kDefaultMark);
   std::filesystem::path folder;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--keep-existing") == 0) {
       keepExisting = true;
+    } else if (std::strcmp(argv[i], "--settings") == 0) {
+      settings = true;
     } else if (std::strcmp(argv[i], "--mark") == 0 && i + 1 < argc) {
       mark = argv[++i];
       if (mark.size() != 3) return Usage();
@@ -76,13 +83,18 @@ int main(int argc, char** argv) {
 
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  const std::pair<std::string_view, const Order*> files[] = {
-      {zendral::kLocalClubFileName, &kLocalOrder}, {zendral::kNetworkClubFileName, &kNetworkOrder}};
-  for (const auto& [name, order] : files) {
+  std::vector<std::pair<std::string_view, std::string>> files = {
+      {zendral::kLocalClubFileName, ClubBytes(kLocalOrder, mark)},
+      {zendral::kNetworkClubFileName, ClubBytes(kNetworkOrder, mark)}};
+  if (settings) {
+    files.emplace_back(zendral::kSettingsFileName,
+                       zendral::FormatSettings(zendral::DistributionSettings()));
+  }
+  for (const auto& [name, bytes] : files) {
     const std::filesystem::path path = folder / name;
-    // A club file already there holds a player's results: it is never replaced.
+    // A file already there holds a player's results or choices: it is never replaced.
     if (keepExisting && std::filesystem::exists(path, ec)) continue;
-    if (!zendral::WriteFileAtomic(path, ClubBytes(*order, mark))) {
+    if (!zendral::WriteFileAtomic(path, bytes)) {
       std::fprintf(stderr, "zendral-makeclub: cannot write %s\n", path.c_str());
       return 1;
     }

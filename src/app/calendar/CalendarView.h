@@ -49,7 +49,7 @@ class CalendarView : public QObject {
   QTimer* Timer() const { return timer_; }
 
  Q_SIGNALS:
-  // After every tick of the page timer; the menu runs its news and chat checks on it.
+  // After every tick of the page timer.
   void Ticked();
 
  private:

@@ -126,6 +126,10 @@ TForm1::TForm1(FormOptions options)
     if (started_ && !startFailed_) sound_->OnTimer2(introShown_ || menuShown_, settings_.MusicOn);
   });
   timer2_->start();
+  checksTimer_ = new QTimer(this);
+  checksTimer_->setObjectName("TimerChecks");
+  checksTimer_->setInterval(kChecksTickMs);
+  connect(checksTimer_, &QTimer::timeout, this, [this] { ChecksTick(); });
   salute_ = std::make_unique<SaluteEffect>(settings_, programFolder_, busy_,
                                            SaluteEffect::Hooks{[this](int ms) { Hold(ms); }, this});
   intro_->setFocus();
@@ -136,6 +140,13 @@ TForm1::~TForm1() {
   online_->CancelRequests();
   onlineStartUp_.reset();
   if (started_ && !startFailed_) media_->SaveRadioState();
+}
+
+void TForm1::ChecksTick() {
+  // Not while the start-up's requests hold the link, nor in the middle of a flight or a sound
+  // that holds the game: the tick after it checks instead.
+  if (OnlineStartUpPending() || busy_ > 0) return;
+  menuServices_->ChecksTick(menuShown_);
 }
 
 OnlineLink* TForm1::Online() const {
@@ -201,11 +212,10 @@ bool TForm1::StartUp() {
   // The service addresses; the path directory, the saved log-in and the start report on a
   // thread of their own.
   StartOnlineStartUp(load.status, local.distributionMark);
-  // The calendar pages stand on the menu; their page timer also drives the news and chat checks.
+  // The calendar pages stand on the menu when the calendar pack is there; the news and chat
+  // checks have a timer of their own, so that they run with or without the pack.
   calendar_ = std::make_unique<CalendarView>(menu_, programFolder_);
-  connect(calendar_.get(), &CalendarView::Ticked, this, [this] {
-    if (!OnlineStartUpPending()) menuServices_->CalendarTick(menuShown_);
-  });
+  checksTimer_->start();
   UseDriver(nullptr);
   ApplySettingsToState();
   LoadPacks();
@@ -407,6 +417,9 @@ void TForm1::HideTableScreen() {
 
 void TForm1::ShowMainMenuScreen() {
   gifBackdrop_ = false;
+  // A log-in that a rated booking dropped comes back once the server answers again; the menu
+  // below is then drawn for the account.
+  const bool loggedInAgain = !OnlineStartUpPending() && online_->LogInAgainIfDropped();
   ApplyWindowSize();
   table_->hide();
   SetTablePopupEntries(false, false);
@@ -431,6 +444,7 @@ void TForm1::ShowMainMenuScreen() {
     UpdateIndicator(!wasShown);
   }
   if (art_) media_->Place(art_->scale(), introShown_, menuShown_, RadioCentre());
+  if (loggedInAgain) online_->TellLoggedInAgain();
 }
 
 void TForm1::UpdateIndicator(bool menuAppeared) {

@@ -193,6 +193,11 @@ class TForm1 : public QWidget {
   tour::TourLink* Tour() const { return tour_.get(); }
   IntroWidget* Intro() const { return intro_; }
   QTimer* Timer1() const { return timer1_; }
+  // The news and chat checks' timer: every 10 s from the start-up on, in the menu and at the
+  // table alike.
+  static constexpr int kChecksTickMs = 10000;
+  QTimer* ChecksTimer() const { return checksTimer_; }
+  void ChecksTick();
   QMenu* Popup() const { return popup_; }
   // The LAN link of the running or last network session; null before the first.
   net::LanLink* Lan() const { return lan_.get(); }
@@ -270,6 +275,7 @@ class TForm1 : public QWidget {
   QMenu* popup_;
   QTimer* timer1_;
   QTimer* timer2_;
+  QTimer* checksTimer_;
   std::unique_ptr<KonRecorder> recorder_;
   std::unique_ptr<ExpertCoach> coach_;
   CoachOverlay* overlay_ = nullptr;

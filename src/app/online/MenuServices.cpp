@@ -81,7 +81,7 @@ void MenuServices::RunChatAndNewsChecks() {
   CheckChat();
 }
 
-void MenuServices::CalendarTick(bool menuShown) {
+void MenuServices::ChecksTick(bool menuShown) {
   const MenuChecks::Due due = checks_.OnTick(newsPending_, chatPending_);
   bool changed = false;
   if (due.news && menuShown) changed |= CheckNews();

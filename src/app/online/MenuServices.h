@@ -55,10 +55,10 @@ class MenuServices final : public StatisticsReport {
   // The two checks without drawing the signals (on any one thread while nothing else uses the
   // link); the window's thread then draws them.
   void RunChatAndNewsChecks();
-  // A tick of the calendar's page timer: the news every third tick while none is pending and
+  // A tick of the 10-second checks timer: the news every third tick while none is pending and
   // the menu is shown, the chat every 90th while no message is pending. A new message found
   // here plays "WToMenK" and, during a session with the option on, opens the chat window.
-  void CalendarTick(bool menuShown);
+  void ChecksTick(bool menuShown);
   bool NewsPending() const { return newsPending_; }
   bool ChatPending() const { return chatPending_; }
   bool ChatOpen() const { return chatOpen_; }

@@ -12,6 +12,7 @@
 #include "game/Scores.h"
 #include "online/ServiceAddresses.h"
 #include "online/UserFile.h"
+#include "present/words/AccountLogInWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -112,9 +113,24 @@ void OnlineLink::SyncState() {
   state_.AccountState = static_cast<int>(club_.state());
 }
 
+bool OnlineLink::LogInAgainIfDropped() {
+  if (!club_.logInDropped() || !club_.LogInAgain()) return false;
+  SyncState();
+  return true;
+}
+
+void OnlineLink::TellLoggedInAgain() {
+  if (services_.message) {
+    services_.message(WordText(kWordLoggedInAgain) + QStringLiteral(" (") +
+                          QtText(club_.user().Nick) + QStringLiteral(")"),
+                      false);
+  }
+}
+
 bool OnlineLink::OpenAccount(QWidget* parent) {
   const AccountState before = club_.state();
   const std::string nick = club_.user().Nick;
+  if (LogInAgainIfDropped()) TellLoggedInAgain();
   OnlineUi ui = Ui();
   TFAcc1 window(ui, false, state_.GameActive && state_.IsRatedGame(), parent);
   ui.Run(window);
@@ -123,6 +139,7 @@ bool OnlineLink::OpenAccount(QWidget* parent) {
 }
 
 bool OnlineLink::ChooseRatedGame(QWidget* parent) {
+  if (LogInAgainIfDropped()) TellLoggedInAgain();
   OnlineUi ui = Ui();
   {
     TFAcc1 window(ui, true, false, parent);

@@ -60,7 +60,12 @@ class OnlineLink final : public OnlineBooking {
   online::OnlineClub& Club() { return club_; }
   OnlineUi Ui();
 
-  // The account window from the menu; true when the account state or the nick changed.
+  // After a rated booking that could not reach the server: one more log-in with the kept
+  // log-in. True when logged in again; the caller then tells the player (TellLoggedInAgain).
+  bool LogInAgainIfDropped();
+  void TellLoggedInAgain();
+  // The account window from the menu (logging in again first where a booking dropped the
+  // log-in); true when the account state or the nick changed.
   bool OpenAccount(QWidget* parent);
   // The fifth member button while logged in: the account window with "Play global rating",
   // then the booking. True when the rated game may start.

@@ -22,6 +22,7 @@
 #include "online/Countries.h"
 #include "online/Numbers.h"
 #include "online/UserFile.h"
+#include "present/words/AccountLogInWords.h"
 #include "present/words/ClubServerWords.h"
 #include "present/words/WordRows.h"
 
@@ -124,6 +125,7 @@ TFAcc1::TFAcc1(const OnlineUi& ui, bool ratedChoice, bool ratedGameRunning, QWid
   pages_->addTab(BuildProfilePage(true), WordText(kWordPresident));
   ReadAtOpening();
   built_ = true;
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { PageOpened(index); });
   Redraw();
 }
 
@@ -229,6 +231,12 @@ QWidget* TFAcc1::BuildAccountPage() {
   membersLabel_ = new QLabel(page);
   membersLabel_->setObjectName(QStringLiteral("LabelMembers"));
   membersLabel_->setGeometry(455, 255, 240, 28);
+  // Who is logged in, said in words beside the lamp's colour.
+  accountStatus_ = new QLabel(page);
+  accountStatus_->setObjectName(QStringLiteral("LabelAccountStatus"));
+  accountStatus_->setGeometry(455, 288, 240, 42);
+  accountStatus_->setWordWrap(true);
+  accountStatus_->setFont(OnlineFont(ui_.settings, 14, true));
 
   auto button = [page](const char* name, const TWordRow& word, QRect r) {
     auto* b = new QPushButton(WordText(word), page);
@@ -238,6 +246,13 @@ QWidget* TFAcc1::BuildAccountPage() {
   };
   create_ = button("ButtonCreate", kWordCreateAccount, QRect(20, 385, 320, 36));
   login_ = button("ButtonLogin", kWordLoginToAccount, QRect(360, 385, 320, 36));
+  // Signing out is a button of its own, away from where "Create" and "Login" are clicked and
+  // coloured apart from them, so that a second click on either never signs out.
+  signOut_ = button("ButtonSignOut", kWordSignOut, QRect(455, 333, 225, 36));
+  signOut_->setStyleSheet(QStringLiteral(
+      "QPushButton { color: white; background-color: rgb(165, 42, 42); border: 1px solid "
+      "rgb(110, 20, 20); border-radius: 4px; }"
+      "QPushButton:disabled { color: rgb(230, 230, 230); background-color: rgb(170, 150, 150); }"));
   save_ = button("ButtonSave", kWordSave, QRect(20, 430, 320, 36));
   delete_ = button("ButtonDelete", kWordDelete, QRect(360, 430, 320, 36));
 
@@ -254,10 +269,19 @@ QWidget* TFAcc1::BuildAccountPage() {
   connect(rated_, &QCheckBox::clicked, this, [this](bool on) { RatedToggled(on); });
   connect(create_, &QPushButton::clicked, this, [this] { CreateClicked(); });
   connect(login_, &QPushButton::clicked, this, [this] { LoginClicked(); });
+  connect(signOut_, &QPushButton::clicked, this, [this] { SignOutClicked(); });
   connect(save_, &QPushButton::clicked, this, [this] { SaveClicked(); });
   connect(delete_, &QPushButton::clicked, this, [this] { DeleteClicked(); });
 
   // The fields start from the account the program holds.
+  ShowAccountFields();
+  return page;
+}
+
+void TFAcc1::ShowAccountFields() {
+  // Setting one field must not store the others, still empty or still another account's,
+  // into the account (FieldsChanged).
+  filling_ = true;
   const online::TKovUser& u = ui_.club.user();
   nick_->setText(QtText(u.Nick));
   pw_->setText(QtText(u.Pw));
@@ -271,7 +295,9 @@ QWidget* TFAcc1::BuildAccountPage() {
     countries_->setCurrentIndex(split->second - 1);
     country_->setText(QtText(u.Country1));
   }
-  return page;
+  sex_->setCurrentIndex(u.Sex == "W" ? 1 : 0);
+  date_->setText(QtText(u.DateR));
+  filling_ = false;
 }
 
 void TFAcc1::ChooseContinent(int continent) {
@@ -364,6 +390,7 @@ QWidget* TFAcc1::BuildTopPage() {
 
 QWidget* TFAcc1::BuildKovsPage() {
   auto* page = new QWidget;
+  kovsPage_ = page;
   page->setObjectName(QStringLiteral("TabSheet4"));
   auto* coin = Picture(page, "ImageKovs");
   coin->setGeometry(30, 20, 128, 128);
@@ -471,6 +498,7 @@ void TFAcc1::ReadPresident() {
 }
 
 void TFAcc1::FieldsChanged() {
+  if (filling_) return;
   if (ui_.club.state() == AccountState::asOffline) {
     online::TKovUser& u = ui_.club.user();
     u.Nick = nick_->text().toStdString();
@@ -506,8 +534,13 @@ void TFAcc1::Redraw() {
   date_->setText(QtText(club.user().DateR));
   if (!offline) country_->setText(QtText(club.user().Country1));
   create_->setEnabled(!running && offline && nick == 3 && pw == 3 && email == 3 && city >= 2);
-  login_->setEnabled(!running && (!offline || (nick == 3 && pw == 3)));
-  login_->setText(WordText(offline ? kWordLoginToAccount : kWordSignOut));
+  login_->setVisible(offline);
+  login_->setEnabled(!running && offline && nick == 3 && pw == 3);
+  signOut_->setVisible(!offline);
+  signOut_->setEnabled(!running && !offline);
+  accountStatus_->setText(offline ? WordText(kWordNotLoggedIn)
+                                  : WordText(kWordLoggedInAs) + QStringLiteral(" ") +
+                                        QtText(club.user().Nick));
   save_->setEnabled(!running && !offline && !club.userFileSaved());
   delete_->setEnabled(!running && club.userFileSaved());
   rated_->setEnabled(!running && !offline && ratedChoice_);
@@ -622,24 +655,41 @@ void TFAcc1::CreateClicked() {
   if (result == 0) {
     members_ = online::ReadMemberCount(club.frame(), club.addresses().account);
     ownPhoto_ = QImage();
+    ShowAccountFields();
   }
   Redraw();
 }
 
+void TFAcc1::SignOutClicked() {
+  online::OnlineClub& club = ui_.club;
+  if (!club.LoggedIn()) return;
+  // A booked rated game would be lost with the log-in: the player says whether he means it.
+  if (club.state() == AccountState::asRated && !ui_.Ask(WordText(kWordSignOutRated))) return;
+  club.LogOut();
+  ownPhoto_ = QImage();
+  Redraw();
+}
+
+void TFAcc1::PageOpened(int index) {
+  // The balance as the server holds it now: a grant or a transfer may have changed it since the
+  // window opened. A failed read keeps the balance shown; Refresh says why.
+  if (pages_->widget(index) == kovsPage_ && ui_.club.LoggedIn()) {
+    ui_.club.ReadBalance();
+    Redraw();
+  }
+}
+
 void TFAcc1::LoginClicked() {
   online::OnlineClub& club = ui_.club;
-  if (club.LoggedIn()) {
-    club.LogOut();
-    ownPhoto_ = QImage();
-    Redraw();
-    return;
-  }
+  if (club.LoggedIn()) return;
   if (!club.LogIn(nick_->text().toStdString(), pw_->text().toStdString())) {
     ui_.Message(WordText(club.frame().LastWasBusy() ? kWordServerBusy : kWordLoginFailed), true);
     members_.reset();
     Redraw();
     return;
   }
+  // The fields show the account now logged in, whatever was typed or shown before.
+  ShowAccountFields();
   Redraw();
   members_ = online::ReadMemberCount(club.frame(), club.addresses().account);
   LoadOwnPhoto();

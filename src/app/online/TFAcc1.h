@@ -1,9 +1,9 @@
 #pragma once
 // The account window TFAcc1: six tabs on the club account. "My account" creates, logs in and
 // out and keeps the user file; "My results" and "Top 10" show the results of this game;
-// "Kovs" the balance and the transfer; "About me" the own profile and photo with the profile
-// editor; "President" the profile of the club's first player. Created anew each time it opens;
-// it reads the server's data as it is created.
+// "Kovs" the balance (read as the tab opens) and the transfer; "About me" the own profile and photo
+// with the profile editor; "President" the profile of the club's first player. Created anew each
+// time it opens; it reads the server's data as it is created.
 
 #include <QDialog>
 #include <QImage>
@@ -51,6 +51,10 @@ class TFAcc1 : public QDialog {
   void ReadPresident();
   void LoadOwnPhoto();
   void FieldsChanged();
+  // Puts the account the program holds into the fields of "My account".
+  void ShowAccountFields();
+  void SignOutClicked();
+  void PageOpened(int index);
   void ChooseContinent(int continent);
   void ChooseCountry(int index);
   void CreateClicked();
@@ -69,7 +73,8 @@ class TFAcc1 : public QDialog {
   bool ratedChoice_;
   bool ratedGameRunning_;
   int countryContinent_ = 1;
-  bool built_ = false;  // every control exists: the fields' changes may redraw
+  bool built_ = false;    // every control exists: the fields' changes may redraw
+  bool filling_ = false;  // the fields are being set from the account, not typed
 
   std::optional<int> members_;
   std::optional<std::vector<online::TKovTop10>> top_;
@@ -82,7 +87,8 @@ class TFAcc1 : public QDialog {
   QComboBox *continent_, *countries_, *sex_;
   QLabel *lampNick_, *lampPw_, *lampCity_, *lampEMail_, *lampState_, *star_, *membersLabel_;
   QCheckBox *hide_, *rated_;
-  QPushButton *create_, *login_, *save_, *delete_;
+  QPushButton *create_, *login_, *signOut_, *save_, *delete_;
+  QLabel* accountStatus_;
   std::vector<QLabel*> captions_;
   // My results, Top 10.
   std::vector<QLabel*> resultValues_;
@@ -90,6 +96,7 @@ class TFAcc1 : public QDialog {
   QTableWidget* topGrid_;
   QLabel* topNoConnect_;
   // Kovs.
+  QWidget* kovsPage_ = nullptr;
   QLabel* balance_;
   QLineEdit *amount_, *recipient_;
   QPushButton *kovRefresh_, *transfer_;

@@ -136,7 +136,7 @@ TFormChat::TFormChat(const OnlineUi& ui, std::filesystem::path marksFolder, QWid
   connect(passport_, &QPushButton::clicked, this, [this] {
     TFPassport passport(ui_.settings, this);
     ui_.Run(passport);
-    edit_->setEnabled(PassportValid());
+    edit_->setEnabled(MayWrite());
   });
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
   connect(lastAtBottom_, &QCheckBox::toggled, this, [this](bool on) {
@@ -151,12 +151,14 @@ TFormChat::TFormChat(const OnlineUi& ui, std::filesystem::path marksFolder, QWid
   });
   connect(timer_, &QTimer::timeout, this, &TFormChat::Tick);
 
-  edit_->setEnabled(PassportValid());
+  edit_->setEnabled(MayWrite());
   Refresh();
   timer_->start();
 }
 
-bool TFormChat::PassportValid() const {
+bool TFormChat::MayWrite() const {
+  // A member logged in to his account chats under the account, which the server checked.
+  if (ui_.club.LoggedIn()) return true;
   return online::CheckPassportField(ui_.settings.WttNick, online::FieldKind::kNick) >= 2 &&
          online::CheckPassportField(ui_.settings.WttCity, online::FieldKind::kCity) >= 2;
 }
@@ -187,10 +189,14 @@ void TFormChat::Refresh() {
 bool TFormChat::Send() {
   if (edit_->text().isEmpty() || !edit_->isEnabled()) return false;
   online::ChatMessage message;
-  message.nick = ui_.settings.WttNick;
-  message.city = ui_.settings.WttCity;
-  message.country = ui_.settings.WttCountry;
-  message.sex.assign(1, ui_.settings.WttSex == "W" ? 'W' : 'M');
+  // A member logged in to his account writes as the account; other players as their passport.
+  const bool member = ui_.club.LoggedIn();
+  const online::TKovUser& account = ui_.club.user();
+  message.nick = member ? account.Nick : ui_.settings.WttNick;
+  message.city = member ? account.City : ui_.settings.WttCity;
+  message.country = member ? account.Country2 : ui_.settings.WttCountry;
+  const std::string& sex = member ? account.Sex : ui_.settings.WttSex;
+  message.sex.assign(1, sex == "W" ? 'W' : 'M');
   message.text = edit_->text().toStdString();
   message.timeField =
       ChatTimeField(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString(),
@@ -212,8 +218,10 @@ bool TFormChat::Send() {
 }
 
 void TFormChat::Tick() {
+  // The open window follows the chat by itself; the button stays for a refresh in between.
+  Refresh();
   refresh_->show();
-  edit_->setEnabled(PassportValid());
+  edit_->setEnabled(MayWrite());
   lastAtBottom_->setEnabled(true);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The chat window ("Kov Games Chat"): the ten newest messages of the family's chat with the
 // sender's flag and sex, "new" on those the player had not seen, the message edit (80
-// characters, Enter sends), refresh, the passport, and the chat file's two options. Refreshing
-// and sending are possible once per tick of its 15-second timer.
+// characters, Enter sends), refresh, the passport, and the chat file's two options. The list is
+// read again on every tick of its 15-second timer; refreshing by hand and sending are possible
+// once per tick.
 
 #include <QDialog>
 #include <QImage>
@@ -61,7 +62,7 @@ class TFormChat : public QDialog {
   void Refresh();
   // Sends the edit's text; false (and the message "Unable to send a message!") on failure.
   bool Send();
-  // The 15-second tick: refresh and sending become possible again.
+  // The 15-second tick: the list is read again, and refresh and sending become possible again.
   void Tick();
 
   ChatList* List() const { return list_; }
@@ -74,7 +75,7 @@ class TFormChat : public QDialog {
   void done(int result) override;
 
  private:
-  bool PassportValid() const;
+  bool MayWrite() const;
   void SaveMarks();
   void OptionChanged();
 

@@ -1,5 +1,7 @@
 #include "present/packs/PackFile.h"
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
@@ -180,6 +182,31 @@ std::vector<PackEntry> OpenPack::Entries() const {
     for (const QString& n : names) out.push_back({kind, n});
   }
   return out;
+}
+
+std::vector<PackResource> OpenPack::Resources() const {
+  std::vector<PackResource> out;
+  if (!ok_) return out;
+  const QString top = QLatin1Char(':') + root_;
+  QDirIterator it(top, QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    it.next();
+    const QString folder = it.filePath().mid(top.size() + 1).section(QLatin1Char('/'), 0, -2);
+    out.push_back({folder, it.fileName()});
+  }
+  std::sort(out.begin(), out.end(), [](const PackResource& a, const PackResource& b) {
+    return a.folder != b.folder ? a.folder < b.folder : a.name < b.name;
+  });
+  return out;
+}
+
+QByteArray OpenPack::Bytes(const PackResource& resource) const {
+  if (!ok_ || resource.name.isEmpty()) return {};
+  QString path = QLatin1Char(':') + root_ + QLatin1Char('/');
+  if (!resource.folder.isEmpty()) path += resource.folder + QLatin1Char('/');
+  QFile f(path + resource.name);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
 }
 
 namespace {

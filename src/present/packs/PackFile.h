@@ -32,6 +32,14 @@ struct PackEntry {
   QString name;
 };
 
+// Any resource of a pack: its folder ("png", "wav", ...; a resource at the top has none) and
+// its name.
+struct PackResource {
+  QString folder;
+  QString name;
+  friend bool operator==(const PackResource&, const PackResource&) = default;
+};
+
 // One pack registered for the life of the object.
 class OpenPack {
  public:
@@ -52,6 +60,10 @@ class OpenPack {
   QString PathOf(PackKind kind, const QString& name) const;
   // Every picture of the pack, by kind and name.
   std::vector<PackEntry> Entries() const;
+  // Every resource of the pack, pictures, sounds and whatever else it holds, sorted by folder
+  // and name; and the bytes of one of them (empty when the pack lacks it).
+  std::vector<PackResource> Resources() const;
+  QByteArray Bytes(const PackResource& resource) const;
 
  private:
   QString file_;

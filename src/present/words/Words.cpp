@@ -86,7 +86,8 @@ std::span<const TNamedWordRow> AllWordRows() {
          {words::MenuWordRows(), words::OptionsWordRows(), words::OnlineWordRows(),
           words::CalendarWordRows(), words::MediaWordRows(), words::MenuServicesWordRows(),
           words::SoundDeviceWordRows(), words::SolverWordRows(), words::ClubServerWordRows(),
-          words::PlayerHintWordRows(), words::IntroWordRows(), words::DailyWordRows()}) {
+          words::PlayerHintWordRows(), words::IntroWordRows(), words::DailyWordRows(),
+          words::AccountLogInWordRows()}) {
       rows.insert(rows.end(), part.begin(), part.end());
     }
     return rows;

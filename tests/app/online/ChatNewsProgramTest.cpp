@@ -1,7 +1,7 @@
 // Chat and news through the whole program with the real companion server: two copies of the
 // program in one process, each with its own folders. A message sent from one copy's chat
-// window is signalled by the other copy's red siren on the calendar's ticks and listed, marked
-// new, in its chat window; a news item lights the blue siren until the news is opened.
+// window is signalled by the other copy's red siren on the checks timer's ticks and listed,
+// marked new, in its chat window; a news item lights the blue siren until the news is opened.
 
 #include <gtest/gtest.h>
 
@@ -78,9 +78,9 @@ class Copy : public ModalAnswers {
     form->AwaitOnline();
   }
 
-  // The calendar's page timer, as many ticks as asked.
-  void CalendarTicks(int n) {
-    for (int i = 0; i < n; ++i) Q_EMIT form->Calendar()->Ticked();
+  // The checks timer, as many ticks as asked.
+  void CheckTicks(int n) {
+    for (int i = 0; i < n; ++i) form->ChecksTick();
   }
   bool SirenShown(QPushButton* siren) const {
     return siren->isVisibleTo(form->Menu());
@@ -166,10 +166,10 @@ TEST_F(ChatNewsProgram, AMessageFromOneCopyIsSignalledAndListedOnTheOther) {
   EXPECT_TRUE(miraTexts.contains("good game")) << miraTexts.join('|').toStdString();
   EXPECT_EQ(ReadChatFile(mira.MarksFolder()).lastSeen, sentAs);
 
-  // Hans's menu: the chat is checked on every 90th tick of the calendar's page timer.
-  hans.CalendarTicks(89);
+  // Hans's menu: the chat is checked on every 90th tick of the checks timer.
+  hans.CheckTicks(89);
   EXPECT_FALSE(hans.SirenShown(hans.form->Menu()->ChatSiren()));
-  hans.CalendarTicks(1);
+  hans.CheckTicks(1);
   EXPECT_TRUE(hans.SirenShown(hans.form->Menu()->ChatSiren()));
   EXPECT_EQ(hans.form->Menu()->ChatSiren()->toolTip(), "Kov Chat!");
   EXPECT_NE(std::find(hans.sounds.begin(), hans.sounds.end(), "WToMenK"), hans.sounds.end());
@@ -191,7 +191,7 @@ TEST_F(ChatNewsProgram, AMessageFromOneCopyIsSignalledAndListedOnTheOther) {
   EXPECT_EQ(ReadChatFile(hans.MarksFolder()).lastSeen, sentAs);
 
   // Seen now: further ticks find nothing new.
-  hans.CalendarTicks(90);
+  hans.CheckTicks(90);
   EXPECT_FALSE(hans.SirenShown(hans.form->Menu()->ChatSiren()));
 }
 
@@ -231,7 +231,7 @@ TEST_F(ChatNewsProgram, DuringASessionANewMessageOpensTheChatWhenThePlayerAskedF
     }
     return int(QDialog::Accepted);
   });
-  ivan.CalendarTicks(90);
+  ivan.CheckTicks(90);
   ASSERT_FALSE(shown.isEmpty()) << "the chat window did not open";
   EXPECT_EQ(shown.front(), "during");
   EXPECT_NE(std::find(ivan.sounds.begin(), ivan.sounds.end(), "WToMenK"), ivan.sounds.end());
@@ -284,12 +284,66 @@ TEST_F(ChatNewsProgram, ANewsItemLightsTheBlueSirenUntilTheNewsIsOpened) {
   const int seen = ReadNewsFile(lena.MarksFolder());
   EXPECT_GE(seen, 1);
 
-  // A later item is found on the calendar's third tick.
+  // A later item is found on the third tick.
   AddNews("Second item");
-  lena.CalendarTicks(2);
+  lena.CheckTicks(2);
   EXPECT_FALSE(lena.SirenShown(lena.form->Menu()->NewsSiren()));
-  lena.CalendarTicks(1);
+  lena.CheckTicks(1);
   EXPECT_TRUE(lena.SirenShown(lena.form->Menu()->NewsSiren()));
+}
+
+TEST_F(ChatNewsProgram, TheChecksTimerRunsWithoutTheCalendarPack) {
+  Copy olga("Olga", "Minsk");
+  ASSERT_TRUE(olga.started);
+  ASSERT_FALSE(olga.form->Calendar()->IsShown()) << "this copy has no calendar pack";
+  EXPECT_FALSE(olga.form->Calendar()->Timer()->isActive());
+  QTimer* checks = olga.form->ChecksTimer();
+  ASSERT_NE(checks, nullptr);
+  EXPECT_TRUE(checks->isActive());
+  EXPECT_EQ(checks->interval(), 10000);
+  // The siren of a news item posted while the program runs, lit by the timer itself (made
+  // quicker here: three ticks check the news).
+  QTest::qWait(50);
+  const bool before = olga.SirenShown(olga.form->Menu()->NewsSiren());
+  if (before) {
+    QTest::mouseClick(olga.form->Menu()->NewsSiren(), Qt::LeftButton);
+    ASSERT_FALSE(olga.SirenShown(olga.form->Menu()->NewsSiren()));
+  }
+  AddNews("Posted while Olga is in the menu");
+  checks->setInterval(20);
+  QTRY_VERIFY_WITH_TIMEOUT(olga.SirenShown(olga.form->Menu()->NewsSiren()), 10000);
+  EXPECT_EQ(olga.form->Menu()->NewsSiren()->toolTip(), "Kov News!");
+}
+
+TEST_F(ChatNewsProgram, TheOpenChatWindowFollowsTheChatOnItsTimer) {
+  Copy petr("Petr", "Brno");
+  ASSERT_TRUE(petr.started);
+  online::CurlTransport transport;
+  online::RequestFrame frame(transport);
+  const std::string records = online::AddressesUnder(server_->base()).records;
+  QStringList atOpen, later;
+  petr.responders.push_back([&](QDialog& dialog) {
+    auto* chat = dynamic_cast<TFormChat*>(&dialog);
+    if (chat == nullptr) return int(QDialog::Rejected);
+    EXPECT_TRUE(chat->Timer()->isActive());
+    EXPECT_EQ(chat->Timer()->interval(), 15000);
+    for (const ChatListRow& row : chat->List()->Rows()) atOpen << row.text;
+    EXPECT_TRUE(online::SendChatMessage(
+        frame, records,
+        {"Bob", "Kyiv", "1-046", "M", "while open", "11:00:00_10.12.2026_Zendral"}));
+    chat->Timer()->setInterval(20);
+    const auto newest = [chat] {
+      return chat->List()->Rows().empty() ? QString() : chat->List()->Rows().front().text;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return newest() == "while open"; }, 10000));
+    for (const ChatListRow& row : chat->List()->Rows()) later << row.text;
+    return int(QDialog::Accepted);
+  });
+  QTest::mouseClick(petr.form->Menu()->ChatIcon(), Qt::LeftButton);
+  ASSERT_TRUE(petr.responders.empty());
+  EXPECT_FALSE(atOpen.contains("while open"));
+  ASSERT_FALSE(later.isEmpty());
+  EXPECT_EQ(later.front(), "while open");
 }
 
 // The club names the Android edition's package and store page in its path directory; the
@@ -351,11 +405,11 @@ TEST_F(ChatNewsProgram, TheCalendarStandsOnTheMenuOnlyWithItsPack) {
   EXPECT_TRUE(calendar->RightLabel()->isVisibleTo(with.form->Menu()));
   EXPECT_TRUE(calendar->Timer()->isActive());
   EXPECT_EQ(calendar->Timer()->interval(), CalendarView::kPageTurnMs);
-  // The page timer's ticks run the news check on the third.
+  // With the pages shown, the news is still checked on the third tick of the checks timer.
   QTest::mouseClick(with.form->Menu()->NewsIcon(), Qt::LeftButton);  // all news seen
   ASSERT_FALSE(with.SirenShown(with.form->Menu()->NewsSiren()));
   AddNews("Calendar news");
-  for (int i = 0; i < 3; ++i) calendar->Tick();
+  with.CheckTicks(3);
   EXPECT_TRUE(with.SirenShown(with.form->Menu()->NewsSiren()));
   QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
   EXPECT_TRUE(with.form->grab().save(ZENDRAL_SCREENSHOT_DIR "/menu_calendar.png"));

@@ -103,6 +103,40 @@ TEST_F(MenuServicesProgram, AFirstStartCountsAsUniqueOnceAndTheLikeIsCountedOnce
   EXPECT_EQ(now.Stat4, "Nora");
 }
 
+// A fresh copy as it comes, with the settings file the build ships beside the club files.
+TEST_F(MenuServicesProgram, TheShippedSettingsCountTheFirstStartOnceAndOfferTheLike) {
+  const std::string command =
+      std::string("\"") + ZENDRAL_MAKECLUB + "\" --settings \"" + folder.path().string() + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  ASSERT_TRUE(std::filesystem::exists(folder.path() / kSettingsFileName));
+  const online::TKovStat before = Sums();
+
+  const auto likeOffered = [this] {
+    bool offered = false;
+    responders.push_back([&offered](QDialog& dialog) {
+      if (auto* window = dynamic_cast<TFStatistics*>(&dialog)) {
+        offered = window->LikeButton()->isEnabled();
+      }
+      return static_cast<int>(QDialog::Accepted);
+    });
+    QTest::mouseClick(form->Menu()->StatsIcon(), Qt::LeftButton);
+    EXPECT_TRUE(responders.empty());
+    return offered;
+  };
+
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(Sums().Stat1, before.Stat1 + 1);
+  EXPECT_EQ(Sums().Stat2, before.Stat2 + 1) << "the first start is the unique one";
+  EXPECT_TRUE(StoredSettings().InstallCounted);
+  EXPECT_TRUE(likeOffered());
+  form.reset();
+
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(Sums().Stat1, before.Stat1 + 2);
+  EXPECT_EQ(Sums().Stat2, before.Stat2 + 1) << "the second start is no unique one";
+  EXPECT_TRUE(likeOffered()) << "not liked yet";
+}
+
 TEST_F(MenuServicesProgram, AnUnacknowledgedFirstStartIsCountedAgainAndOtherMarksSendNothing) {
   Settings fresh;
   fresh.InstallCounted = false;

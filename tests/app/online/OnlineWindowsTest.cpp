@@ -121,7 +121,11 @@ TEST_F(OnlineWindows, LogInSaveTheUserFileAndChooseARatedGame) {
   auto* login = Child<QPushButton>(window, "ButtonLogin");
   login->click();
   EXPECT_EQ(club.state(), AccountState::asLoggedIn);
-  EXPECT_EQ(login->text(), WordText(kWordSignOut));
+  // Signing out is a button of its own; the log-in button gives way to it.
+  auto* signOut = Child<QPushButton>(window, "ButtonSignOut");
+  EXPECT_TRUE(login->isHidden());
+  EXPECT_FALSE(signOut->isHidden());
+  EXPECT_EQ(signOut->text(), WordText(kWordSignOut));
   EXPECT_TRUE(Child<QLineEdit>(window, "EditNick")->isReadOnly());
   EXPECT_EQ(Child<QLineEdit>(window, "EditCountry")->text(), "Russia");
   EXPECT_EQ(Child<QLabel>(window, "LabelMembers")->text(), "Club members: 57");
@@ -152,12 +156,14 @@ TEST_F(OnlineWindows, LogInSaveTheUserFileAndChooseARatedGame) {
   rated->click();
   EXPECT_EQ(club.state(), AccountState::asLoggedIn);
   const std::size_t sent = server.requests.size();
-  login->click();  // sign out: the server ends the session too
+  signOut->click();  // the server ends the session too
   EXPECT_EQ(club.state(), AccountState::asOffline);
   ASSERT_EQ(server.requests.size(), sent + 1);
   EXPECT_NE(server.requests.back().body.find("labellogout="), std::string::npos);
   EXPECT_NE(server.requests.back().body.find("nick=Mira"), std::string::npos);
   EXPECT_FALSE(rated->isEnabled());
+  EXPECT_FALSE(login->isHidden());
+  EXPECT_TRUE(signOut->isHidden());
 }
 
 TEST_F(OnlineWindows, ARefusedLogInAndADeadNetworkShowNoConnect) {

@@ -22,6 +22,22 @@ grep -qx 'jpeg BGLilu 1520x1000' "$work/list" || fail "no purple background in t
 grep -qx 'png Ob10XXOthU 126x198' "$work/cards" || fail "no narrow tenth back of design 11"
 grep -qx 'png Pi5ALub 61x96' "$work/cards" || fail "no small narrow ace of deck 39"
 
+# The voice pack: every card in every language, each sound with its playing time.
+"$cli" pack list "$packs/KovCVoice3.dll" >"$work/voices"
+[ "$(wc -l <"$work/voices")" -eq 360 ] || fail "not 36 voices in 10 languages"
+[ "$(grep -cE '^wav [A-Za-z0-9]+Voice(Eng|Rus|Deu|Fra|Spa|Chi|Ita|Cze|Jap|Kor) [1-9][0-9]*ms$' \
+  "$work/voices")" -eq 360 ] || fail "a voice without its playing time: $(grep -vE 'ms$' "$work/voices" | head -1)"
+listed=$(sed -n 's/^wav Ch3QVoiceRus \([0-9]*\)ms$/\1/p' "$work/voices")
+[ -n "$listed" ] || fail "no Russian queen of hearts"
+# The same time from the sound itself: its data bytes over its bytes per second.
+"$cli" pack get "$packs/KovCVoice3.dll" Ch3QVoiceRus "$work/queen.wav"
+[ "$(head -c 4 "$work/queen.wav")" = "RIFF" ] || fail "the voice is no WAV"
+rate=$(od -An -tu4 -j28 -N4 "$work/queen.wav" | tr -d ' ')
+size=$(stat -c %s "$work/queen.wav")
+header_ms=$(( (size - 44) * 1000 / rate ))
+[ $(( listed - header_ms )) -le 2 ] && [ $(( header_ms - listed )) -le 2 ] ||
+  fail "listed ${listed}ms, the sound holds about ${header_ms}ms"
+
 "$cli" pack get "$packs/KovBackG03.dll" Fon03OrB "$work/fon.jpg"
 [ "$(head -c 3 "$work/fon.jpg" | od -An -tx1 | tr -d ' ')" = "ffd8ff" ] || fail "not a JPEG"
 
