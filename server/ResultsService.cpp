@@ -17,7 +17,8 @@ QString Key(const char* name) {
 }
 
 const QString kSelectResults = QStringLiteral(
-    "SELECT kon, best, rating, sessions, konl, score, r1, r2, booked, block_decks, booked_at FROM results"
+    "SELECT kon, best, rating, sessions, konl, score, r1, r2, booked, block_decks, booked_at FROM "
+    "results"
     " WHERE nick = ?");
 
 StoredResults ReadRow(QSqlQuery& q) {
