@@ -37,7 +37,7 @@ class Attacks : public ::testing::Test {
 
  protected:
   static ServerProcess& Server() { return *server_; }
-  static std::string Address(int caller) { return "10.0." + std::to_string(caller) + ".7"; }
+  static std::string Address(int caller) { return "127.0." + std::to_string(caller) + ".7"; }
   static std::string Balance(const std::string& nick, const std::string& pw,
                              const std::string& from) {
     return PostRequest("/services/account", {{"nick", nick}, {"pw", pw}, {"labelkovread", "0"}},
@@ -110,7 +110,7 @@ TEST_F(Attacks, WrongPasswordsFromManyAddressesNeverLockAMemberOut) {
   int admitted = 0;
   for (int i = 0; i < 10; ++i) {
     RawConnection member(Server().Port());
-    ASSERT_TRUE(member.Send(LogIn(nick, "right123", "10.9.9.9")));
+    ASSERT_TRUE(member.Send(LogIn(nick, "right123", "127.9.9.9")));
     const std::string reply = member.ReadReply(30000);
     if (ReplySegment(ReplyBody(reply), ' ')) ++admitted;
   }
@@ -129,7 +129,7 @@ TEST_F(Attacks, ACallerPastItsShareOfChecksIsToldTheServerIsBusy) {
   std::vector<std::unique_ptr<RawConnection>> burst;
   for (int i = 0; i < 24; ++i) {
     burst.push_back(std::make_unique<RawConnection>(Server().Port()));
-    ASSERT_TRUE(burst.back()->Send(Balance(nick, "busy1234", "10.1.2.3")));
+    ASSERT_TRUE(burst.back()->Send(Balance(nick, "busy1234", "127.1.2.3")));
   }
   int busy = 0;
   int answered = 0;
@@ -157,7 +157,7 @@ TEST_F(Attacks, TheSessionCookieIsHttpOnlySameSiteAndSecureBehindHttps) {
   for (const bool https : {false, true}) {
     RawConnection c(Server().Port());
     ASSERT_TRUE(
-        c.Send(LogIn(nick, "cook1234", "10.3.3.3", https ? "X-Forwarded-Proto: https\r\n" : "")));
+        c.Send(LogIn(nick, "cook1234", "127.3.3.3", https ? "X-Forwarded-Proto: https\r\n" : "")));
     const std::string reply = c.ReadReply(30000);
     const std::size_t at = reply.find("Set-Cookie: zsid=");
     ASSERT_NE(at, std::string::npos) << reply;

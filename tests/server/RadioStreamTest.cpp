@@ -325,14 +325,14 @@ TEST_F(RadioStream, StationListNamesTheStationsAtThePublicHost) {
 TEST_F(RadioStream, OneAddressHoldsOnlyAFewStreams) {
   std::vector<std::unique_ptr<Listener>> mine;
   for (int i = 0; i < server::kRadioStreamsPerCaller; ++i) {
-    mine.push_back(std::make_unique<Listener>(Port(), "/radio/zendral", "GET", "10.7.7.7"));
+    mine.push_back(std::make_unique<Listener>(Port(), "/radio/zendral", "GET", "127.7.7.7"));
     mine.back()->ReadHead();
     EXPECT_TRUE(mine.back()->Head().starts_with("HTTP/1.0 200 OK")) << mine.back()->Head();
   }
-  Listener oneTooMany(Port(), "/radio/zendral", "GET", "10.7.7.7");
+  Listener oneTooMany(Port(), "/radio/zendral", "GET", "127.7.7.7");
   oneTooMany.ReadHead();
   EXPECT_NE(oneTooMany.Head().find(" 503 "), std::string::npos) << oneTooMany.Head();
-  Listener neighbour(Port(), "/radio/zendral", "GET", "10.7.7.8");
+  Listener neighbour(Port(), "/radio/zendral", "GET", "127.7.7.8");
   neighbour.ReadHead();
   EXPECT_TRUE(neighbour.Head().starts_with("HTTP/1.0 200 OK")) << neighbour.Head();
 }
@@ -346,7 +346,7 @@ TEST_F(RadioStream, ListenersThatLeaveAreReleased) {
         if (attempt > 0) std::this_thread::sleep_for(100ms);
         // Each from an address of its own: one address holds only a few streams.
         listeners.push_back(std::make_unique<Listener>(Port(), "/radio/zendral", "GET",
-                                                       "10.6.0." + std::to_string(i + 1)));
+                                                       "127.6.0." + std::to_string(i + 1)));
         listeners.back()->ReadHead();
         if (listeners.back()->Head().find(" 503 ") == std::string::npos) break;
         listeners.pop_back();
@@ -358,7 +358,7 @@ TEST_F(RadioStream, ListenersThatLeaveAreReleased) {
   std::vector<std::unique_ptr<Listener>> listeners;
   fill(listeners);
   // A full station turns the next listener away.
-  Listener refused(Port(), "/radio/zendral", "GET", "10.6.1.1");
+  Listener refused(Port(), "/radio/zendral", "GET", "127.6.1.1");
   refused.ReadHead();
   EXPECT_NE(refused.Head().find(" 503 "), std::string::npos) << refused.Head();
 

@@ -67,7 +67,7 @@ const std::vector<std::string> kFullLines = {
     "110",
     "80",
     "<# IP & Port>",
-    "192.168.0.7",
+    "127.0.0.7",
     "26000",
     "<# Background>",
     "104",
@@ -181,7 +181,7 @@ TEST(Settings, AFullFileRoundTripsByteForByte) {
   EXPECT_FALSE(s.HighlightMoves);
   EXPECT_EQ(s.FontSpecial1, "Lucida Console");
   EXPECT_EQ(s.ScaleSmall, 90);
-  EXPECT_EQ(s.ServerAddress, "192.168.0.7");
+  EXPECT_EQ(s.ServerAddress, "127.0.0.7");
   EXPECT_EQ(s.ServerPort, "26000");
   EXPECT_EQ(s.Background, 10);
   EXPECT_EQ(s.BackgroundColour, 4);
