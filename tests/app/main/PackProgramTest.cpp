@@ -31,6 +31,20 @@ class PackProgram : public AppTest {
     QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
     return QStringLiteral(ZENDRAL_SCREENSHOT_DIR "/") + name;
   }
+  // The program in a folder of its own (so that downloads land in the test's folder, its
+  // parent), its service base the companion server, which offers one of the test packs.
+  void OpenBesideAServerOffering(const online::CompanionServer& server, const char* pack) {
+    std::filesystem::create_directories(server.folder().path() / "packs");
+    std::filesystem::copy_file(std::filesystem::path(ZENDRAL_TEST_PACKS) / pack,
+                               server.folder().path() / "packs" / pack);
+    qputenv("ZENDRAL_SERVICE_BASE", QByteArray::fromStdString(server.base()));
+    const std::filesystem::path program = folder.path() / "Zendral";
+    std::filesystem::create_directories(program);
+    for (const char* file : {"Zendral.clb", "Zendral.net"}) {
+      std::filesystem::copy_file(folder.path() / file, program / file);
+    }
+    ASSERT_TRUE(OpenIn(program));
+  }
   // The packs the build made for the tests, beside the program.
   void PutPacks(const std::filesystem::path& where) {
     for (std::string_view pack :
@@ -142,17 +156,8 @@ TEST_F(PackProgram, ClickOnTheTitleAdvancesItsColour) {
 TEST_F(PackProgram, TheOptionsDllTabDownloadsAPackFromTheCompanionServer) {
   online::CompanionServer server(ZENDRAL_SERVER_PROGRAM);
   ASSERT_TRUE(server.ready());
-  std::filesystem::create_directories(server.folder().path() / "packs");
-  std::filesystem::copy_file(std::filesystem::path(ZENDRAL_TEST_PACKS) / "KovCGraph1.dll",
-                             server.folder().path() / "packs" / "KovCGraph1.dll");
-  qputenv("ZENDRAL_SERVICE_BASE", QByteArray::fromStdString(server.base()));
-  // The program in a folder of its own, so that its parent folder is the test's.
-  const std::filesystem::path program = folder.path() / "Zendral";
-  std::filesystem::create_directories(program);
-  for (const char* file : {"Zendral.clb", "Zendral.net"}) {
-    std::filesystem::copy_file(folder.path() / file, program / file);
-  }
-  ASSERT_TRUE(OpenIn(program));
+  OpenBesideAServerOffering(server, "KovCGraph1.dll");
+  ASSERT_FALSE(HasFatalFailure());
   bool checked = false;
   responders.push_back([&](QDialog& dialog) {
     auto* graph = dialog.findChild<QPushButton*>("ButtonDLLGraph");
@@ -186,16 +191,8 @@ TEST_F(PackProgram, TheOptionsDllTabDownloadsAPackFromTheCompanionServer) {
 TEST_F(PackProgram, ADownloadedCalendarPackShowsItsPagesWithoutARestart) {
   online::CompanionServer server(ZENDRAL_SERVER_PROGRAM);
   ASSERT_TRUE(server.ready());
-  std::filesystem::create_directories(server.folder().path() / "packs");
-  std::filesystem::copy_file(std::filesystem::path(ZENDRAL_TEST_PACKS) / "KovCalendar01.dll",
-                             server.folder().path() / "packs" / "KovCalendar01.dll");
-  qputenv("ZENDRAL_SERVICE_BASE", QByteArray::fromStdString(server.base()));
-  const std::filesystem::path program = folder.path() / "Zendral";
-  std::filesystem::create_directories(program);
-  for (const char* file : {"Zendral.clb", "Zendral.net"}) {
-    std::filesystem::copy_file(folder.path() / file, program / file);
-  }
-  ASSERT_TRUE(OpenIn(program));
+  OpenBesideAServerOffering(server, "KovCalendar01.dll");
+  ASSERT_FALSE(HasFatalFailure());
   ASSERT_NE(form->Calendar(), nullptr);
   EXPECT_FALSE(form->Calendar()->IsShown());
   bool shownInside = false;
