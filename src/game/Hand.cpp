@@ -85,14 +85,6 @@ void SetHandCards(Hand& hand, const TCardCode* cards, int count) {
   SortHand(hand);
 }
 
-TCardCode TakeFromSlot(Hand& hand, int slot) {
-  const TCardCode card = hand[slot];
-  for (int i = slot; i < hand.CardCount; ++i) hand[i] = hand[i + 1];
-  hand[hand.CardCount] = kEmptyCard;
-  hand.CardCount -= 1;
-  return card;
-}
-
 int SlotOf(const Hand& hand, TCardCode card) {
   for (int slot = 1; slot <= hand.CardCount; ++slot) {
     if (hand[slot] == card) return slot;

@@ -3,6 +3,7 @@
 // 1..CardCount hold the seat's cards and every later slot is empty.
 
 #include <array>
+#include <cstring>
 
 #include "Card.h"
 
@@ -42,7 +43,23 @@ void SetHandCards(Hand& hand, const TCardCode* cards, int count);
 
 // Takes the card out of a slot of a sorted, compacted hand: the later cards move up one slot.
 // The same result as emptying the slot and sorting again, without the sort.
-TCardCode TakeFromSlot(Hand& hand, int slot);
+inline TCardCode TakeFromSlot(Hand& hand, int slot) {
+  const TCardCode card = hand[slot];
+  const int count = hand.CardCount;
+  if (slot >= 1 && slot <= kHandSlots - kHandSize && count <= kHandSize) {
+    // A hand of a kon holds at most 18 cards: the 18 slots after this one are moved up as one
+    // block of fixed size (a few register moves, no call). The slots past the last card are
+    // empty, so those moved along with the cards change nothing.
+    std::array<TCardCode, kHandSize> later;
+    std::memcpy(later.data(), &hand.cards[static_cast<std::size_t>(slot)], sizeof later);
+    std::memcpy(&hand.cards[static_cast<std::size_t>(slot - 1)], later.data(), sizeof later);
+  } else {
+    for (int i = slot; i < count; ++i) hand[i] = hand[i + 1];
+  }
+  hand[count] = kEmptyCard;
+  hand.CardCount = count - 1;
+  return card;
+}
 
 // Slot 1..CardCount holding the card, or 0.
 int SlotOf(const Hand& hand, TCardCode card);

@@ -34,10 +34,49 @@ KonEvent EndWithWinner(KonState& s, int winner) {
   return {KonEventKind::kKonOver, winner, 0, kEmptyCard, left};
 }
 
+// Everything of a new kon but the hands and whose turn it is.
+void ClearKon(KonState& s) {
+  s.Board.Clear();
+  s.LayCounter = 1;
+  s.Bank = 0;
+  s.KonFines = {};
+  s.KonPenalty = {};
+  s.Winner = 0;
+  s.KonPhase = kpDealt;
+}
+
 void GiveTurnToOtherSeat(KonState& s) {
   if (s.TurnState == ksSeat1ToMove || s.TurnState == ksSeat2ToMove) {
     s.TurnState = OtherSeat(s.TurnState);
   }
+}
+
+// The steps of laying and passing, kept here in the same unit as the checked transitions that
+// use them so that those build their events in place: an event returned through a call is
+// written in parts and read back whole, which stalls the processor on every move.
+[[gnu::always_inline]] inline KonEvent LayCard(KonState& s, int seat, int slot) {
+  // The hand is sorted and compacted: taking the card out closes the gap and keeps the order.
+  const TCardCode card = TakeFromSlot(s.Hands[seat], slot);
+  s.Board.Put(card);
+  return {KonEventKind::kLaid, seat, slot, card, 0};
+}
+
+[[gnu::always_inline]] inline void LayTurn(KonState& s) {
+  GiveTurnToOtherSeat(s);
+  s.LayCounter += 1;
+}
+
+[[gnu::always_inline]] inline KonEvent PassFine(KonState& s, int seat) {
+  Fine(s, seat, kPassFine);
+  return {KonEventKind::kPassed, seat, 0, kEmptyCard, kPassFine};
+}
+
+[[gnu::always_inline]] inline KonEvent Settle(KonState& s) {
+  const int bank = s.Bank;
+  s.Score[s.Winner] += bank;
+  s.Bank = 0;
+  s.TurnState = ksKonSettled;
+  return {KonEventKind::kSettled, s.Winner, 0, kEmptyCard, bank};
 }
 
 }  // namespace
@@ -45,17 +84,23 @@ void GiveTurnToOtherSeat(KonState& s) {
 void DealKonCards(KonState& state, const Deck& deck) {
   FillHand(state.Hands[kSeat1], deck, 1);
   FillHand(state.Hands[kSeat2], deck, kHandSize + 1);
-  StartKon(state);
+  ClearKon(state);
+  // The hands hold the cards of their halves of the deck, so the opener is found there, in a
+  // pass without a branch per card.
+  SeatArray<bool> holds{};
+  for (int i = 1; i <= kHandSize; ++i) {
+    holds[kSeat1] |= deck[i] == kOpeningCard;
+    holds[kSeat2] |= deck[kHandSize + i] == kOpeningCard;
+  }
+  if (holds[kSeat1]) {
+    state.TurnState = kSeat1;
+  } else if (holds[kSeat2]) {
+    state.TurnState = kSeat2;
+  }
 }
 
 void StartKon(KonState& state) {
-  state.Board.Clear();
-  state.LayCounter = 1;
-  state.Bank = 0;
-  state.KonFines = {};
-  state.KonPenalty = {};
-  state.Winner = 0;
-  state.KonPhase = kpDealt;
+  ClearKon(state);
   if (const int opener = OpeningSeat(state); opener != 0) state.TurnState = opener;
 }
 
@@ -64,14 +109,6 @@ int OpeningSeat(const KonState& state) {
     if (SlotOf(state.Hands[seat], kOpeningCard) != 0) return seat;
   }
   return 0;
-}
-
-bool MayLayFromSlot(const KonState& state, int seat, int slot) {
-  const Hand& hand = state.Hands[seat];
-  if (slot < 1 || slot > hand.CardCount) return false;
-  const TCardCode card = hand[slot];
-  if (state.LayCounter == 1) return card == kOpeningCard;
-  return IsPlayableOn(state.Board, card);
 }
 
 bool SeatHasNoMove(const KonState& state, int seat) {
@@ -88,32 +125,27 @@ KonEvent ApplyAnte(KonState& state, int seat) {
 }
 
 KonEvent ApplyLay(KonState& state, int seat, int slot) {
-  const KonEvent laid = ApplyLayCard(state, seat, slot);
-  ApplyLayTurn(state);
+  const KonEvent laid = LayCard(state, seat, slot);
+  LayTurn(state);
   return laid;
 }
 
 KonEvent ApplyLayCard(KonState& state, int seat, int slot) {
-  // The hand is sorted and compacted: taking the card out closes the gap and keeps the order.
-  const TCardCode card = TakeFromSlot(state.Hands[seat], slot);
-  state.Board.Put(card);
-  return {KonEventKind::kLaid, seat, slot, card, 0};
+  return LayCard(state, seat, slot);
 }
 
 void ApplyLayTurn(KonState& state) {
-  GiveTurnToOtherSeat(state);
-  state.LayCounter += 1;
+  LayTurn(state);
 }
 
 KonEvent ApplyPass(KonState& state, int seat) {
-  const KonEvent passed = ApplyPassFine(state, seat);
-  ApplyPassTurn(state);
+  const KonEvent passed = PassFine(state, seat);
+  GiveTurnToOtherSeat(state);
   return passed;
 }
 
 KonEvent ApplyPassFine(KonState& state, int seat) {
-  Fine(state, seat, kPassFine);
-  return {KonEventKind::kPassed, seat, 0, kEmptyCard, kPassFine};
+  return PassFine(state, seat);
 }
 
 void ApplyPassTurn(KonState& state) {
@@ -125,11 +157,7 @@ KonEvent ApplyEnd(KonState& state) {
 }
 
 KonEvent ApplySettle(KonState& state) {
-  const int bank = state.Bank;
-  state.Score[state.Winner] += bank;
-  state.Bank = 0;
-  state.TurnState = ksKonSettled;
-  return {KonEventKind::kSettled, state.Winner, 0, kEmptyCard, bank};
+  return Settle(state);
 }
 
 KonEvents BeginKon(KonState& state) {
@@ -144,22 +172,24 @@ KonEvents BeginKon(KonState& state) {
 KonEvents PlayKonCard(KonState& state, int seat, int slot) {
   KonEvents events;
   if (!IsInTurn(state, seat) || !MayLayFromSlot(state, seat, slot)) return events;
-  events.Add(ApplyLay(state, seat, slot));
-  if (state.Hands[seat].CardCount == 0) events.Add(ApplyEnd(state));
+  events.Add(LayCard(state, seat, slot));
+  LayTurn(state);
+  if (state.Hands[seat].CardCount == 0) events.Add(EndWithWinner(state, seat));
   return events;
 }
 
 KonEvents PassKon(KonState& state, int seat) {
   KonEvents events;
   if (!IsInTurn(state, seat) || !SeatHasNoMove(state, seat)) return events;
-  events.Add(ApplyPass(state, seat));
+  events.Add(PassFine(state, seat));
+  GiveTurnToOtherSeat(state);
   return events;
 }
 
 KonEvents SettleKon(KonState& state) {
   KonEvents events;
   if (state.TurnState != ksKonOver || !IsSeat(state.Winner)) return events;
-  events.Add(ApplySettle(state));
+  events.Add(Settle(state));
   return events;
 }
 

@@ -103,7 +103,13 @@ int OpeningSeat(const KonState& state);
 
 // May the seat lay the card in its slot now? While the opening card is due (LayCounter 1)
 // only the nine of diamonds may be laid. Turn and phase are not asked.
-bool MayLayFromSlot(const KonState& state, int seat, int slot);
+inline bool MayLayFromSlot(const KonState& state, int seat, int slot) {
+  const Hand& hand = state.Hands[seat];
+  if (slot < 1 || slot > hand.CardCount) return false;
+  const TCardCode card = hand[slot];
+  if (state.LayCounter == 1) return card == kOpeningCard;
+  return IsPlayableOn(state.Board, card);
+}
 // True if none of the seat's cards may be laid (true for an empty hand). The opening rule
 // does not apply: the seat that opens always holds the nine of diamonds.
 bool SeatHasNoMove(const KonState& state, int seat);

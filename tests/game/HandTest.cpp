@@ -78,16 +78,26 @@ TEST(SetHandCards, GivesTheSameHandAsWritingAndSorting) {
   EXPECT_EQ(set.CardCount, 3);
 }
 
+// Hands of a few cards, of the deal's 18 (the last slot moves nothing) and of all 36 (more than
+// a kon's hand holds: slots past the 18th move as well).
 TEST(TakeFromSlot, GivesTheSameHandAsEmptyingAndSorting) {
-  const Hand start = MakeHand(ParseCardList("6h 9h Qh 7c Tc 9d Jd 8s Ts").cards);
-  for (int slot = 1; slot <= start.CardCount; ++slot) {
-    Hand taken = start;
-    Hand sorted = start;
-    EXPECT_EQ(TakeFromSlot(taken, slot), start[slot]);
-    sorted[slot] = kEmptyCard;
-    SortHand(sorted);
-    EXPECT_EQ(taken, sorted) << slot;
-    EXPECT_EQ(taken.CardCount, start.CardCount - 1);
+  const char* lists[] = {
+      "6h 9h Qh 7c Tc 9d Jd 8s Ts",
+      "6h 7h 8h 9h Th Jh Qh Kh Ah 6c 7c 8c 9c Tc Jc Qc Kc Ac",
+      "6h 7h 8h 9h Th Jh Qh Kh Ah 6c 7c 8c 9c Tc Jc Qc Kc Ac "
+      "6d 7d 8d 9d Td Jd Qd Kd Ad 6s 7s 8s 9s Ts Js Qs Ks As",
+  };
+  for (const char* list : lists) {
+    const Hand start = MakeHand(ParseCardList(list).cards);
+    for (int slot = 1; slot <= start.CardCount; ++slot) {
+      Hand taken = start;
+      Hand sorted = start;
+      EXPECT_EQ(TakeFromSlot(taken, slot), start[slot]);
+      sorted[slot] = kEmptyCard;
+      SortHand(sorted);
+      EXPECT_EQ(taken, sorted) << start.CardCount << " cards, slot " << slot;
+      EXPECT_EQ(taken.CardCount, start.CardCount - 1);
+    }
   }
 }
 

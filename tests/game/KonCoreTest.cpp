@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/CardList.h"
@@ -183,6 +184,35 @@ TEST(KonCore, TheDealOpensWithTheNineOfDiamondsAndTheAnte) {
   EXPECT_TRUE(PlayKonCard(s, other, 1).Refused());
   EXPECT_FALSE(PlayKonCard(s, opener, SlotOf(hand, kOpeningCard)).Refused());
   EXPECT_EQ(s.TurnState, other);
+}
+
+// Wherever the nine of diamonds lies in the deck, the seat dealt it opens, at both ends of each
+// half; a received deck without it (no deck at all) leaves the turn as the last kon left it.
+TEST(KonCore, TheDealGivesTheTurnToTheHolderOfTheNineOfDiamonds) {
+  const struct Case {
+    int position;  // 0: the nine of diamonds replaced by a second nine of hearts
+    int turn;
+  } cases[] = {
+      {1, kSeat1}, {18, kSeat1}, {19, kSeat2}, {36, kSeat2}, {0, ksKonSettled},
+  };
+  Random random(4);
+  for (const Case& c : cases) {
+    Deck deck;
+    ShuffleDeck(deck, random);
+    int at = 1;
+    while (deck[at] != kOpeningCard) ++at;
+    if (c.position == 0) {
+      deck[at] = C("9h");
+    } else {
+      std::swap(deck[at], deck[c.position]);
+    }
+    KonState s;
+    s.TurnState = ksKonSettled;
+    DealKonCards(s, deck);
+    EXPECT_EQ(s.TurnState, c.turn) << c.position;
+    EXPECT_EQ(OpeningSeat(s), c.position == 0 ? 0 : c.turn) << c.position;
+    EXPECT_EQ(s.KonPhase, kpDealt);
+  }
 }
 
 // Recorded kons replayed from the deck and the moves, seat 1 held to the computer's answers,
