@@ -7,8 +7,14 @@ namespace zendral {
 
 void ShuffleDeck(Deck& deck, Random& random) {
   // Fisher–Yates: every one of the 36! orders is equally likely, with 35 draws.
-  for (int position = 1; position <= kDeckSize; ++position)
-    deck[position] = CardFromNumber(position);
+  static constexpr auto kOrdered = [] {
+    Deck ordered;
+    for (int position = 1; position <= kDeckSize; ++position) {
+      ordered.cards[static_cast<std::size_t>(position - 1)] = CardFromNumber(position);
+    }
+    return ordered;
+  }();
+  deck = kOrdered;
   for (int position = kDeckSize; position > 1; --position) {
     std::swap(deck[position], deck[random.Between1And(position)]);
   }

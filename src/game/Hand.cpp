@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "CardSet.h"
+
 namespace zendral {
 namespace {
 
@@ -76,7 +78,7 @@ void SetHandCards(Hand& hand, const TCardCode* cards, int count) {
       allCards = false;
     }
   }
-  if (allCards && std::popcount(keys) == count) {
+  if (allCards && CardsIn(keys) == count) {
     hand.CardCount = WriteSorted(hand, keys);
     return;
   }
