@@ -25,6 +25,7 @@
 #include "present/packs/PackNames.h"
 #include "present/packs/PackPictures.h"
 #include "present/words/DailyWords.h"
+#include "present/words/MenuBalloonWords.h"
 #include "present/words/MenuServicesWords.h"
 #include "present/words/WordRows.h"
 #include "store/ClubList.h"
@@ -294,9 +295,10 @@ void MainMenuWidget::ApplyLanguage() {
 std::pair<QString, QString> MainMenuWidget::Balloon(const QPushButton* icon) const {
   if (icon == imAdvL1_) return {Text(kWordMoreGames), Text(kWordPlayOtherGames)};
   if (icon == imAdvR1_) return {Text(kWordSupportUs), Text(kWordThankYouForSupport)};
-  if (icon == imWorld_) return {"World Top 10", "Windows / Android / Account"};
-  if (icon == imStats_) return {Text(kWordStatistics), "World-" + Text(kWordStatistics)};
-  if (icon == imDaily_) return {Text(kWordDailyDeal), Text(kWordDailyPar) + " / Top 10"};
+  if (icon == imWorld_) return {Text(kWordWorldTopTenBalloon), Text(kWordWorldTopTenEditions)};
+  if (icon == imStats_) return {Text(kWordStatistics), Text(kWordWorldStatistics)};
+  if (icon == imDaily_)
+    return {Text(kWordDailyDeal), Text(kWordDailyPar) + " / " + Text(kWordDailyTopTen)};
   if (icon == imChat_) return {Text(kWordChat), Text(kWordKovChat)};
   if (icon == imNews_) return {Text(kWordNews), Text(kWordKovNews)};
   if (icon == imAc_ && form_.OnlineIfReady() != nullptr) {
