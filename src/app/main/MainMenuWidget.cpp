@@ -10,9 +10,9 @@
 #include <algorithm>
 
 #include "app/main/AppText.h"
+#include "app/main/MainMenuController.h"
 #include "app/main/MenuDecorations.h"
 #include "app/main/MenuGeometry.h"
-#include "app/main/TForm1.h"
 #include "app/online/MenuArt.h"
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineLink.h"
@@ -29,6 +29,7 @@
 #include "present/words/MenuServicesWords.h"
 #include "present/words/WordRows.h"
 #include "store/ClubList.h"
+#include "store/Settings.h"
 
 namespace zendral {
 
@@ -57,7 +58,8 @@ QFont ListFont(int rowHeight) {
 
 }  // namespace
 
-MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+MainMenuWidget::MainMenuWidget(MainMenuController& controller, QWidget* parent)
+    : QWidget(parent), controller_(controller) {
   InitArtLibrary();
   InitAppArtLibrary();
   setObjectName("MainMenu");
@@ -65,50 +67,51 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   for (int k = 1; k <= 5; ++k) {
     TKovCardsButton* b = MakeButton(qPrintable(QString("Button%1").arg(k)));
     members_[static_cast<std::size_t>(k - 1)] = b;
-    connect(b, &QPushButton::clicked, this, [this, k] { form_.StartSession(k); });
+    connect(b, &QPushButton::clicked, this, [this, k] { controller_.StartSession(k); });
   }
   button6_ = MakeButton("Button6");
-  connect(button6_, &QPushButton::clicked, this, [this] { form_.StartSession(kNewPlayerSlot); });
+  connect(button6_, &QPushButton::clicked, this,
+          [this] { controller_.StartSession(kNewPlayerSlot); });
   button9_ = MakeButton("Button9");
-  connect(button9_, &QPushButton::clicked, this, [this] { form_.OpenTopTen(); });
+  connect(button9_, &QPushButton::clicked, this, [this] { controller_.OpenTopTen(); });
   button9_->installEventFilter(this);
   button10_ = MakeButton("Button10");
-  connect(button10_, &QPushButton::clicked, this, [this] { form_.OpenOptions(); });
+  connect(button10_, &QPushButton::clicked, this, [this] { controller_.OpenOptions(); });
   bHistory_ = MakeButton("BHistory");
-  connect(bHistory_, &QPushButton::clicked, this, [this] { form_.OpenHistory(); });
+  connect(bHistory_, &QPushButton::clicked, this, [this] { controller_.OpenHistory(); });
   bMode_ = MakeButton("BMode");
-  connect(bMode_, &QPushButton::clicked, this, [this] { form_.ToggleClubListMode(); });
+  connect(bMode_, &QPushButton::clicked, this, [this] { controller_.ToggleClubListMode(); });
   button11_ = MakeButton("Button11");
-  connect(button11_, &QPushButton::clicked, this, [this] { form_.close(); });
+  connect(button11_, &QPushButton::clicked, this, [this] { controller_.Quit(); });
   // The account and world icons of the right column.
   imAc_ = MakeIcon("ImAc");
-  connect(imAc_, &QPushButton::clicked, this, [this] { form_.OpenAccount(); });
+  connect(imAc_, &QPushButton::clicked, this, [this] { controller_.OpenAccount(); });
   imWorld_ = MakeIcon("ImageAdvR2");
-  connect(imWorld_, &QPushButton::clicked, this, [this] { form_.OpenWorldTopTen(); });
+  connect(imWorld_, &QPushButton::clicked, this, [this] { controller_.OpenWorldTopTen(); });
   imStats_ = MakeIcon("ImageAdvR3");
-  connect(imStats_, &QPushButton::clicked, this, [this] { form_.OpenStatistics(); });
+  connect(imStats_, &QPushButton::clicked, this, [this] { controller_.OpenStatistics(); });
   // The deal of the day, for members logged in.
   imDaily_ = MakeIcon("ImDaily");
-  connect(imDaily_, &QPushButton::clicked, this, [this] { form_.OpenDaily(); });
+  connect(imDaily_, &QPushButton::clicked, this, [this] { controller_.OpenDaily(); });
   // The chat and the news, each with its siren over the icon's corner while something is new.
   imChat_ = MakeIcon("ImChat");
-  connect(imChat_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
+  connect(imChat_, &QPushButton::clicked, this, [this] { controller_.OpenChat(); });
   imNews_ = MakeIcon("ImNews");
-  connect(imNews_, &QPushButton::clicked, this, [this] { form_.OpenNews(); });
+  connect(imNews_, &QPushButton::clicked, this, [this] { controller_.OpenNews(); });
   // The two gifts: the maker's other games (left) and the support window (right).
   imAdvL1_ = MakeIcon("ImageAdvL1");
-  connect(imAdvL1_, &QPushButton::clicked, this, [this] { form_.OpenAdvertising(); });
+  connect(imAdvL1_, &QPushButton::clicked, this, [this] { controller_.OpenAdvertising(); });
   imAdvR1_ = MakeIcon("ImageAdvR1");
-  connect(imAdvR1_, &QPushButton::clicked, this, [this] { form_.OpenSupport(); });
+  connect(imAdvR1_, &QPushButton::clicked, this, [this] { controller_.OpenSupport(); });
   balloon_ = new MenuBalloon(this);
   icons_ = {imAdvL1_, imAdvR1_, imWorld_, imStats_, imAc_, imChat_, imNews_, imDaily_};
   for (QPushButton* icon : icons_) icon->installEventFilter(this);
   sirenR_ = new QPushButton(this);
   sirenR_->setObjectName("GSirenaR");
-  connect(sirenR_, &QPushButton::clicked, this, [this] { form_.OpenChat(); });
+  connect(sirenR_, &QPushButton::clicked, this, [this] { controller_.OpenChat(); });
   sirenB_ = new QPushButton(this);
   sirenB_->setObjectName("GSirenaB");
-  connect(sirenB_, &QPushButton::clicked, this, [this] { form_.OpenNews(); });
+  connect(sirenB_, &QPushButton::clicked, this, [this] { controller_.OpenNews(); });
   for (QPushButton* siren : {sirenR_, sirenB_}) {
     siren->setFlat(true);
     siren->setCursor(Qt::PointingHandCursor);
@@ -118,7 +121,7 @@ MainMenuWidget::MainMenuWidget(TForm1& form, QWidget* parent) : QWidget(parent),
   panel4_ = new TKovCardsButton(this);
   panel4_->setObjectName("Panel4");
   panel4_->SetCaptionOnly(true);
-  decorations_ = new MenuDecorations(form_, this);
+  decorations_ = new MenuDecorations(controller_, this);
 }
 
 void MainMenuWidget::ShowSignals(bool news, bool chat) {
@@ -204,8 +207,8 @@ void MainMenuWidget::UseArt(TableArt* art) {
 // scheme with gold letters. Letters turn yellow under the mouse in both.
 void MainMenuWidget::ApplyButtonLook() {
   const int h = layout_.rowHeight;
-  const bool purple = form_.CurrentSettings().MainMenuDesign == 1;
-  const bool second = form_.CurrentSettings().NewButtons;
+  const bool purple = controller_.CurrentSettings().MainMenuDesign == 1;
+  const bool second = controller_.CurrentSettings().NewButtons;
   const QColor underMouse(255, 255, 0);
   QFont action(art_ != nullptr ? art_->fonts().large : QString("Comic Sans MS"));
   action.setPixelSize(std::max(9, h * 11 / 20));
@@ -251,7 +254,7 @@ void MainMenuWidget::ApplyButtonLook() {
 // The account icon: its picture with the lamp of the account's state.
 void MainMenuWidget::ShowAccountIcon() {
   // Offline while the online start-up runs; drawn again once it is over.
-  OnlineLink* online = form_.OnlineIfReady();
+  OnlineLink* online = controller_.Program().OnlineIfReady();
   const auto state = online != nullptr ? online->Club().state() : online::AccountState::asOffline;
   QImage picture = PaintAccountPicture(48);
   QPainter p(&picture);
@@ -286,7 +289,7 @@ void MainMenuWidget::ApplyLanguage() {
   bHistory_->setText(Text(kWordHistory));
   bMode_->setText(Text(kWordMode));
   button11_->setText(Text(kWordExit));
-  panel4_->setText(Text(kWordClubListHeader, form_.CurrentSettings().ClubListMode));
+  panel4_->setText(Text(kWordClubListHeader, controller_.CurrentSettings().ClubListMode));
   decorations_->ApplyLanguage();
   FillClubList();
   update();
@@ -301,8 +304,8 @@ std::pair<QString, QString> MainMenuWidget::Balloon(const QPushButton* icon) con
     return {Text(kWordDailyDeal), Text(kWordDailyPar) + " / " + Text(kWordDailyTopTen)};
   if (icon == imChat_) return {Text(kWordChat), Text(kWordKovChat)};
   if (icon == imNews_) return {Text(kWordNews), Text(kWordKovNews)};
-  if (icon == imAc_ && form_.OnlineIfReady() != nullptr) {
-    const online::OnlineClub& club = form_.OnlineIfReady()->Club();
+  if (icon == imAc_ && controller_.Program().OnlineIfReady() != nullptr) {
+    const online::OnlineClub& club = controller_.Program().OnlineIfReady()->Club();
     const QString nick = QtText(club.user().Nick);
     switch (club.state()) {
       case online::AccountState::asOffline:
@@ -318,7 +321,7 @@ std::pair<QString, QString> MainMenuWidget::Balloon(const QPushButton* icon) con
 }
 
 void MainMenuWidget::FillClubList() {
-  const Settings& settings = form_.CurrentSettings();
+  const Settings& settings = controller_.CurrentSettings();
   // The list's limit of 360 pixels belongs to the small window's font; the font grows with
   // the window, so widths are measured back at that scale.
   const QFontMetricsF metrics(ListFont(layout_.rowHeight));
@@ -326,15 +329,17 @@ void MainMenuWidget::FillClubList() {
   const TextWidthFn width = [&](std::string_view text) {
     return static_cast<int>(metrics.horizontalAdvance(QtText(text)) / scale + 0.5);
   };
-  const auto texts = ReadClubList(form_.ClubPath(settings.NetGame), settings.ClubListMode, width);
+  const auto texts =
+      ReadClubList(controller_.Program().ClubPath(settings.NetGame), settings.ClubListMode, width);
   for (int k = 0; k < 5; ++k) {
     members_[static_cast<std::size_t>(k)]->setText(
         texts ? QtText((*texts)[static_cast<std::size_t>(k)]) : QString());
   }
   // While logged in, the fifth line shows the account's results from the server, on red.
   bool account = false;
-  if (form_.OnlineIfReady() != nullptr) {
-    if (const auto line = form_.OnlineIfReady()->ClubListLine(settings.ClubListMode)) {
+  if (controller_.Program().OnlineIfReady() != nullptr) {
+    if (const auto line =
+            controller_.Program().OnlineIfReady()->ClubListLine(settings.ClubListMode)) {
       members_[4]->setText(QtText(*line));
       account = true;
     }
@@ -348,7 +353,7 @@ void MainMenuWidget::FillClubList() {
 QPixmap MainMenuWidget::Picture(const QString& name, const PixelRect& box) {
   const qreal dpr = devicePixelRatioF();
   // The titles (not "GTitle") are drawn in the colour variant of the settings.
-  const int colour = name == "GTitle" ? 1 : form_.CurrentSettings().CaptionColour;
+  const int colour = name == "GTitle" ? 1 : controller_.CurrentSettings().CaptionColour;
   const QString key =
       QString("%1/%2x%3@%4/%5").arg(name).arg(box.width).arg(box.height).arg(dpr).arg(colour);
   if (const auto found = pictures_.constFind(key); found != pictures_.constEnd()) {
@@ -372,7 +377,7 @@ void MainMenuWidget::paintEvent(QPaintEvent*) {
     return;
   }
   DrawBackground(p, *art_, {0, 0, width(), height()}, true);
-  const bool network = form_.CurrentSettings().NetGame;
+  const bool network = controller_.CurrentSettings().NetGame;
   const struct {
     QString name;
     const PixelRect& box;
@@ -389,13 +394,13 @@ void MainMenuWidget::mousePressEvent(QMouseEvent* event) {
   // A click on the title gives both titles the next colour variant.
   if (event->button() == Qt::LeftButton &&
       ToQRect(layout_.caption).contains(event->position().toPoint())) {
-    Settings& settings = form_.CurrentSettings();
+    Settings& settings = controller_.CurrentSettings();
     settings.CaptionColour = NextCaptionColour(settings.CaptionColour);
     update();
     return;
   }
   if (event->button() == Qt::RightButton) {
-    form_.ShowPopup(event->globalPosition().toPoint());
+    controller_.ShowPopup(event->globalPosition().toPoint());
   }
 }
 

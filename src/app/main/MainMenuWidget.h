@@ -1,7 +1,7 @@
 #pragma once
 // The main menu, drawn over the window background: the title pictures, the club list with its
 // header and the five member buttons, "New Player" and the five menu buttons, each where the
-// menu layout puts it for the window size. What the buttons do is the main window's business.
+// menu layout puts it for the window size. What the buttons do is the menu controller's business.
 
 #include <QHash>
 #include <QPixmap>
@@ -17,13 +17,13 @@ class QPushButton;
 namespace zendral {
 
 class TableArt;
-class TForm1;
+class MainMenuController;
 class MenuDecorations;
 class MenuBalloon;
 
 class MainMenuWidget : public QWidget {
  public:
-  MainMenuWidget(TForm1& form, QWidget* parent);
+  MainMenuWidget(MainMenuController& controller, QWidget* parent);
 
   // Places every element for the art's window size and fills the club list.
   void UseArt(TableArt* art);
@@ -70,7 +70,7 @@ class MainMenuWidget : public QWidget {
   QPushButton* MakeIcon(const char* objectName);
   QPixmap Picture(const QString& name, const PixelRect& box);
 
-  TForm1& form_;
+  MainMenuController& controller_;
   TableArt* art_ = nullptr;
   MenuLayout layout_;
   std::array<TKovCardsButton*, 5> members_{};

@@ -10,13 +10,14 @@
 #include <algorithm>
 
 #include "app/main/AppText.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainMenuController.h"
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineLink.h"
 #include "app/windows/KovCardsButton.h"
 #include "online/ServiceAddresses.h"
 #include "present/packs/PackDownload.h"
 #include "present/words/WordRows.h"
+#include "store/Settings.h"
 
 namespace zendral {
 
@@ -31,8 +32,8 @@ QString Quoted(const QString& text) {
 
 }  // namespace
 
-MenuDecorations::MenuDecorations(TForm1& form, QWidget* menu)
-    : QObject(menu), form_(form), menu_(menu), clock_([] {
+MenuDecorations::MenuDecorations(MainMenuController& controller, QWidget* menu)
+    : QObject(menu), controller_(controller), menu_(menu), clock_([] {
         const QTime t = QTime::currentTime();
         return Now{t.hour(), t.minute(), t.second(), t.msec()};
       }) {
@@ -49,7 +50,7 @@ MenuDecorations::MenuDecorations(TForm1& form, QWidget* menu)
   balloon_ = new MenuBalloon(menu);
   connect(android_, &QPushButton::clicked, this, [this] { DownloadAndroid(); });
   connect(help_, &QPushButton::clicked, this, [this] { OpenHelp(); });
-  connect(tournament_, &QPushButton::clicked, this, [this] { form_.OpenTournament(); });
+  connect(tournament_, &QPushButton::clicked, this, [this] { controller_.OpenTournament(); });
   connect(store_, &QPushButton::clicked, this, [this] { OpenStore(); });
   ApplyLanguage();
 }
@@ -81,7 +82,7 @@ void MenuDecorations::Place(const TableScale& scale, const MenuLayout& layout, b
   place(clock1_, ornaments_.clock1);
   place(clock2_, ornaments_.clock2);
   for (MenuGif* gif : gifs_) {
-    gif->Start(form_.CurrentSettings().GifAnimation);
+    gif->Start(controller_.CurrentSettings().GifAnimation);
     gif->show();
   }
   left_->show();
@@ -181,45 +182,43 @@ QString MenuDecorations::HelpPageAddress() {
 }
 
 bool MenuDecorations::OpenAddress(const QString& address) {
-  const QUrl url(address);
-  if (form_.Online() != nullptr) {
-    const auto open = form_.Online()->Ui().openUrl;
-    if (open) return open(url);
-  }
-  return false;
+  return controller_.OpenAddress(QUrl(address));
 }
 
 void MenuDecorations::OpenHelp() {
-  form_.PlaySound("WOpenFo", false);
+  controller_.Program().PlaySound("WOpenFo", false);
   OpenAddress(HelpPageAddress());
 }
 
 void MenuDecorations::DownloadAndroid() {
-  form_.PlaySound("WOpenFo", false);
+  controller_.Program().PlaySound("WOpenFo", false);
   if (package_.empty()) {
-    form_.ShowMessage(Quoted(Text(kWordTitle)) + " " + Text(kWordApkUnavailable), false);
+    controller_.Program().ShowMessage(Quoted(Text(kWordTitle)) + " " + Text(kWordApkUnavailable),
+                                      false);
     return;
   }
   // The player picks where the package goes: its own name in the program folder proposed.
   const QString name = QUrl(QtText(package_)).fileName();
   const QString extension = QFileInfo(name).suffix();
   QFileDialog dialog(menu_, Text(kWordDownload),
-                     QString::fromStdString(form_.ProgramFolder().string()),
+                     QString::fromStdString(controller_.Program().ProgramFolder().string()),
                      extension.isEmpty() ? QString() : QString("*.%1").arg(extension));
   dialog.setObjectName("SaveDialog1");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.selectFile(name);
-  if (form_.RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  if (controller_.Program().RunModal(dialog) != QDialog::Accepted ||
+      dialog.selectedFiles().isEmpty())
+    return;
   const std::filesystem::path target = dialog.selectedFiles().front().toStdString();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const DownloadResult result = DownloadFile(package_, target);
   QApplication::restoreOverrideCursor();
-  form_.PlaySound(result.ok ? "WToMenK" : "WWrongs", false);
+  controller_.Program().PlaySound(result.ok ? "WToMenK" : "WWrongs", false);
 }
 
 void MenuDecorations::OpenStore() {
-  form_.PlaySound("WOpenFo", false);
+  controller_.Program().PlaySound("WOpenFo", false);
   if (!storeAddress_.empty()) OpenAddress(QtText(storeAddress_));
 }
 

@@ -26,7 +26,7 @@ class QTimer;
 
 namespace zendral {
 
-class TForm1;
+class MainMenuController;
 
 class MenuDecorations : public QObject {
  public:
@@ -37,7 +37,7 @@ class MenuDecorations : public QObject {
     int second = 0;
     int millisecond = 0;
   };
-  MenuDecorations(TForm1& form, QWidget* menu);
+  MenuDecorations(MainMenuController& controller, QWidget* menu);
 
   // Places and shows everything for the window (step 7 to 10 of showing the menu).
   void Place(const TableScale& scale, const MenuLayout& layout, bool calendarShown,
@@ -80,7 +80,7 @@ class MenuDecorations : public QObject {
   void OpenStore();
   bool OpenAddress(const QString& address);
 
-  TForm1& form_;
+  MainMenuController& controller_;
   QWidget* menu_;
   std::function<Now()> clock_;
   MenuOrnaments ornaments_;
