@@ -38,20 +38,20 @@ MenuDecorations::MenuDecorations(MainMenuController& controller, QWidget* menu)
         return Now{t.hour(), t.minute(), t.second(), t.msec()};
       }) {
   setObjectName("MenuDecorations");
-  gifs_ = {new MenuGif(1, menu), new MenuGif(2, menu)};
-  left_ = new MenuDecoration(false, menu);
-  right_ = new MenuDecoration(true, menu);
-  clock1_ = new MenuTimeClock(menu);
-  clock2_ = new MenuIndicatorClock(menu);
-  android_ = MakeIcon("ImageAdvL2");
-  help_ = MakeIcon("ImHp");
-  tournament_ = MakeIcon("ImTR");
-  store_ = MakeIcon("ImageAdvL3");
+  animations_ = {new MenuGif(1, menu), new MenuGif(2, menu)};
+  leftDecoration_ = new MenuDecoration(false, menu);
+  rightDecoration_ = new MenuDecoration(true, menu);
+  timeClock_ = new MenuTimeClock(menu);
+  indicatorClock_ = new MenuIndicatorClock(menu);
+  androidIcon_ = MakeIcon("ImageAdvL2");
+  helpIcon_ = MakeIcon("ImHp");
+  tournamentIcon_ = MakeIcon("ImTR");
+  storeIcon_ = MakeIcon("ImageAdvL3");
   balloon_ = new MenuBalloon(menu);
-  connect(android_, &QPushButton::clicked, this, [this] { DownloadAndroid(); });
-  connect(help_, &QPushButton::clicked, this, [this] { OpenHelp(); });
-  connect(tournament_, &QPushButton::clicked, this, [this] { controller_.OpenTournament(); });
-  connect(store_, &QPushButton::clicked, this, [this] { OpenStore(); });
+  connect(androidIcon_, &QPushButton::clicked, this, [this] { DownloadAndroid(); });
+  connect(helpIcon_, &QPushButton::clicked, this, [this] { OpenHelp(); });
+  connect(tournamentIcon_, &QPushButton::clicked, this, [this] { controller_.OpenTournament(); });
+  connect(storeIcon_, &QPushButton::clicked, this, [this] { OpenStore(); });
   ApplyLanguage();
 }
 
@@ -75,49 +75,50 @@ void MenuDecorations::Place(const TableScale& scale, const MenuLayout& layout, b
   const auto place = [](QWidget* w, const PixelRect& r) {
     w->setGeometry(r.left, r.top, r.width, r.height);
   };
-  place(gifs_[0], ornaments_.gif1);
-  place(gifs_[1], ornaments_.gif2);
-  place(left_, ornaments_.leftDecoration);
-  place(right_, ornaments_.rightDecoration);
-  place(clock1_, ornaments_.clock1);
-  place(clock2_, ornaments_.clock2);
-  for (MenuGif* gif : gifs_) {
+  place(animations_[0], ornaments_.gif1);
+  place(animations_[1], ornaments_.gif2);
+  place(leftDecoration_, ornaments_.leftDecoration);
+  place(rightDecoration_, ornaments_.rightDecoration);
+  place(timeClock_, ornaments_.clock1);
+  place(indicatorClock_, ornaments_.clock2);
+  for (MenuGif* gif : animations_) {
     gif->Start(controller_.CurrentSettings().GifAnimation);
     gif->show();
   }
-  left_->show();
-  right_->show();
+  leftDecoration_->show();
+  rightDecoration_->show();
   // Under the buttons, which they may touch at the small sizes.
   for (QWidget* w :
-       std::initializer_list<QWidget*>{clock1_, clock2_, gifs_[0], gifs_[1], left_, right_})
+       std::initializer_list<QWidget*>{timeClock_, indicatorClock_, animations_[0], animations_[1],
+                                       leftDecoration_, rightDecoration_})
     w->lower();
   const LampPictures lamps = LampsAtPhase(phase_);
-  left_->ShowLamps(lamps.left);
-  right_->ShowLamps(lamps.right);
-  clock1_->setVisible(ornaments_.clocksShown);
-  clock2_->setVisible(ornaments_.clocksShown);
+  leftDecoration_->ShowLamps(lamps.left);
+  rightDecoration_->ShowLamps(lamps.right);
+  timeClock_->setVisible(ornaments_.clocksShown);
+  indicatorClock_->setVisible(ornaments_.clocksShown);
   if (ornaments_.clocksShown) {
     const Now now = clock_();
-    clock1_->Show(now.hour, now.minute, now.millisecond, pictureScale_ >= kTimeClockMinScale);
+    timeClock_->Show(now.hour, now.minute, now.millisecond, pictureScale_ >= kTimeClockMinScale);
     ShowIndicatorValue(IndicatorValueForMinute(now.minute));
   }
-  place(android_, MenuIconPlace(false, 2, client.width));
-  place(help_, MenuIconPlace(false, 3, client.width));
-  place(tournament_, MenuIconPlace(false, 4, client.width));
-  place(store_, MenuIconPlace(false, 5, client.width));
-  for (QPushButton* icon : {android_, help_, tournament_}) icon->show();
-  store_->setVisible(StoreIconShown(pictureScale_, !storeAddress_.empty()));
+  place(androidIcon_, MenuIconPlace(false, 2, client.width));
+  place(helpIcon_, MenuIconPlace(false, 3, client.width));
+  place(tournamentIcon_, MenuIconPlace(false, 4, client.width));
+  place(storeIcon_, MenuIconPlace(false, 5, client.width));
+  for (QPushButton* icon : {androidIcon_, helpIcon_, tournamentIcon_}) icon->show();
+  storeIcon_->setVisible(StoreIconShown(pictureScale_, !storeAddress_.empty()));
   ApplyLanguage();
 }
 
 void MenuDecorations::Tick() {
   const LampPictures lamps = LampsAtPhase(phase_);
-  left_->ShowLamps(lamps.left);
-  right_->ShowLamps(lamps.right);
+  leftDecoration_->ShowLamps(lamps.left);
+  rightDecoration_->ShowLamps(lamps.right);
   phase_ = NextLampPhase(phase_);
   if (!ornaments_.clocksShown) return;
   const Now now = clock_();
-  clock1_->Show(now.hour, now.minute, now.millisecond, pictureScale_ >= kTimeClockMinScale);
+  timeClock_->Show(now.hour, now.minute, now.millisecond, pictureScale_ >= kTimeClockMinScale);
   if (const auto value = turn_.OnTick(now.minute, now.second)) ShowIndicatorValue(*value);
 }
 
@@ -127,10 +128,10 @@ void MenuDecorations::ShowIndicatorValue(int value) {
     // Nothing read yet: the place shows "00" and the hint of the value.
     TIndicatorText text = IndicatorText(value, TIndicatorData{}, Language());
     text.number = "00";
-    clock2_->Show(text);
+    indicatorClock_->Show(text);
     return;
   }
-  clock2_->Show(IndicatorText(value, *data_, Language()));
+  indicatorClock_->Show(IndicatorText(value, *data_, Language()));
 }
 
 void MenuDecorations::SetIndicatorData(const TIndicatorData& data) {
@@ -141,15 +142,16 @@ void MenuDecorations::SetIndicatorData(const TIndicatorData& data) {
 void MenuDecorations::SetEditionAddresses(const std::string& package, const std::string& store) {
   package_ = package;
   storeAddress_ = store;
-  store_->setVisible(StoreIconShown(pictureScale_, !storeAddress_.empty()) && left_->isVisible());
+  storeIcon_->setVisible(StoreIconShown(pictureScale_, !storeAddress_.empty()) &&
+                         leftDecoration_->isVisible());
 }
 
 void MenuDecorations::ApplyLanguage() {
-  android_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("Android"))));
-  help_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("ImHp"))));
-  tournament_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("ImTR"))));
-  store_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("GooglePlay"))));
-  for (QPushButton* icon : {android_, help_, tournament_, store_}) {
+  androidIcon_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("Android"))));
+  helpIcon_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("ImHp"))));
+  tournamentIcon_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("ImTR"))));
+  storeIcon_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("GooglePlay"))));
+  for (QPushButton* icon : {androidIcon_, helpIcon_, tournamentIcon_, storeIcon_}) {
     const auto [title, text] = Balloon(icon);
     icon->setAccessibleName(title);
     icon->setAccessibleDescription(text);
@@ -159,10 +161,10 @@ void MenuDecorations::ApplyLanguage() {
 
 std::pair<QString, QString> MenuDecorations::Balloon(const QPushButton* icon) const {
   const QString name = Text(kWordTitle);
-  if (icon == android_) return {Text(kWordDownload), Quoted(name + ".apk")};
-  if (icon == help_) return {Text(kWordHelp), "Online-" + Text(kWordHelp)};
-  if (icon == tournament_) return {Text(kWordOnlineTournament), Text(kWordTakePlace)};
-  if (icon == store_) return {QString(), Quoted(name) + " " + Text(kWordOnGooglePlay)};
+  if (icon == androidIcon_) return {Text(kWordDownload), Quoted(name + ".apk")};
+  if (icon == helpIcon_) return {Text(kWordHelp), "Online-" + Text(kWordHelp)};
+  if (icon == tournamentIcon_) return {Text(kWordOnlineTournament), Text(kWordTakePlace)};
+  if (icon == storeIcon_) return {QString(), Quoted(name) + " " + Text(kWordOnGooglePlay)};
   return {};
 }
 

@@ -55,14 +55,16 @@ class MenuDecorations : public QObject {
 
   const MenuOrnaments& Ornaments() const { return ornaments_; }
   int LampPhase() const { return phase_; }
-  MenuGif* Gif(int which) const { return gifs_[static_cast<std::size_t>(which - 1)]; }
-  MenuDecoration* Decoration(bool right) const { return right ? right_ : left_; }
-  MenuTimeClock* TimeClock() const { return clock1_; }
-  MenuIndicatorClock* IndicatorClock() const { return clock2_; }
-  QPushButton* AndroidIcon() const { return android_; }
-  QPushButton* HelpIcon() const { return help_; }
-  QPushButton* TournamentIcon() const { return tournament_; }
-  QPushButton* StoreIcon() const { return store_; }
+  MenuGif* Gif(int which) const { return animations_[static_cast<std::size_t>(which - 1)]; }
+  MenuDecoration* Decoration(bool right) const {
+    return right ? rightDecoration_ : leftDecoration_;
+  }
+  MenuTimeClock* TimeClock() const { return timeClock_; }
+  MenuIndicatorClock* IndicatorClock() const { return indicatorClock_; }
+  QPushButton* AndroidIcon() const { return androidIcon_; }
+  QPushButton* HelpIcon() const { return helpIcon_; }
+  QPushButton* TournamentIcon() const { return tournamentIcon_; }
+  QPushButton* StoreIcon() const { return storeIcon_; }
   MenuBalloon* BalloonWidget() const { return balloon_; }
   // The balloon of an icon: title and text.
   std::pair<QString, QString> Balloon(const QPushButton* icon) const;
@@ -86,15 +88,15 @@ class MenuDecorations : public QObject {
   MenuOrnaments ornaments_;
   double pictureScale_ = 1.0;
   int phase_ = 0;
-  std::array<MenuGif*, 2> gifs_{};
-  MenuDecoration* left_;
-  MenuDecoration* right_;
-  MenuTimeClock* clock1_;
-  MenuIndicatorClock* clock2_;
-  QPushButton* android_;
-  QPushButton* help_;
-  QPushButton* tournament_;
-  QPushButton* store_;
+  std::array<MenuGif*, 2> animations_{};
+  MenuDecoration* leftDecoration_;
+  MenuDecoration* rightDecoration_;
+  MenuTimeClock* timeClock_;
+  MenuIndicatorClock* indicatorClock_;
+  QPushButton* androidIcon_;
+  QPushButton* helpIcon_;
+  QPushButton* tournamentIcon_;
+  QPushButton* storeIcon_;
   MenuBalloon* balloon_;
   QString fontFamily_ = QStringLiteral("Comic Sans MS");
   IndicatorTurn turn_;
