@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "app/main/MenuGeometry.h"
+#include "present/draw/SuitShape.h"
 
 namespace zendral {
 
@@ -40,42 +41,9 @@ QPainterPath Star(QPointF centre, double outer, double inner, double turn) {
 // 2 clubs, 3 spades.
 void DrawSuit(QPainter& p, int suit, QPointF c, double size) {
   const double r = size / 2;
-  QPainterPath path;
-  switch (suit) {
-    case 0:
-      path.moveTo(c.x(), c.y() + r);
-      path.cubicTo(c.x() - r * 1.6, c.y() - r * 0.2, c.x() - r * 0.6, c.y() - r * 1.3, c.x(),
-                   c.y() - r * 0.4);
-      path.cubicTo(c.x() + r * 0.6, c.y() - r * 1.3, c.x() + r * 1.6, c.y() - r * 0.2, c.x(),
-                   c.y() + r);
-      break;
-    case 1:
-      path.moveTo(c.x(), c.y() - r);
-      path.lineTo(c.x() + r * 0.7, c.y());
-      path.lineTo(c.x(), c.y() + r);
-      path.lineTo(c.x() - r * 0.7, c.y());
-      path.closeSubpath();
-      break;
-    case 2:
-      path.addEllipse(QPointF(c.x(), c.y() - r * 0.45), r * 0.45, r * 0.45);
-      path.addEllipse(QPointF(c.x() - r * 0.5, c.y() + r * 0.15), r * 0.45, r * 0.45);
-      path.addEllipse(QPointF(c.x() + r * 0.5, c.y() + r * 0.15), r * 0.45, r * 0.45);
-      path.addRect(QRectF(c.x() - r * 0.12, c.y(), r * 0.24, r));
-      path.setFillRule(Qt::WindingFill);
-      break;
-    default:
-      path.moveTo(c.x(), c.y() - r);
-      path.cubicTo(c.x() - r * 1.6, c.y() + r * 0.2, c.x() - r * 0.5, c.y() + r * 1.0, c.x(),
-                   c.y() + r * 0.35);
-      path.cubicTo(c.x() + r * 0.5, c.y() + r * 1.0, c.x() + r * 1.6, c.y() + r * 0.2, c.x(),
-                   c.y() - r);
-      path.addRect(QRectF(c.x() - r * 0.12, c.y() + r * 0.2, r * 0.24, r * 0.8));
-      path.setFillRule(Qt::WindingFill);
-      break;
-  }
   p.setPen(Qt::NoPen);
   p.setBrush(suit < 2 ? QColor(220, 20, 30) : QColor(20, 20, 30));
-  p.drawPath(path);
+  p.drawPath(SuitShapeIn(suit + 1, QRectF(c.x() - r, c.y() - r, size, size)));
 }
 
 QImage NewImage(int width, int height) {
