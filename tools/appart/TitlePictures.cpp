@@ -1,5 +1,7 @@
 #include "TitlePictures.h"
 
+#include "present/draw/SuitShape.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -57,14 +59,9 @@ void PaintGoldText(QPainter& p, const QPainterPath& text, double rim) {
   p.restore();
 }
 
-// A suit sign as a small outline: hearts, diamonds, clubs, spades (1..4).
+// A suit sign: hearts, diamonds, clubs, spades (1..4) in a square centred at a point.
 QPainterPath SuitSign(int suit, QPointF centre, double size) {
-  static const QString kSigns[] = {"", QString::fromUtf8("\u2665"), QString::fromUtf8("\u2666"),
-                                   QString::fromUtf8("\u2663"), QString::fromUtf8("\u2660")};
-  QFont font("DejaVu Sans");
-  font.setPixelSize(100);
-  return FittedText(kSigns[suit], font,
-                    QRectF(centre.x() - size / 2, centre.y() - size / 2, size, size));
+  return SuitShapeIn(suit, QRectF(centre.x() - size / 2, centre.y() - size / 2, size, size));
 }
 
 QColor SuitColour(int suit) {

@@ -1,5 +1,6 @@
 #pragma once
-// The four suit symbols as painter paths, so that every picture draws them crisp at any size.
+// The four suit symbols as the art tools use them: the program's one suit drawing
+// (present/draw/SuitShape.h) under the tools' names, with the suits' inks.
 
 #include <QColor>
 #include <QPainterPath>

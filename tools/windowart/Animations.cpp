@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include "present/draw/SuitShape.h"
 
 namespace zendral::windowart {
 
@@ -174,11 +176,7 @@ void TurningCard(QPainter& p, QPointF centre, QSizeF size, double turn) {
     p.save();
     p.translate(centre);
     p.scale(std::abs(turn), 1);
-    QPainterPath heart;
-    heart.moveTo(0, 5);
-    heart.cubicTo(-9, -2, -4, -8, 0, -3);
-    heart.cubicTo(4, -8, 9, -2, 0, 5);
-    p.fillPath(heart, QColor(210, 20, 30));
+    p.fillPath(SuitShapeIn(1, QRectF(-5, -6, 10, 10)), QColor(210, 20, 30));
     p.restore();
   } else {
     p.setBrush(QColor(170, 24, 36));
@@ -258,13 +256,8 @@ std::vector<QImage> ClubNetFrames() {
       p.drawRoundedRect(card, 1, 1);
       p.setPen(Qt::NoPen);
       p.setBrush(lit ? QColor(20, 20, 20) : QColor(80, 96, 84));
-      QPainterPath spade;
       const QPointF c = card.center();
-      spade.moveTo(c + QPointF(0, -4));
-      spade.cubicTo(c + QPointF(5, 0), c + QPointF(2, 3), c + QPointF(0, 1));
-      spade.cubicTo(c + QPointF(-2, 3), c + QPointF(-5, 0), c + QPointF(0, -4));
-      p.drawPath(spade);
-      p.drawRect(QRectF(c.x() - 0.5, c.y() + 1, 1, 3));
+      p.drawPath(SuitShapeIn(4, QRectF(c.x() - 4, c.y() - 4, 8, 8)));
     }
     frames.push_back(image);
   }

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "app/main/TForm1.h"
+#include "app/main/ProgramVersion.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
 #include "present/draw/TableDrawing.h"
@@ -43,7 +43,8 @@ Layout IntroLayout(int shown) {
 
 }  // namespace
 
-IntroWidget::IntroWidget(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+IntroWidget::IntroWidget(std::function<void()> ended, QWidget* parent)
+    : QWidget(parent), ended_(std::move(ended)) {
   InitArtLibrary();
   InitAppArtLibrary();
   setObjectName("Intro");
@@ -116,11 +117,11 @@ void IntroWidget::paintEvent(QPaintEvent*) {
 }
 
 void IntroWidget::mousePressEvent(QMouseEvent*) {
-  form_.EndIntro();
+  ended_();
 }
 
 void IntroWidget::keyPressEvent(QKeyEvent*) {
-  form_.EndIntro();
+  ended_();
 }
 
 }  // namespace zendral

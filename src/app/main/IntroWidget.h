@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "game/Layout.h"
@@ -12,11 +13,10 @@
 namespace zendral {
 
 class TableArt;
-class TForm1;
-
 class IntroWidget : public QWidget {
  public:
-  IntroWidget(TForm1& form, QWidget* parent);
+  // `ended` is called on the key or click that ends the intro.
+  IntroWidget(std::function<void()> ended, QWidget* parent);
   ~IntroWidget() override;
 
   // The next frame, on every tick of Timer1 while the intro is shown.
@@ -31,7 +31,7 @@ class IntroWidget : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  TForm1& form_;
+  std::function<void()> ended_;
   std::unique_ptr<TableArt> art_;  // the small window's table, for the felt and the cards
   QPixmap caption_;                // the title at its place's size
   int tick_ = 0;

@@ -8,12 +8,14 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QWidget>
 
 #include "app/main/AppText.h"
-#include "app/main/TForm1.h"
+#include "game/GameState.h"
 #include "present/record/RecordingWriter.h"
 #include "present/record/WindowFrame.h"
 #include "present/words/WordRows.h"
+#include "store/Settings.h"
 
 namespace zendral {
 
@@ -26,13 +28,13 @@ constexpr int kPanelHeight = 40;
 
 }  // namespace
 
-KonRecorder::KonRecorder(TForm1& form) : form_(form) {
+KonRecorder::KonRecorder(QWidget& window, RecorderHost& host) : window_(window), host_(host) {
   timer_ = new QTimer(this);
   timer_->setObjectName("TimerGIF");
   timer_->setInterval(kCaptureIntervalMs);
   connect(timer_, &QTimer::timeout, this, [this] { CaptureFrame(); });
 
-  panel_ = new QLabel(&form_);
+  panel_ = new QLabel(&window_);
   panel_->setObjectName("PanelGIF");
   panel_->setAlignment(Qt::AlignCenter);
   panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -70,9 +72,9 @@ void KonRecorder::StartRecording() {
 }
 
 void KonRecorder::CaptureFrame() {
-  if (!form_.State().GifSave || !RecordingOpen()) return;
+  if (!host_.State().GifSave || !RecordingOpen()) return;
   if (frames_.count() >= kMaxRecordedFrames) return;
-  if (!frames_.Capture(Grab(), form_.CurrentSettings().GifDelay)) return;
+  if (!frames_.Capture(Grab(), host_.CurrentSettings().GifDelay)) return;
   if (!streaming_) {
     writer_->Begin(frames_.size());
     streaming_ = true;
@@ -88,7 +90,7 @@ void KonRecorder::WriteRecording() {
   streaming_ = false;
   ++pending_;
   PlacePanel();
-  writer_->End(std::move(recording.frames), form_.ProgramFolder(), QDateTime::currentDateTime());
+  writer_->End(std::move(recording.frames), host_.ProgramFolder(), QDateTime::currentDateTime());
 }
 
 void KonRecorder::DropRecording() {
@@ -127,21 +129,21 @@ void KonRecorder::Written(const RecordingWrite& result) {
 
 void KonRecorder::ReportFailures() {
   if (failures_.empty()) return;
-  if (form_.Busy()) {
+  if (host_.Busy()) {
     QTimer::singleShot(250, this, [this] { ReportFailures(); });
     return;
   }
   const std::vector<RecordingWrite> failures = std::move(failures_);
   failures_.clear();
   for (const RecordingWrite& failure : failures) {
-    form_.ShowMessage(Text(kWordDiskWriteError) + "\n\"" + failure.path + "\"\n" + failure.error,
+    host_.ShowMessage(Text(kWordDiskWriteError) + "\n\"" + failure.path + "\"\n" + failure.error,
                       true);
   }
 }
 
 void KonRecorder::PlacePanel() {
   panel_->setText(Text(kWordCreatingGif));
-  panel_->setGeometry((form_.width() - kPanelWidth) / 2, (form_.height() - kPanelHeight) / 2,
+  panel_->setGeometry((window_.width() - kPanelWidth) / 2, (window_.height() - kPanelHeight) / 2,
                       kPanelWidth, kPanelHeight);
   panel_->show();
   panel_->raise();
@@ -154,23 +156,23 @@ bool KonRecorder::ScreenReadable() {
 }
 
 QImage KonRecorder::Grab() const {
-  if (form_.CurrentSettings().GifSource != kCaptureWindowOnScreen) {
-    return form_.grab().toImage();
+  if (host_.CurrentSettings().GifSource != kCaptureWindowOnScreen) {
+    return window_.grab().toImage();
   }
-  const QRect frame = form_.frameGeometry();
-  if (QScreen* screen = form_.screen(); screen != nullptr && ScreenReadable()) {
+  const QRect frame = window_.frameGeometry();
+  if (QScreen* screen = window_.screen(); screen != nullptr && ScreenReadable()) {
     // The screen shows the table as it is now before it is read.
-    form_.repaint();
+    window_.repaint();
     const QRect desk = screen->geometry();
     const QPixmap shot = screen->grabWindow(0, frame.x() - desk.x(), frame.y() - desk.y(),
                                             frame.width(), frame.height());
     if (!shot.isNull()) return shot.toImage();
   }
-  const QRect client = form_.geometry();
+  const QRect client = window_.geometry();
   QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
                    frame.right() - client.right(), frame.bottom() - client.bottom());
   if (margins.isNull()) margins = kDrawnFrame;
-  return FramedPicture(form_.grab().toImage(), margins, form_.windowTitle());
+  return FramedPicture(window_.grab().toImage(), margins, window_.windowTitle());
 }
 
 }  // namespace zendral

@@ -12,6 +12,8 @@
 
 #include <QImage>
 #include <QObject>
+#include <QString>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -20,11 +22,24 @@
 
 class QLabel;
 class QTimer;
+class QWidget;
 
 namespace zendral {
 
 class RecordingWriter;
-class TForm1;
+struct GameState;
+struct Settings;
+
+// What the recorder asks of the program beside the window it captures.
+class RecorderHost {
+ public:
+  virtual ~RecorderHost() = default;
+  virtual GameState& State() = 0;           // GifSave: whether kons are recorded
+  virtual Settings& CurrentSettings() = 0;  // GifDelay and GifSource
+  virtual const std::filesystem::path& ProgramFolder() const = 0;  // where the files go
+  virtual bool Busy() const = 0;  // a message must wait while the driver works
+  virtual void ShowMessage(const QString& text, bool error) = 0;
+};
 
 // GifSource values.
 inline constexpr int kCaptureClientArea = 1;
@@ -32,7 +47,8 @@ inline constexpr int kCaptureWindowOnScreen = 2;
 
 class KonRecorder : public QObject {
  public:
-  explicit KonRecorder(TForm1& form);
+  // Captures `window`, and shows its panel over it.
+  KonRecorder(QWidget& window, RecorderHost& host);
   ~KonRecorder() override;
 
   // The kon's life cycle, as the kon driver asks for it.
@@ -63,7 +79,8 @@ class KonRecorder : public QObject {
   void ReportFailures();
   void PlacePanel();
 
-  TForm1& form_;
+  QWidget& window_;
+  RecorderHost& host_;
   QTimer* timer_;
   QLabel* panel_;
   KonFrames frames_;

@@ -1,7 +1,7 @@
 #pragma once
 // The main menu, drawn over the window background: the title pictures, the club list with its
 // header and the five member buttons, "New Player" and the five menu buttons, each where the
-// menu layout puts it for the window size. What the buttons do is the main window's business.
+// menu layout puts it for the window size. What the buttons do is the menu controller's business.
 
 #include <QHash>
 #include <QPixmap>
@@ -17,13 +17,13 @@ class QPushButton;
 namespace zendral {
 
 class TableArt;
-class TForm1;
+class MainMenuController;
 class MenuDecorations;
 class MenuBalloon;
 
 class MainMenuWidget : public QWidget {
  public:
-  MainMenuWidget(TForm1& form, QWidget* parent);
+  MainMenuWidget(MainMenuController& controller, QWidget* parent);
 
   // Places every element for the art's window size and fills the club list.
   void UseArt(TableArt* art);
@@ -37,26 +37,28 @@ class MainMenuWidget : public QWidget {
   void ApplyButtonLook();
 
   const MenuLayout& Layout() const { return layout_; }
-  TKovCardsButton* MemberButton(int k) const { return members_[static_cast<std::size_t>(k - 1)]; }
-  QPushButton* NewPlayerButton() const { return button6_; }
-  QPushButton* ExitButton() const { return button11_; }
-  QPushButton* ModeButton() const { return bMode_; }
-  QPushButton* AccountIcon() const { return imAc_; }
-  QPushButton* WorldIcon() const { return imWorld_; }
-  QPushButton* StatsIcon() const { return imStats_; }
-  QPushButton* DailyIcon() const { return imDaily_; }
-  QPushButton* ChatIcon() const { return imChat_; }
-  QPushButton* NewsIcon() const { return imNews_; }
-  QPushButton* AdvertisingIcon() const { return imAdvL1_; }
-  QPushButton* SupportIcon() const { return imAdvR1_; }
+  TKovCardsButton* MemberButton(int k) const {
+    return memberButtons_[static_cast<std::size_t>(k - 1)];
+  }
+  QPushButton* NewPlayerButton() const { return newPlayerButton_; }
+  QPushButton* ExitButton() const { return exitButton_; }
+  QPushButton* ModeButton() const { return modeButton_; }
+  QPushButton* AccountIcon() const { return accountIcon_; }
+  QPushButton* WorldIcon() const { return worldIcon_; }
+  QPushButton* StatsIcon() const { return statsIcon_; }
+  QPushButton* DailyIcon() const { return dailyIcon_; }
+  QPushButton* ChatIcon() const { return chatIcon_; }
+  QPushButton* NewsIcon() const { return newsIcon_; }
+  QPushButton* AdvertisingIcon() const { return advertisingIcon_; }
+  QPushButton* SupportIcon() const { return supportIcon_; }
   // The sirens of a new chat message (red) and a news item (blue).
-  QPushButton* ChatSiren() const { return sirenR_; }
-  QPushButton* NewsSiren() const { return sirenB_; }
+  QPushButton* ChatSiren() const { return chatSiren_; }
+  QPushButton* NewsSiren() const { return newsSiren_; }
   void ShowSignals(bool news, bool chat);
   // The balloon of an icon of the right column or of a gift: title and text.
   std::pair<QString, QString> Balloon(const QPushButton* icon) const;
-  MenuBalloon* IconBalloon() const { return balloon_; }
-  TKovCardsButton* Header() const { return panel4_; }
+  MenuBalloon* IconBalloon() const { return iconBalloon_; }
+  TKovCardsButton* Header() const { return clubListHeader_; }
   // The animated pictures, the side decorations, the clocks and the left icon column.
   MenuDecorations* Decorations() const { return decorations_; }
 
@@ -70,30 +72,33 @@ class MainMenuWidget : public QWidget {
   QPushButton* MakeIcon(const char* objectName);
   QPixmap Picture(const QString& name, const PixelRect& box);
 
-  TForm1& form_;
+  MainMenuController& controller_;
   TableArt* art_ = nullptr;
   MenuLayout layout_;
-  std::array<TKovCardsButton*, 5> members_{};
-  TKovCardsButton* button6_;
-  TKovCardsButton* button9_;
-  TKovCardsButton* button10_;
-  TKovCardsButton* bHistory_;
-  TKovCardsButton* bMode_;
-  TKovCardsButton* button11_;
+  // The controls by what they are. Each keeps its name of the design as its object name
+  // ("Button1" … "Button11", "BMode", "ImAc", "GSirenaR", "Panel4", …), by which the
+  // tests and the window's layout know it.
+  std::array<TKovCardsButton*, 5> memberButtons_{};
+  TKovCardsButton* newPlayerButton_;
+  TKovCardsButton* topTenButton_;
+  TKovCardsButton* optionsButton_;
+  TKovCardsButton* historyButton_;
+  TKovCardsButton* modeButton_;
+  TKovCardsButton* exitButton_;
   bool accountLine_ = false;  // the fifth member button shows the account's line
-  QPushButton* imAc_;
-  QPushButton* imWorld_;
-  QPushButton* imStats_;
-  QPushButton* imDaily_;
-  QPushButton* imChat_;
-  QPushButton* imNews_;
-  QPushButton* imAdvL1_;
-  QPushButton* imAdvR1_;
-  std::array<QPushButton*, 8> icons_{};  // the icons with a balloon
-  MenuBalloon* balloon_;
-  QPushButton* sirenR_;
-  QPushButton* sirenB_;
-  TKovCardsButton* panel4_;
+  QPushButton* accountIcon_;
+  QPushButton* worldIcon_;
+  QPushButton* statsIcon_;
+  QPushButton* dailyIcon_;
+  QPushButton* chatIcon_;
+  QPushButton* newsIcon_;
+  QPushButton* advertisingIcon_;
+  QPushButton* supportIcon_;
+  std::array<QPushButton*, 8> balloonIcons_{};  // the icons with a balloon
+  MenuBalloon* iconBalloon_;
+  QPushButton* chatSiren_;
+  QPushButton* newsSiren_;
+  TKovCardsButton* clubListHeader_;
   QHash<QString, QPixmap> pictures_;  // the title pictures at their boxes' size
   MenuDecorations* decorations_;
 };

@@ -1,5 +1,6 @@
 // The main window: construction, start-up, Timer1, the three screens, the window size and
-// closing. The menu's and the pop-up menu's actions are in TForm1Actions.cpp.
+// closing. The pop-up menu's actions and the sessions are in TForm1Actions.cpp; the menu's own
+// windows in MainMenuController.cpp.
 
 #include "app/main/TForm1.h"
 
@@ -64,8 +65,9 @@ TForm1::TForm1(FormOptions options)
          available.top() + (available.height() - kDesignHeight) / 2);
   }
 
-  intro_ = new IntroWidget(*this, this);
-  menu_ = new MainMenuWidget(*this, this);
+  intro_ = new IntroWidget([this] { EndIntro(); }, this);
+  menu_ = new MainMenuWidget(menuController_, this);
+  menuController_.UseMenu(menu_);
   table_ = new TableWidget(*this, state_, this);
   for (QWidget* w : std::initializer_list<QWidget*>{intro_, menu_, table_}) {
     w->setGeometry(rect());
@@ -78,7 +80,7 @@ TForm1::TForm1(FormOptions options)
   waitingBar_->hide();
   BuildPopup();
   SetUpCoach();
-  recorder_ = std::make_unique<KonRecorder>(*this);
+  recorder_ = std::make_unique<KonRecorder>(*this, *this);
   OnlineLink::Services online;
   online.message = [this](const QString& text, bool error) { ShowMessage(text, error); };
   online.ask = [this](const QString& text) { return AskQuestion(text); };

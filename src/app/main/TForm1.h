@@ -14,8 +14,12 @@
 #include <memory>
 #include <optional>
 
+#include "app/main/KonRecorder.h"
+#include "app/main/MainMenuController.h"
+#include "app/main/ProgramVersion.h"
 #include "app/main/SoundPort.h"
 #include "app/main/StartDialog.h"
+#include "app/main/TableServices.h"
 #include "app/windows/TFormOptions.h"
 #include "game/GameState.h"
 #include "game/KonDriver.h"
@@ -43,7 +47,6 @@ class IntroWidget;
 namespace radioui {
 class MediaPanel;
 }  // namespace radioui
-class KonRecorder;
 class ExpertCoach;
 class CoachOverlay;
 class MainMenuWidget;
@@ -74,10 +77,9 @@ struct FormOptions {
   std::optional<std::uint64_t> seed;         // the shuffle's seed; none: the clock
 };
 
-inline constexpr const char* kVersionText = "V 5.7f";
-inline constexpr const char* kHelpFileName = "Zendral.html";
-
-class TForm1 : public QWidget {
+// The window is what its children ask of the program: the table's services, the recorder's
+// host and the menu controller's program.
+class TForm1 : public QWidget, public TableServices, public RecorderHost, public MenuProgram {
  public:
   explicit TForm1(FormOptions options = {});
   ~TForm1() override;
@@ -89,25 +91,19 @@ class TForm1 : public QWidget {
   // A key or a click on the intro: the window takes its size and the main menu appears.
   void EndIntro();
 
-  // The main menu.
-  void StartSession(int playerSlot);  // 1..5 a club member, 6 a new player
-  void ToggleClubListMode();          // "Mode"
-  void OpenOptions();                 // "Options"
-  void OpenHistory();                 // "History"
-  void OpenTopTen();                  // "Top Ten"
-  void OpenAccount();                 // the account icon: the account window
-  void OpenWorldTopTen();             // the world icon: the World Top Ten window
-  void OpenStatistics();              // the statistics icon: the statistics window
-  void OpenDaily();                   // the deal of the day icon: play it, or see its table
-  void OpenChat();                    // the chat icon or the red siren: the chat window
-  void OpenNews();                    // the news icon or the blue siren: the news page
-  void OpenAdvertising();             // the red gift: the maker's other games
-  void OpenSupport();                 // the green gift: the support window
-  void OpenTournament();              // the tournament window (TForm1Tour.cpp)
-  void ApplyLanguage();               // re-captions everything of the main window
+  // The main menu's side of the program; the menu's own windows are opened by its controller
+  // (MainMenuController).
+  void StartSession(int playerSlot) override;  // 1..5 a club member, 6 a new player
+  void OpenOptions() override;                 // "Options"
+  void OpenTournament() override;              // the tournament window (TForm1Tour.cpp)
+  void Quit() override { close(); }            // "Exit"
+  void ApplyLanguage();                        // re-captions everything of the main window
+  bool MenuIdle() const override { return busy_ == 0 && menuShown_; }
+  void WhileBusy(const std::function<void()>& work) override;
+  QWidget& MainWindow() override { return *this; }
 
   // The table's pop-up menu.
-  void ShowPopup(QPoint globalPos);
+  void ShowPopup(QPoint globalPos) override;
   void ShowGeneralScore();  // "General score"
   void AskExitToMenu();     // "Exit to menu"
   void AskChangeName();     // "To change a name"
@@ -116,8 +112,8 @@ class TForm1 : public QWidget {
   void OpenAbout();         // "About"
   // The solver at the table (TForm1Coach.cpp): the hint (key H, "Hint") and the review of the
   // last kon ("Review").
-  void RequestHint();
-  void OpenReview();
+  void RequestHint() override;
+  void OpenReview() override;
   void SetComputerLevel(ComputerLevel level);
   ExpertCoach* Coach() const { return coach_.get(); }
   CoachOverlay* Overlay() const { return overlay_; }
@@ -126,29 +122,29 @@ class TForm1 : public QWidget {
   // The table's input, passed to the driver unless it is busy.
   // A card clicked at a point of the screen (none: where the pointer is) is greeted by the
   // salute when it is laid and the settings want it.
-  void CardClick(int slot, std::optional<QPoint> pointer = std::nullopt);
-  void MainButtonClick();
-  void ExitButtonClick();
-  void SpeakCard(CardPlace place);
+  void CardClick(int slot, std::optional<QPoint> pointer = std::nullopt) override;
+  void MainButtonClick() override;
+  void ExitButtonClick() override;
+  void SpeakCard(CardPlace place) override;
   // Says the card's name in the player's language, without waiting (silent without the voice
   // pack).
-  void SayCard(TCardCode card);
-  bool MayLay(int slot) const;
+  void SayCard(TCardCode card) override;
+  bool MayLay(int slot) const override;
   // The table's chat line in a LAN game; false when it could not go.
-  bool SendChat(const QString& text);
-  bool Busy() const { return busy_ > 0; }
+  bool SendChat(const QString& text) override;
+  bool Busy() const override { return busy_ > 0; }
 
   // Services for the table.
-  int RunModal(QDialog& dialog);
-  void ShowMessage(const QString& text, bool error);
+  int RunModal(QDialog& dialog) override;
+  void ShowMessage(const QString& text, bool error) override;
   bool AskQuestion(const QString& text);
-  void PlaySound(std::string_view name, bool wait);
-  void Hold(int milliseconds);
-  void SetGameTimer(int intervalMs, bool running);
-  void SetMenuMusic(bool playing);
-  void SetTablePopupEntries(bool scoreAndExit, bool changeName);
-  void ShowTableScreen();
-  void HideTableScreen();
+  void PlaySound(std::string_view name, bool wait) override;
+  void Hold(int milliseconds) override;
+  void SetGameTimer(int intervalMs, bool running) override;
+  void SetMenuMusic(bool playing) override;
+  void SetTablePopupEntries(bool scoreAndExit, bool changeName) override;
+  void ShowTableScreen() override;
+  void HideTableScreen() override;
   // The table's pictures from the packs for the settings (LoadCardFaces, LoadCardBacks,
   // LoadBackground); a missing pack sets its choice back and is named in a message.
   void LoadPacks();
@@ -159,34 +155,34 @@ class TForm1 : public QWidget {
   void TakeDownloadedPack(std::string_view file);
   // The graphics pack's pictures for a window header. A header look that needs the pack
   // without it falls back to look 2 (and the purple windows go off), with a message.
-  PackPictureLoader HeaderPictures();
-  void ShowMainMenuScreen();
+  PackPictureLoader HeaderPictures() override;
+  void ShowMainMenuScreen() override;
   // The indicator clock's values from the club, when a read is due and the clock is shown.
   void UpdateIndicator(bool menuAppeared);
   std::optional<QPoint> RadioCentre() const;
-  void ShowWaitingBar(bool shown);
-  void ShowScoreWindow(const QString& playerName, const TCount& count);
-  void ShowEndOfCycleWindow(const EndOfCycleWindow& window);
+  void ShowWaitingBar(bool shown) override;
+  void ShowScoreWindow(const QString& playerName, const TCount& count) override;
+  void ShowEndOfCycleWindow(const EndOfCycleWindow& window) override;
 
   // For the table, the menu, tests and measurements.
-  GameState& State() { return state_; }
-  Settings& CurrentSettings() { return settings_; }
-  const std::filesystem::path& ProgramFolder() const { return programFolder_; }
-  std::filesystem::path ClubPath(bool network) const;
+  GameState& State() override { return state_; }
+  Settings& CurrentSettings() override { return settings_; }
+  const std::filesystem::path& ProgramFolder() const override { return programFolder_; }
+  std::filesystem::path ClubPath(bool network) const override;
   TableWidget* Table() const { return table_; }
-  KonRecorder* Recorder() const { return recorder_.get(); }
+  KonRecorder* Recorder() const override { return recorder_.get(); }
   MainMenuWidget* Menu() const { return menu_; }
   // The club account and the online windows; the driver's online layer. Waits for the online
   // start-up when it is still running.
-  OnlineLink* Online() const;
+  OnlineLink* Online() const override;
   // The same without waiting: null while the online start-up runs (the menu then draws itself
   // as offline and is drawn again once it is over).
-  OnlineLink* OnlineIfReady() const;
+  OnlineLink* OnlineIfReady() const override;
   // Waits for the online start-up (keeping the window painted, taking no input).
   void AwaitOnline() const;
   bool OnlineStartUpPending() const;
   // The start count, the per-game counters and the statistics window.
-  MenuServices* Services() const { return menuServices_.get(); }
+  MenuServices* Services() const override { return menuServices_.get(); }
   // The two calendar pages of the menu; null before the start-up.
   CalendarView* Calendar() const { return calendar_.get(); }
   // The online tournament: the relay socket and the tournament window; null before the first.
@@ -259,6 +255,7 @@ class TForm1 : public QWidget {
   std::unique_ptr<net::LanLink> lan_;
   std::unique_ptr<net::LanPeerLink> lanPeer_;
   std::unique_ptr<KonDriver> driver_;
+  MainMenuController menuController_{*this};
   std::unique_ptr<radioui::MediaPanel> media_;
   std::unique_ptr<OnlineLink> online_;
   std::unique_ptr<MenuServices> menuServices_;

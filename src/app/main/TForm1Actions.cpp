@@ -1,5 +1,6 @@
-// The main window's actions: the menu buttons, the table's pop-up menu, and the table's input
-// passed to the kon driver.
+// The main window's actions: the sessions the menu starts, the Options, the table's pop-up
+// menu, and the table's input passed to the kon driver. The menu's own windows are opened by
+// MainMenuController.
 
 #include <QAction>
 #include <QCursor>
@@ -19,14 +20,9 @@
 #include "app/main/TableWidget.h"
 #include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
-#include "app/online/TFormAdv.h"
-#include "app/online/TFormThank.h"
 #include "app/radio/MediaPanel.h"
-#include "app/windows/MainMenuActions.h"
-#include "app/windows/TFHistory.h"
 #include "app/windows/TFormOptions.h"
 #include "app/windows/TFormSpeed.h"
-#include "app/windows/TFormTopTen.h"
 #include "game/Scores.h"
 #include "net/LanLink.h"
 #include "net/LanPeerLink.h"
@@ -205,88 +201,6 @@ void TForm1::StartRatedSession() {
   });
 }
 
-void TForm1::OpenAccount() {
-  if (busy_ > 0 || !menuShown_) return;
-  AwaitOnline();
-  PlaySound("WOpenFo", false);
-  ++busy_;
-  const bool changed = online_->OpenAccount(this);
-  --busy_;
-  // A log-in, a log-out or another nick changes the club list and the icons: the whole menu.
-  if (changed) {
-    ShowMainMenuScreen();
-  } else {
-    menu_->ShowAccountIcon();
-  }
-}
-
-void TForm1::OpenWorldTopTen() {
-  if (busy_ > 0 || !menuShown_) return;
-  AwaitOnline();
-  PlaySound("WOpenFo", false);
-  ++busy_;
-  online_->OpenWorldTopTen(this);
-  --busy_;
-}
-
-void TForm1::OpenDaily() {
-  if (busy_ > 0 || !menuShown_) return;
-  AwaitOnline();
-  PlaySound("WOpenFo", false);
-  ++busy_;
-  online_->OpenDaily(this);
-  --busy_;
-}
-
-void TForm1::OpenStatistics() {
-  if (busy_ > 0 || !menuShown_) return;
-  AwaitOnline();
-  ++busy_;
-  PlaySound("WOpenFo", false);
-  menuServices_->OpenStatistics(this);
-  --busy_;
-}
-
-void TForm1::OpenChat() {
-  if (busy_ > 0 || !menuShown_) return;
-  AwaitOnline();
-  ++busy_;
-  PlaySound("WOpenFo", false);
-  menuServices_->OpenChat(this);
-  --busy_;
-}
-
-void TForm1::OpenAdvertising() {
-  if (busy_ > 0 || !menuShown_ || online_ == nullptr) return;
-  AwaitOnline();
-  ++busy_;
-  PlaySound("WOpenFo", false);
-  const OnlineUi ui = online_->Ui();
-  TFormAdv window(ui, HeaderPictures(), {}, this);
-  ui.Run(window);
-  --busy_;
-}
-
-void TForm1::OpenSupport() {
-  if (busy_ > 0 || !menuShown_) return;
-  AwaitOnline();
-  ++busy_;
-  PlaySound("WOpenFo", false);
-  TFormThank window(settings_, HeaderPictures(), this);
-  if (online_ != nullptr) {
-    online_->Ui().Run(window);
-  } else {
-    window.exec();
-  }
-  --busy_;
-}
-
-void TForm1::OpenNews() {
-  if (busy_ > 0 || !menuShown_) return;
-  AwaitOnline();
-  menuServices_->OpenNews();
-}
-
 // A LAN session: the start dialog with its network fields starts the link and waits for the
 // other program; once they are joined the session runs with a driver that talks to the peer.
 void TForm1::StartNetworkSession(int playerSlot, const StartPlayer& player) {
@@ -343,10 +257,10 @@ bool TForm1::CallHoldingPeer(const std::function<bool()>& call) {
   return call();
 }
 
-void TForm1::ToggleClubListMode() {
-  if (busy_ > 0) return;
-  zendral::ToggleClubListMode(settings_);
-  menu_->ApplyLanguage();
+void TForm1::WhileBusy(const std::function<void()>& work) {
+  ++busy_;
+  work();
+  --busy_;
 }
 
 void TForm1::OpenOptions() {
@@ -410,20 +324,6 @@ void TForm1::OnOptionsChange(OptionsChange change) {
       // Read where they are used: the sound switch, the flight's speed, the cursors, ...
       break;
   }
-}
-
-void TForm1::OpenHistory() {
-  if (busy_ > 0 || !menuShown_) return;
-  PlaySound(kOpenWindowSound, false);
-  TFHistory dialog(settings_, programFolder_, HeaderPictures(), this);
-  RunModal(dialog);
-}
-
-void TForm1::OpenTopTen() {
-  if (busy_ > 0 || !menuShown_) return;
-  PlaySound(kOpenWindowSound, false);
-  TFormTopTen dialog(settings_, programFolder_, this);
-  RunModal(dialog);
 }
 
 // ---- The table's pop-up menu.

@@ -10,12 +10,12 @@
 
 #include "app/main/AppText.h"
 #include "app/main/KonRecorder.h"
-#include "app/main/TForm1.h"
 #include "app/windows/KovCardsButton.h"
 #include "game/Scores.h"
 #include "present/draw/TableDrawing.h"
 #include "present/draw/TablePanels.h"
 #include "present/words/WordRows.h"
+#include "store/Settings.h"
 
 namespace zendral {
 
@@ -40,8 +40,8 @@ class TableWidget::BufferPainter : public QPainter {
   }
 };
 
-TableWidget::TableWidget(TForm1& form, const GameState& state, QWidget* parent)
-    : QWidget(parent), form_(form), state_(state) {
+TableWidget::TableWidget(TableServices& services, const GameState& state, QWidget* parent)
+    : QWidget(parent), services_(services), state_(state) {
   setObjectName("Table");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
@@ -61,8 +61,8 @@ TableWidget::TableWidget(TForm1& form, const GameState& state, QWidget* parent)
     b->setCursor(Qt::PointingHandCursor);
     b->hide();
   }
-  connect(button7_, &QPushButton::clicked, this, [this] { form_.MainButtonClick(); });
-  connect(button8_, &QPushButton::clicked, this, [this] { form_.ExitButtonClick(); });
+  connect(button7_, &QPushButton::clicked, this, [this] { services_.MainButtonClick(); });
+  connect(button8_, &QPushButton::clicked, this, [this] { services_.ExitButtonClick(); });
 
   memo_ = new lan::ChatPanel(this);
   memo_->setObjectName("ImageMemo");
@@ -96,7 +96,7 @@ void TableWidget::PlaceControls() {
   font.setPixelSize(place.buttonFontHeight);
   font.setBold(true);
   for (TKovCardsButton* b : {button7_, button8_}) b->setFont(font);
-  ApplyButtonStyle(form_.CurrentSettings().NewButtons);
+  ApplyButtonStyle(services_.CurrentSettings().NewButtons);
   memo_->setGeometry(ToQRect(place.chatPanel));
   memo_->SetScale(art_->scale().pictureScale, art_->fonts().small);
   edit1_->setGeometry(ToQRect(place.chatInput));
@@ -172,26 +172,26 @@ QRect TableWidget::CardRect(int seat, int slot) const {
 // ---- TableView: the table as a whole, passed to the main window.
 
 void TableWidget::ShowTable() {
-  form_.ShowTableScreen();
+  services_.ShowTableScreen();
 }
 void TableWidget::HideTable() {
   HideBalloon();
-  form_.HideTableScreen();
+  services_.HideTableScreen();
 }
 void TableWidget::ShowMainMenu() {
-  form_.ShowMainMenuScreen();
+  services_.ShowMainMenuScreen();
 }
 void TableWidget::SetMenuMusic(bool playing) {
-  form_.SetMenuMusic(playing);
+  services_.SetMenuMusic(playing);
 }
 void TableWidget::SetTablePopupEntries(bool scoreAndExit, bool changeName) {
-  form_.SetTablePopupEntries(scoreAndExit, changeName);
+  services_.SetTablePopupEntries(scoreAndExit, changeName);
 }
 void TableWidget::SetGameTimer(int intervalMs, bool running) {
-  form_.SetGameTimer(intervalMs, running);
+  services_.SetGameTimer(intervalMs, running);
 }
 void TableWidget::ShowWaitingBar(bool shown) {
-  form_.ShowWaitingBar(shown);
+  services_.ShowWaitingBar(shown);
 }
 
 // ---- Cards.
@@ -252,7 +252,7 @@ void TableWidget::ShowLayoutText(GameText text) {
 }
 
 void TableWidget::SpeakCard(TCardCode card) {
-  form_.SayCard(card);
+  services_.SayCard(card);
 }
 
 // ---- Panels.
@@ -330,7 +330,7 @@ void TableWidget::SetChatLine(bool shown, bool enabled) {
 
 void TableWidget::SendChatLine() {
   if (edit1_->text().isEmpty()) return;
-  if (form_.SendChat(edit1_->text())) edit1_->clear();
+  if (services_.SendChat(edit1_->text())) edit1_->clear();
 }
 
 void TableWidget::ClearChatPanel() {
@@ -344,31 +344,31 @@ void TableWidget::ShowChatLine(int index, const QString& message) {
 // ---- Sounds, pauses and windows, through the main window.
 
 void TableWidget::PlaySound(std::string_view name, bool wait) {
-  form_.PlaySound(name, wait);
+  services_.PlaySound(name, wait);
 }
 void TableWidget::PauseGame(int milliseconds) {
-  form_.Hold(milliseconds);
+  services_.Hold(milliseconds);
 }
 void TableWidget::ShowError(GameText text) {
-  form_.ShowMessage(Text(RowOf(text)), true);
+  services_.ShowMessage(Text(RowOf(text)), true);
 }
 void TableWidget::ShowScoreWindow(const std::string& playerName, const TCount& count) {
-  form_.ShowScoreWindow(QtText(playerName), count);
+  services_.ShowScoreWindow(QtText(playerName), count);
 }
 void TableWidget::ShowEndOfCycleWindow(const EndOfCycleWindow& window) {
-  form_.ShowEndOfCycleWindow(window);
+  services_.ShowEndOfCycleWindow(window);
 }
 
 // The recording of the kon, kept by the main window.
 void TableWidget::StartRecording() {
   RedrawAll();
-  form_.Recorder()->StartRecording();
+  services_.Recorder()->StartRecording();
 }
 void TableWidget::CaptureFrame() {
-  form_.Recorder()->CaptureFrame();
+  services_.Recorder()->CaptureFrame();
 }
 void TableWidget::WriteRecording() {
-  form_.Recorder()->WriteRecording();
+  services_.Recorder()->WriteRecording();
 }
 void TableWidget::RedrawTable() {
   RedrawAll();

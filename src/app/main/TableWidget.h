@@ -2,7 +2,7 @@
 // The card table: the kon driver's view. Every drawing call paints into a back buffer with the
 // table drawing functions, and the widget shows the buffer; the card flight moves its sprite
 // over a snapshot one step at a time and holds the game meanwhile. Clicks on the local hand,
-// the two buttons and the keyboard go to the main window, which passes them to the driver.
+// the two buttons and the keyboard go to the table's services, which pass them to the driver.
 
 #include <QImage>
 #include <QTimer>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/lan/ChatPanel.h"
+#include "app/main/TableServices.h"
 #include "app/windows/KovCardsButton.h"
 #include "game/GameState.h"
 #include "game/TableView.h"
@@ -25,14 +26,12 @@ class QPushButton;
 
 namespace zendral {
 
-class TForm1;
-
 // The chat input takes what one chat message carries.
 inline constexpr int kChatLimit = 15;
 
 class TableWidget : public QWidget, public TableView {
  public:
-  TableWidget(TForm1& form, const GameState& state, QWidget* parent);
+  TableWidget(TableServices& services, const GameState& state, QWidget* parent);
 
   // A new table art (another window size or screen): everything is placed and drawn again.
   void UseArt(TableArt* art);
@@ -136,7 +135,7 @@ class TableWidget : public QWidget, public TableView {
   void HideBalloon();
   void SendChatLine();
 
-  TForm1& form_;
+  TableServices& services_;
   const GameState& state_;
   TableArt* art_ = nullptr;
   QImage buffer_;

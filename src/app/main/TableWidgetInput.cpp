@@ -12,11 +12,11 @@
 #include <chrono>
 
 #include "app/main/AppText.h"
-#include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
 #include "game/Scores.h"
 #include "present/draw/TableDrawing.h"
 #include "present/words/WordRows.h"
+#include "store/Settings.h"
 
 namespace zendral {
 
@@ -39,14 +39,14 @@ void TableWidget::FlyCard(int seat, int slot, TCardCode card) {
   const auto began = std::chrono::steady_clock::now();
   flight_ = std::make_unique<FlightCanvas>(buffer_, CardSprite(*art_, card), start);
   repaint();
-  const int speed = form_.CurrentSettings().CardSpeed;
+  const int speed = services_.CurrentSettings().CardSpeed;
   FlightPath path(start, target);
   int step = 0;
   while (!path.AtTarget()) {
     const PixelPoint point = path.Step();
     const FlightPacing pacing = pacer_.AfterStep(speed, ++step);
     if (pacing.draw) repaint(flight_->MoveTo(point));
-    if (pacing.waitMs > 0) form_.Hold(pacing.waitMs);
+    if (pacing.waitMs > 0) services_.Hold(pacing.waitMs);
   }
   const QRect last = flight_->Erase();
   flight_.reset();
@@ -98,21 +98,21 @@ void TableWidget::RightClick(QPoint at, QPoint global) {
   // table's pop-up menu.
   const std::optional<CardPlace> place = CardPlaceAt(at);
   if (!place) {
-    form_.ShowPopup(global);
+    services_.ShowPopup(global);
     return;
   }
-  if (place->slotOrRow != 0) form_.SpeakCard(*place);
+  if (place->slotOrRow != 0) services_.SpeakCard(*place);
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
-  if (art_ == nullptr || form_.Busy()) return;
+  if (art_ == nullptr || services_.Busy()) return;
   const QPoint at = event->position().toPoint();
   if (event->button() == Qt::LeftButton) {
     const int slot = LocalSlotAt(at);
     if (slot == 0) return;
     focusShown_ = false;
     focusSlot_ = slot;
-    form_.CardClick(slot, event->globalPosition().toPoint());
+    services_.CardClick(slot, event->globalPosition().toPoint());
     UpdatePointer();
   } else if (event->button() == Qt::RightButton) {
     RightClick(at, event->globalPosition().toPoint());
@@ -123,14 +123,14 @@ void TableWidget::UpdatePointer() {
   if (art_ == nullptr) return;
   const QPoint at = mapFromGlobal(QCursor::pos());
   const int slot = LocalSlotAt(at);
-  setCursor(slot != 0 && form_.MayLay(slot) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  setCursor(slot != 0 && services_.MayLay(slot) ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
   if (art_ == nullptr) return;
   const QPoint at = event->position().toPoint();
   const int slot = LocalSlotAt(at);
-  setCursor(slot != 0 && form_.MayLay(slot) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  setCursor(slot != 0 && services_.MayLay(slot) ? Qt::PointingHandCursor : Qt::ArrowCursor);
   const bool onPanel = art_->place().konPanel.Contains(at.x(), at.y());
   if (onPanel && !pointerOnPanel_) ShowBalloon();
   if (!onPanel && pointerOnPanel_) HideBalloon();
@@ -192,12 +192,12 @@ void TableWidget::LayFocusedCard() {
     MoveFocus(0);
     return;
   }
-  form_.CardClick(focusSlot_);
+  services_.CardClick(focusSlot_);
   Show(art_->place().hand[kSeat2]);
 }
 
 void TableWidget::keyPressEvent(QKeyEvent* event) {
-  if (art_ == nullptr || form_.Busy()) return;
+  if (art_ == nullptr || services_.Busy()) return;
   switch (event->key()) {
     case Qt::Key_Left:
       MoveFocus(-1);
@@ -211,10 +211,10 @@ void TableWidget::keyPressEvent(QKeyEvent* event) {
       if (!event->isAutoRepeat()) LayFocusedCard();
       return;
     case Qt::Key_H:  // the hint of perfect play
-      if (!event->isAutoRepeat()) form_.RequestHint();
+      if (!event->isAutoRepeat()) services_.RequestHint();
       return;
     case Qt::Key_R:  // the review of the last kon
-      if (!event->isAutoRepeat()) form_.OpenReview();
+      if (!event->isAutoRepeat()) services_.OpenReview();
       return;
     default:
       QWidget::keyPressEvent(event);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include "AppFixture.h"
@@ -248,6 +249,34 @@ TEST_F(MainMenuParts, TheBalloonsSpeakTheMenuLanguage) {
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(parts.HelpIcon(), &leave);
   EXPECT_FALSE(balloon.isVisible());
+}
+
+// The right column's balloons come from the word tables: in Russian and Japanese not one Latin
+// letter is left of the English headings ("World Top 10", "Windows / Android / Account").
+TEST_F(MainMenuParts, TheRightColumnBalloonsHaveNoEnglishInRussianOrJapanese) {
+  for (const int language : {kRussian, kJapanese}) {
+    SCOPED_TRACE(language);
+    OpenAt(kSmallWindow, language);
+    MainMenuWidget& menu = *form->Menu();
+    for (QPushButton* icon : {menu.WorldIcon(), menu.StatsIcon(), menu.DailyIcon(),
+                              menu.AdvertisingIcon(), menu.SupportIcon()}) {
+      const auto [title, text] = menu.Balloon(icon);
+      const std::string name = icon->objectName().toStdString();
+      EXPECT_FALSE(title.isEmpty()) << name;
+      EXPECT_FALSE(text.isEmpty()) << name;
+      for (const QString& shown : {title, text}) {
+        EXPECT_FALSE(shown.contains(QRegularExpression("[A-Za-z]")))
+            << name << ": " << shown.toStdString();
+      }
+    }
+    // The balloon shown on the world icon is the same text.
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(menu.WorldIcon(), &enter);
+    ASSERT_TRUE(menu.IconBalloon()->isVisible());
+    EXPECT_EQ(menu.IconBalloon()->Title(), menu.Balloon(menu.WorldIcon()).first);
+    EXPECT_FALSE(menu.IconBalloon()->Text().contains("Windows"));
+    form.reset();
+  }
 }
 
 // Every icon's balloon stays inside the window at every size, also for the icons near the
