@@ -1,5 +1,6 @@
 # Where an installed Zendral puts its files (cmake --install, and the packages made from it):
 #   bin/                       zendral, zendral-cli, zendral-server
+#   lib/zendral/               the audio module zendral-audio.so (LIBDIR/zendral)
 #   share/zendral/             the club files and the settings file as shipped, and the help
 #                              page; the program copies the club files and the settings file
 #                              into the player's own folder on its first start
@@ -21,6 +22,12 @@ foreach(program zendral zendral-cli zendral-server)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
+
+# ---- The audio module, which the program opens at its first sound (lib/zendral/); without it
+# the program runs silent.
+if(TARGET zendral_audio_module)
+  install(TARGETS zendral_audio_module LIBRARY DESTINATION ${ZENDRAL_AUDIO_MODULE_INSTALL_DIR})
+endif()
 
 # ---- The shipped files: the club files and the settings file the build generates fresh (those
 # beside the executables may hold a developer's own results and choices), and the help page.

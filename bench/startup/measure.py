@@ -11,6 +11,7 @@
     (sound and music on by default) on this machine (with or without a sound device; the
     script says which), and again with a service base that accepts connections and never
     answers;
+  * the time the first sound adds to open the audio module, which a start does not open;
   * the card flight's steps per second at speed 5, over the flights of that kon.
 
 The program reports on itself when ZENDRAL_MEASURE is set ("menu" or "kon"); the start time is
@@ -151,6 +152,18 @@ def main():
         silent.append(menu_ms(out))
     server.close()
     print(f"  ... with a service base that accepts and never answers: {spread(silent, 'ms')}")
+
+    # What the first sound adds: the audio module opened after the painted menu.
+    opened = []
+    for _ in range(3):
+        out, err, _, _ = run_measured(program, {"ZENDRAL_MEASURE": "audio"}, 60, args.platform)
+        found = re.search(r"audio module opened in ([\d.]+) ms", out)
+        if not found:
+            print(f"audio module not opened: {out.strip().splitlines()[-1]}")
+            break
+        opened.append(float(found.group(1)))
+    if opened:
+        print(f"opening the audio module at the first sound: {spread(opened, 'ms')}")
 
     out, _, _, peak = run_measured(program, {"ZENDRAL_MEASURE": "kon"}, 300, args.platform)
     hwm = int(re.search(r"VmHWM:\s+(\d+) kB", out).group(1))

@@ -24,6 +24,7 @@
 #include "present/draw/TableDrawing.h"
 #include "present/packs/PackNames.h"
 #include "present/packs/PackPictures.h"
+#include "present/packs/ReadPicture.h"
 #include "present/words/DailyWords.h"
 #include "present/words/MenuBalloonWords.h"
 #include "present/words/MenuServicesWords.h"
@@ -362,7 +363,8 @@ QPixmap MainMenuWidget::Picture(const QString& name, const PixelRect& box) {
   if (const auto found = pictures_.constFind(key); found != pictures_.constEnd()) {
     return found.value();
   }
-  const QImage image = CaptionColourVariant(QImage(":/appart/" + name + ".png"), colour);
+  const QImage image =
+      CaptionColourVariant(ReadPictureFile(":/appart/" + name + ".png", "PNG"), colour);
   QPixmap pixmap;
   if (!image.isNull()) {
     pixmap = QPixmap::fromImage(image.scaled(QSize(box.width, box.height) * dpr,

@@ -19,6 +19,7 @@
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
 #include "game/ComputerPlayer.h"
+#include "present/audio/AudioModule.h"
 #include "present/audio/StreamPlayer.h"
 
 namespace zendral {
@@ -27,6 +28,8 @@ namespace {
 
 // ---- Measurements. With ZENDRAL_MEASURE set the program reports on itself and ends:
 //   "menu": the time from the process start to the first painted main menu;
+//   "audio": then opens the audio module, as the first sound does, and reports how long that
+//           took, or why the module could not be opened;
 //   "kon":  plays one whole kon as a new player (cards flying at speed 5) and reports the
 //           peak memory and the flight's steps per second.
 // ZENDRAL_MEASURE_T0_NS may give the start as CLOCK_MONOTONIC nanoseconds, taken by the
@@ -89,6 +92,7 @@ class Measurement : public QObject {
     std::printf("sound: %s, music: %s\n", form_.CurrentSettings().SoundOn ? "on" : "off",
                 form_.CurrentSettings().MusicOn ? "on" : "off");
     std::fflush(stdout);
+    if (mode_ == "audio") ReportAudioModule();
     if (mode_ != "kon") {
       QCoreApplication::exit(0);
       return;
@@ -98,6 +102,19 @@ class Measurement : public QObject {
     started_ = std::chrono::steady_clock::now();
     connect(&driver_, &QTimer::timeout, this, [this] { Step(); });
     driver_.start(20);
+  }
+
+  static void ReportAudioModule() {
+    const auto start = std::chrono::steady_clock::now();
+    const bool opened = audio::LoadAudioEngines() != nullptr;
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (opened) {
+      std::printf("audio module opened in %.1f ms\n", ms);
+    } else {
+      std::printf("audio module not opened: %s\n", audio::AudioModuleProblem().c_str());
+    }
+    std::fflush(stdout);
   }
 
   // One action of the player, as a person would take it: the main button, or a click on the

@@ -7,6 +7,7 @@
 #include <thread>
 
 #ifdef ZENDRAL_HAVE_AUDIO
+#include "present/audio/AudioModule.h"
 #include "present/audio/GameHold.h"
 #include "present/audio/ProgramAudio.h"
 #include "present/audio/SoundDevice.h"
@@ -42,7 +43,8 @@ class ProgramSound final : public SoundPort {
   bool SayCard(TCardCode card, int language, const std::filesystem::path& programFolder) override {
     return Audio().SayCard(card, language, programFolder);
   }
-  bool DeviceFound() const override { return deviceFound_; }
+  // A machine whose audio module could not be opened is as silent as one without a device.
+  bool DeviceFound() const override { return deviceFound_ && audio::AudioModuleProblem().empty(); }
   void Hold(std::chrono::milliseconds duration) override { HoldGame(duration); }
 
  private:

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "present/audio/MusicPlayer.h"
+#include "present/audio/AudioEngines.h"
 
 namespace zendral::audio {
 
@@ -32,7 +32,7 @@ struct FluidSynthOptions {
   bool noDevice = false;
 };
 
-class FluidSynthEngine : public MidiEngine {
+class FluidSynthEngine : public SongEngine {
  public:
   explicit FluidSynthEngine(FluidSynthOptions options = {});
   ~FluidSynthEngine() override;
@@ -47,7 +47,7 @@ class FluidSynthEngine : public MidiEngine {
 
   // True when no audio reaches a speaker: no driver, no soundfont, or it failed to load.
   // Known once the set-up thread is done; until then false.
-  bool IsSilent() const;
+  bool IsSilent() const override;
   // Blocks until the set-up thread is done (tests and measurements).
   void WaitUntilReady();
 

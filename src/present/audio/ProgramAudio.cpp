@@ -2,10 +2,10 @@
 
 #include <QDir>
 
+#include "present/audio/AudioModule.h"
 #include "present/audio/CardVoice.h"
-#include "present/audio/FluidSynthEngine.h"
 #include "present/audio/GameHold.h"
-#include "present/audio/QtSoundOutput.h"
+#include "present/audio/SoundResources.h"
 
 namespace zendral::audio {
 
@@ -22,23 +22,50 @@ class NoSoundOutput final : public SoundOutput {
   void StopAll() override {}
 };
 
-FluidSynthOptions SynthOptions(bool deviceFound) {
-  FluidSynthOptions options;
-  options.noDevice = !deviceFound;
-  return options;
+// The song of a machine without a sound device or the audio module: it "plays" and never
+// ends, so Timer2 does not start it over and over.
+class SilentSong final : public SongEngine {
+ public:
+  bool Open(const std::filesystem::path&) override { return true; }
+  bool Start() override {
+    playing_ = true;
+    return true;
+  }
+  void Stop() override { playing_ = false; }
+  bool IsPlaying() const override { return playing_; }
+  void Close() override { playing_ = false; }
+  bool IsSilent() const override { return true; }
+
+ private:
+  bool playing_ = false;
+};
+
+const AudioEngines* EnginesFor(bool deviceFound) {
+  return deviceFound ? LoadAudioEngines() : nullptr;
+}
+
+std::unique_ptr<EventSoundOutput> MakeOutput(const AudioEngines* engines) {
+  return engines != nullptr ? engines->MakeSoundOutput() : nullptr;
+}
+
+std::unique_ptr<SongEngine> MakeSong(const AudioEngines* engines) {
+  std::unique_ptr<SongEngine> song = engines != nullptr ? engines->MakeSongEngine(false) : nullptr;
+  if (!song) song = std::make_unique<SilentSong>();
+  return song;
 }
 
 }  // namespace
 
-ProgramAudio::ProgramAudio(bool deviceFound)
-    : output_(deviceFound ? std::make_unique<QtSoundOutput>() : nullptr),
-      silent_(deviceFound ? nullptr : std::make_unique<NoSoundOutput>()),
-      clock_(std::make_unique<GameHoldClock>()),
-      sounds_(std::make_unique<EventSoundPlayer>(
-          output_ ? static_cast<SoundOutput&>(*output_) : *silent_, *clock_,
-          LoadEventSoundResource)),
-      engine_(std::make_unique<FluidSynthEngine>(SynthOptions(deviceFound))),
-      music_(std::make_unique<MusicPlayer>(*engine_)) {}
+ProgramAudio::ProgramAudio(bool deviceFound) {
+  const AudioEngines* engines = EnginesFor(deviceFound);
+  output_ = MakeOutput(engines);
+  if (!output_) silent_ = std::make_unique<NoSoundOutput>();
+  clock_ = std::make_unique<GameHoldClock>();
+  sounds_ = std::make_unique<EventSoundPlayer>(
+      output_ ? static_cast<SoundOutput&>(*output_) : *silent_, *clock_, LoadEventSoundResource);
+  engine_ = MakeSong(engines);
+  music_ = std::make_unique<MusicPlayer>(*engine_);
+}
 
 ProgramAudio::~ProgramAudio() {
   // The sound output before the song, the song's player before its engine.

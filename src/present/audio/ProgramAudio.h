@@ -1,8 +1,8 @@
 #pragma once
-// Everything the program hears, made once when the main window is created: the event sounds
-// on Qt Multimedia and the MIDI song on FluidSynth. Needs a Qt application on the calling
-// thread. On a machine without a sound device everything runs in silence, waited sounds
-// still holding the game for their length.
+// Everything the program hears, made at the first sound or song: the event sounds and the
+// MIDI song on the engines of the audio module (AudioModule.h). Needs a Qt application on the
+// calling thread. On a machine without a sound device, or without the module, everything runs
+// in silence, waited sounds still holding the game for their length.
 
 #include <filesystem>
 
@@ -15,14 +15,15 @@
 
 namespace zendral::audio {
 
-class QtSoundOutput;
+class EventSoundOutput;
 class GameHoldClock;
-class FluidSynthEngine;
+class SongEngine;
 
 class ProgramAudio {
  public:
   // Without a sound device (`deviceFound` off) no audio engine is opened at all: the sounds
-  // and the song run in silence, waited sounds still holding the game for their length.
+  // and the song run in silence, waited sounds still holding the game for their length. With
+  // one, the audio module is opened here; without it everything is silent in the same way.
   explicit ProgramAudio(bool deviceFound = true);
   ~ProgramAudio();
   ProgramAudio(const ProgramAudio&) = delete;
@@ -50,11 +51,11 @@ class ProgramAudio {
   MusicPlayer& Music() { return *music_; }
 
  private:
-  std::unique_ptr<QtSoundOutput> output_;  // null without a sound device
+  std::unique_ptr<EventSoundOutput> output_;  // null without a sound device or the module
   std::unique_ptr<SoundOutput> silent_;
   std::unique_ptr<GameHoldClock> clock_;
   std::unique_ptr<EventSoundPlayer> sounds_;
-  std::unique_ptr<FluidSynthEngine> engine_;
+  std::unique_ptr<SongEngine> engine_;
   std::unique_ptr<MusicPlayer> music_;
 };
 

@@ -19,14 +19,6 @@ namespace zendral::audio {
 
 namespace {
 
-std::vector<std::byte> ReadResource(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray data = file.readAll();
-  const auto* first = reinterpret_cast<const std::byte*>(data.constData());
-  return {first, first + data.size()};
-}
-
 QUrl ResourceUrl(std::string_view name) {
   // ":/sounds/X.wav" is reached as "qrc:/sounds/X.wav".
   return QUrl(QStringLiteral("qrc") + QString::fromStdString(EventSoundResourcePath(name)));
@@ -158,15 +150,6 @@ std::vector<std::string> QtSoundOutput::PlayingNames() const {
       effects_, [e = effects_, &names] { names = e->PlayingNames(); },
       Qt::BlockingQueuedConnection);
   return names;
-}
-
-std::vector<std::byte> LoadEventSoundResource(std::string_view name) {
-  if (!IsEventSoundName(name)) return {};
-  return ReadResource(EventSoundResourcePath(name));
-}
-
-std::vector<std::byte> LoadMidiSongResource() {
-  return ReadResource(std::string(kMidiSongResourcePath));
 }
 
 }  // namespace zendral::audio

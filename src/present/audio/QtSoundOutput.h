@@ -10,11 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "present/audio/EventSoundPlayer.h"
+#include "present/audio/AudioEngines.h"
+#include "present/audio/SoundResources.h"
 
 namespace zendral::audio {
 
-class QtSoundOutput : public SoundOutput {
+class QtSoundOutput : public EventSoundOutput {
  public:
   // With `needsDevice` off the effects are made even without an audio device (they then
   // play nothing); tests use it to watch the effects on a machine without sound.
@@ -29,7 +30,7 @@ class QtSoundOutput : public SoundOutput {
   // Plays WAV bytes that are not one of the program's sounds (a card voice) the same way: it
   // replaces the sound playing, and the next sound replaces it. `name` is what PlayingNames
   // reports while it plays.
-  void StartVoice(std::string_view name, const std::vector<std::byte>& wav);
+  void StartVoice(std::string_view name, const std::vector<std::byte>& wav) override;
 
   // The sounds playing now, by name (one at most), once every earlier request is carried
   // out. For tests and diagnostics: it waits for the sound thread.
@@ -40,11 +41,5 @@ class QtSoundOutput : public SoundOutput {
   QThread thread_;
   Effects* effects_;  // owned; deleted on the sound thread
 };
-
-// Reads an event sound's WAV bytes from the resource library; empty for an unknown name.
-std::vector<std::byte> LoadEventSoundResource(std::string_view name);
-
-// The bytes of the MIDI song resource.
-std::vector<std::byte> LoadMidiSongResource();
 
 }  // namespace zendral::audio

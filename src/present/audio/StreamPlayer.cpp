@@ -1,15 +1,10 @@
 #include "present/audio/StreamPlayer.h"
 
-#include <QAudioDevice>
-#include <QAudioOutput>
 #include <QDeadlineTimer>
-#include <QMediaDevices>
-#include <QMediaPlayer>
 #include <QMutex>
-#include <algorithm>
 #include <memory>
 
-#include "present/audio/SoundDevice.h"
+#include "present/audio/AudioModule.h"
 
 namespace zendral::audio {
 
@@ -31,105 +26,51 @@ struct StreamPlayer::Shared {
   StreamPlayer* owner = nullptr;  // null once the player is gone
 };
 
+// Lives on the stream thread: the decoder, made there at the first stream, and the reports
+// it sends back to the player's thread.
 class StreamPlayer::Worker : public QObject {
  public:
   explicit Worker(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
 
   void Play(unsigned generation, const QUrl& address, int volume) {
-    Release();
     generation_ = generation;
-    failed_ = false;
-    shared_->position = 0;
-    shared_->length = 0;
-    player_ = std::make_unique<QMediaPlayer>();
-    // Without a sound device the stream is read and decoded but sent nowhere: Qt's FFmpeg
-    // player writes into a device that is not there when given an output then, and crashes.
-    if (HasSoundDevice(ThisMachinesSoundPlaces()) &&
-        !QMediaDevices::defaultAudioOutput().isNull()) {
-      output_ = std::make_unique<QAudioOutput>();
-      output_->setVolume(float(std::clamp(volume, 0, 100)) / 100.0f);
-      player_->setAudioOutput(output_.get());
+    if (!decoder_) {
+      const AudioEngines* engines = LoadAudioEngines();
+      if (engines != nullptr) {
+        StreamReports reports;
+        reports.status = [this](StreamStatus status) { Tell(status); };
+        reports.position = [shared = shared_](long long ms) { shared->position = ms; };
+        reports.length = [shared = shared_](long long ms) { shared->length = ms; };
+        decoder_ = engines->MakeStreamDecoder(std::move(reports));
+      }
     }
-    QMediaPlayer* player = player_.get();
-    QObject::connect(player, &QMediaPlayer::mediaStatusChanged, this,
-                     [this, player](QMediaPlayer::MediaStatus status) {
-                       if (player != player_.get()) return;
-                       switch (status) {
-                         case QMediaPlayer::InvalidMedia:
-                           Tell(StreamStatus::kFailed);
-                           break;
-                         case QMediaPlayer::EndOfMedia:
-                           Tell(player->error() == QMediaPlayer::NoError ? StreamStatus::kEnded
-                                                                         : StreamStatus::kFailed);
-                           break;
-                         case QMediaPlayer::BufferingMedia:
-                         case QMediaPlayer::BufferedMedia:
-                           if (player->playbackState() == QMediaPlayer::PlayingState) {
-                             Tell(StreamStatus::kPlaying);
-                           }
-                           break;
-                         default:
-                           break;
-                       }
-                     });
-    QObject::connect(
-        player, &QMediaPlayer::playbackStateChanged, this,
-        [this, player](QMediaPlayer::PlaybackState state) {
-          if (player != player_.get()) return;
-          const auto media = player->mediaStatus();
-          if (state == QMediaPlayer::PlayingState &&
-              (media == QMediaPlayer::BufferedMedia || media == QMediaPlayer::BufferingMedia)) {
-            Tell(StreamStatus::kPlaying);
-          }
-        });
-    QObject::connect(player, &QMediaPlayer::errorOccurred, this,
-                     [this, player](QMediaPlayer::Error error, const QString&) {
-                       if (player == player_.get() && error != QMediaPlayer::NoError) {
-                         Tell(StreamStatus::kFailed);
-                         failed_ = true;
-                       }
-                     });
-    QObject::connect(player, &QMediaPlayer::positionChanged, this, [this, player](qint64 at) {
-      if (player == player_.get()) shared_->position = at;
-    });
-    QObject::connect(player, &QMediaPlayer::durationChanged, this, [this, player](qint64 length) {
-      if (player == player_.get()) shared_->length = length;
-    });
-    player->setSource(address);
-    player->play();
+    if (!decoder_) {
+      Tell(StreamStatus::kFailed);  // no audio module: nothing can play a stream
+      return;
+    }
+    decoder_->Play(address, volume);
   }
-
   void Stop(unsigned generation) {
     generation_ = generation;
     Release();
   }
-
   void Pause(unsigned generation) {
     generation_ = generation;
-    if (player_) player_->pause();
+    if (decoder_) decoder_->Pause();
   }
   void Resume(unsigned generation) {
     generation_ = generation;
-    if (player_) player_->play();
+    if (decoder_) decoder_->Resume();
   }
-
   void SetVolume(int volume) {
-    if (output_) output_->setVolume(float(std::clamp(volume, 0, 100)) / 100.0f);
+    if (decoder_) decoder_->SetVolume(volume);
   }
-
-  // The player is let go without stop(): Qt's FFmpeg player seeks back to the start on a stop,
-  // and on a live stream that seek reads on for as long as the station sends.
   void Release() {
-    player_.reset();
-    output_.reset();
-    failed_ = false;
+    if (decoder_) decoder_->Release();
   }
 
  private:
-  // After an error the backend may still claim to be playing (FFmpeg's reports a refused
-  // connection as an error followed by the playing state): a failed stream stays failed.
   void Tell(StreamStatus status) {
-    if (failed_) return;
     // Held while the report is posted, so the player cannot go meanwhile; a report posted
     // to a player that then goes is dropped with its receiver.
     QMutexLocker lock(&shared_->mutex);
@@ -143,17 +84,27 @@ class StreamPlayer::Worker : public QObject {
 
   std::shared_ptr<Shared> shared_;
   unsigned generation_ = 0;
-  bool failed_ = false;
-  std::unique_ptr<QAudioOutput> output_;
-  std::unique_ptr<QMediaPlayer> player_;
+  std::unique_ptr<StreamDecoder> decoder_;
 };
 
-StreamPlayer::StreamPlayer()
-    : shared_(std::make_shared<Shared>()), thread_(new QThread), worker_(new Worker(shared_)) {
+StreamPlayer::StreamPlayer() : shared_(std::make_shared<Shared>()) {
   shared_->owner = this;
+}
+
+void StreamPlayer::StartThread() {
+  if (thread_ != nullptr) return;
+  thread_ = new QThread;
+  worker_ = new Worker(shared_);
   thread_->setObjectName(QStringLiteral("streams"));
   worker_->moveToThread(thread_);
   thread_->start();
+}
+
+template <typename Call>
+void StreamPlayer::Post(Call call) {
+  if (worker_ == nullptr) return;  // nothing was ever played: nothing to tell the thread
+  QMetaObject::invokeMethod(
+      worker_, [w = worker_, call = std::move(call)] { call(*w); }, Qt::QueuedConnection);
 }
 
 StreamPlayer::~StreamPlayer() {
@@ -161,6 +112,7 @@ StreamPlayer::~StreamPlayer() {
     QMutexLocker lock(&shared_->mutex);
     shared_->owner = nullptr;
   }
+  if (thread_ == nullptr) return;
   // The stream thread lets go of its stream and ends. Opening a stream blocks that thread
   // until the station answers or the connection gives up, which can take minutes for a host
   // that never answers: the end of the program does not wait that long. The thread then
@@ -189,12 +141,10 @@ void StreamPlayer::Play(const QUrl& address, int volumePercent) {
   const unsigned generation = ++generation_;
   address_ = address;
   status_ = StreamStatus::kConnecting;
-  QMetaObject::invokeMethod(
-      worker_,
-      [w = worker_, generation, address, volumePercent] {
-        w->Play(generation, address, volumePercent);
-      },
-      Qt::QueuedConnection);
+  StartThread();
+  Post([generation, address, volumePercent](Worker& w) {
+    w.Play(generation, address, volumePercent);
+  });
   if (onStatus) onStatus(status_);
 }
 
@@ -202,8 +152,7 @@ void StreamPlayer::Stop() {
   const unsigned generation = ++generation_;
   const bool changed = status_ != StreamStatus::kStopped;
   status_ = StreamStatus::kStopped;
-  QMetaObject::invokeMethod(
-      worker_, [w = worker_, generation] { w->Stop(generation); }, Qt::QueuedConnection);
+  Post([generation](Worker& w) { w.Stop(generation); });
   if (changed && onStatus) onStatus(status_);
 }
 
@@ -211,8 +160,7 @@ void StreamPlayer::Pause() {
   if (status_ == StreamStatus::kStopped || status_ == StreamStatus::kFailed) return;
   const unsigned generation = ++generation_;
   status_ = StreamStatus::kPaused;
-  QMetaObject::invokeMethod(
-      worker_, [w = worker_, generation] { w->Pause(generation); }, Qt::QueuedConnection);
+  Post([generation](Worker& w) { w.Pause(generation); });
   if (onStatus) onStatus(status_);
 }
 
@@ -220,14 +168,12 @@ void StreamPlayer::Resume() {
   if (status_ != StreamStatus::kPaused) return;
   const unsigned generation = ++generation_;
   status_ = StreamStatus::kConnecting;
-  QMetaObject::invokeMethod(
-      worker_, [w = worker_, generation] { w->Resume(generation); }, Qt::QueuedConnection);
+  Post([generation](Worker& w) { w.Resume(generation); });
   if (onStatus) onStatus(status_);
 }
 
 void StreamPlayer::SetVolume(int volumePercent) {
-  QMetaObject::invokeMethod(
-      worker_, [w = worker_, volumePercent] { w->SetVolume(volumePercent); }, Qt::QueuedConnection);
+  Post([volumePercent](Worker& w) { w.SetVolume(volumePercent); });
 }
 
 // On the making thread: a report of the stream thread is taken over only when no newer Play

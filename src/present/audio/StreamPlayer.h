@@ -1,8 +1,10 @@
 #pragma once
 // One stream at a time from an address (an MP3 track of the online playlist, an internet radio
-// station), played with Qt Multimedia on a thread of its own: a stream that is slow to answer,
-// or never answers, holds that thread and never the program. Every call returns at once; the
-// player reports what became of the stream through onStatus on the thread that made it.
+// station), played by the audio module's decoder on a thread of its own: a stream that is slow
+// to answer, or never answers, holds that thread and never the program. Every call returns at
+// once; the player reports what became of the stream through onStatus on the thread that made
+// it. The thread and the module are opened at the first Play; without the module every stream
+// fails.
 
 #include <QObject>
 #include <QThread>
@@ -11,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+#include "present/audio/AudioEngines.h"
+
 namespace zendral::audio {
 
 // Qt Multimedia's FFmpeg backend plays MP3 over HTTP with the libraries the program already
@@ -18,15 +22,6 @@ namespace zendral::audio {
 // once, at its first use, so this is called before any sound is made (a choice made in the
 // environment is kept).
 void ChooseMediaBackend();
-
-enum class StreamStatus {
-  kStopped,     // nothing asked, or stopped
-  kConnecting,  // asked to play, not playing yet
-  kPlaying,
-  kPaused,
-  kFailed,  // the stream could not be opened or broke off
-  kEnded,   // a track has played to its end
-};
 
 class StreamPlayer {
  public:
@@ -57,10 +52,14 @@ class StreamPlayer {
   class Worker;   // lives on the stream thread
   struct Shared;  // what the stream thread tells, kept as long as either side needs it
   void Take(unsigned generation, StreamStatus status);
+  // Starts the stream thread at the first use.
+  void StartThread();
+  template <typename Call>
+  void Post(Call call);
 
   std::shared_ptr<Shared> shared_;
-  QThread* thread_;  // let go at the end if a stream that does not answer still holds it
-  Worker* worker_;
+  QThread* thread_ = nullptr;  // let go at the end if a stream that does not answer holds it
+  Worker* worker_ = nullptr;
   QObject context_;          // receives the reports on the making thread
   unsigned generation_ = 0;  // each Play and Stop starts a new one; older reports are dropped
   StreamStatus status_ = StreamStatus::kStopped;

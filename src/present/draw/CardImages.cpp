@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <utility>
+
+#include "present/packs/ReadPicture.h"
 
 namespace zendral {
 
@@ -25,9 +28,9 @@ void DrawSmallFrame(QPainter& p, int w, int h) {
 }  // namespace
 
 QImage LoadArtPicture(const QString& name) {
-  for (const char* ext : {".png", ".jpg"}) {
-    const QString path = QStringLiteral(":/art/") + name + QLatin1String(ext);
-    if (QFile::exists(path)) return QImage(path);
+  for (const auto& [ext, format] : {std::pair{".png", "PNG"}, std::pair{".jpg", "JPEG"}}) {
+    QFile file(QStringLiteral(":/art/") + name + QLatin1String(ext));
+    if (file.open(QIODevice::ReadOnly)) return ReadPicture(file.readAll(), format);
   }
   return {};
 }

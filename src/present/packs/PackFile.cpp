@@ -6,10 +6,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
+
 #include <QResource>
 #include <atomic>
 #include <cstring>
 #include <system_error>
+#include "present/packs/ReadPicture.h"
 
 namespace zendral {
 
@@ -158,12 +160,19 @@ QByteArray OpenPack::Bytes(PackKind kind, const QString& name) const {
   return f.readAll();
 }
 
+namespace {
+
+// The kind's format, handed to the decoder (ReadPicture.h).
+const char* FormatOf(PackKind kind) {
+  return kind == PackKind::kPng ? "PNG" : kind == PackKind::kJpeg ? "JPEG" : "GIF";
+}
+
+}  // namespace
+
 QImage OpenPack::Picture(PackKind kind, const QString& name) const {
   const QByteArray bytes = Bytes(kind, name);
   if (bytes.isEmpty()) return {};
-  QImage image;
-  image.loadFromData(bytes);
-  return image;
+  return ReadPicture(bytes, FormatOf(kind));
 }
 
 std::vector<PackEntry> OpenPack::Entries() const {
@@ -235,8 +244,9 @@ QByteArray LoadBytes(const QString& name, std::string_view packFile, PackKind ki
 bool LoadImage(const QString& name, std::string_view packFile, PackKind kind, QImage& target,
                const std::filesystem::path& programFolder) {
   const QByteArray bytes = LoadBytes(name, packFile, kind, programFolder);
-  QImage image;
-  if (bytes.isEmpty() || !image.loadFromData(bytes)) return false;
+  if (bytes.isEmpty()) return false;
+  QImage image = ReadPicture(bytes, FormatOf(kind));
+  if (image.isNull()) return false;
   target = std::move(image);
   return true;
 }

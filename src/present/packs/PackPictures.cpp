@@ -1,6 +1,7 @@
 #include "present/packs/PackPictures.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "present/geometry/TableScale.h"
 #include "present/packs/PackFile.h"
@@ -59,6 +60,12 @@ void PackPictures::ClearPrefix(const QString& prefix) {
 QImage PackPictures::Picture(const QString& name) const {
   const auto it = pictures_.find(name);
   if (it != pictures_.end()) return it.value();
+  if (const auto done = decoded_.find(name); done != decoded_.end()) return done.value();
+  if (const auto later = deferred_.find(name); later != deferred_.end()) {
+    const std::function<QImage()> load = later.value();
+    deferred_.erase(later);
+    return decoded_.insert(name, load()).value();
+  }
   return own_ ? own_(name) : QImage();
 }
 
@@ -126,7 +133,11 @@ bool PackPictures::LoadCardBacks(Settings& settings) {
 }
 
 bool PackPictures::LoadBackground(Settings& settings) {
-  for (const char* name : {"FonG", "FonGB", "MenuFon", "MenuFonB"}) pictures_.remove(name);
+  for (const char* name : {"FonG", "FonGB", "MenuFon", "MenuFonB"}) {
+    pictures_.remove(name);
+    deferred_.remove(name);
+    decoded_.remove(name);
+  }
   bool ok = true;
   QImage lilu;
   if (settings.MainMenuDesign == 1 || settings.TableDesign == 1) {
@@ -148,7 +159,10 @@ bool PackPictures::LoadBackground(Settings& settings) {
   }
   // The chosen background, or the program's own felt.
   QImage small = own_ ? own_(QStringLiteral("FonG")) : QImage();
-  QImage large = own_ ? own_(QStringLiteral("FonGB")) : QImage();
+  // The large one is decoded when a large window first asks for it.
+  std::function<QImage()> large = [own = own_] {
+    return own ? own(QStringLiteral("FonGB")) : QImage();
+  };
   // With both designs purple the chosen background is not shown and its pack is not needed.
   const bool chosenShown = settings.MainMenuDesign != 1 || settings.TableDesign != 1;
   if (chosenShown && !IsOwnBackground(settings.Background, settings.BackgroundColour)) {
@@ -165,16 +179,31 @@ bool PackPictures::LoadBackground(Settings& settings) {
             BackgroundName(settings.Background, settings.BackgroundColour, windowSize));
       };
       const QImage packSmall = pack.Picture(PackKind::kJpeg, name(kSmallWindow));
-      const QImage packLarge = pack.Picture(PackKind::kJpeg, name(kLargeWindow));
       if (!packSmall.isNull()) small = packSmall;
-      if (!packLarge.isNull()) large = packLarge;
+      large = [file, largeName = name(kLargeWindow), own = std::move(large)] {
+        const QImage packLarge = OpenPack(file).Picture(PackKind::kJpeg, largeName);
+        return packLarge.isNull() ? own() : packLarge;
+      };
     }
   }
   const bool menuPurple = settings.MainMenuDesign == 1, tablePurple = settings.TableDesign == 1;
   pictures_.insert(QStringLiteral("FonG"), tablePurple ? lilu : small);
-  pictures_.insert(QStringLiteral("FonGB"), tablePurple ? lilu : large);
   pictures_.insert(QStringLiteral("MenuFon"), menuPurple ? lilu : small);
-  pictures_.insert(QStringLiteral("MenuFonB"), menuPurple ? lilu : large);
+  // The table and the menu share one decoded large picture.
+  const auto decoded = std::make_shared<QImage>();
+  const auto largeOnce = [decoded, large = std::move(large)] {
+    if (decoded->isNull()) *decoded = large();
+    return *decoded;
+  };
+  const auto placeLarge = [&](const QString& name, bool purple) {
+    if (purple) {
+      pictures_.insert(name, lilu);
+    } else {
+      deferred_.insert(name, largeOnce);
+    }
+  };
+  placeLarge(QStringLiteral("FonGB"), tablePurple);
+  placeLarge(QStringLiteral("MenuFonB"), menuPurple);
   return ok;
 }
 

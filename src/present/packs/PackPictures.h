@@ -61,6 +61,10 @@ class PackPictures {
   std::filesystem::path programFolder_;
   OwnPictures own_;
   QHash<QString, QImage> pictures_;
+  // Pictures decoded at their first use, then kept in pictures_: the large window's
+  // backgrounds, which a window of the usual size never shows.
+  mutable QHash<QString, std::function<QImage()>> deferred_;
+  mutable QHash<QString, QImage> decoded_;
   bool narrow_ = false;
   std::vector<std::string> missing_;
 };
