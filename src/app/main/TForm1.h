@@ -42,6 +42,7 @@ class BackgroundTask;
 class IntroWidget;
 namespace radioui {
 class MediaPanel;
+struct MediaRooms;
 }  // namespace radioui
 class KonRecorder;
 class ExpertCoach;
@@ -163,7 +164,7 @@ class TForm1 : public QWidget {
   void ShowMainMenuScreen();
   // The indicator clock's values from the club, when a read is due and the clock is shown.
   void UpdateIndicator(bool menuAppeared);
-  std::optional<QPoint> RadioCentre() const;
+  radioui::MediaRooms MediaRoomsOnMenu() const;
   void ShowWaitingBar(bool shown);
   void ShowScoreWindow(const QString& playerName, const TCount& count);
   void ShowEndOfCycleWindow(const EndOfCycleWindow& window);
