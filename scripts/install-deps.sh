@@ -10,7 +10,7 @@ packages=(
   qt6-multimedia-dev
   libfluidsynth-dev timgm6mb-soundfont
   libcurl4-openssl-dev libgif-dev
-  fonts-comic-neue fonts-noto-cjk
+  fonts-comic-neue fonts-comfortaa fonts-dejavu-core fonts-noto-cjk
   xvfb xauth
   qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
   libsodium-dev postgresql wrk

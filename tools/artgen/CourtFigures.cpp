@@ -3,6 +3,8 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
+#include <algorithm>
 
 #include "SuitShapes.h"
 
@@ -419,6 +421,168 @@ void PaintCourtPicture(QPainter& p, const QRectF& frame, int rank, int suit, boo
   p.setPen(QPen(QColor(60, 60, 70), small ? 0.8 : 1.2));
   p.drawRect(frame);
   p.restore();
+}
+
+namespace {
+
+// The suit's shape scaled into a box, centred.
+QPainterPath FittedSymbol(const QPainterPath& symbol, const QRectF& box) {
+  const QRectF b = symbol.boundingRect();
+  if (b.isEmpty()) return {};
+  const double scale = std::min(box.width() / b.width(), box.height() / b.height());
+  QTransform t;
+  t.translate(box.center().x(), box.center().y());
+  t.scale(scale, scale);
+  t.translate(-b.center().x(), -b.center().y());
+  return t.map(symbol);
+}
+
+}  // namespace
+
+void PaintHorsemanHalf(QPainter& p, const QRectF& half, bool small, const HorsemanDress& dress,
+                       const QPainterPath& symbol, const QColor& ink) {
+  const Half h(half, small);
+  // Drawn facing right; a rider facing left is the mirror image.
+  const auto X = [&dress](double u) { return dress.facingLeft ? 1 - u : u; };
+  const auto P = [&](double u, double v) { return h.P(X(u), v); };
+  const QColor mane = dress.horse.darker(dress.horse.lightness() > 120 ? 160 : 130);
+
+  // The tail, behind the body.
+  QPainterPath tail;
+  tail.moveTo(P(0.10, 0.78));
+  tail.cubicTo(P(0.02, 0.80), P(0.0, 0.92), P(0.02, 1.02));
+  tail.lineTo(P(0.08, 1.02));
+  tail.cubicTo(P(0.07, 0.92), P(0.09, 0.86), P(0.14, 0.82));
+  tail.closeSubpath();
+  Shape(p, h, tail, mane, 0.8);
+
+  // The body, from the rump to the chest, down to the middle line.
+  QPainterPath body;
+  body.moveTo(P(0.10, 1.02));
+  body.lineTo(P(0.09, 0.86));
+  body.cubicTo(P(0.09, 0.74), P(0.20, 0.70), P(0.34, 0.72));
+  body.cubicTo(P(0.46, 0.74), P(0.56, 0.70), P(0.64, 0.68));
+  body.cubicTo(P(0.76, 0.70), P(0.84, 0.80), P(0.82, 1.02));
+  body.closeSubpath();
+  Shape(p, h, body, dress.horse);
+
+  // The neck and the head, raised in front of the rider.
+  QPainterPath neck;
+  neck.moveTo(P(0.60, 0.74));
+  neck.cubicTo(P(0.64, 0.56), P(0.70, 0.42), P(0.76, 0.32));
+  neck.lineTo(P(0.80, 0.25));  // the poll, between the ears
+  neck.cubicTo(P(0.86, 0.27), P(0.92, 0.36), P(0.98, 0.46));
+  neck.cubicTo(P(1.0, 0.50), P(0.98, 0.55), P(0.94, 0.55));  // the muzzle
+  neck.cubicTo(P(0.90, 0.55), P(0.86, 0.52), P(0.83, 0.50));
+  neck.cubicTo(P(0.82, 0.60), P(0.84, 0.72), P(0.82, 0.86));
+  neck.closeSubpath();
+  Shape(p, h, neck, dress.horse);
+  QPainterPath ear;
+  ear.moveTo(P(0.78, 0.28));
+  ear.lineTo(P(0.80, 0.17));
+  ear.lineTo(P(0.83, 0.27));
+  ear.closeSubpath();
+  Shape(p, h, ear, dress.horse, 0.7);
+  QPainterPath maneLine;
+  maneLine.moveTo(P(0.80, 0.25));
+  maneLine.cubicTo(P(0.72, 0.34), P(0.66, 0.46), P(0.62, 0.62));
+  maneLine.lineTo(P(0.58, 0.66));
+  maneLine.cubicTo(P(0.60, 0.50), P(0.68, 0.34), P(0.77, 0.24));
+  maneLine.closeSubpath();
+  Shape(p, h, maneLine, mane, 0.6);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kInk);
+  p.drawEllipse(P(0.875, 0.36), h.W(small ? 0.018 : 0.013), h.H(small ? 0.018 : 0.013));
+  p.drawEllipse(P(0.965, 0.50), h.W(0.008), h.H(0.008));  // the nostril
+
+  // Bridle and reins in the harness's metal.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(dress.trim.darker(130), small ? 0.6 : 1.3));
+  QPainterPath bridle;
+  bridle.moveTo(P(0.80, 0.27));
+  bridle.lineTo(P(0.86, 0.50));
+  bridle.moveTo(P(0.84, 0.40));
+  bridle.lineTo(P(0.96, 0.47));
+  bridle.moveTo(P(0.86, 0.50));
+  bridle.quadTo(P(0.70, 0.62), P(0.55, 0.62));
+  p.drawPath(bridle);
+
+  // The saddle cloth, trimmed, under the rider.
+  QPainterPath cloth;
+  cloth.moveTo(P(0.28, 0.72));
+  cloth.lineTo(P(0.58, 0.70));
+  cloth.lineTo(P(0.60, 0.98));
+  cloth.lineTo(P(0.30, 1.0));
+  cloth.closeSubpath();
+  Shape(p, h, cloth, dress.panel, 0.8);
+  p.setPen(QPen(dress.trim, small ? 0.8 : 2.0));
+  p.setBrush(Qt::NoBrush);
+  p.drawLine(P(0.30, 0.98), P(0.60, 0.96));
+
+  // The rider: his leg down the horse's side, his body, his arm raising the suit.
+  QPainterPath leg;
+  leg.moveTo(P(0.40, 0.74));
+  leg.lineTo(P(0.50, 0.74));
+  leg.lineTo(P(0.50, 0.96));
+  leg.lineTo(P(0.55, 0.96));
+  leg.lineTo(P(0.55, 1.02));
+  leg.lineTo(P(0.43, 1.02));
+  leg.closeSubpath();
+  Shape(p, h, leg, dress.robe.darker(125), 0.8);
+  QPainterPath torso;
+  torso.moveTo(P(0.33, 0.78));
+  torso.cubicTo(P(0.32, 0.62), P(0.34, 0.46), P(0.40, 0.42));
+  torso.lineTo(P(0.52, 0.42));
+  torso.cubicTo(P(0.57, 0.48), P(0.58, 0.64), P(0.56, 0.78));
+  torso.closeSubpath();
+  Shape(p, h, torso, dress.robe);
+  QPainterPath belt;
+  belt.addRect(QRectF(P(0.335, 0.70), P(0.56, 0.745)).normalized());
+  Shape(p, h, belt, dress.trim, 0.6);
+  QPainterPath arm;
+  arm.moveTo(P(0.50, 0.46));
+  arm.lineTo(P(0.62, 0.40));
+  arm.lineTo(P(0.645, 0.45));
+  arm.lineTo(P(0.53, 0.53));
+  arm.closeSubpath();
+  Shape(p, h, arm, dress.robe.darker(110), 0.8);
+  QPainterPath hand;
+  hand.addEllipse(P(0.645, 0.41), h.W(0.035), h.H(0.04));
+  Shape(p, h, hand, kSkin, 0.7);
+  const QPainterPath raised =
+      FittedSymbol(symbol, QRectF(P(0.56, 0.10), P(0.72, 0.36)).normalized());
+  p.setPen(h.Line(0.5));
+  p.setBrush(ink);
+  p.drawPath(raised);
+
+  // His head with a brimmed hat and a feather.
+  QPainterPath neckOfRider;
+  neckOfRider.addRect(QRectF(P(0.425, 0.34), P(0.475, 0.43)).normalized());
+  Shape(p, h, neckOfRider, kSkin.darker(104), 0.7);
+  QPainterPath hair;
+  hair.addEllipse(P(0.44, 0.27), h.W(0.08), h.H(0.10));
+  Shape(p, h, hair, dress.hair, 0.7);
+  QPainterPath face;
+  face.addEllipse(P(0.455, 0.28), h.W(0.065), h.H(0.085));
+  Shape(p, h, face, kSkin, 0.8);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kInk);
+  p.drawEllipse(P(0.48, 0.26), h.W(small ? 0.014 : 0.01), h.H(small ? 0.014 : 0.01));
+  QPainterPath feather;
+  feather.moveTo(P(0.40, 0.17));
+  feather.cubicTo(P(0.30, 0.06), P(0.24, 0.05), P(0.22, 0.09));
+  feather.cubicTo(P(0.28, 0.12), P(0.33, 0.16), P(0.38, 0.20));
+  feather.closeSubpath();
+  Shape(p, h, feather, QColor(250, 246, 230), 0.6);
+  QPainterPath hat;
+  hat.addEllipse(P(0.45, 0.19), h.W(0.13), h.H(0.035));
+  QPainterPath crown;
+  crown.moveTo(P(0.39, 0.19));
+  crown.cubicTo(P(0.39, 0.08), P(0.51, 0.08), P(0.51, 0.19));
+  crown.closeSubpath();
+  Shape(p, h, hat.united(crown), dress.panel, 0.8);
+  p.setPen(QPen(dress.trim, small ? 0.7 : 1.6));
+  p.drawLine(P(0.39, 0.175), P(0.51, 0.175));
 }
 
 }  // namespace zendral::art

@@ -1,5 +1,7 @@
 #include "CourtDress.h"
 
+#include "CourtFigures.h"
+
 #include <QLinearGradient>
 #include <QTransform>
 #include <cmath>
@@ -467,6 +469,44 @@ void PaintHeadwear(QPainter& p, const Half& h, const CourtLook& look, int rank, 
   }
 }
 
+// The horseman, from the program's own figure painter, in the deck's colours.
+void PaintRider(QPainter& p, const QRectF& frame, bool small, const CourtLook& look, int suit,
+                const QPainterPath& symbol, const QColor& ink) {
+  art::HorsemanDress dress;
+  dress.robe = look.panel[static_cast<std::size_t>(suit - 1)];
+  dress.panel = look.robe[static_cast<std::size_t>(suit - 1)];
+  dress.trim = look.trim;
+  dress.hair = look.hair;
+  dress.horse = look.horse;
+  dress.facingLeft = look.turn < 0;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(frame, look.ground);
+  const QRectF top(frame.left(), frame.top(), frame.width(), frame.height() / 2);
+  for (int half = 0; half < 2; ++half) {
+    p.save();
+    if (half == 1) {
+      p.translate(frame.center());
+      p.rotate(180);
+      p.translate(-frame.center());
+    }
+    p.setClipRect(top);
+    art::PaintHorsemanHalf(p, top, small, dress, symbol, ink);
+    // The suit in the frame's free upper corner, on the side the horse turns away from.
+    const Half h(top, small);
+    const QRectF corner =
+        dress.facingLeft ? h.R(0.79, 0.04, 0.95, 0.20) : h.R(0.05, 0.04, 0.21, 0.20);
+    p.fillPath(Fitted(symbol, corner), ink);
+    p.restore();
+  }
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(ink, small ? 0.6 : 1.0));
+  p.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
+  p.setPen(QPen(QColor(60, 60, 70), small ? 0.8 : 1.2));
+  p.drawRect(frame);
+  p.restore();
+}
+
 }  // namespace
 
 CourtLook CourtLookOf(int deck) {
@@ -495,6 +535,10 @@ CourtLook CourtLookOf(int deck) {
   look.held = static_cast<Held>((deck / 2) % 4);
   look.turn = ((deck * 7) % 5 - 2) * 0.5;
   look.beardPointed = deck % 2 == 1;
+  // Bay, chestnut, grey, black, cream and dun horses.
+  static const QColor kCoats[] = {{140, 82, 42}, {176, 96, 48},   {186, 188, 194},
+                                  {56, 48, 48},  {238, 230, 212}, {206, 172, 112}};
+  look.horse = kCoats[(deck * 5) % 6];
   // Decks whose names promise a headwear.
   switch (deck) {
     case 3:   // Ancient Egypt
@@ -524,6 +568,10 @@ void PaintDressedCourt(QPainter& p, const QRectF& frame, int figureRank, int sui
                        const CourtLook& deckLook, const QPainterPath& symbol, const QColor& ink) {
   CourtLook look = deckLook;
   int rank = figureRank;
+  if (rank == kQueen && look.secondRides) {
+    PaintRider(p, frame, small, look, suit, symbol, ink);
+    return;
+  }
   if (rank == kQueen && look.secondIsMan) {
     // A man like the jack, told apart by his hat, his stance and what he holds.
     rank = kJack;

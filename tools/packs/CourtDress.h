@@ -29,6 +29,9 @@ struct CourtLook {
   bool beardPointed = false;
   // The second court is a man (Ober, knight, horseman) instead of a queen.
   bool secondIsMan = false;
+  // ... and rides a horse (the Spanish caballo, the Italian cavallo) of this coat.
+  bool secondRides = false;
+  QColor horse{140, 82, 42};
 };
 
 // The look of a deck's court, made from its number: each deck a different combination of

@@ -406,6 +406,7 @@ void PaintCourt(QPainter& p, const DeckStyle& s, const QSizeF& size, TCardCode c
   if (s.family != SuitFamily::kFrench) {
     // The courts of German and Latin decks are all men, and each shows his suit.
     look.secondIsMan = true;
+    look.secondRides = s.family == SuitFamily::kLatin;  // the caballo and the cavallo
     look.held = Held::kSuit;
   }
   const QPainterPath symbol =

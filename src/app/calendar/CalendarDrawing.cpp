@@ -30,10 +30,15 @@ void DrawCentred(QPainter& painter, const QString& text, const QFont& font, cons
   painter.drawText((kCalendarPageWidth - width) / 2, top + metrics.ascent(), text);
 }
 
-QImage DrawPage(const TCalendarPage& page, const OpenPack& pack, const TCalendarFonts& fonts) {
-  QImage image(kCalendarPageWidth, kCalendarPageHeight, QImage::Format_ARGB32_Premultiplied);
+QImage DrawPage(const TCalendarPage& page, const OpenPack& pack, const TCalendarFonts& fonts,
+                QSize size) {
+  QImage image(size.expandedTo({1, 1}), QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
+  // Drawn in design units; the painter scales pictures and text to the page's pixels.
+  painter.scale(static_cast<double>(image.width()) / kCalendarPageWidth,
+                static_cast<double>(image.height()) / kCalendarPageHeight);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const QImage base =
       pack.Picture(PackKind::kPng,
                    QString::fromLatin1(kCalendarBasePicture.data(), kCalendarBasePicture.size()));
@@ -64,14 +69,14 @@ int PointsToPixels(int points) {
 
 std::optional<std::vector<TDrawnCalendarPage>> BuildCalendar(
     const std::filesystem::path& programFolder, const TCalendarDate& date, int language,
-    const TCalendarFonts& fonts) {
+    const TCalendarFonts& fonts, QSize size) {
   const std::filesystem::path file = FindPack(programFolder, kPackCalendar);
   if (file.empty()) return std::nullopt;
   const OpenPack pack(file);  // released when the pages are drawn
   if (!pack.ok()) return std::nullopt;
   std::vector<TDrawnCalendarPage> drawn;
   for (const TCalendarPage& page : CalendarPagesFor(date, language)) {
-    drawn.push_back({DrawPage(page, pack, fonts), ToQString(page.hint)});
+    drawn.push_back({DrawPage(page, pack, fonts, size), ToQString(page.hint)});
   }
   return drawn;
 }

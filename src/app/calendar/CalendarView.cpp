@@ -15,7 +15,7 @@ CalendarView::CalendarView(QWidget* host, std::filesystem::path programFolder)
       timer_(new QTimer(this)),
       clock_([] { return QDateTime::currentDateTime(); }) {
   for (QLabel* label : {left_, right_}) {
-    label->setFixedSize(kCalendarPageWidth, kCalendarPageHeight);
+    label->resize(kCalendarPageWidth, kCalendarPageHeight);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->hide();
   }
@@ -28,8 +28,8 @@ CalendarView::CalendarView(QWidget* host, std::filesystem::path programFolder)
 
 bool CalendarView::Build() {
   const QDate today = clock_().date();
-  auto pages =
-      BuildCalendar(programFolder_, {today.year(), today.month(), today.day()}, language_, fonts_);
+  auto pages = BuildCalendar(programFolder_, {today.year(), today.month(), today.day()}, language_,
+                             fonts_, pageSize_);
   if (!pages || pages->empty()) {
     pages_.clear();
     return false;
@@ -43,8 +43,9 @@ bool CalendarView::Show(double scaleX, double scaleY, int language, const TCalen
   language_ = language;
   fonts_ = fonts;
   const TCalendarPlaces places = CalendarPlaces(scaleX, scaleY);
-  left_->move(places.leftX, places.y);
-  right_->move(places.rightX, places.y);
+  pageSize_ = {places.width, places.height};
+  left_->setGeometry(places.leftX, places.y, places.width, places.height);
+  right_->setGeometry(places.rightX, places.y, places.width, places.height);
   if (!Build()) {
     Hide();
     return false;

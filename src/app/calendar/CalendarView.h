@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QSize>
 #include <filesystem>
 #include <functional>
 #include <vector>
@@ -27,8 +28,8 @@ class CalendarView : public QObject {
 
   CalendarView(QWidget* host, std::filesystem::path programFolder);
 
-  // ShowCalendar: places the pages for the window's scale factors, builds today's pages in the
-  // language and starts the page timer. False, with both pages hidden and the timer stopped,
+  // ShowCalendar: places and sizes the pages for the window's scale factors, builds today's pages
+  // in the language and starts the page timer. False, with both pages hidden and the timer stopped,
   // when the calendar pack is missing.
   bool Show(double scaleX, double scaleY, int language, const TCalendarFonts& fonts = {});
   // Hides both pages and stops the timer (the menu gives way to the table).
@@ -63,6 +64,7 @@ class CalendarView : public QObject {
   std::function<QDateTime()> clock_;
   int language_ = 0;
   TCalendarFonts fonts_;
+  QSize pageSize_{kCalendarPageWidth, kCalendarPageHeight};
   std::vector<TDrawnCalendarPage> pages_;
   QDate builtFor_;
   int rightPage_ = 2;

@@ -84,4 +84,59 @@ PixelRect ChatNewsIconPlace(const MenuLayout& menu, bool chat, int clientHeight)
   return {left, top, kMenuIconSize, kMenuIconSize};
 }
 
+namespace {
+
+// The largest rectangle of the radio's proportions inside a room, centred on `centreX` as far
+// as the room allows and in the room's vertical middle; height 0 when it would be too small.
+PixelRect RadioIn(const PixelRect& room, int centreX, int fullWidth, int fullHeight) {
+  if (room.width <= 0 || room.height <= 0 || fullWidth <= 0 || fullHeight <= 0) return {};
+  int height = std::min(fullHeight, room.height);
+  int width = height * fullWidth / fullHeight;
+  if (width > room.width) {
+    width = room.width;
+    height = width * fullHeight / fullWidth;
+  }
+  if (height < kRadioSmallestHeight) return {};
+  const int left = std::clamp(centreX - width / 2, room.left, room.Right() - width);
+  return {left, room.top + (room.height - height) / 2, width, height};
+}
+
+}  // namespace
+
+MediaPlaces PlaceMedia(const MenuLayout& menu, const MenuOrnaments& o, ClientSize client,
+                       int radioWidth, int radioHeight) {
+  constexpr int m = kMediaMargin;
+  constexpr int kGap = 4;  // between the music buttons
+  MediaPlaces places;
+  const PixelRect news = ChatNewsIconPlace(menu, false, client.height);
+  // Under the left animation, up to the news icon.
+  const int underTop = o.gif1.top + o.gif1.height + m;
+  PixelRect under{m, underTop, news.left - 2 * m, client.height - m - underTop};
+  const int side = std::min(kMusicButtonLargest, under.height);
+  if (side >= kMusicButtonSmallest && 3 * side + 2 * kGap + 2 * m <= under.width) {
+    places.musicShown = true;
+    const int top = under.top + under.height - side;
+    for (int k = 0; k < 3; ++k) {
+      places.music[static_cast<std::size_t>(k)] = {2 * m + k * (side + kGap), top, side, side};
+    }
+    const int musicRight = places.music[2].Right();
+    under.width -= musicRight + 2 * m - under.left;
+    under.left = musicRight + 2 * m;
+  }
+  // Between the left buttons and the animation, left of the club list.
+  const int buttonsBottom =
+      std::max(menu.history.top + menu.history.height, menu.topTen.top + menu.topTen.height);
+  const PixelRect between{m, buttonsBottom + m, menu.members[0].left - 2 * m,
+                          o.gif1.top - m - (buttonsBottom + m)};
+  const PixelRect first = RadioIn(between, o.gif1.left + o.gif1.width / 2, radioWidth, radioHeight);
+  const PixelRect second = RadioIn(under, under.left + under.width / 2, radioWidth, radioHeight);
+  // The room between is the radio's own place; the room under the animation only stands in.
+  const PixelRect& radio = first.height > 0 ? first : second;
+  if (radio.height > 0) {
+    places.radioShown = true;
+    places.radio = radio;
+  }
+  return places;
+}
+
 }  // namespace zendral

@@ -61,6 +61,26 @@ PixelRect MenuIconPlace(bool rightColumn, int row, int clientWidth);
 // level with the middle of "Exit" and never below the client area.
 PixelRect ChatNewsIconPlace(const MenuLayout& menu, bool chat, int clientHeight);
 
+// The online music player's three buttons and the radio icon: each stands where it fits
+// beside the menu's other controls, shrunk to the room there is (never below a size a player
+// can still hit), and is left out where no room is (the pop-up menu still reaches the radio).
+// The music buttons take the room under the left animation, left of the news icon; the radio
+// the room between the left buttons and the animation, or else the rest of the room under the
+// animation. `radioWidth` x `radioHeight` is the radio's full
+// size, kept in proportion.
+inline constexpr int kMediaMargin = 4;  // the least distance to a neighbour or the edge
+inline constexpr int kMusicButtonLargest = 61;
+inline constexpr int kMusicButtonSmallest = 30;
+inline constexpr int kRadioSmallestHeight = 34;
+struct MediaPlaces {
+  bool musicShown = false;
+  std::array<PixelRect, 3> music;  // play, next, volume
+  bool radioShown = false;
+  PixelRect radio;
+};
+MediaPlaces PlaceMedia(const MenuLayout& menu, const MenuOrnaments& ornaments, ClientSize client,
+                       int radioWidth, int radioHeight);
+
 // Whether the store icon stands in the left column's fifth row.
 bool StoreIconShown(double pictureScale, bool storeAddressKnown);
 

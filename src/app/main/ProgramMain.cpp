@@ -18,6 +18,7 @@
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
+#include "app/windows/ProgramFont.h"
 #include "game/ComputerPlayer.h"
 #include "present/audio/AudioModule.h"
 #include "present/audio/StreamPlayer.h"
@@ -166,6 +167,7 @@ class Measurement : public QObject {
 int RunZendral(int argc, char** argv) {
   audio::ChooseMediaBackend();  // before the first sound
   QApplication app(argc, argv);
+  UseProgramFont();
   QApplication::setApplicationName("Zendral");
   // The installed menu entry's name, so that desktops match the window to its icon.
   QApplication::setDesktopFileName("org.zendral.Zendral");

@@ -32,6 +32,7 @@
 #include "app/main/TableWidget.h"
 #include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
+#include "app/radio/MediaButtons.h"
 #include "app/radio/MediaPanel.h"
 #include "app/tour/TourLink.h"
 #include "app/windows/WindowResources.h"
@@ -384,18 +385,25 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     w->setGeometry(rect());
   }
   if (!introShown_ && art_) RebuildArt();
-  if (art_) media_->Place(art_->scale(), introShown_, menuShown_, RadioCentre());
+  if (art_) media_->Place(introShown_, menuShown_, MediaRoomsOnMenu());
 }
 
-// The radio stands centred between the menu's left buttons and the animation below them.
-std::optional<QPoint> TForm1::RadioCentre() const {
-  if (!art_ || !menuShown_) return std::nullopt;
-  const MenuLayout& layout = menu_->Layout();
-  const MenuOrnaments ornaments = PlaceOrnaments(
-      art_->scale(), layout, calendar_ && calendar_->IsShown(), {menu_->width(), menu_->height()});
-  const int buttonsBottom = layout.history.top + layout.history.height;
-  return QPoint(ornaments.gif1.left + ornaments.gif1.width / 2,
-                (buttonsBottom + ornaments.gif1.top) / 2);
+// The music buttons and the radio where the menu has room for them at this window size.
+radioui::MediaRooms TForm1::MediaRoomsOnMenu() const {
+  if (!art_ || !menuShown_) return {};
+  const ClientSize client{menu_->width(), menu_->height()};
+  const MenuOrnaments ornaments =
+      PlaceOrnaments(art_->scale(), menu_->Layout(), calendar_ && calendar_->IsShown(), client);
+  const QSize radio = radioui::RadioIconWidget::ContentBox().size();
+  const MediaPlaces places =
+      PlaceMedia(menu_->Layout(), ornaments, client, radio.width(), radio.height());
+  const auto rect = [](const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); };
+  radioui::MediaRooms rooms;
+  if (places.musicShown) {
+    rooms.music = {rect(places.music[0]), rect(places.music[1]), rect(places.music[2])};
+  }
+  if (places.radioShown) rooms.radio = rect(places.radio);
+  return rooms;
 }
 
 void TForm1::ShowTableScreen() {
@@ -409,7 +417,7 @@ void TForm1::ShowTableScreen() {
   table_->show();
   table_->RedrawAll();
   table_->setFocus();
-  media_->Place(art_->scale(), introShown_, menuShown_);
+  media_->Place(introShown_, menuShown_);
 }
 
 void TForm1::HideTableScreen() {
@@ -445,7 +453,7 @@ void TForm1::ShowMainMenuScreen() {
     menu_->ShowSignals(menuServices_->NewsPending(), menuServices_->ChatPending());
     UpdateIndicator(!wasShown);
   }
-  if (art_) media_->Place(art_->scale(), introShown_, menuShown_, RadioCentre());
+  if (art_) media_->Place(introShown_, menuShown_, MediaRoomsOnMenu());
   if (loggedInAgain) online_->TellLoggedInAgain();
 }
 

@@ -46,6 +46,7 @@ class BackgroundTask;
 class IntroWidget;
 namespace radioui {
 class MediaPanel;
+struct MediaRooms;
 }  // namespace radioui
 class ExpertCoach;
 class CoachOverlay;
@@ -159,7 +160,7 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   void ShowMainMenuScreen() override;
   // The indicator clock's values from the club, when a read is due and the clock is shown.
   void UpdateIndicator(bool menuAppeared);
-  std::optional<QPoint> RadioCentre() const;
+  radioui::MediaRooms MediaRoomsOnMenu() const;
   void ShowWaitingBar(bool shown) override;
   void ShowScoreWindow(const QString& playerName, const TCount& count) override;
   void ShowEndOfCycleWindow(const EndOfCycleWindow& window) override;

@@ -3,6 +3,7 @@
 #include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "app/radio/RadioArt.h"
 
@@ -10,7 +11,7 @@ namespace zendral::radioui {
 
 PictureButton::PictureButton(const char* objectName, QWidget* parent) : QWidget(parent) {
   setObjectName(QLatin1String(objectName));
-  setFixedSize(kMusicButtonSize, kMusicButtonSize);
+  resize(kMusicButtonSize, kMusicButtonSize);
   setCursor(Qt::PointingHandCursor);
 }
 
@@ -29,14 +30,19 @@ void PictureButton::SetCaption(const QString& text, const QFont& font, const QCo
 void PictureButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.setRenderHint(QPainter::Antialiasing);
+  // The picture and its caption are drawn for the full size and scaled to the button's.
+  p.scale(static_cast<double>(width()) / kMusicButtonSize,
+          static_cast<double>(height()) / kMusicButtonSize);
+  const QRect full(0, 0, kMusicButtonSize, kMusicButtonSize);
   // Pressed, the button sinks by a pixel and darkens.
   const QPoint at = pressed_ ? QPoint(1, 1) : QPoint(0, 0);
   p.drawImage(at, picture_);
-  if (pressed_) p.fillRect(rect(), QColor(0, 0, 0, 50));
+  if (pressed_) p.fillRect(full, QColor(0, 0, 0, 50));
   if (!caption_.isEmpty()) {
     p.setFont(font_);
     p.setPen(colour_);
-    p.drawText(rect().translated(at), Qt::AlignCenter, caption_);
+    p.drawText(full.translated(at), Qt::AlignCenter, caption_);
   }
 }
 
@@ -51,7 +57,8 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = false;
   update();
   const QPoint at = event->position().toPoint();
-  if (rect().contains(at) && onRelease) onRelease(at.x());
+  // The volume zones are read on the full-size picture.
+  if (rect().contains(at) && onRelease) onRelease(at.x() * kMusicButtonSize / std::max(1, width()));
 }
 
 void PictureButton::enterEvent(QEnterEvent* event) {
@@ -59,19 +66,57 @@ void PictureButton::enterEvent(QEnterEvent* event) {
   QWidget::enterEvent(event);
 }
 
+namespace {
+
+// The shelf and the radio drawn into the icon's full box.
+QImage ShelfAndRadio() {
+  QImage shape(kRadioIconWidth, kRadioIconHeight, QImage::Format_ARGB32_Premultiplied);
+  shape.fill(Qt::transparent);
+  QPainter p(&shape);
+  for (const QString& name : {QStringLiteral("GPolkaNw"), QStringLiteral("GRadioA")}) {
+    p.drawImage(0, 0, MediaPicture(name));
+  }
+  return shape;
+}
+
+}  // namespace
+
+QRect RadioIconWidget::ContentBox() {
+  // The pictures' box has empty margins: the icon is as large as what is drawn in it.
+  static const QRect box = [] {
+    const QImage shape = ShelfAndRadio();
+    QRect used;
+    for (int y = 0; y < shape.height(); ++y) {
+      for (int x = 0; x < shape.width(); ++x) {
+        if (qAlpha(shape.pixel(x, y)) > 0) used |= QRect(x, y, 1, 1);
+      }
+    }
+    return used.isEmpty() ? QRect(0, 0, kRadioIconWidth, kRadioIconHeight) : used;
+  }();
+  return box;
+}
+
 RadioIconWidget::RadioIconWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ImRadio"));
-  setFixedSize(kRadioIconWidth, kRadioIconHeight);
+  resize(ContentBox().size());
   setCursor(Qt::PointingHandCursor);
-  // Only the shelf and the radio take the mouse: at the largest window the icon's box reaches
-  // over the edges of the button above it and of the animation below it.
+}
+
+void RadioIconWidget::Paint(QPainter& p, const QStringList& pictures) const {
+  const QRect box = ContentBox();
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.scale(static_cast<double>(width()) / box.width(), static_cast<double>(height()) / box.height());
+  p.translate(-box.topLeft());
+  for (const QString& name : pictures) p.drawImage(0, 0, MediaPicture(name));
+}
+
+void RadioIconWidget::resizeEvent(QResizeEvent*) {
+  // Only the shelf and the radio take the mouse, not the gaps around them.
   QImage shape(size(), QImage::Format_ARGB32_Premultiplied);
   shape.fill(Qt::transparent);
   {
     QPainter p(&shape);
-    for (const QString& name : {QStringLiteral("GPolkaNw"), QStringLiteral("GRadioA")}) {
-      p.drawImage(0, 0, MediaPicture(name));
-    }
+    Paint(p, {QStringLiteral("GPolkaNw"), QStringLiteral("GRadioA")});
   }
   setMask(QBitmap::fromImage(shape.createAlphaMask()));
 }
@@ -84,9 +129,7 @@ void RadioIconWidget::SetLamp(const QString& lampPicture) {
 
 void RadioIconWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  for (const QString& name : {QStringLiteral("GPolkaNw"), QStringLiteral("GRadioA"), lamp_}) {
-    p.drawImage(0, 0, MediaPicture(name));
-  }
+  Paint(p, {QStringLiteral("GPolkaNw"), QStringLiteral("GRadioA"), lamp_});
 }
 
 void RadioIconWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,12 +1,17 @@
 #pragma once
 // The widgets of the music player and the radio on the main window: a picture button that
-// acts on the release of a press (and tells where it was released), the three buttons of the
-// online music player, and the radio icon (shelf, radio and lamp).
+// acts on the release of a press (and tells where it was released, on the full-size picture),
+// the three buttons of the online music player, and the radio icon (shelf, radio and lamp).
+// Both draw their pictures to whatever size the menu gives them.
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
+
+class QPainter;
 
 namespace zendral::radioui {
 
@@ -40,11 +45,14 @@ class PictureButton : public QWidget {
   bool pressed_ = false;
 };
 
-// The radio icon: 220 x 125 pixels, the shelf, the radio and a lamp. A left click switches the
-// radio, a right click opens the radio window.
+// The radio icon: the shelf, the radio and a lamp, drawn to the icon's size. A left click
+// switches the radio, a right click opens the radio window.
 class RadioIconWidget : public QWidget {
  public:
   explicit RadioIconWidget(QWidget* parent);
+  // The part of the pictures' 220 x 125 box that the shelf and the radio cover: the icon's
+  // full size.
+  static QRect ContentBox();
   void SetLamp(const QString& lampPicture);
   const QString& Lamp() const { return lamp_; }
 
@@ -54,8 +62,11 @@ class RadioIconWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void Paint(QPainter& p, const QStringList& pictures) const;
+
   QString lamp_ = QStringLiteral("GRadioB");
 };
 

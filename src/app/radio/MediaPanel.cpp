@@ -8,10 +8,11 @@
 #include "app/radio/RadioArt.h"
 #include "app/radio/TFormRadio.h"
 #include "present/audio/OnlinePlayer.h"
+#include "present/audio/SoundDevice.h"
 #include "present/audio/StreamPlayer.h"
-#include "present/geometry/TableScale.h"
 #include "present/packs/PackFile.h"
 #include "present/words/MediaWords.h"
+#include "present/words/SoundDeviceWords.h"
 #include "present/words/WordRows.h"
 #include "store/Cp1251.h"
 #include "store/FileIo.h"
@@ -22,8 +23,6 @@ namespace {
 
 constexpr int kListTimeoutMs = 5000;
 constexpr qint64 kLargestList = 1024 * 1024;
-constexpr double kMusicButtonsScale = 1.5;
-constexpr double kRadioIconScale = 1.6;
 
 QString Q(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -169,24 +168,18 @@ void MediaPanel::IntroEnded() {
   StartStoredRadio();
 }
 
-void MediaPanel::Place(const TableScale& scale, bool introShown, bool menuShown,
-                       std::optional<QPoint> radioCentre) {
-  const int h = window_host_.height();
+void MediaPanel::Place(bool introShown, bool menuShown, const MediaRooms& rooms) {
   // On the main menu only: at the table that corner holds the player's score tab.
-  musicShown_ = !introShown && menuShown && scale.pictureScale >= kMusicButtonsScale;
-  const int top = h - 70;
-  play_->move(10, top);
-  next_->move(75, top);
-  volume_->move(140, top);
+  const bool onMenu = !introShown && menuShown;
+  musicShown_ = onMenu && rooms.music.has_value();
+  if (rooms.music) {
+    const std::array<PictureButton*, 3> buttons{play_, next_, volume_};
+    for (std::size_t k = 0; k < buttons.size(); ++k) buttons[k]->setGeometry((*rooms.music)[k]);
+  }
   RefreshMusic();
 
-  // Beside the club list: centred in the room left of it, level with the list's middle.
-  const bool iconShown = !introShown && menuShown && scale.pictureScale >= kRadioIconScale;
-  const int listLeft = RoundHalfEven(scale.scaleX * 180);
-  const int listTop = RoundHalfEven(scale.scaleY * 265);
-  const int listMiddle = listTop + 5 * scale.Length(30) / 2;
-  const QPoint centre = radioCentre.value_or(QPoint(listLeft / 2, listMiddle));
-  icon_->move(centre.x() - kRadioIconWidth / 2, centre.y() - kRadioIconHeight / 2);
+  const bool iconShown = onMenu && rooms.radio.has_value();
+  if (rooms.radio) icon_->setGeometry(*rooms.radio);
   icon_->setVisible(iconShown);
   if (iconShown) icon_->raise();
 }
@@ -207,6 +200,11 @@ void MediaPanel::RefreshMusic() {
   volume_->SetCaption(QString::number(music_->Volume()), volumeFont_, QColor(255, 255, 0));
 }
 
+bool MediaPanel::SoundDevice() const {
+  return hooks_.soundDevice ? hooks_.soundDevice()
+                            : audio::HasSoundDevice(audio::ThisMachinesSoundPlaces());
+}
+
 QString MediaPanel::RadioHint() const {
   if (!radio_->Available()) {
     return WordQ(kWordCantFind) + Q(radio::kRadioListFile) + QStringLiteral(" + ") +
@@ -216,12 +214,21 @@ QString MediaPanel::RadioHint() const {
       WordQ(kWordKovInternetRadio) + QStringLiteral(": ") + Q(radio_->State().stationName);
   if (radio_->Lamp() == radio::RadioLamp::kStationDown) {
     hint += QStringLiteral(" — ") + WordQ(kWordStationUnavailable);
+  } else if (!SoundDevice()) {
+    hint += QStringLiteral(" — ") + WordQ(kWordNoSoundDevice);
   }
   return hint;
 }
 
+QString MediaPanel::LampShown() const {
+  if (radio_->Available() && !SoundDevice()) {
+    return Q(radio::LampPicture(radio::RadioLamp::kUnavailable));
+  }
+  return Q(radio::LampPicture(radio_->Lamp()));
+}
+
 void MediaPanel::RefreshRadio() {
-  icon_->SetLamp(Q(radio::LampPicture(radio_->Lamp())));
+  icon_->SetLamp(LampShown());
   icon_->setToolTip(RadioHint());
   if (window_ != nullptr) window_->Refresh();
 }

@@ -10,6 +10,8 @@
 #include <QNetworkAccessManager>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -22,7 +24,6 @@ class QDialog;
 class QWidget;
 
 namespace zendral {
-struct TableScale;
 namespace audio {
 class OnlinePlayer;
 class StreamPlayer;
@@ -35,6 +36,13 @@ class PictureButton;
 class RadioIconWidget;
 class TFormRadio;
 
+// Where the main menu has room for the three player buttons (play, next, volume) and for the
+// radio icon; the pictures are drawn to the size of their room.
+struct MediaRooms {
+  std::optional<std::array<QRect, 3>> music;
+  std::optional<QRect> radio;
+};
+
 class MediaPanel {
  public:
   struct Hooks {
@@ -43,6 +51,8 @@ class MediaPanel {
     std::function<void()> musicOff;
     // A random whole number from 0 to count - 1, for the music player's tracks.
     std::function<int(int count)> random;
+    // Whether the machine has a sound device to play into; null: this machine's devices.
+    std::function<bool()> soundDevice;
   };
 
   MediaPanel(QWidget& window, std::string serviceBase, Hooks hooks);
@@ -60,12 +70,10 @@ class MediaPanel {
   void PrepareRadio(bool listFromServer);
   // The intro is over: a radio stored as playing starts (and the song goes off).
   void IntroEnded();
-  // Shows and places the player buttons (table scale 1.5 and more) and the radio icon (scale
-  // 1.6 and more), both on the main menu.
-  // `radioCentre`: where the menu wants the radio icon's centre (the room between the menu's
-  // buttons and its animation); without it the icon stands left of the club list.
-  void Place(const TableScale& scale, bool introShown, bool menuShown,
-             std::optional<QPoint> radioCentre = std::nullopt);
+  // Shows and places the player buttons and the radio icon on the main menu, in the rooms the
+  // menu has for them (a room left out: no room at this window size; the pop-up menu still
+  // reaches the radio). Neither shows in the intro or at the table.
+  void Place(bool introShown, bool menuShown, const MediaRooms& rooms = {});
   // The radio window, or the message of a missing radio.
   void OpenRadioWindow();
   // Writes the state file; false when it could not be written, or was left as it was because
@@ -74,6 +82,9 @@ class MediaPanel {
 
   // The radio icon's hint, as the icon and the menu entry show it.
   QString RadioHint() const;
+  // The icon's lamp: the radio's own, except that a radio nobody can hear (no sound device)
+  // never shows the green lamp of a playing radio.
+  QString LampShown() const;
   bool RadioPending() const { return listDownload_ != nullptr; }
 
   radio::RadioController& Radio() { return *radio_; }
@@ -93,6 +104,7 @@ class MediaPanel {
   void RefreshRadio();
   void TakeStoredState(bool packFound, bool listFound);
   void StartStoredRadio();
+  bool SoundDevice() const;
 
   QWidget& window_host_;
   std::string base_;

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include "app/windows/WindowHeader.h"
 #include "app/windows/WindowTexts.h"
 #include "present/packs/PackNames.h"
+#include "present/words/PackDownloadWords.h"
 #include "present/words/WordRows.h"
 #include "store/Settings.h"
 
@@ -97,8 +99,10 @@ void TFormOptions::RefreshPackButtons() {
   for (const auto& [button, code] : packButtons_) {
     const std::string_view file = PackForDownloadCode(code);
     // A button is there for a pack that is missing; without a download service it rests.
-    button->setEnabled(!PackInstalled(file) && static_cast<bool>(env_.downloadPack));
-    button->setToolTip(WordText(kWordDownload) + QLatin1Char(' ') + FileText(code));
+    const bool installed = PackInstalled(file);
+    button->setEnabled(!installed && static_cast<bool>(env_.downloadPack));
+    button->setToolTip(installed ? WordText(kWordPackInstalled).arg(FileText(code))
+                                 : WordText(kWordDownload) + QLatin1Char(' ') + FileText(code));
   }
   // The salute needs the graphics pack: without it the boxes are cleared.
   if (!PackInstalled(kPackGraphics)) {
@@ -113,12 +117,45 @@ void TFormOptions::RefreshPackButtons() {
 
 void TFormOptions::DownloadPack(int code) {
   if (!env_.downloadPack) return;
-  env_.downloadPack(code);
+  // The download holds the program: the buttons of this pack rest meanwhile, and the line
+  // and its bar say what is going on (the downloader keeps the window painting).
+  for (const auto& [button, buttonCode] : packButtons_) {
+    if (buttonCode == code) button->setEnabled(false);
+  }
+  packState_ = PackStatus::kDownloading;
+  packStatusCode_ = code;
+  ShowPackStatus();
+  packStatus_->repaint();
+  const bool arrived = env_.downloadPack(code);
+  packState_ = arrived ? PackStatus::kInstalled : PackStatus::kFailed;
+  ShowPackStatus();
   // Whatever arrived is offered at once.
   UpdateEnablement();
   ShowDeckPreview();
   ShowBackPreview();
   header_->Refresh();
+}
+
+void TFormOptions::ShowPackStatus() {
+  const QString file = FileText(packStatusCode_);
+  packProgress_->setVisible(packState_ == PackStatus::kDownloading);
+  switch (packState_) {
+    case PackStatus::kNone:
+      packStatus_->clear();
+      break;
+    case PackStatus::kDownloading:
+      packStatus_->setStyleSheet(QString());
+      packStatus_->setText(WordText(kWordPackDownloading).arg(file));
+      break;
+    case PackStatus::kInstalled:
+      packStatus_->setStyleSheet(QStringLiteral("color: rgb(0, 120, 0);"));
+      packStatus_->setText(WordText(kWordPackInstalled).arg(file));
+      break;
+    case PackStatus::kFailed:
+      packStatus_->setStyleSheet(QStringLiteral("color: rgb(190, 0, 0);"));
+      packStatus_->setText(WordText(kWordPackDownloadFailed).arg(file));
+      break;
+  }
 }
 
 bool TFormOptions::DesignPackReady() {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -116,7 +117,19 @@ TFormOptions::TFormOptions(Settings& settings, OptionsEnvironment environment, Q
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(header_);
   layout->addWidget(pages_, 1);
-  layout->addWidget(ok_, 0, Qt::AlignRight);
+  // Below the tabs: the line about a pack download (whichever tab its button was on) and OK.
+  packStatus_ = Named(new QLabel(this), "LabelPackStatus");
+  packStatus_->setWordWrap(true);
+  packProgress_ = Named(new QProgressBar(this), "ProgressPack");
+  packProgress_->setRange(0, 0);  // a download's size is known only to the downloader
+  packProgress_->setTextVisible(false);
+  packProgress_->setMaximumWidth(160);
+  packProgress_->hide();
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(packStatus_, 1);
+  bottom->addWidget(packProgress_);
+  bottom->addWidget(ok_, 0, Qt::AlignRight);
+  layout->addLayout(bottom);
   setMinimumSize(600, 460);
 
   Connect();
@@ -300,16 +313,15 @@ void TFormOptions::ApplyLanguage() {
   setWindowTitle(WordText(kWordOptions));
   header_->Refresh();
   ok_->setText(WordText(kWordOk));
+  ShowPackStatus();
   const TWordRow* tabs[] = {&kWordGeneral, &kWordMultimedia, &kWordCards,
                             &kWordDecks,   &kWordFonts,      &kWordBg,
                             &kWordDesign,  &kWordSaveGames,  &kWordGame};
   for (int k = 0; k < static_cast<int>(std::size(tabs)); ++k) {
     pages_->setTabText(k, WordText(*tabs[k]));
   }
-  // Every tab title stays in view: the window is as wide as its row of tabs.
+  // Every tab title stays in view: the window is at least as wide as its row of tabs.
   pages_->setMinimumWidth(pages_->tabBar()->sizeHint().width());
-  layout()->activate();
-  resize(size().expandedTo(minimumSizeHint()));
 
   net_->setText(WordText(kWordMultiplayer));
   cursor_->setText(WordText(kWordRedMouseCursor));
@@ -402,6 +414,15 @@ void TFormOptions::ApplyLanguage() {
   }
   loading_ = false;
   LoadControls();
+  FitToContent();
+}
+
+void TFormOptions::FitToContent() {
+  // The window takes the size its texts need in the language shown, so a long language widens
+  // it and a short one narrows it again (growing only would keep the widest language's size).
+  layout()->invalidate();
+  layout()->activate();
+  resize(sizeHint().expandedTo(minimumSizeHint()).expandedTo(minimumSize()));
 }
 
 void TFormOptions::LoadControls() {

@@ -22,6 +22,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -127,6 +128,7 @@ class TFormOptions : public QDialog {
 
   // Puts the settings into the controls without writing anything back.
   void LoadControls();
+  void FitToContent();
   void LoadFontRole();
   void UpdateEnablement();
   void DrawFlag();
@@ -143,6 +145,8 @@ class TFormOptions : public QDialog {
   // the graphics pack.
   void RefreshPackButtons();
   void DownloadPack(int code);
+  // The line below the tabs in the language shown: the last download's state.
+  void ShowPackStatus();
   // A purple design needs the graphics pack's design icon; without it the three design lists
   // go back to their first entries and the missing pack is named.
   bool DesignPackReady();
@@ -215,6 +219,11 @@ class TFormOptions : public QDialog {
   QComboBox* level_ = nullptr;
   // The download buttons of the "DLL" tab and their copies, with their download codes.
   std::vector<std::pair<QPushButton*, int>> packButtons_;
+  enum class PackStatus { kNone, kDownloading, kInstalled, kFailed };
+  PackStatus packState_ = PackStatus::kNone;
+  int packStatusCode_ = 0;  // the download code the line speaks of
+  QLabel* packStatus_ = nullptr;
+  QProgressBar* packProgress_ = nullptr;
 };
 
 }  // namespace zendral

@@ -1,5 +1,6 @@
 #include "extras/calendar/CalendarPages.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -131,10 +132,13 @@ std::vector<TCalendarPage> CalendarPagesFor(const TCalendarDate& date, int langu
 }
 
 TCalendarPlaces CalendarPlaces(double scaleX, double scaleY) {
-  const double offsetX = (scaleX - 1) * kCalendarPageWidth / 2;
-  const double offsetY = (scaleY - 1) * kCalendarPageHeight / 2;
+  const double size = std::min(scaleX, scaleY);
+  const int width = RoundHalfEven(kCalendarPageWidth * size);
+  const int height = RoundHalfEven(kCalendarPageHeight * size);
+  const double offsetX = (kCalendarPageWidth * scaleX - width) / 2;
+  const double offsetY = (kCalendarPageHeight * scaleY - height) / 2;
   return {RoundHalfEven(offsetX + 150 * scaleX), RoundHalfEven(offsetX + 550 * scaleX),
-          RoundHalfEven(offsetY + 95 * scaleY)};
+          RoundHalfEven(offsetY + 95 * scaleY), width, height};
 }
 
 int NextRightPage(int current, int pageCount) {

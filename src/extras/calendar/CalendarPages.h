@@ -61,12 +61,15 @@ std::vector<TCalendarPage> CalendarPagesFor(const TCalendarDate& date, int langu
                                             std::span<const THolidayEntry> table = HolidayTable());
 
 // Where the two pages stand on the main window at the window's scale factors (across and down):
-// the left page and the right page share the row y. A page keeps its pixel size at every
-// window size and is centred in the place its scaled position gives it.
+// the left page and the right page share the row y. A page grows with the window like the
+// menu's other pictures, by the smaller of the two factors, and is centred in the place its
+// scaled position gives it (the full screen stretches one way more than the other).
 struct TCalendarPlaces {
   int leftX = 0;
   int rightX = 0;
   int y = 0;
+  int width = kCalendarPageWidth;
+  int height = kCalendarPageHeight;
 };
 TCalendarPlaces CalendarPlaces(double scaleX, double scaleY);
 

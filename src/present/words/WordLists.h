@@ -14,6 +14,7 @@ std::span<const TNamedWordRow> CalendarWordRows();
 std::span<const TNamedWordRow> MediaWordRows();
 std::span<const TNamedWordRow> MenuServicesWordRows();
 std::span<const TNamedWordRow> SoundDeviceWordRows();
+std::span<const TNamedWordRow> PackDownloadWordRows();
 std::span<const TNamedWordRow> SolverWordRows();
 std::span<const TNamedWordRow> ClubServerWordRows();
 std::span<const TNamedWordRow> PlayerHintWordRows();

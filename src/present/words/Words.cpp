@@ -87,7 +87,8 @@ std::span<const TNamedWordRow> AllWordRows() {
           words::CalendarWordRows(), words::MediaWordRows(), words::MenuServicesWordRows(),
           words::SoundDeviceWordRows(), words::SolverWordRows(), words::ClubServerWordRows(),
           words::PlayerHintWordRows(), words::IntroWordRows(), words::DailyWordRows(),
-          words::AccountLogInWordRows(), words::MenuBalloonWordRows()}) {
+          words::AccountLogInWordRows(), words::MenuBalloonWordRows(),
+          words::PackDownloadWordRows()}) {
       rows.insert(rows.end(), part.begin(), part.end());
     }
     return rows;

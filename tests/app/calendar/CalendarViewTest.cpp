@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <set>
 
+#include "present/geometry/TableScale.h"
 #include "present/packs/PackFile.h"
 #include "present/packs/PackNames.h"
 #include "present/words/Words.h"
@@ -121,12 +122,12 @@ TEST_F(CalendarViewTest, PagesTurnEveryTenSecondsWithTheirHints) {
   EXPECT_EQ(view_.RightLabel()->toolTip(), "Year Of The Snake");
   EXPECT_EQ(ticked, 2);
 
-  // A change of language builds the pages anew; larger windows move them.
+  // A change of language builds the pages anew; larger windows move and enlarge them.
   ASSERT_TRUE(view_.Show(2.0, 2.0, kRussian));
   EXPECT_EQ(view_.LeftLabel()->toolTip(), "Телец");
   EXPECT_EQ(view_.RightLabel()->toolTip(), "Год Змеи");
-  EXPECT_EQ(view_.LeftLabel()->pos(), QPoint(330, 240));
-  EXPECT_EQ(view_.RightLabel()->pos(), QPoint(1130, 240));
+  EXPECT_EQ(view_.LeftLabel()->geometry(), QRect(300, 190, 120, 200));
+  EXPECT_EQ(view_.RightLabel()->geometry(), QRect(1100, 190, 120, 200));
 
   view_.Hide();
   EXPECT_FALSE(view_.Timer()->isActive());
@@ -203,6 +204,36 @@ TEST_F(CalendarViewTest, TheDatePageDrawsDayMonthAndSign) {
   EXPECT_EQ(year.pixelColor(22, 46), kPictureColour);
   EXPECT_EQ(year.pixelColor(2, 26), kBaseColour);
   EXPECT_EQ(year.pixelColor(23, 47), kBaseColour);
+}
+
+// At every window size the pages grow with the window: each label is as large as its picture,
+// and the picture is the whole page drawn larger (its sign and day number where the small
+// page has them, times the scale), not the small page in a corner.
+TEST_F(CalendarViewTest, ThePagesGrowWithTheWindowAtEverySize) {
+  MakePack(program_);
+  now_ = QDateTime(QDate(2025, 1, 5), QTime(12, 0));  // a Sunday: the day number in red
+  const ClientSize screen{1920, 1080};
+  for (int size = kSmallWindow; size <= kLargeWindow; ++size) {
+    SCOPED_TRACE(size);
+    const ClientSize client = ClientAreaFor(size, screen);
+    const TableScale scale = ScaleFor(size, client);
+    host_.resize(client.width, client.height);
+    ASSERT_TRUE(view_.Show(scale.scaleX, scale.scaleY, kEnglish));
+    const double k = scale.pictureScale;
+    for (QLabel* label : {view_.LeftLabel(), view_.RightLabel()}) {
+      EXPECT_EQ(label->width(), qRound(60 * k));
+      EXPECT_EQ(label->height(), qRound(100 * k));
+      EXPECT_EQ(label->pixmap().size(), label->size());
+      EXPECT_TRUE(host_.rect().contains(label->geometry()));
+    }
+    EXPECT_FALSE(view_.LeftLabel()->geometry().intersects(view_.RightLabel()->geometry()));
+    const QImage page = Shown(view_.LeftLabel());
+    // The sign covers (17, 65)..(36, 84) of the small page.
+    EXPECT_EQ(page.pixelColor(qRound(26 * k), qRound(75 * k)), kPictureColour);
+    EXPECT_EQ(page.pixelColor(qRound(12 * k), qRound(75 * k)), kBaseColour);
+    EXPECT_EQ(page.pixelColor(qRound(26 * k), qRound(92 * k)), kBaseColour);
+    EXPECT_TRUE(HasRed(page, QRect(0, qRound(22 * k), page.width(), qRound(18 * k))));
+  }
 }
 
 #ifdef ZENDRAL_PACKS_TOOL

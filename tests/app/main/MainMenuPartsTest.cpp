@@ -15,6 +15,8 @@
 #include "app/calendar/CalendarView.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
+#include "app/main/MenuGeometry.h"
+#include "app/radio/MediaButtons.h"
 #include "online/ServiceAddresses.h"
 #include "present/packs/PackNames.h"
 #include "present/words/WordRows.h"
@@ -335,9 +337,7 @@ std::vector<std::pair<QString, QRect>> ShownElements(QWidget& form, QWidget& men
 }
 
 // The elements that may overlap: a siren over its icon; the side decorations whose fixed
-// places touch the buttons below them and, pushed outwards by the calendar, the icon columns;
-// and the radio, whose box is taller than its gap at the largest window (it takes the mouse
-// only on its picture).
+// places touch the buttons below them and, pushed outwards by the calendar, the icon columns.
 bool MayOverlap(const QString& a, const QString& b) {
   const auto pair = [&](const QString& x, const QString& y) {
     return (a == x && b.startsWith(y)) || (b == x && a.startsWith(y));
@@ -346,7 +346,40 @@ bool MayOverlap(const QString& a, const QString& b) {
          pair("ImageSvLeft", "Button9") || pair("ImageSvRight", "Button10") ||
          pair("ImageSvLeft", "ImageAdvL") || pair("ImageSvLeft", "ImHp") ||
          pair("ImageSvLeft", "ImTR") || pair("ImageSvRight", "ImageAdvR") ||
-         pair("ImageSvRight", "ImAc") || pair("ImRadio", "BHistory") || pair("ImRadio", "RxGIFAn1");
+         pair("ImageSvRight", "ImAc");
+}
+
+// The radio icon at every window size: shown wherever the menu has room for it, inside the
+// window and over nothing else; the small window has no room (the pop-up menu reaches the
+// radio there).
+TEST_F(MainMenuParts, TheRadioStandsOnTheMenuWhereverItFits) {
+  for (int size = kSmallWindow; size <= kLargeWindow; ++size) {
+    SCOPED_TRACE(size);
+    OpenAt(size);
+    auto* radio = form->findChild<QWidget*>("ImRadio");
+    ASSERT_NE(radio, nullptr);
+    const ClientSize client{form->Menu()->width(), form->Menu()->height()};
+    const TableScale scale = ScaleFor(size, client);
+    const MenuLayout& menu = form->Menu()->Layout();
+    const QSize full = radioui::RadioIconWidget::ContentBox().size();
+    const MediaPlaces places = PlaceMedia(menu, PlaceOrnaments(scale, menu, false, client), client,
+                                          full.width(), full.height());
+    EXPECT_EQ(radio->isVisibleTo(form.get()), places.radioShown);
+    if (size != kFullScreen) {
+      EXPECT_EQ(places.radioShown, size != kSmallWindow);
+    }
+    if (!places.radioShown) continue;
+    EXPECT_EQ(radio->geometry(), Rect(places.radio));
+    EXPECT_TRUE(form->rect().contains(radio->geometry()));
+    for (const auto& [name, rect] : ShownElements(*form, *form->Menu())) {
+      if (name == "ImRadio") continue;
+      EXPECT_FALSE(rect.intersects(radio->geometry())) << name.toStdString();
+    }
+    // A click on the radio's picture reaches the radio.
+    EXPECT_EQ(form->childAt(radio->geometry().center()), radio);
+    QDir().mkpath(ZENDRAL_SCREENSHOT_DIR);
+    form->grab().save(QString(ZENDRAL_SCREENSHOT_DIR "/menu-radio-size%1.png").arg(size));
+  }
 }
 
 TEST_F(MainMenuParts, ScreenshotsInBothDesignsWithAndWithoutTheCalendar) {

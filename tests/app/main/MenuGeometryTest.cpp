@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
+
+#include "extras/calendar/CalendarPages.h"
 
 namespace zendral {
 namespace {
@@ -179,6 +183,116 @@ TEST(MenuGeometry, LampsFollowTheirTableAndRepeatEverySixTicks) {
   EXPECT_EQ(LampsAtPhase(7).left, LampsAtPhase(1).left);
   EXPECT_EQ(LampsAtPhase(-1).right, LampsAtPhase(5).right);
   EXPECT_EQ(NextLampPhase(5), 0);
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+  return a.left < b.Right() && b.left < a.Right() && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+// Every control of the menu at a size, the calendar's pages among them.
+std::vector<std::pair<std::string, PixelRect>> MenuControls(const TableScale& scale,
+                                                            ClientSize client, bool calendar) {
+  const MenuLayout menu = PlaceMenu(scale);
+  const MenuOrnaments o = PlaceOrnaments(scale, menu, calendar, client);
+  std::vector<std::pair<std::string, PixelRect>> all = {
+      {"caption", menu.caption},
+      {"title", menu.title},
+      {"club title", menu.clubTitle},
+      {"header", menu.header},
+      {"new player", menu.newPlayer},
+      {"top ten", menu.topTen},
+      {"options", menu.options},
+      {"history", menu.history},
+      {"mode", menu.mode},
+      {"exit", menu.exit},
+      {"gif 1", o.gif1},
+      {"gif 2", o.gif2},
+      {"left decoration", o.leftDecoration},
+      {"right decoration", o.rightDecoration},
+      {"news", ChatNewsIconPlace(menu, false, client.height)},
+      {"chat", ChatNewsIconPlace(menu, true, client.height)},
+  };
+  for (const PixelRect& member : menu.members) all.push_back({"member", member});
+  if (o.clocksShown) {
+    all.push_back({"clock 1", o.clock1});
+    all.push_back({"clock 2", o.clock2});
+  }
+  for (int row = 1; row <= kMenuIconRows; ++row) {
+    all.push_back({"left icon", MenuIconPlace(false, row, client.width)});
+    all.push_back({"right icon", MenuIconPlace(true, row, client.width)});
+  }
+  if (calendar) {
+    const TCalendarPlaces pages = CalendarPlaces(scale.scaleX, scale.scaleY);
+    all.push_back({"left page", {pages.leftX, pages.y, pages.width, pages.height}});
+    all.push_back({"right page", {pages.rightX, pages.y, pages.width, pages.height}});
+  }
+  return all;
+}
+
+// The music buttons and the radio at every window size: shown wherever there is room for
+// them, inside the window, touching no other control, and shrunk no further than a player can
+// hit. The small window has no such room.
+TEST(MenuGeometry, MusicButtonsAndRadioStandWhereTheyFitAtEverySize) {
+  constexpr int kRadioWidth = 200, kRadioHeight = 104;
+  struct Case {
+    int windowSize;
+    ClientSize client;
+    bool music, radio;
+  };
+  const Case cases[] = {
+      {kSmallWindow, {760, 500}, false, false},   {kAverageWindow1, {990, 650}, true, true},
+      {kAverageWindow2, {1290, 850}, true, true}, {kLargeWindow, {1520, 1000}, true, true},
+      {kFullScreen, {1920, 1080}, true, true},    {kFullScreen, {1280, 720}, true, true},
+  };
+  for (const Case& c : cases) {
+    for (bool calendar : {false, true}) {
+      SCOPED_TRACE(testing::Message() << c.windowSize << " " << c.client.width << "x"
+                                      << c.client.height << (calendar ? " calendar" : ""));
+      const TableScale scale = ScaleFor(c.windowSize, c.client);
+      const MenuLayout menu = PlaceMenu(scale);
+      const MediaPlaces places = PlaceMedia(menu, PlaceOrnaments(scale, menu, calendar, c.client),
+                                            c.client, kRadioWidth, kRadioHeight);
+      EXPECT_EQ(places.musicShown, c.music);
+      EXPECT_EQ(places.radioShown, c.radio);
+      std::vector<std::pair<std::string, PixelRect>> shown;
+      if (places.musicShown) {
+        for (const PixelRect& button : places.music) {
+          EXPECT_EQ(button.width, button.height);
+          EXPECT_GE(button.width, kMusicButtonSmallest);
+          EXPECT_LE(button.width, kMusicButtonLargest);
+          shown.push_back({"music button", button});
+        }
+      }
+      if (places.radioShown) {
+        EXPECT_GE(places.radio.height, kRadioSmallestHeight);
+        EXPECT_LE(places.radio.height, kRadioHeight);
+        EXPECT_NEAR(places.radio.width * kRadioHeight, places.radio.height * kRadioWidth,
+                    kRadioWidth);  // in proportion, to the pixel
+        shown.push_back({"radio", places.radio});
+      }
+      const auto controls = MenuControls(scale, c.client, calendar);
+      for (std::size_t k = 0; k < shown.size(); ++k) {
+        const PixelRect& r = shown[k].second;
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.Right() <= c.client.width &&
+                    r.top + r.height <= c.client.height)
+            << shown[k].first;
+        for (const auto& [name, control] : controls) {
+          EXPECT_FALSE(Overlap(r, control)) << shown[k].first << " covers " << name;
+        }
+        for (std::size_t j = k + 1; j < shown.size(); ++j) {
+          EXPECT_FALSE(Overlap(r, shown[j].second)) << shown[k].first << " / " << shown[j].first;
+        }
+      }
+    }
+  }
+  // Where the window has room the buttons keep their full size, in the bottom left corner.
+  const TableScale large = ScaleFor(kLargeWindow, {1520, 1000});
+  const MenuLayout menu = PlaceMenu(large);
+  const MediaPlaces places = PlaceMedia(menu, PlaceOrnaments(large, menu, false, {1520, 1000}),
+                                        {1520, 1000}, kRadioWidth, kRadioHeight);
+  EXPECT_EQ(places.music[0], (PixelRect{8, 1000 - 4 - 61, 61, 61}));
+  EXPECT_EQ(places.music[2].left, 8 + 2 * 65);
 }
 
 }  // namespace

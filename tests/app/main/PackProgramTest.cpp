@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "AppFixture.h"
 #include "CompanionServer.h"
@@ -169,11 +173,42 @@ TEST_F(PackProgram, TheOptionsDllTabDownloadsAPackFromTheCompanionServer) {
     EXPECT_TRUE(graph->toolTip().endsWith("KovCGraph1.dll"));
     dialog.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(9);
     dialog.grab().save(Shot("options-dll-tab.png"));
+    auto* line = dialog.findChild<QLabel*>("LabelPackStatus");
+    auto* bar = dialog.findChild<QProgressBar*>("ProgressPack");
+    EXPECT_TRUE(line && bar);
+    if (!line || !bar) return 0;
+    EXPECT_TRUE(line->text().isEmpty());
+    EXPECT_FALSE(bar->isVisibleTo(&dialog));
+    // While the pack travels the window says so (the downloader lets events through).
+    QString lineWhileDownloading;
+    bool barWhileDownloading = false;
+    bool buttonWhileDownloading = true;
+    QTimer::singleShot(0, &dialog, [&] {
+      lineWhileDownloading = line->text();
+      barWhileDownloading = bar->isVisibleTo(&dialog);
+      buttonWhileDownloading = graph->isEnabled();
+    });
     graph->click();
-    EXPECT_FALSE(graph->isEnabled());  // the pack is there now
+    EXPECT_EQ(lineWhileDownloading, "Downloading KovCGraph1.dll…");
+    EXPECT_TRUE(barWhileDownloading);
+    EXPECT_FALSE(buttonWhileDownloading);  // no second click into a running download
+    EXPECT_FALSE(graph->isEnabled());      // the pack is there now
     EXPECT_FALSE(copy->isEnabled());
+    EXPECT_EQ(line->text(), "KovCGraph1.dll is installed.");
+    EXPECT_EQ(copy->toolTip(), "KovCGraph1.dll is installed.");
+    EXPECT_FALSE(bar->isVisibleTo(&dialog));
+    dialog.grab().save(Shot("options-pack-installed.png"));
     cards->click();  // the server has no cards pack: a failure, the button stays
     EXPECT_TRUE(cards->isEnabled());
+    EXPECT_EQ(line->text(),
+              "KovCards06A.dll could not be downloaded. Check the connection and try again.");
+    // The line speaks the player's language, also after a change of language.
+    auto* chooser = dialog.findChild<QComboBox*>("ComboBoxLan");
+    chooser->setCurrentIndex(kRussian);
+    EXPECT_EQ(line->text(),
+              "Не удалось загрузить KovCards06A.dll. Проверьте соединение и попробуйте ещё раз.");
+    dialog.grab().save(Shot("options-pack-failed-ru.png"));
+    chooser->setCurrentIndex(kEnglish);
     checked = true;
     return 0;
   });

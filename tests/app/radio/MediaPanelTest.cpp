@@ -18,6 +18,8 @@
 #include "present/audio/OnlinePlayer.h"
 #include "present/audio/StreamPlayer.h"
 #include "present/geometry/TableScale.h"
+#include "present/words/SoundDeviceWords.h"
+#include "present/words/Words.h"
 #include "store/Cp1251.h"
 #include "support/TempFolder.h"
 
@@ -113,6 +115,7 @@ class MediaPanelTest : public ::testing::Test {
       if (musicOff) *musicOff = true;
     };
     hooks.random = [](int) { return 1; };
+    hooks.soundDevice = [this] { return soundDevice_; };
     auto panel = std::make_unique<MediaPanel>(*window_, base_, std::move(hooks));
     panel->StartUp(program_, false, QStringLiteral("Comic Neue"));
     return panel;
@@ -135,6 +138,7 @@ class MediaPanelTest : public ::testing::Test {
   std::filesystem::path program_;
   std::unique_ptr<QWidget> window_;
   std::function<void(QDialog&)> onWindow_;
+  bool soundDevice_ = true;
 };
 
 TEST_F(MediaPanelTest, RadioNeedsItsPackAndList) {
@@ -209,6 +213,29 @@ TEST_F(MediaPanelTest, IconPlaysTheStationAndADeadStationShowsItself) {
   EXPECT_TRUE(panel->Radio().On());
 }
 
+// A machine without a sound device: the radio can be switched on, but the lamp never shows
+// the green of a radio that is heard, and the hint says why nothing is heard.
+TEST_F(MediaPanelTest, WithoutASoundDeviceTheLampAndHintSaySo) {
+  soundDevice_ = false;
+  auto panel = MakePanel();
+  ASSERT_TRUE(panel->Radio().Available());
+  const std::string_view words = Word(kWordNoSoundDevice, kEnglish);
+  const QString noDevice = QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size()));
+  for (bool on : {false, true}) {
+    SCOPED_TRACE(on);
+    if (panel->Radio().On() != on) panel->Icon()->onLeftClick();
+    ASSERT_EQ(panel->Radio().On(), on);
+    EXPECT_EQ(panel->Icon()->Lamp(), "GRadioB");
+    EXPECT_EQ(panel->RadioHint(), "Kov Internet-Radio: Zendral Radio — " + noDevice);
+    EXPECT_EQ(panel->Icon()->toolTip(), panel->RadioHint());
+  }
+  // The device comes (a sound server started): the next refresh shows the radio as it is.
+  soundDevice_ = true;
+  panel->Icon()->onLeftClick();  // off
+  EXPECT_EQ(panel->Icon()->Lamp(), "GRadioR");
+  EXPECT_EQ(panel->RadioHint(), "Kov Internet-Radio: Zendral Radio");
+}
+
 TEST_F(MediaPanelTest, StationAndVolumeSurviveTheNextRunAndTurnTheSongOff) {
   {
     auto panel = MakePanel();
@@ -243,13 +270,17 @@ TEST_F(MediaPanelTest, ListFromTheServerIsDownloadedBeforeTheRadioCanPlay) {
 
 TEST_F(MediaPanelTest, MusicButtonsPlayTheServersTracks) {
   auto panel = MakePanel();
-  const TableScale large = ScaleFor(kAverageWindow2, {1290, 850});
-  panel->Place(large, false, true);
+  MediaRooms large;
+  large.music = {QRect(10, 780, 61, 61), QRect(75, 780, 61, 61), QRect(140, 780, 61, 61)};
+  large.radio = QRect(60, 500, 190, 100);
+  panel->Place(false, true, large);
   ASSERT_TRUE(WaitFor([&] { return panel->Music().Available(); }));
   EXPECT_TRUE(panel->PlayButton()->isVisibleTo(window_.get()));
-  EXPECT_EQ(panel->PlayButton()->geometry(), QRect(10, 850 - 70, 61, 61));
-  EXPECT_EQ(panel->NextButton()->geometry(), QRect(75, 850 - 70, 61, 61));
-  EXPECT_EQ(panel->VolumeButton()->geometry(), QRect(140, 850 - 70, 61, 61));
+  EXPECT_EQ(panel->PlayButton()->geometry(), (*large.music)[0]);
+  EXPECT_EQ(panel->NextButton()->geometry(), (*large.music)[1]);
+  EXPECT_EQ(panel->VolumeButton()->geometry(), (*large.music)[2]);
+  EXPECT_TRUE(panel->Icon()->isVisibleTo(window_.get()));
+  EXPECT_EQ(panel->Icon()->geometry(), *large.radio);
   EXPECT_EQ(panel->PlayButton()->toolTip(), "Band B  :  Two");  // the random track 1
 
   Click(panel->PlayButton(), 30);
@@ -267,16 +298,31 @@ TEST_F(MediaPanelTest, MusicButtonsPlayTheServersTracks) {
   EXPECT_FALSE(panel->Music().Playing());
   EXPECT_EQ(panel->Music().Stream().Status(), audio::StreamStatus::kPaused);
 
-  // Below the scale of 1.5, in the intro and at the table (where the score tab stands in that
-  // corner) the buttons are hidden.
-  panel->Place(ScaleFor(kAverageWindow1, {990, 650}), false, true);
-  EXPECT_FALSE(panel->PlayButton()->isVisibleTo(window_.get()));
-  panel->Place(large, true, false);
-  EXPECT_FALSE(panel->PlayButton()->isVisibleTo(window_.get()));
-  panel->Place(large, false, false);
-  EXPECT_FALSE(panel->PlayButton()->isVisibleTo(window_.get()));
+  // A smaller room draws the buttons smaller; a click falls in the same volume zone as the
+  // same spot of the full-size button.
+  MediaRooms small;
+  small.music = {QRect(8, 609, 36, 36), QRect(48, 609, 36, 36), QRect(88, 609, 36, 36)};
+  small.radio = QRect(136, 610, 66, 35);
+  panel->Place(false, true, small);
+  EXPECT_EQ(panel->VolumeButton()->geometry(), (*small.music)[2]);
+  EXPECT_EQ(panel->Icon()->geometry(), *small.radio);
+  EXPECT_TRUE(panel->VolumeButton()->isVisibleTo(window_.get()));
+  Click(panel->VolumeButton(), 50 * 36 / 61);
+  EXPECT_EQ(panel->Music().Volume(), 50);
+  Click(panel->VolumeButton(), 5 * 36 / 61);
+  EXPECT_EQ(panel->Music().Volume(), 45);
+  window_->grab().save(ZENDRAL_SCREENSHOT_DIR "/MediaPanel-small.png");
 
-  panel->Place(large, false, true);
+  // Without a room, in the intro and at the table (where the score tab stands in that corner)
+  // the buttons and the radio are hidden.
+  for (const auto& [intro, menu, rooms] :
+       {std::tuple{false, true, MediaRooms{}}, {true, false, large}, {false, false, large}}) {
+    panel->Place(intro, menu, rooms);
+    EXPECT_FALSE(panel->PlayButton()->isVisibleTo(window_.get()));
+    EXPECT_FALSE(panel->Icon()->isVisibleTo(window_.get()));
+  }
+
+  panel->Place(false, true, large);
   panel->Radio().Toggle();
   window_->grab().save(ZENDRAL_SCREENSHOT_DIR "/MediaPanel.png");
 }

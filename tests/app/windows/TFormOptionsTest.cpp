@@ -124,6 +124,29 @@ TEST_F(OptionsWindow, LanguageChangeRecaptionsTheOpenWindowAtOnce) {
   EXPECT_EQ(history.windowTitle(), QStringLiteral("История игр"));
 }
 
+// The Russian texts are longer: the window widens for them and narrows again for English, on
+// a language change while it is open and when it is shown again.
+TEST_F(OptionsWindow, TheWindowFitsItsLanguageBothWays) {
+  TFormOptions window(settings, Environment(true));
+  window.show();
+  auto* chooser = Child<QComboBox>(window, "ComboBoxLan");
+  const int english = window.width();
+
+  chooser->setCurrentIndex(kRussian);
+  const int russian = window.width();
+  EXPECT_GT(russian, english);
+  EXPECT_GE(russian, window.minimumSizeHint().width());
+
+  chooser->setCurrentIndex(kEnglish);
+  EXPECT_EQ(window.width(), english);
+
+  chooser->setCurrentIndex(kRussian);
+  window.hide();
+  SetLanguage(settings, kEnglish);
+  window.show();
+  EXPECT_EQ(window.width(), english);
+}
+
 TEST_F(OptionsWindow, SetLanguageKeepsTheIndexWithinTheTables) {
   for (const auto& [asked, expected] : {std::pair{5, 5}, {9, 9}, {10, 0}, {-1, 0}, {20, 0}}) {
     SetLanguage(settings, asked);

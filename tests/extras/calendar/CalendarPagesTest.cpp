@@ -159,17 +159,21 @@ TEST(CalendarPages, PlacesTurnsAndRebuilds) {
     TCalendarPlaces places;
   };
   const Case cases[] = {
-      {1.0, 1.0, {150, 550, 95}},
-      {1.3, 1.3, {204, 724, 138}},  // 138.5 rounds to the even neighbour
-      {1.7, 1.7, {276, 956, 196}},  // 196.5 likewise
-      {2.0, 2.0, {330, 1130, 240}},
-      {1920.0 / 760, 1080.0 / 500, {425, 1435, 263}},  // a full screen scales each way
+      {1.0, 1.0, {150, 550, 95, 60, 100}},
+      {1.3, 1.3, {195, 715, 124, 78, 130}},   // 123.5 rounds to the even neighbour
+      {1.7, 1.7, {255, 935, 162, 102, 170}},  // 161.5 likewise
+      {2.0, 2.0, {300, 1100, 190, 120, 200}},
+      // A full screen stretches across more than down: the page grows by the smaller factor
+      // and is centred across in its stretched place.
+      {1920.0 / 760, 1080.0 / 500, {390, 1400, 205, 130, 216}},
   };
   for (const Case& c : cases) {
     const TCalendarPlaces places = CalendarPlaces(c.scaleX, c.scaleY);
     EXPECT_EQ(places.leftX, c.places.leftX) << c.scaleX;
     EXPECT_EQ(places.rightX, c.places.rightX) << c.scaleX;
     EXPECT_EQ(places.y, c.places.y) << c.scaleY;
+    EXPECT_EQ(places.width, c.places.width) << c.scaleX;
+    EXPECT_EQ(places.height, c.places.height) << c.scaleX;
   }
 
   // The right page runs 2, 3, ..., last and back to 2.

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "CardFaces.h"
+#include "CourtDress.h"
 #include "DeckStyles.h"
 #include "FacePainter.h"
 #include "PackPlan.h"
@@ -226,6 +227,45 @@ TEST(SuitFamilies, TwelveDifferentSymbols) {
                 20.0)
           << symbols[i].first << " looks like " << symbols[j].first;
     }
+  }
+}
+
+// The second court of the Spanish and Italian decks is a horseman: drawn with a horse of a
+// coat no dress wears, his picture is largely horse, while the German decks' Ober, the jack
+// and the king of the same deck stand without one. Both ways he faces, the horse is there.
+TEST(CourtDress, TheLatinSecondCourtRidesAHorse) {
+  const QColor coat(0, 190, 190);
+  const auto coatShare = [&](int rank, bool rides, double turn) {
+    packs::CourtLook look = packs::CourtLookOf(41);
+    look.secondIsMan = true;
+    look.held = packs::Held::kSuit;
+    look.secondRides = rides;
+    look.horse = coat;
+    look.turn = turn;
+    QImage image(146, 198, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    const QRectF frame(13, 20, 120, 158);
+    packs::PaintDressedCourt(p, frame, rank, 2, false, look, packs::LatinSuit(2), Qt::red);
+    p.end();
+    int hits = 0, all = 0;
+    for (int y = 20; y < 178; ++y) {
+      for (int x = 13; x < 133; ++x, ++all) {
+        const QColor c = image.pixelColor(x, y);
+        if (std::abs(c.red() - coat.red()) + std::abs(c.green() - coat.green()) +
+                std::abs(c.blue() - coat.blue()) <
+            30)
+          ++hits;
+      }
+    }
+    return static_cast<double>(hits) / all;
+  };
+  for (double turn : {-1.0, 0.0, 1.0}) {
+    SCOPED_TRACE(turn);
+    EXPECT_GT(coatShare(7, true, turn), 0.15);
+    EXPECT_EQ(coatShare(7, false, turn), 0.0);  // the Ober stands
+    EXPECT_EQ(coatShare(6, true, turn), 0.0);
+    EXPECT_EQ(coatShare(8, true, turn), 0.0);
   }
 }
 
