@@ -18,9 +18,7 @@ set(zendral_packaging_out ${CMAKE_BINARY_DIR}/packaging)
 
 # ---- The programs.
 foreach(program zendral zendral-cli zendral-server)
-  if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  endif()
+  install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
 
 # ---- The audio module, which the program opens at its first sound (lib/zendral/); without it
@@ -51,9 +49,7 @@ add_custom_command(
 
 # ---- The manual pages, compressed as Debian keeps them.
 set(zendral_man_pages zendral.6 zendral-cli.6)
-if(TARGET zendral-server)
-  list(APPEND zendral_man_pages zendral-server.8)
-endif()
+list(APPEND zendral_man_pages zendral-server.8)
 set(zendral_man_gz)
 foreach(page ${zendral_man_pages})
   configure_file(${CMAKE_SOURCE_DIR}/packaging/man/${page} ${zendral_packaging_out}/man/${page} @ONLY)
@@ -88,13 +84,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/copyright
 
 # ---- The club server's unit. Its ExecStart names the server where this install puts it, so
 # the unit is written at install time, when the prefix is known (cpack installs into /usr).
-if(TARGET zendral-server)
-  install(CODE "
-    set(unit_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/lib/systemd/system\")
-    set(ZENDRAL_UNIT_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    message(STATUS \"Installing: \${unit_dir}/zendral-server.service\")
-    configure_file(\"${CMAKE_SOURCE_DIR}/packaging/zendral-server.service.in\"
-                   \"\${unit_dir}/zendral-server.service\" @ONLY)
-    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${unit_dir}/zendral-server.service\")
-  ")
-endif()
+install(CODE "
+  set(unit_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/lib/systemd/system\")
+  set(ZENDRAL_UNIT_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  message(STATUS \"Installing: \${unit_dir}/zendral-server.service\")
+  configure_file(\"${CMAKE_SOURCE_DIR}/packaging/zendral-server.service.in\"
+                 \"\${unit_dir}/zendral-server.service\" @ONLY)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${unit_dir}/zendral-server.service\")
+")

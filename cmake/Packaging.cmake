@@ -37,18 +37,14 @@ else()
   set(zendral_deb_libraries
       libc6 libstdc++6 libgcc-s1 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6
       libqt6multimedia6 libfluidsynth3 libcurl4 libgif7)
-  if(TARGET zendral-server)
-    list(APPEND zendral_deb_libraries libqt6httpserver6 libqt6sql6 libqt6websockets6 libsodium23)
-  endif()
+  list(APPEND zendral_deb_libraries libqt6httpserver6 libqt6sql6 libqt6websockets6 libsodium23)
 endif()
 # What the programs load or use by name rather than link: the SQL drivers of the server, the
 # font the program names, the General MIDI sounds of the menu song; adduser for the server's
 # system user.
 set(zendral_deb_depends ${zendral_deb_libraries}
     fonts-comic-neue "timgm6mb-soundfont | sf2-soundfont-gm" adduser)
-if(TARGET zendral-server)
-  list(APPEND zendral_deb_depends libqt6sql6-sqlite)
-endif()
+list(APPEND zendral_deb_depends libqt6sql6-sqlite)
 list(JOIN zendral_deb_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Chinese, Japanese and Korean texts; the server's PostgreSQL driver; the Wayland platform.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, libqt6sql6-psql, qt6-wayland")

@@ -4,13 +4,18 @@
 #include <QDate>
 #include <QDateTime>
 
+#include "OperationDispatch.h"
 #include "ServerLog.h"
 #include "Services.h"
+#include "protocol/Keys.h"
 
 namespace zendral::server {
 namespace {
 
-const QString kNick = QStringLiteral("nick");
+namespace field = protocol::field;
+
+const QString kNick = QString::fromLatin1(protocol::field::kNick);
+const QString kPw = QString::fromLatin1(protocol::field::kPassword);
 
 // The profile's fields in the order of the request and the reply, with their lengths.
 struct ProfileField {
@@ -29,13 +34,12 @@ constexpr int kProfileFields = 14;
 bool CreateChecks(ServerContext& ctx, const ServiceRequest& request, ServiceReply* refusal) {
   const Fields& f = request.fields;
   const QString nick = f.Value(kNick);
-  if (CheckTextField(nick, FieldKind::kNick) != 3 ||
-      CheckTextField(f.Value(QStringLiteral("pw")), FieldKind::kPassword) != 3 ||
-      CheckTextField(f.Value(QStringLiteral("city")), FieldKind::kCity) < 2 ||
-      CheckTextField(f.Value(QStringLiteral("email")), FieldKind::kEMail) != 3 ||
-      !IsSex(f.Value(QStringLiteral("sex"))) ||
-      !IsCountryCode(f.Value(QStringLiteral("country2"))) ||
-      !IsCountryName(f.Value(QStringLiteral("country1")))) {
+  if (CheckTextField(nick, FieldKind::kNick) != kFieldValid ||
+      CheckTextField(f.Value(kPw), FieldKind::kPassword) != kFieldValid ||
+      CheckTextField(f.Value(field::kCity), FieldKind::kCity) == kFieldInvalid ||
+      CheckTextField(f.Value(field::kEMail), FieldKind::kEMail) != kFieldValid ||
+      !IsSex(f.Value(field::kSex)) || !IsCountryCode(f.Value(field::kCountry2)) ||
+      !IsCountryName(f.Value(field::kCountry1))) {
     *refusal = reply::No();
     return false;
   }
@@ -68,9 +72,8 @@ ServiceReply CreateWithHash(ServerContext& ctx, const Fields& f, const QByteArra
                      " dater, r01, r02, r03, balance, r05, r06, profile, created)"
                      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, 'xxx', 'xxx', 'xxx', 0, 0, 0, '', ?)"
                      " ON CONFLICT (nick) DO NOTHING"),
-      {nick, QString::fromLatin1(hash), f.Value(QStringLiteral("city")),
-       f.Value(QStringLiteral("country1")), f.Value(QStringLiteral("country2")),
-       f.Value(QStringLiteral("sex")), f.Value(QStringLiteral("email")),
+      {nick, QString::fromLatin1(hash), f.Value(field::kCity), f.Value(field::kCountry1),
+       f.Value(field::kCountry2), f.Value(field::kSex), f.Value(field::kEMail),
        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
        QDateTime::currentSecsSinceEpoch()});
   if (q == nullptr) return reply::No();
@@ -91,7 +94,7 @@ struct LogInRecord {
 
 std::optional<LogInRecord> LogInChecks(ServerContext& ctx, const ServiceRequest& request) {
   const QString nick = request.fields.Value(kNick);
-  const QString pw = request.fields.Value(QStringLiteral("pw"));
+  const QString pw = request.fields.Value(kPw);
   if (nick.isEmpty() || nick.size() > 12 || pw.isEmpty() || pw.size() > 64) return std::nullopt;
   if (!ctx.limits.Allow(LimitKind::kLogIn, request.address)) return std::nullopt;
   QSqlQuery* q = ctx.db.Run(
@@ -180,8 +183,8 @@ ServiceReply ReadBalance(ServerContext& ctx, const ServiceRequest& request) {
 // member (or not allowed), "is" not enough Kovs.
 ServiceReply Transfer(ServerContext& ctx, const ServiceRequest& request) {
   const QString nick = request.fields.Value(kNick);
-  const QString to = request.fields.Value(QStringLiteral("to"));
-  const auto amount = request.fields.Int(QStringLiteral("R04"));
+  const QString to = request.fields.Value(field::kTo);
+  const auto amount = request.fields.Int(field::kAmount);
   if (!amount || *amount <= 0 || to.isEmpty() || to == nick) return reply::No();
   if (!ctx.Authorized(request, nick)) return reply::No();
   Transaction t(ctx.db);
@@ -218,7 +221,7 @@ namespace {
 // nick's): the check of the stored hash, then the request as usual.
 std::optional<PasswordWork> PasswordCheckWork(ServerContext& ctx, const ServiceRequest& request) {
   const QString nick = request.fields.Value(kNick);
-  const QString pw = request.fields.Value(QStringLiteral("pw"));
+  const QString pw = request.fields.Value(kPw);
   if (nick.isEmpty() || nick.size() > 12 || pw.isEmpty() || pw.size() > 64) return std::nullopt;
   if (const auto sessionNick = ctx.SessionNick(request); sessionNick && *sessionNick == nick) {
     return std::nullopt;
@@ -239,30 +242,45 @@ std::optional<PasswordWork> PasswordCheckWork(ServerContext& ctx, const ServiceR
                       nick, true};
 }
 
-bool IsCreate(const Fields& f) {
-  for (const char* key : {"label1", "labelinforead", "labelinfosave", "labelkovread",
-                          "labelkovsave", "labelkovsend", "labellogout"}) {
-    if (f.Has(QLatin1String(key))) return false;
-  }
-  for (const char* key : {"best", "kon", "rating"}) {
-    if (f.Has(kGameKey + QLatin1String(key))) return false;
-  }
-  return f.Has(kNick) && f.Has(QStringLiteral("pw"));
-}
-
 }  // namespace
+
+const OperationDispatch& AccountDispatch() {
+  static const OperationDispatch dispatch(
+      protocol::AccountOperations(),
+      {
+          // Log-ins and new accounts hash a password: they come through AccountPasswordWork.
+          {"log-in", [](ServerContext&, const ServiceRequest&) { return reply::No(); }},
+          {"create", [](ServerContext&, const ServiceRequest&) { return reply::No(); }},
+          {"member-count",
+           [](ServerContext& ctx, const ServiceRequest&) { return MemberCount(ctx); }},
+          {"sign-out", SignOut},
+          {"read-profile", ReadProfile},
+          {"save-profile", SaveProfile},
+          {"read-balance", ReadBalance},
+          // Nobody may add Kovs to an account by asking: awards and grants are the server's own.
+          {"save-balance", [](ServerContext&, const ServiceRequest&) { return reply::No(); }},
+          {"transfer", Transfer},
+          {"save-results", SaveResults},
+          {"read-results", ReadResults},
+          {"club-top-ten", ClubTopTen},
+          {"own-place", OwnPlace},
+      });
+  return dispatch;
+}
 
 std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const ServiceRequest& request,
                                                 ServiceReply* refusal) {
   const Fields& f = request.fields;
-  if (f.Has(QStringLiteral("label0"))) {
+  const protocol::Operation* operation = AccountDispatch().Select(f);
+  const protocol::Work work = operation != nullptr ? operation->work : protocol::Work::kNone;
+  if (work == protocol::Work::kCheckPassword) {
     const auto record = LogInChecks(ctx, request);
     if (!record) {
       *refusal = reply::No();
       return std::nullopt;
     }
     const QString nick = f.Value(kNick);
-    const QString pw = f.Value(QStringLiteral("pw"));
+    const QString pw = f.Value(kPw);
     PasswordHash* hasher = &ctx.hasher;
     const QByteArray hash = record->hash;
     const QStringList tokens = record->tokens;
@@ -274,14 +292,16 @@ std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const Servic
         },
         nick, true};
   }
-  if (!IsCreate(f)) {
-    if (auto check = PasswordCheckWork(ctx, request)) return check;
+  if (work != protocol::Work::kHashPassword) {
+    if (work == protocol::Work::kActsForNick) {
+      if (auto check = PasswordCheckWork(ctx, request)) return check;
+    }
     *refusal = AccountService(ctx, request);
     return std::nullopt;
   }
   if (!CreateChecks(ctx, request, refusal)) return std::nullopt;
   PasswordHash* hasher = &ctx.hasher;
-  const QString pw = f.Value(QStringLiteral("pw"));
+  const QString pw = f.Value(kPw);
   const Fields fields = f;
   return PasswordWork{[hasher, pw] { return hasher->Hash(pw).value_or(QByteArray()); },
                       [&ctx, fields](const QByteArray& hash) {
@@ -291,21 +311,7 @@ std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const Servic
 }
 
 ServiceReply AccountService(ServerContext& ctx, const ServiceRequest& request) {
-  const Fields& f = request.fields;
-  // Log-ins and new accounts hash a password: they come through AccountPasswordWork only.
-  if (f.Has(QStringLiteral("label0"))) return reply::No();
-  if (f.Has(QStringLiteral("label1"))) return MemberCount(ctx);
-  if (f.Has(QStringLiteral("labellogout"))) return SignOut(ctx, request);
-  if (f.Has(QStringLiteral("labelinforead"))) return ReadProfile(ctx, request);
-  if (f.Has(QStringLiteral("labelinfosave"))) return SaveProfile(ctx, request);
-  if (f.Has(QStringLiteral("labelkovread"))) return ReadBalance(ctx, request);
-  // Nobody may add Kovs to an account by asking: awards and grants are the server's own.
-  if (f.Has(QStringLiteral("labelkovsave"))) return reply::No();
-  if (f.Has(QStringLiteral("labelkovsend"))) return Transfer(ctx, request);
-  for (const char* key : {"best", "kon", "rating"}) {
-    if (f.Has(kGameKey + QLatin1String(key))) return ResultsService(ctx, request);
-  }
-  return reply::No();
+  return AccountDispatch()(ctx, request);
 }
 
 }  // namespace zendral::server

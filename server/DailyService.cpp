@@ -7,6 +7,7 @@
 #include "Services.h"
 #include "game/KonReplay.h"
 #include "game/ParSearch.h"
+#include "protocol/Keys.h"
 
 namespace zendral::server {
 namespace {
@@ -141,8 +142,8 @@ std::optional<DailyWork> Save(ServerContext& ctx, const ServiceRequest& request,
   *reply = reply::No();
   const Fields& f = request.fields;
   const auto nick = ctx.SessionNick(request);
-  const auto claimed = f.Int(QStringLiteral("score"));
-  const QString moves = f.Value(QStringLiteral("moves"));
+  const auto claimed = f.Int(protocol::field::kScore);
+  const QString moves = f.Value(protocol::field::kMoves);
   if (!nick || !claimed || moves.size() > kMaxMovesChars) return std::nullopt;
   // The member's entry of today, or of yesterday for a kon begun before midnight.
   const QDate today = Today(ctx);
@@ -199,8 +200,8 @@ ServiceReply Read(ServerContext& ctx, const ServiceRequest& request) {
   const Fields& f = request.fields;
   const QDate today = Today(ctx);
   QDate day = today;
-  if (f.Has(QStringLiteral("date"))) {
-    day = QDate::fromString(f.Value(QStringLiteral("date")), Qt::ISODate);
+  if (f.Has(protocol::field::kDate)) {
+    day = QDate::fromString(f.Value(protocol::field::kDate), Qt::ISODate);
     if (!day.isValid() || day > today) return reply::No();
   }
   const QString dayText = DayText(day);
@@ -264,17 +265,12 @@ ServiceReply Read(ServerContext& ctx, const ServiceRequest& request) {
 
 }  // namespace
 
-bool IsDailyRequest(const Fields& fields) {
-  return fields.Has(QStringLiteral("dailystart")) || fields.Has(QStringLiteral("dailysave")) ||
-         fields.Has(QStringLiteral("dailyread"));
-}
-
 std::optional<DailyWork> DailyRequest(ServerContext& ctx, const ServiceRequest& request,
                                       ServiceReply* reply) {
   const Fields& f = request.fields;
-  if (f.Has(QStringLiteral("dailystart"))) return Start(ctx, request, reply);
-  if (f.Has(QStringLiteral("dailysave"))) return Save(ctx, request, reply);
-  *reply = f.Has(QStringLiteral("dailyread")) ? Read(ctx, request) : reply::No();
+  if (f.Has(protocol::op::kDailyStart)) return Start(ctx, request, reply);
+  if (f.Has(protocol::op::kDailySave)) return Save(ctx, request, reply);
+  *reply = f.Has(protocol::op::kDailyRead) ? Read(ctx, request) : reply::No();
   return std::nullopt;
 }
 

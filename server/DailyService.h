@@ -32,7 +32,6 @@ struct DailyWork {
   std::function<ServiceReply(const QByteArray&)> finish;  // server's thread, with the result
 };
 
-bool IsDailyRequest(const Fields& fields);
 // The work of a start that must first compute the day's par, or of a save to replay; or
 // nothing with the whole reply in reply.
 std::optional<DailyWork> DailyRequest(ServerContext& ctx, const ServiceRequest& request,

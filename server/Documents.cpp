@@ -11,7 +11,8 @@
 
 #include "ServerLog.h"
 #include "Services.h"
-#include "online/Scramble.h"
+#include "protocol/Keys.h"
+#include "protocol/Scramble.h"
 
 namespace zendral::server {
 namespace {
@@ -30,7 +31,8 @@ ServiceReply Utf8(const QString& text, const QByteArray& type = "text/plain; cha
 
 QString Scrambled(const QString& text) {
   const QByteArray utf8 = text.toUtf8();
-  return QString::fromStdString(online::Scramble(std::string_view(utf8.constData(), utf8.size())));
+  return QString::fromStdString(
+      protocol::Scramble(std::string_view(utf8.constData(), utf8.size())));
 }
 
 }  // namespace
@@ -46,16 +48,24 @@ ServiceReply PathDirectory(ServerContext& ctx, const ServiceRequest& request) {
   QString host = ctx.publicHost;
   if (host.isEmpty()) host = request.host;
   const QString base = request.SchemePrefix() + host + QStringLiteral("/services/");
-  QString text = QStringLiteral("WTGamesPatt=") + Scrambled(base + "records") +
-                 QStringLiteral("#StatPath=") + Scrambled(base + "stats") +
-                 QStringLiteral("#AccPath=") + Scrambled(base + "account") + '#';
-  if (Setting(ctx.db, QStringLiteral("pause_chat")) == QLatin1String("1")) text += "CTGamesPause#";
-  if (Setting(ctx.db, QStringLiteral("pause_world")) == QLatin1String("1")) text += "WTGamesPause#";
+  namespace paths = protocol::paths;
+  QString text;
+  for (const auto& [key, service] :
+       {std::pair{paths::kRecords, "records"}, std::pair{paths::kStatistics, "stats"},
+        std::pair{paths::kAccount, "account"}}) {
+    text += QLatin1String(key) + '=' + Scrambled(base + QLatin1String(service)) + '#';
+  }
+  if (Setting(ctx.db, QStringLiteral("pause_chat")) == QLatin1String("1")) {
+    text += QLatin1String(paths::kChatPaused) + '#';
+  }
+  if (Setting(ctx.db, QStringLiteral("pause_world")) == QLatin1String("1")) {
+    text += QLatin1String(paths::kWorldPaused) + '#';
+  }
   // The Android edition's addresses, only while the club has named them.
-  for (const auto& [key, setting] :
-       {std::pair{"ApkPath=", "edition_apk"}, std::pair{"StorePath=", "edition_store"}}) {
+  for (const auto& [key, setting] : {std::pair{paths::kAndroidPackage, "edition_apk"},
+                                     std::pair{paths::kAndroidStore, "edition_store"}}) {
     const QString address = Setting(ctx.db, QLatin1String(setting));
-    if (IsEditionAddress(address)) text += QLatin1String(key) + Scrambled(address) + '#';
+    if (IsEditionAddress(address)) text += QLatin1String(key) + '=' + Scrambled(address) + '#';
   }
   return Utf8(text);
 }

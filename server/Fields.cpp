@@ -126,18 +126,18 @@ std::optional<double> ParseReal(const QString& text) {
   return value;
 }
 
-int CheckTextField(const QString& text, FieldKind kind) {
+FieldCheck CheckTextField(const QString& text, FieldKind kind) {
   return CheckAccountField(text.toStdString(), kind);
 }
 
 bool IsPassportName(const QString& text, bool latinOnly) {
   if (text.size() < 2 || text.size() > 12) return false;
-  const int check = CheckTextField(text, FieldKind::kCity);  // Cyrillic allowed
-  return latinOnly ? check == 3 : check >= 2;
+  const FieldCheck check = CheckTextField(text, FieldKind::kCity);  // Cyrillic allowed
+  return latinOnly ? check == kFieldValid : check != kFieldInvalid;
 }
 
 bool IsPassportCity(const QString& text) {
-  return text.size() >= 2 && CheckTextField(text, FieldKind::kCity) >= 2;
+  return text.size() >= 2 && CheckTextField(text, FieldKind::kCity) != kFieldInvalid;
 }
 
 bool IsSex(const QString& text) {

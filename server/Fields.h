@@ -37,9 +37,8 @@ std::optional<int> ParseInt(const QString& text);
 // A real number in the program's form ("." as the separator, no exponent needed).
 std::optional<double> ParseReal(const QString& text);
 
-// The program's own check of account and passport texts: 1 invalid, 2 valid with Cyrillic
-// letters, 3 valid.
-int CheckTextField(const QString& text, FieldKind kind);
+// The program's own check of account and passport texts.
+FieldCheck CheckTextField(const QString& text, FieldKind kind);
 
 // A passport name (2..12) or city (2..15) in the allowed characters; Latin only when asked.
 bool IsPassportName(const QString& text, bool latinOnly);

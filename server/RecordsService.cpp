@@ -1,19 +1,24 @@
-// The records service: the world top-ten tables (44 local cycles, 144 read only, 344 rated
-// cycles) and the chat, which is table 100.
+// The records service: the world top-ten tables (local cycles, the other platform's cycles read
+// only, rated cycles) and the chat, which is table 100; and the deal of the day.
 
 #include <QDateTime>
 #include <QHash>
 #include <QPair>
 
 #include "DailyService.h"
+#include "OperationDispatch.h"
 #include "ResultsRules.h"
 #include "Services.h"
+#include "protocol/Keys.h"
 
 namespace zendral::server {
 namespace {
 
-constexpr int kLocalTable = 44;
-constexpr int kAccountTable = 344;
+namespace field = protocol::field;
+namespace op = protocol::op;
+
+constexpr int kLocalTable = protocol::kWindowsTable;
+constexpr int kAccountTable = protocol::kAccountTable;
 constexpr int kChatTable = 100;
 
 QString OrHash(const QString& text) {
@@ -185,12 +190,12 @@ std::optional<bool> IsFiledAlready(Database& db, const NewRow& row) {
 // so each address and each name files only a few an hour; an identical row is filed once.
 ServiceReply SubmitLocal(ServerContext& ctx, const ServiceRequest& request) {
   const Fields& f = request.fields;
-  const auto score = f.Int(QStringLiteral("score"));
+  const auto score = f.Int(field::kScore);
   NewRow row{kLocalTable,
              score.value_or(0),
-             f.Value(QStringLiteral("nick")),
-             f.Value(QStringLiteral("country")),
-             f.Value(QStringLiteral("city")),
+             f.Value(field::kNick),
+             f.Value(field::kCountry),
+             f.Value(field::kCity),
              f.Value(QStringLiteral("R7")),
              f.Value(QStringLiteral("R8")),
              QStringLiteral("#"),
@@ -223,15 +228,15 @@ ServiceReply SubmitChat(ServerContext& ctx, const ServiceRequest& request) {
   const Fields& f = request.fields;
   NewRow row{kChatTable,
              0,
-             f.Value(QStringLiteral("nick")),
-             f.Value(QStringLiteral("country")),
-             f.Value(QStringLiteral("city")),
+             f.Value(field::kNick),
+             f.Value(field::kCountry),
+             f.Value(field::kCity),
              f.Value(QStringLiteral("R7")),
              f.Value(QStringLiteral("R8")),
              f.Value(QStringLiteral("R9")),
              WithoutStar(f.Value(QStringLiteral("R10")))};
   // The number the program sends is replaced by the server's own, but it is a number.
-  if (!f.Int(QStringLiteral("score")) || !IsPassportName(row.nick, false) ||
+  if (!f.Int(field::kScore) || !IsPassportName(row.nick, false) ||
       !IsPassportCity(row.city) || !IsCountryCode(row.country) || !IsSex(row.r07) ||
       !IsVersion(row.r08) || !IsChatStamp(row.r09) || !IsChatText(row.r10)) {
     return reply::No();
@@ -255,8 +260,8 @@ ServiceReply SubmitChat(ServerContext& ctx, const ServiceRequest& request) {
 // Kovs is credited here, in the same transaction.
 ServiceReply SubmitAccountCycle(ServerContext& ctx, const ServiceRequest& request) {
   const Fields& f = request.fields;
-  const QString nick = f.Value(QStringLiteral("nick"));
-  const auto score = f.Int(QStringLiteral("score"));
+  const QString nick = f.Value(field::kNick);
+  const auto score = f.Int(field::kScore);
   const auto sessionNick = ctx.SessionNick(request);
   if (!score || !sessionNick || *sessionNick != nick) return reply::No();
   Transaction t(ctx.db);
@@ -298,31 +303,52 @@ ServiceReply SubmitAccountCycle(ServerContext& ctx, const ServiceRequest& reques
 
 }  // namespace
 
+const OperationDispatch& RecordsDispatch() {
+  const auto daily = [](ServerContext& ctx, const ServiceRequest& request) {
+    return DailyRequestNow(ctx, request);
+  };
+  static const OperationDispatch dispatch(
+      protocol::RecordsOperations(),
+      {
+          {"daily-start", daily},
+          {"daily-save", daily},
+          {"daily-read", daily},
+          {"world-size",
+           [](ServerContext& ctx, const ServiceRequest& request) {
+             const auto gid = request.fields.Int(op::kWorldTableSize);
+             return gid ? TableSize(ctx, *gid) : reply::No();
+           }},
+          {"world-submit",
+           [](ServerContext& ctx, const ServiceRequest& request) {
+             switch (request.fields.Int(field::kGameId).value_or(0)) {
+               case kLocalTable:
+                 return SubmitLocal(ctx, request);
+               case kChatTable:
+                 return SubmitChat(ctx, request);
+               case kAccountTable:
+                 return SubmitAccountCycle(ctx, request);
+               default:
+                 return reply::No();  // other tables are filled by other programs
+             }
+           }},
+          {"world-own-rows",
+           [](ServerContext& ctx, const ServiceRequest& request) {
+             const Fields& f = request.fields;
+             const auto gid = f.Int(field::kGameId);
+             return gid ? OwnRows(ctx, *gid, f.Value(field::kNick), f.Value(field::kCity))
+                        : reply::No();
+           }},
+          {"world-read",
+           [](ServerContext& ctx, const ServiceRequest& request) {
+             const auto gid = request.fields.Int(field::kGameId);
+             return gid ? ReadTable(ctx, *gid) : reply::No();
+           }},
+      });
+  return dispatch;
+}
+
 ServiceReply RecordsService(ServerContext& ctx, const ServiceRequest& request) {
-  const Fields& f = request.fields;
-  if (IsDailyRequest(f)) return DailyRequestNow(ctx, request);
-  if (f.Has(QStringLiteral("rgid"))) {
-    const auto gid = f.Int(QStringLiteral("rgid"));
-    return gid ? TableSize(ctx, *gid) : reply::No();
-  }
-  const auto gid = f.Int(QStringLiteral("gid"));
-  if (!gid) return reply::No();
-  if (f.Has(QStringLiteral("score"))) {
-    switch (*gid) {
-      case kLocalTable:
-        return SubmitLocal(ctx, request);
-      case kChatTable:
-        return SubmitChat(ctx, request);
-      case kAccountTable:
-        return SubmitAccountCycle(ctx, request);
-      default:
-        return reply::No();  // other tables are filled by other programs
-    }
-  }
-  if (f.Has(QStringLiteral("nick"))) {
-    return OwnRows(ctx, *gid, f.Value(QStringLiteral("nick")), f.Value(QStringLiteral("city")));
-  }
-  return ReadTable(ctx, *gid);
+  return RecordsDispatch()(ctx, request);
 }
 
 }  // namespace zendral::server

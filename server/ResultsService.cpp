@@ -8,12 +8,13 @@
 
 #include "ResultsRules.h"
 #include "Services.h"
+#include "protocol/Keys.h"
 
 namespace zendral::server {
 namespace {
 
 QString Key(const char* name) {
-  return kGameKey + QLatin1String(name);
+  return QLatin1String(protocol::kGameKey) + QLatin1String(name);
 }
 
 const QString kSelectResults = QStringLiteral(
@@ -37,8 +38,10 @@ StoredResults ReadRow(QSqlQuery& q) {
   return s;
 }
 
-ServiceReply ReadOwn(ServerContext& ctx, const ServiceRequest& request) {
-  QSqlQuery* q = ctx.db.Run(kSelectResults, {request.fields.Value(QStringLiteral("nick"))});
+}  // namespace
+
+ServiceReply ReadResults(ServerContext& ctx, const ServiceRequest& request) {
+  QSqlQuery* q = ctx.db.Run(kSelectResults, {request.fields.Value(protocol::field::kNick)});
   if (q == nullptr || !q->next()) return reply::No();
   const GameRecord r = ReadRow(*q).record;
   q->finish();
@@ -47,13 +50,13 @@ ServiceReply ReadOwn(ServerContext& ctx, const ServiceRequest& request) {
                          QString::number(r.score), QString::number(r.r1), r.r2});
 }
 
-ServiceReply SaveOwn(ServerContext& ctx, const ServiceRequest& request) {
+ServiceReply SaveResults(ServerContext& ctx, const ServiceRequest& request) {
   const Fields& f = request.fields;
-  const QString nick = f.Value(QStringLiteral("nick"));
+  const QString nick = f.Value(protocol::field::kNick);
   GameRecord sent;
-  const auto kon = f.Int(Key("kon"));
-  const auto best = f.Int(Key("best"));
-  const auto rating = f.Real(Key("rating"));
+  const auto kon = f.Int(Key(protocol::op::kResultsKon));
+  const auto best = f.Int(Key(protocol::op::kResultsBest));
+  const auto rating = f.Real(Key(protocol::op::kResultsRating));
   const auto ses = f.Int(Key("ses"));
   const auto konl = f.Int(Key("konl"));
   const auto score = f.Int(Key("score"));
@@ -100,7 +103,7 @@ ServiceReply SaveOwn(ServerContext& ctx, const ServiceRequest& request) {
   return reply::Ok();
 }
 
-ServiceReply ClubTopTen(ServerContext& ctx) {
+ServiceReply ClubTopTen(ServerContext& ctx, const ServiceRequest&) {
   QSqlQuery* q =
       ctx.db.Run(QStringLiteral("SELECT a.nick, a.city, a.country2, a.sex, r.rating FROM results r"
                                 " JOIN accounts a ON a.nick = r.nick WHERE r.kon > 0"
@@ -121,7 +124,7 @@ ServiceReply ClubTopTen(ServerContext& ctx) {
 }
 
 ServiceReply OwnPlace(ServerContext& ctx, const ServiceRequest& request) {
-  const auto rating = request.fields.Real(Key("rating"));
+  const auto rating = request.fields.Real(Key(protocol::op::kResultsRating));
   if (!rating) return reply::No();
   // The program sends its rating with fifteen digits, so its own row may read a hair above
   // what it sent; ratings that close are a tie, not a place ahead.
@@ -132,17 +135,6 @@ ServiceReply OwnPlace(ServerContext& ctx, const ServiceRequest& request) {
   const qint64 ahead = q->value(0).toLongLong();
   q->finish();
   return reply::TrailingNumber(ahead + 1);
-}
-
-}  // namespace
-
-ServiceReply ResultsService(ServerContext& ctx, const ServiceRequest& request) {
-  const Fields& f = request.fields;
-  if (f.Has(Key("kon")) && f.Has(Key("rating"))) return SaveOwn(ctx, request);
-  if (f.Has(Key("best"))) return ReadOwn(ctx, request);
-  if (f.Has(Key("kon"))) return ClubTopTen(ctx);
-  if (f.Has(Key("rating"))) return OwnPlace(ctx, request);
-  return reply::No();
 }
 
 }  // namespace zendral::server

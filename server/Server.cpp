@@ -18,6 +18,7 @@
 #include "DailyService.h"
 #include "Documents.h"
 #include "FileReply.h"
+#include "OperationDispatch.h"
 #include "RadioList.h"
 #include "RadioStream.h"
 #include "ServerLog.h"
@@ -91,9 +92,10 @@ Server::Server(ServerOptions options)
   }
   tour.relayBase = options_.relayBase;
   tour.waitSeconds = options_.tourWaitSeconds;
+  auto tournament = std::make_shared<const OperationDispatch>(TournamentDispatch(tour));
   services_.insert(QStringLiteral("/services/tournament"),
-                   [tour](ServerContext& ctx, const ServiceRequest& request) {
-                     return TournamentService(ctx, request, tour);
+                   [tournament](ServerContext& ctx, const ServiceRequest& request) {
+                     return (*tournament)(ctx, request);
                    });
 }
 
@@ -137,7 +139,8 @@ bool Server::Start(QString* error) {
     if (method == QLatin1String("POST") && path == QLatin1String("/services/records") &&
         r.body.size() <= kMaxBody) {
       r.fields = Fields::Decode(r.body);
-      if (IsDailyRequest(r.fields)) {
+      const protocol::Operation* operation = RecordsDispatch().Select(r.fields);
+      if (operation != nullptr && operation->work == protocol::Work::kSearch) {
         HandleDaily(r, std::move(responder));
         return;
       }

@@ -25,14 +25,21 @@ struct PasswordWork {
 // in reply (every other request, and refusals).
 std::optional<PasswordWork> AccountPasswordWork(ServerContext& ctx, const ServiceRequest& request,
                                                 ServiceReply* reply);
-// The results of this game under an account (the fields carrying the game key prefix).
-ServiceReply ResultsService(ServerContext& ctx, const ServiceRequest& request);
-ServiceReply RecordsService(ServerContext& ctx, const ServiceRequest& request);
-ServiceReply StatsService(ServerContext& ctx, const ServiceRequest& request);
-ServiceReply PhotoUpload(ServerContext& ctx, const ServiceRequest& request);
+// The account service's operations bound to their handlers.
+class OperationDispatch;
+const OperationDispatch& AccountDispatch();
+// The results of this game under an account (the fields carrying the game key prefix), the
+// operations of the account service that read and save them.
+ServiceReply ReadResults(ServerContext& ctx, const ServiceRequest& request);
+ServiceReply SaveResults(ServerContext& ctx, const ServiceRequest& request);
+ServiceReply ClubTopTen(ServerContext& ctx, const ServiceRequest& request);
+ServiceReply OwnPlace(ServerContext& ctx, const ServiceRequest& request);
 
-// The game key prefix of the results fields.
-inline const QString kGameKey = QStringLiteral("crdq4");
+ServiceReply RecordsService(ServerContext& ctx, const ServiceRequest& request);
+const OperationDispatch& RecordsDispatch();
+ServiceReply StatsService(ServerContext& ctx, const ServiceRequest& request);
+const OperationDispatch& StatsDispatch();
+ServiceReply PhotoUpload(ServerContext& ctx, const ServiceRequest& request);
 
 // Settings the admin changes.
 QString Setting(Database& db, const QString& name);

@@ -1,8 +1,10 @@
 // The statistics service: starts, unique starts, likes and the per-game counters, summed per
 // game id. Reports are checked to be what a real copy of the program sends.
 
+#include "OperationDispatch.h"
 #include "ResultsRules.h"
 #include "Services.h"
+#include "protocol/Keys.h"
 
 namespace zendral::server {
 namespace {
@@ -35,8 +37,8 @@ ServiceReply ReadSums(ServerContext& ctx, int gid) {
 }
 
 ServiceReply CountStart(ServerContext& ctx, const ServiceRequest& request, int gid) {
-  const auto s1 = request.fields.Int(QStringLiteral("stat1"));
-  const auto s2 = request.fields.Int(QStringLiteral("stat2"));
+  const auto s1 = request.fields.Int(protocol::op::kCountStart);
+  const auto s2 = request.fields.Int(protocol::field::kStartCounted);
   if (s1 != 1 || (s2 != 0 && s2 != 1)) return reply::Ack(false);
   if (!ctx.limits.Allow(LimitKind::kStats, request.address)) return reply::Ack(false);
   const bool ok =
@@ -47,8 +49,8 @@ ServiceReply CountStart(ServerContext& ctx, const ServiceRequest& request, int g
 }
 
 ServiceReply Like(ServerContext& ctx, const ServiceRequest& request, int gid) {
-  const QString name = request.fields.Value(QStringLiteral("stat4"));
-  if (request.fields.Int(QStringLiteral("stat3")) != 1 || !IsPassportName(name, false)) {
+  const QString name = request.fields.Value(protocol::field::kLikedName);
+  if (request.fields.Int(protocol::op::kLike) != 1 || !IsPassportName(name, false)) {
     return reply::Ack(false);
   }
   if (!ctx.limits.Allow(LimitKind::kStats, request.address)) return reply::Ack(false);
@@ -95,13 +97,36 @@ ServiceReply Counters(ServerContext& ctx, const ServiceRequest& request, int gid
 
 }  // namespace
 
+namespace {
+
+// Every statistics request names its game; one without a valid id is refused.
+OperationHandler ForGame(ServiceReply (*handler)(ServerContext&, const ServiceRequest&, int)) {
+  return [handler](ServerContext& ctx, const ServiceRequest& request) {
+    const auto gid = request.fields.Int(protocol::field::kGameId);
+    if (!gid || *gid < 1 || *gid > 9999) return reply::Ack(false);
+    return handler(ctx, request, *gid);
+  };
+}
+
+ServiceReply ReadSumsOf(ServerContext& ctx, const ServiceRequest&, int gid) {
+  return ReadSums(ctx, gid);
+}
+
+}  // namespace
+
+const OperationDispatch& StatsDispatch() {
+  static const OperationDispatch dispatch(protocol::StatsOperations(),
+                                          {
+                                              {"count-start", ForGame(CountStart)},
+                                              {"like", ForGame(Like)},
+                                              {"counters", ForGame(Counters)},
+                                              {"read-sums", ForGame(ReadSumsOf)},
+                                          });
+  return dispatch;
+}
+
 ServiceReply StatsService(ServerContext& ctx, const ServiceRequest& request) {
-  const auto gid = request.fields.Int(QStringLiteral("gid"));
-  if (!gid || *gid < 1 || *gid > 9999) return reply::Ack(false);
-  if (request.fields.Has(QStringLiteral("stat1"))) return CountStart(ctx, request, *gid);
-  if (request.fields.Has(QStringLiteral("stat3"))) return Like(ctx, request, *gid);
-  if (request.fields.Has(QStringLiteral("R1"))) return Counters(ctx, request, *gid);
-  return ReadSums(ctx, *gid);
+  return StatsDispatch()(ctx, request);
 }
 
 }  // namespace zendral::server

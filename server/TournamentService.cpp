@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "Services.h"
+#include "protocol/Keys.h"
 #include "relay/TourStore.h"
 
 namespace zendral::server {
@@ -12,12 +13,13 @@ namespace {
 
 using relay::kTables;
 using relay::SeatRow;
+namespace field = protocol::field;
 
-const QString kGameId = QString::number(relay::kTourGameId);
+const QString kGameId = QString::number(protocol::kGameId);
 const QString kDefaultWelcome = QStringLiteral("Welcome to the Zendral tournament!");
 
 bool ThisGame(const Fields& f) {
-  return f.Value(QStringLiteral("gid")) == kGameId;
+  return f.Value(field::kGameId) == kGameId;
 }
 
 QString Token(const QString& text, int maxChars) {
@@ -80,17 +82,10 @@ ServiceReply ServerInfo(ServerContext& ctx) {
                          CleanText(welcome, 120, true)});
 }
 
-std::optional<int> SeatOf(const Fields& f, const QString& stem) {
-  for (int seat : {1, 2}) {
-    if (f.Has(stem + QString::number(seat))) return seat;
-  }
-  return std::nullopt;
-}
-
 ServiceReply Seat(ServerContext& ctx, const ServiceRequest& request, int seat) {
   const Fields& f = request.fields;
-  const auto table = f.Int(QStringLiteral("num"));
-  const auto action = f.Int(QStringLiteral("can"));
+  const auto table = f.Int(field::kTable);
+  const auto action = f.Int(field::kAction);
   if (!table || *table < 1 || *table > kTables || !action) return reply::No();
   // Every seat request acts for the session's own member: a seat is taken and left only by
   // the one who sits there.
@@ -98,7 +93,7 @@ ServiceReply Seat(ServerContext& ctx, const ServiceRequest& request, int seat) {
   if (!nick) return reply::No();
   const QString digit = QString::number(seat);
   if (*action == 1) {
-    if (f.Value(QStringLiteral("nick") + digit) != *nick) return reply::No();
+    if (f.Value(QLatin1String(field::kNick) + digit) != *nick) return reply::No();
     if (Setting(ctx.db, kTourStateSetting) == QLatin1String("off")) return reply::No();
     const auto player = relay::ReadTourPlayer(ctx.db, *nick);
     if (!player) return reply::No();
@@ -136,7 +131,7 @@ ServiceReply Seat(ServerContext& ctx, const ServiceRequest& request, int seat) {
 }
 
 ServiceReply SeatHolder(ServerContext& ctx, const ServiceRequest& request, int seat) {
-  const auto table = request.fields.Int(QStringLiteral("num"));
+  const auto table = request.fields.Int(field::kTable);
   if (!table || *table < 1 || *table > kTables) return reply::No();
   const auto row = relay::ReadSeat(ctx.db, *table, seat);
   if (!row) return reply::No();
@@ -144,7 +139,7 @@ ServiceReply SeatHolder(ServerContext& ctx, const ServiceRequest& request, int s
 }
 
 ServiceReply Rating(ServerContext& ctx, const ServiceRequest& request) {
-  const auto player = relay::ReadTourPlayer(ctx.db, request.fields.Value(QStringLiteral("nick")));
+  const auto player = relay::ReadTourPlayer(ctx.db, request.fields.Value(field::kNick));
   if (!player) return reply::No();
   return reply::Segment({QString::number(player->score), QString::number(player->kons),
                          QString::number(player->rating)});
@@ -165,29 +160,49 @@ ServiceReply Place(ServerContext& ctx, const ServiceRequest& request, char crite
 
 }  // namespace
 
-ServiceReply TournamentService(ServerContext& ctx, const ServiceRequest& request,
-                               const TourConfig& config) {
-  const Fields& f = request.fields;
-  if (f.Has(QStringLiteral("readtable10"))) {
-    if (f.Value(QStringLiteral("readtable10")) != kGameId || !ThisGame(f)) return reply::No();
-    return Tables(ctx, request, config);
+OperationDispatch TournamentDispatch(const TourConfig& config) {
+  namespace op = protocol::op;
+  // Every operation but the player's own record and the top ten names this game.
+  const auto forThisGame = [](OperationHandler handler) -> OperationHandler {
+    return [handler](ServerContext& ctx, const ServiceRequest& request) {
+      return ThisGame(request.fields) ? handler(ctx, request) : reply::No();
+    };
+  };
+  std::map<std::string, OperationHandler> handlers = {
+      {"tables",
+       [config](ServerContext& ctx, const ServiceRequest& request) {
+         if (request.fields.Value(op::kReadTables) != kGameId || !ThisGame(request.fields)) {
+           return reply::No();
+         }
+         return Tables(ctx, request, config);
+       }},
+      {"server-info",
+       forThisGame([](ServerContext& ctx, const ServiceRequest&) { return ServerInfo(ctx); })},
+      {"rating", Rating},
+  };
+  for (const int seat : {1, 2}) {
+    const std::string digit = std::to_string(seat);
+    handlers[op::kTakeSeat + digit] =
+        forThisGame([seat](ServerContext& ctx, const ServiceRequest& request) {
+          return Seat(ctx, request, seat);
+        });
+    handlers[op::kReadSeat + digit] =
+        forThisGame([seat](ServerContext& ctx, const ServiceRequest& request) {
+          return SeatHolder(ctx, request, seat);
+        });
   }
-  if (f.Has(QStringLiteral("serverinforead"))) {
-    return ThisGame(f) ? ServerInfo(ctx) : reply::No();
-  }
-  if (const auto seat = SeatOf(f, QStringLiteral("clienton"))) {
-    return ThisGame(f) ? Seat(ctx, request, *seat) : reply::No();
-  }
-  if (const auto seat = SeatOf(f, QStringLiteral("readclient"))) {
-    return ThisGame(f) ? SeatHolder(ctx, request, *seat) : reply::No();
-  }
-  if (f.Has(QStringLiteral("readrating") + kGameId)) return Rating(ctx, request);
+  const std::string gid = std::to_string(protocol::kGameId);
   for (const char criterion : {'s', 'r', 'k'}) {
-    const QString letter(QLatin1Char{criterion});
-    if (f.Has(QStringLiteral("top10") + letter + kGameId)) return TopTen(ctx, criterion);
-    if (f.Has(QStringLiteral("place") + letter + kGameId)) return Place(ctx, request, criterion);
+    const std::string letter(1, criterion);
+    handlers[op::kTopTen + letter + gid] = [criterion](ServerContext& ctx, const ServiceRequest&) {
+      return TopTen(ctx, criterion);
+    };
+    handlers[op::kPlace + letter + gid] = [criterion](ServerContext& ctx,
+                                                      const ServiceRequest& request) {
+      return Place(ctx, request, criterion);
+    };
   }
-  return reply::No();
+  return OperationDispatch(protocol::TournamentOperations(), std::move(handlers));
 }
 
 }  // namespace zendral::server

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "OperationDispatch.h"
 #include "ServerContext.h"
 
 namespace zendral::server {
@@ -15,8 +16,8 @@ struct TourConfig {
   int waitSeconds = 300;      // how long a player waiting alone keeps his seat
 };
 
-ServiceReply TournamentService(ServerContext& ctx, const ServiceRequest& request,
-                               const TourConfig& config);
+// The service's operations bound to their handlers, for the tables of this configuration.
+OperationDispatch TournamentDispatch(const TourConfig& config);
 
 // The admin's switch and greeting.
 inline const QString kTourStateSetting = QStringLiteral("tour_state");

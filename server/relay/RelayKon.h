@@ -37,6 +37,7 @@ class RelayKon {
   const Hand& HandOf(int seat) const { return kon_.Hands[SeatOf(seat)]; }
   const Layout& Board() const { return kon_.Board; }
   int LayCounter() const { return kon_.LayCounter; }
+  const KonState& State() const { return kon_; }
 
  private:
   // A seat number from a frame is any number: all but 2 read as seat 1.

@@ -141,7 +141,7 @@ void RelayServer::Join(Connection* c, const QByteArray& frame) {
     return;
   }
   c->seat = seat;
-  if (t.phase() == RelayTable::Phase::kPlaying) {
+  if (t.stage() == RelayTable::Stage::kKon) {
     MarkPlaying(db_, c->table);
     LogLine(QStringLiteral("relay: table %1 deals for %2 and %3")
                 .arg(c->table)
@@ -211,7 +211,7 @@ void RelayServer::Pump(int table) {
                 .arg(result->winner)
                 .arg(booked ? QString() : QStringLiteral(" (NOT BOOKED)")));
   }
-  if (t.phase() == RelayTable::Phase::kClosed) {
+  if (t.stage() == RelayTable::Stage::kClosed) {
     FreeTable(db_, table);
     t.Reset();
   }
@@ -243,7 +243,7 @@ void RelayServer::ReleaseWaitingSeats() {
   const qint64 wall = QDateTime::currentSecsSinceEpoch();
   for (int k = 1; k <= kTables; ++k) {
     RelayTable& t = *tables_[static_cast<std::size_t>(k - 1)];
-    if (t.phase() != RelayTable::Phase::kWaiting) continue;
+    if (t.stage() != RelayTable::Stage::kSeating) continue;
     for (int seat : {1, 2}) {
       if (!t.Joined(seat)) continue;
       const SeatRow& mine = (*seats)[2 * (k - 1) + seat - 1];

@@ -22,7 +22,7 @@ RelayTable::RelayTable(int number, std::int64_t moveLimitMs, DeckSource deal)
     : number_(number), moveLimitMs_(moveLimitMs), deal_(std::move(deal)) {}
 
 bool RelayTable::Join(int seat, std::string nick, std::int64_t now) {
-  if (phase_ != Phase::kWaiting || (seat != 1 && seat != 2) || nick.empty() || Joined(seat)) {
+  if (stage_ != Stage::kSeating || (seat != 1 && seat != 2) || nick.empty() || Joined(seat)) {
     return false;
   }
   nick_[Index(seat)] = std::move(nick);
@@ -37,7 +37,7 @@ void RelayTable::Deal(std::int64_t now) {
   const std::string text = net::DealText(deck);
   Send(1, text);
   Send(2, text);
-  phase_ = Phase::kPlaying;
+  stage_ = Stage::kKon;
   StartClock(now, moveLimitMs_);
 }
 
@@ -54,7 +54,7 @@ void RelayTable::StartClock(std::int64_t now, std::int64_t limit) {
 }
 
 void RelayTable::Frame(int seat, std::string_view frame, std::int64_t now) {
-  if (!Joined(seat) || phase_ == Phase::kClosed) return;
+  if (!Joined(seat) || stage_ == Stage::kClosed) return;
   const auto parsed = net::ParseRelayFrame(frame);
   if (!parsed) {
     ++refused_;
@@ -64,19 +64,19 @@ void RelayTable::Frame(int seat, std::string_view frame, std::int64_t now) {
 
   if (p == "disA") {
     // Leaving the table: before the deal the seat is simply freed; later it gives up.
-    if (phase_ == Phase::kWaiting) {
+    if (stage_ == Stage::kSeating) {
       Leave(seat, now);
     } else {
       Lose(seat, TableEnd::kLeft, "a");
     }
     return;
   }
-  if (phase_ == Phase::kWaiting) return;  // nobody to talk to yet
+  if (stage_ == Stage::kSeating) return;  // nobody to talk to yet
 
   if (StartsWith(p, "s")) {
     // Chat goes on to the other seat under the sender's own seat digit, without control
     // characters (a bell or an escape sequence is nothing the other player should receive).
-    if (phase_ == Phase::kPlaying) {
+    if (Playing()) {
       std::string text = p;
       for (char& c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -87,12 +87,12 @@ void RelayTable::Frame(int seat, std::string_view frame, std::int64_t now) {
     return;
   }
   if (p == "TOut") {
-    if (phase_ == Phase::kPlaying) Lose(seat, TableEnd::kTimeOut, "TOut");
+    if (Playing()) Lose(seat, TableEnd::kTimeOut, "TOut");
     return;
   }
   if (StartsWith(p, "o")) return;  // the seat's own idea of the result: the table has its own
 
-  if (phase_ == Phase::kSettling) {
+  if (Settling()) {
     if (seat == 1 && p == "hitogs") {
       Forward(seat, p);
       Finish();
@@ -123,7 +123,6 @@ void RelayTable::AfterMove(std::int64_t now) {
     EndKon(TableEnd::kPlayed);
     // Seat 1's program settles and says so; the table waits for that a little longer than
     // for a move.
-    phase_ = Phase::kSettling;
     StartClock(now, 2 * moveLimitMs_);
     return;
   }
@@ -140,7 +139,7 @@ void RelayTable::EndKon(TableEnd end) {
 }
 
 void RelayTable::Lose(int loser, TableEnd end, std::string_view toWinner) {
-  if (phase_ != Phase::kPlaying) {
+  if (!Playing()) {
     Finish();
     return;
   }
@@ -152,39 +151,33 @@ void RelayTable::Lose(int loser, TableEnd end, std::string_view toWinner) {
 
 void RelayTable::Finish() {
   deadline_ = 0;
-  phase_ = Phase::kClosed;
+  stage_ = Stage::kClosed;
   for (int seat : {1, 2}) {
     if (Joined(seat)) out_.push_back({RelayOutput::Kind::kClose, seat, {}});
   }
 }
 
 void RelayTable::Leave(int seat, std::int64_t) {
-  if (!Joined(seat) || phase_ == Phase::kClosed) return;
-  switch (phase_) {
-    case Phase::kWaiting:
-      freed_.emplace_back(seat, std::exchange(nick_[Index(seat)], {}));
-      out_.push_back({RelayOutput::Kind::kClose, seat, {}});
-      break;
-    case Phase::kPlaying:
-      Lose(seat, TableEnd::kLeft, "a");
-      break;
-    case Phase::kSettling:
-      // The kon is over and booked; the other seat still needs its settlement.
-      if (seat == 1) Send(2, net::RelayFrameText("hitogs", 1));
-      Finish();
-      break;
-    case Phase::kClosed:
-      break;
+  if (!Joined(seat) || stage_ == Stage::kClosed) return;
+  if (stage_ == Stage::kSeating) {
+    freed_.emplace_back(seat, std::exchange(nick_[Index(seat)], {}));
+    out_.push_back({RelayOutput::Kind::kClose, seat, {}});
+  } else if (Playing()) {
+    Lose(seat, TableEnd::kLeft, "a");
+  } else {
+    // The kon is over and booked; the other seat still needs its settlement.
+    if (seat == 1) Send(2, net::RelayFrameText("hitogs", 1));
+    Finish();
   }
 }
 
 void RelayTable::Tick(std::int64_t now) {
   if (deadline_ == 0 || now < deadline_) return;
-  if (phase_ == Phase::kPlaying) {
+  if (Playing()) {
     // The seat in turn has been silent too long: the other seat is told its peer's time is
     // up, the silent one is closed.
     Lose(kon_->ToMove(), TableEnd::kTimeOut, "TOut");
-  } else if (phase_ == Phase::kSettling) {
+  } else if (Settling()) {
     Send(2, net::RelayFrameText("hitogs", 1));
     Finish();
   }
@@ -203,7 +196,7 @@ std::vector<std::pair<int, std::string>> RelayTable::TakeFreedSeats() {
 }
 
 void RelayTable::Reset() {
-  phase_ = Phase::kWaiting;
+  stage_ = Stage::kSeating;
   nick_ = {};
   kon_.reset();
   deadline_ = 0;

@@ -44,7 +44,9 @@ struct TableResult {
 
 class RelayTable {
  public:
-  enum class Phase { kWaiting, kPlaying, kSettling, kClosed };
+  // The table's life around its one kon: the seats join, the kon is on the table (how far it
+  // has gone is the kon's own state, TurnState()), the table has closed.
+  enum class Stage { kSeating, kKon, kClosed };
   using DeckSource = std::function<Deck()>;
 
   // moveLimitMs: how long the seat in turn may stay silent (the programs' own clock shows 26
@@ -52,7 +54,11 @@ class RelayTable {
   RelayTable(int number, std::int64_t moveLimitMs, DeckSource deal);
 
   int Number() const { return number_; }
-  Phase phase() const { return phase_; }
+  Stage stage() const { return stage_; }
+  // The kon's state in the game's words (TKonState): ksNone before the deal, then the seat
+  // whose begin or move is awaited, then ksKonSettled: the table has paid the kon out and
+  // waits for seat 1's program to settle it too.
+  int TurnState() const { return kon_ ? kon_->State().TurnState : ksNone; }
   bool Joined(int seat) const { return !nick_[Index(seat)].empty(); }
   const std::string& Nick(int seat) const { return nick_[Index(seat)]; }
   const RelayKon* Kon() const { return kon_.get(); }
@@ -95,7 +101,10 @@ class RelayTable {
   int number_;
   std::int64_t moveLimitMs_;
   DeckSource deal_;
-  Phase phase_ = Phase::kWaiting;
+  bool Playing() const { return stage_ == Stage::kKon && TurnState() != ksKonSettled; }
+  bool Settling() const { return stage_ == Stage::kKon && TurnState() == ksKonSettled; }
+
+  Stage stage_ = Stage::kSeating;
   std::array<std::string, 2> nick_;
   std::unique_ptr<RelayKon> kon_;
   std::int64_t deadline_ = 0;  // 0: no clock running

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "protocol/Keys.h"
 #include "relay/RelayTable.h"
 
 namespace zendral::server {
@@ -17,8 +18,7 @@ class Database;
 
 namespace zendral::server::relay {
 
-inline constexpr int kTables = 10;
-inline constexpr int kTourGameId = 44;
+inline constexpr int kTables = protocol::kTourTables;
 inline constexpr int kStartRating = 1500;
 inline constexpr int kEloFactor = 32;
 

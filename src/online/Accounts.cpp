@@ -2,10 +2,14 @@
 
 #include "online/Numbers.h"
 #include "online/Reply.h"
+#include "protocol/Keys.h"
 #include "store/AccountText.h"
 #include "store/Cp1251.h"
 
 namespace zendral::online {
+
+namespace field = protocol::field;
+namespace op = protocol::op;
 namespace {
 
 // A profile text in its travelling form: what the player typed comes back as typed.
@@ -26,13 +30,13 @@ std::array<const std::string*, 14> InfoFields(const TInfo14& i) {
 }
 
 Fields CreateAccountFields(const TKovUser& u) {
-  return {{"nick", u.Nick},
-          {"pw", u.Pw},
-          {"city", u.City},
-          {"country1", u.Country1},
-          {"country2", u.Country2},
-          {"sex", u.Sex.substr(0, 1)},
-          {"email", u.EMail},
+  return {{field::kNick, u.Nick},
+          {field::kPassword, u.Pw},
+          {field::kCity, u.City},
+          {field::kCountry1, u.Country1},
+          {field::kCountry2, u.Country2},
+          {field::kSex, u.Sex.substr(0, 1)},
+          {field::kEMail, u.EMail},
           {"dater", u.DateR},
           {"R01", u.R01},
           {"R02", u.R02},
@@ -42,15 +46,15 @@ Fields CreateAccountFields(const TKovUser& u) {
           {"R06", std::to_string(u.R06)}};
 }
 
-int ReadCreateReply(const std::optional<std::string>& reply) {
-  if (!reply) return 2;
-  int result = 2;
-  if (ReplyHasPair(*reply, "ok")) result = 0;
-  if (ReplyHasPair(*reply, "is")) result = 1;  // the later scan wins
+CreateResult ReadCreateReply(const std::optional<std::string>& reply) {
+  if (!reply) return kCreateFailed;
+  CreateResult result = kCreateFailed;
+  if (ReplyHasPair(*reply, "ok")) result = kAccountCreated;
+  if (ReplyHasPair(*reply, "is")) result = kNickTaken;  // the later scan wins
   return result;
 }
 
-int CreateAccount(RequestFrame& frame, const std::string& address, const TKovUser& user) {
+CreateResult CreateAccount(RequestFrame& frame, const std::string& address, const TKovUser& user) {
   return ReadCreateReply(frame.PostRawRequest(address, CreateAccountFields(user)));
 }
 
@@ -89,16 +93,18 @@ bool LogIn(RequestFrame& frame, const std::string& address, const std::string& n
   user.Nick = nick;
   user.Pw = pw;
   return ReadLogInReply(
-      frame.PostFormRequest(address, {{"nick", nick}, {"pw", pw}, {"label0", "0"}}), user);
+      frame.PostFormRequest(address,
+                            {{field::kNick, nick}, {field::kPassword, pw}, {op::kLogIn, "0"}}),
+      user);
 }
 
 bool SignOut(RequestFrame& frame, const std::string& address, const std::string& nick) {
-  const auto reply = frame.PostFormRequest(address, {{"nick", nick}, {"labellogout", "0"}});
+  const auto reply = frame.PostFormRequest(address, {{field::kNick, nick}, {op::kSignOut, "0"}});
   return reply && ReplyHasMarkerOutsideSegment(*reply, "ok");
 }
 
 std::optional<int> ReadMemberCount(RequestFrame& frame, const std::string& address) {
-  auto reply = frame.PostRawRequest(address, {{"label1", "0"}});
+  auto reply = frame.PostRawRequest(address, {{op::kMemberCount, "0"}});
   if (!reply) return std::nullopt;
   return ReplyTrailingNumber(*reply);
 }
@@ -120,13 +126,13 @@ bool ReadProfileReply(const std::optional<std::string>& reply, TInfo14& info) {
 
 bool ReadProfile(RequestFrame& frame, const std::string& address, const std::string& nick,
                  TInfo14& info) {
-  return ReadProfileReply(frame.PostFormRequest(address, {{"nick", nick}, {"labelinforead", "0"}}),
-                          info);
+  return ReadProfileReply(
+      frame.PostFormRequest(address, {{field::kNick, nick}, {op::kReadProfile, "0"}}), info);
 }
 
 Fields SaveProfileFields(const std::string& nick, const TInfo14& i) {
-  return {{"nick", nick},
-          {"labelinfosave", "0"},
+  return {{field::kNick, nick},
+          {op::kSaveProfile, "0"},
           {"namei", ProfileText(i.Name1)},
           {"name2", ProfileText(i.Name2)},
           {"about", ProfileText(i.About)},
@@ -158,7 +164,8 @@ std::optional<int> ReadBalanceReply(const std::optional<std::string>& reply) {
 
 std::optional<int> ReadBalance(RequestFrame& frame, const std::string& address,
                                const std::string& nick) {
-  return ReadBalanceReply(frame.PostFormRequest(address, {{"nick", nick}, {"labelkovread", "0"}}));
+  return ReadBalanceReply(
+      frame.PostFormRequest(address, {{field::kNick, nick}, {op::kReadBalance, "0"}}));
 }
 
 TransferOutcome ReadTransferReply(const std::optional<std::string>& reply) {
@@ -171,9 +178,11 @@ TransferOutcome ReadTransferReply(const std::optional<std::string>& reply) {
 
 TransferOutcome TransferKovs(RequestFrame& frame, const std::string& address,
                              const std::string& nick, const std::string& to, int amount) {
-  return ReadTransferReply(frame.PostRawRequest(
-      address,
-      {{"nick", nick}, {"labelkovsend", "0"}, {"to", to}, {"R04", std::to_string(amount)}}));
+  return ReadTransferReply(
+      frame.PostRawRequest(address, {{field::kNick, nick},
+                                     {op::kTransfer, "0"},
+                                     {field::kTo, to},
+                                     {field::kAmount, std::to_string(amount)}}));
 }
 
 std::optional<std::string> LoadPhoto(RequestFrame& frame, const std::string& photoFolder,

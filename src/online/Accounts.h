@@ -46,12 +46,19 @@ struct TKovUser {
 // The field checks, the same on the club server.
 using zendral::CheckAccountField;
 using zendral::CheckPassportField;
+using zendral::FieldCheck;
 using zendral::FieldKind;
+using zendral::kFieldCyrillic;
+using zendral::kFieldInvalid;
+using zendral::kFieldValid;
 
-// Create an account: 0 created, 1 nick taken, 2 failed.
-int CreateAccount(RequestFrame& frame, const std::string& address, const TKovUser& user);
+// What creating an account came to (the numbers are the ones the account window has always
+// told apart).
+enum CreateResult : int { kAccountCreated = 0, kNickTaken = 1, kCreateFailed = 2 };
+
+CreateResult CreateAccount(RequestFrame& frame, const std::string& address, const TKovUser& user);
 Fields CreateAccountFields(const TKovUser& user);
-int ReadCreateReply(const std::optional<std::string>& reply);
+CreateResult ReadCreateReply(const std::optional<std::string>& reply);
 
 // Log in: fills user (Nick and Pw as given, the rest from the reply or the defaults of a
 // log-in) and answers whether the server accepted. The shared client keeps the session.

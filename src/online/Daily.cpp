@@ -3,6 +3,7 @@
 #include "game/KonReplay.h"
 #include "online/Numbers.h"
 #include "online/Reply.h"
+#include "protocol/Keys.h"
 
 namespace zendral::online {
 namespace {
@@ -29,16 +30,18 @@ bool IsDay(const std::string& text) {
 }  // namespace
 
 Fields DailyStartFields() {
-  return {{"dailystart", "0"}};
+  return {{protocol::op::kDailyStart, "0"}};
 }
 
 Fields DailySaveFields(std::string_view moves, int score) {
-  return {{"dailysave", "0"}, {"moves", std::string(moves)}, {"score", std::to_string(score)}};
+  return {{protocol::op::kDailySave, "0"},
+          {protocol::field::kMoves, std::string(moves)},
+          {protocol::field::kScore, std::to_string(score)}};
 }
 
 Fields DailyReadFields(std::string_view date) {
-  Fields fields{{"dailyread", "0"}};
-  if (!date.empty()) fields.push_back({"date", std::string(date)});
+  Fields fields{{protocol::op::kDailyRead, "0"}};
+  if (!date.empty()) fields.push_back({protocol::field::kDate, std::string(date)});
   return fields;
 }
 

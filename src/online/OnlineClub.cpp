@@ -1,10 +1,13 @@
 #include "online/OnlineClub.h"
 
 #include "game/Rating.h"
-#include "online/Scramble.h"
 #include "online/UserFile.h"
+#include "protocol/Scramble.h"
 
 namespace zendral::online {
+
+using protocol::Scramble;
+using protocol::Unscramble;
 
 void OnlineClub::ReadPathDirectory() {
   ApplyPathDirectory(frame_.FetchDocument(addresses_.pathDirectory), addresses_, switches_);
@@ -23,14 +26,14 @@ bool OnlineClub::StartUpLogIn(const std::filesystem::path& userFile) {
   return ok;
 }
 
-int OnlineClub::CreateAccount(const TKovUser& fields, const std::string& today) {
+CreateResult OnlineClub::CreateAccount(const TKovUser& fields, const std::string& today) {
   TKovUser user = fields;
   user.DateR = today;
   user.R01 = user.R02 = user.R03 = "xxx";
   user.R04 = user.R05 = user.R06 = 0;
-  const int result = online::CreateAccount(frame_, addresses_.account, user);
+  const CreateResult result = online::CreateAccount(frame_, addresses_.account, user);
   logInDropped_ = false;
-  if (result != 0) {
+  if (result != kAccountCreated) {
     state_ = AccountState::asOffline;
     user_ = fields;
     user_.DateR = "00.00.0000";
@@ -46,7 +49,7 @@ int OnlineClub::CreateAccount(const TKovUser& fields, const std::string& today) 
   } else {
     user_ = user;
   }
-  return 0;
+  return kAccountCreated;
 }
 
 bool OnlineClub::LogIn(const std::string& nick, const std::string& pw) {

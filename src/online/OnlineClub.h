@@ -63,9 +63,8 @@ class OnlineClub {
   bool userFileSaved() const { return userFileSaved_; }
   void SetUserFileSaved(bool saved) { userFileSaved_ = saved; }
 
-  // Creates the account from user's fields and, when created, logs in with it: 0 created,
-  // 1 nick taken, 2 failed.
-  int CreateAccount(const TKovUser& fields, const std::string& today);
+  // Creates the account from user's fields and, when created, logs in with it.
+  CreateResult CreateAccount(const TKovUser& fields, const std::string& today);
   bool LogIn(const std::string& nick, const std::string& pw);
   // Signs out on the server too (the session ends there) and goes offline.
   void LogOut();

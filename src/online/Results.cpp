@@ -7,8 +7,12 @@
 #include "game/Rating.h"
 #include "online/Numbers.h"
 #include "online/Reply.h"
+#include "protocol/Keys.h"
 
 namespace zendral::online {
+
+namespace field = protocol::field;
+namespace op = protocol::op;
 namespace {
 
 std::string Key(const char* name) {
@@ -56,16 +60,18 @@ bool ReadOwnResultsReply(const std::optional<std::string>& reply, TKovGame& g) {
 bool ReadOwnResults(RequestFrame& frame, const std::string& address, const std::string& nick,
                     const std::string& pw, TKovGame& game) {
   return ReadOwnResultsReply(
-      frame.PostFormRequest(address, {{"nick", nick}, {"pw", pw}, {Key("best"), "0"}}), game);
+      frame.PostFormRequest(
+          address, {{field::kNick, nick}, {field::kPassword, pw}, {Key(op::kResultsBest), "0"}}),
+      game);
 }
 
 Fields SaveOwnResultsFields(const std::string& nick, const std::string& pw, const TKovGame& g,
                             const std::string& moves) {
-  Fields fields{{"nick", nick},
-                {"pw", pw},
-                {Key("kon"), std::to_string(g.Kon)},
-                {Key("best"), std::to_string(g.Best)},
-                {Key("rating"), FormatRating(g.Rating)},
+  Fields fields{{field::kNick, nick},
+                {field::kPassword, pw},
+                {Key(op::kResultsKon), std::to_string(g.Kon)},
+                {Key(op::kResultsBest), std::to_string(g.Best)},
+                {Key(op::kResultsRating), FormatRating(g.Rating)},
                 {Key("ses"), std::to_string(g.Sessions)},
                 {Key("konl"), std::to_string(g.KonL)},
                 {Key("score"), std::to_string(g.Score)},
@@ -107,7 +113,7 @@ BlockBooking BookRatedBlock(RequestFrame& frame, const std::string& address,
 }
 
 int ReadOwnPlace(RequestFrame& frame, const std::string& address, double rating) {
-  auto reply = frame.PostRawRequest(address, {{Key("rating"), FormatRating(rating)}});
+  auto reply = frame.PostRawRequest(address, {{Key(op::kResultsRating), FormatRating(rating)}});
   if (!reply) return -1;
   return ReplyTrailingNumber(*reply).value_or(-1);
 }
@@ -128,7 +134,7 @@ std::vector<TKovTop10> ReadClubTopTenReply(const std::string& reply) {
 
 std::optional<std::vector<TKovTop10>> ReadClubTopTen(RequestFrame& frame,
                                                      const std::string& address) {
-  auto reply = frame.PostFormRequest(address, {{Key("kon"), "0"}});
+  auto reply = frame.PostFormRequest(address, {{Key(op::kResultsKon), "0"}});
   if (!reply) return std::nullopt;
   return ReadClubTopTenReply(*reply);
 }
@@ -156,13 +162,13 @@ std::vector<TKovRecord> ReadWorldRows(const std::string& reply, int id) {
 std::optional<std::vector<TKovRecord>> ReadWorldTable(RequestFrame& frame,
                                                       const std::string& address, int id) {
   frame.UseTableReadTimeout();
-  auto reply = frame.PostFormRequest(address, {{"gid", std::to_string(id)}});
+  auto reply = frame.PostFormRequest(address, {{field::kGameId, std::to_string(id)}});
   if (!reply) return std::nullopt;
   return ReadWorldRows(*reply, id);
 }
 
 std::optional<int> CountWorldTable(RequestFrame& frame, const std::string& address, int id) {
-  auto reply = frame.PostFormRequest(address, {{"rgid", std::to_string(id)}});
+  auto reply = frame.PostFormRequest(address, {{op::kWorldTableSize, std::to_string(id)}});
   if (!reply) return std::nullopt;
   return ReplyTrailingNumber(*reply);
 }
@@ -172,8 +178,8 @@ std::optional<std::vector<TKovRecord>> ReadOwnWorldRows(RequestFrame& frame,
                                                         const std::string& name,
                                                         const std::string& city) {
   frame.UseTableReadTimeout();
-  auto reply =
-      frame.PostRawRequest(address, {{"gid", std::to_string(id)}, {"nick", name}, {"city", city}});
+  auto reply = frame.PostRawRequest(
+      address, {{field::kGameId, std::to_string(id)}, {field::kNick, name}, {field::kCity, city}});
   if (!reply) return std::nullopt;
   return ReadWorldRows(*reply, id);
 }
@@ -192,11 +198,11 @@ TKovRecord SubmissionRow(const std::string& nick, const std::string& city,
 }
 
 Fields SubmitWorldRowFields(int id, const TKovRecord& row) {
-  return {{"gid", std::to_string(id)},
-          {"nick", row.Nick},
-          {"city", row.City},
-          {"country", row.Country},
-          {"score", std::to_string(row.Score)},
+  return {{field::kGameId, std::to_string(id)},
+          {field::kNick, row.Nick},
+          {field::kCity, row.City},
+          {field::kCountry, row.Country},
+          {field::kScore, std::to_string(row.Score)},
           {"R7", row.R07},
           {"R8", row.R08},
           {"R9", row.R09},
@@ -220,7 +226,8 @@ std::optional<std::vector<TournamentTopRow>> ReadTournamentTopTen(RequestFrame& 
                                                                   char criterion) {
   frame.UseTableReadTimeout();
   auto reply = frame.PostFormRequest(
-      address, {{std::string("top10") + criterion + std::to_string(kGameId), "0"}, {"nick", "z"}});
+      address, {{op::kTopTen + std::string(1, criterion) + std::to_string(kGameId), "0"},
+                {field::kNick, "z"}});
   if (!reply) return std::nullopt;
   std::vector<TournamentTopRow> rows;
   for (const Tokens& tokens : ReplySegments(*reply, ' ')) {
@@ -240,7 +247,8 @@ int ReadTournamentPlace(RequestFrame& frame, const std::string& address, char cr
                         const std::string& value) {
   const char* name = criterion == 'r' ? "rating1" : criterion == 'k' ? "kon1" : "score1";
   auto reply = frame.PostRawRequest(
-      address, {{std::string("place") + criterion + std::to_string(kGameId), "0"}, {name, value}});
+      address,
+      {{op::kPlace + std::string(1, criterion) + std::to_string(kGameId), "0"}, {name, value}});
   if (!reply) return -1;
   return ReplyTrailingNumber(*reply).value_or(-1);
 }

@@ -8,17 +8,16 @@
 
 #include "game/Deck.h"
 #include "online/RequestFrame.h"
+#include "protocol/Keys.h"
 
 namespace zendral::online {
 
-inline constexpr int kGameId = 44;
-inline constexpr const char* kGameKey = "crdq4";  // in front of the result fields
+using protocol::kAccountTable;
+using protocol::kAndroidTable;
+using protocol::kGameId;
+using protocol::kGameKey;
+using protocol::kWindowsTable;
 inline constexpr const char* kProgramVersion = "5.7f";
-
-// World tables: local cycles, cycles of the other platform, cycles of rated games.
-inline constexpr int kWindowsTable = kGameId;
-inline constexpr int kAndroidTable = kGameId + 100;
-inline constexpr int kAccountTable = kGameId + 300;
 
 struct TKovGame {
   int Kon = 0;

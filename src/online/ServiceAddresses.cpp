@@ -2,13 +2,18 @@
 
 #include <cstdlib>
 
-#include "online/Scramble.h"
+#include "protocol/Keys.h"
+#include "protocol/Scramble.h"
 
 #ifndef ZENDRAL_SERVICE_BASE
 #define ZENDRAL_SERVICE_BASE "http://127.0.0.1:8044"
 #endif
 
 namespace zendral::online {
+
+using protocol::Scramble;
+using protocol::Unscramble;
+namespace paths = protocol::paths;
 namespace {
 
 std::string TrimBase(std::string base) {
@@ -90,21 +95,21 @@ void ApplyPathDirectory(const std::optional<std::string>& text, ServiceAddresses
                         PathSwitches& switches) {
   switches = {};
   if (!text) return;
-  switches.chatOff = text->find("CTGamesPause") != std::string::npos;
-  switches.worldTopTenOff = text->find("WTGamesPause") != std::string::npos;
+  switches.chatOff = text->find(paths::kChatPaused) != std::string::npos;
+  switches.worldTopTenOff = text->find(paths::kWorldPaused) != std::string::npos;
   if (!switches.worldTopTenOff) {
-    if (auto records = PathDirectoryValue(*text, "WTGamesPatt")) {
+    if (auto records = PathDirectoryValue(*text, paths::kRecords)) {
       TakeScrambled(*records, addresses.records);
     }
   }
-  if (auto statistics = PathDirectoryValue(*text, "StatPath")) {
+  if (auto statistics = PathDirectoryValue(*text, paths::kStatistics)) {
     TakeScrambled(*statistics, addresses.statistics);
   }
-  if (auto account = PathDirectoryValue(*text, "AccPath")) {
+  if (auto account = PathDirectoryValue(*text, paths::kAccount)) {
     TakeScrambled(*account, addresses.account);
   }
-  TakeWebAddress(PathDirectoryValue(*text, "ApkPath"), addresses.androidPackage);
-  TakeWebAddress(PathDirectoryValue(*text, "StorePath"), addresses.androidStore);
+  TakeWebAddress(PathDirectoryValue(*text, paths::kAndroidPackage), addresses.androidPackage);
+  TakeWebAddress(PathDirectoryValue(*text, paths::kAndroidStore), addresses.androidStore);
 }
 
 }  // namespace zendral::online

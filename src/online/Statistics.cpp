@@ -2,8 +2,12 @@
 
 #include "online/Numbers.h"
 #include "online/Reply.h"
+#include "protocol/Keys.h"
 
 namespace zendral::online {
+
+namespace field = protocol::field;
+namespace op = protocol::op;
 namespace {
 
 int IntToken(const Tokens& tokens, std::size_t i) {
@@ -34,13 +38,15 @@ TKovStat ReadStatisticsReply(const std::string& reply, int gid) {
 
 std::optional<TKovStat> ReadStatistics(RequestFrame& frame, const std::string& address, int gid) {
   frame.UseTableReadTimeout();
-  const auto reply = frame.PostFormRequest(address, {{"gid", std::to_string(gid)}});
+  const auto reply = frame.PostFormRequest(address, {{field::kGameId, std::to_string(gid)}});
   if (!reply) return std::nullopt;
   return ReadStatisticsReply(*reply, gid);
 }
 
 Fields CountStartFields(int gid, bool firstStart) {
-  return {{"gid", std::to_string(gid)}, {"stat1", "1"}, {"stat2", firstStart ? "1" : "0"}};
+  return {{field::kGameId, std::to_string(gid)},
+          {op::kCountStart, "1"},
+          {field::kStartCounted, firstStart ? "1" : "0"}};
 }
 
 bool CountStart(RequestFrame& frame, const std::string& address, int gid, bool firstStart) {
@@ -48,7 +54,7 @@ bool CountStart(RequestFrame& frame, const std::string& address, int gid, bool f
 }
 
 Fields LikeFields(int gid, const std::string& name) {
-  return {{"gid", std::to_string(gid)}, {"stat3", "1"}, {"stat4", name}};
+  return {{field::kGameId, std::to_string(gid)}, {op::kLike, "1"}, {field::kLikedName, name}};
 }
 
 bool SendLike(RequestFrame& frame, const std::string& address, int gid, const std::string& name) {
@@ -56,7 +62,7 @@ bool SendLike(RequestFrame& frame, const std::string& address, int gid, const st
 }
 
 Fields CountersFields(int gid, const GameCounters& counters) {
-  Fields fields{{"gid", std::to_string(gid)}};
+  Fields fields{{field::kGameId, std::to_string(gid)}};
   for (int i = 1; i <= 12; ++i) {
     std::string name(1, 'R');
     name += std::to_string(i);

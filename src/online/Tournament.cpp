@@ -3,8 +3,12 @@
 #include "online/Numbers.h"
 #include "online/Reply.h"
 #include "online/Results.h"
+#include "protocol/Keys.h"
 
 namespace zendral::online {
+
+namespace field = protocol::field;
+namespace op = protocol::op;
 namespace {
 
 const std::string kGid = std::to_string(kGameId);
@@ -56,7 +60,8 @@ std::vector<TKovTable> ReadTablesReply(const std::string& reply) {
 
 std::optional<std::vector<TKovTable>> ReadTables(RequestFrame& frame, const std::string& address) {
   frame.UseTableReadTimeout();
-  const auto reply = frame.PostFormRequest(address, {{"readtable10", kGid}, {"gid", kGid}});
+  const auto reply =
+      frame.PostFormRequest(address, {{op::kReadTables, kGid}, {field::kGameId, kGid}});
   if (!reply || ReplySegments(*reply, ' ', kTourTables).empty()) return std::nullopt;
   return ReadTablesReply(*reply);
 }
@@ -72,18 +77,19 @@ TourServerInfo ReadServerInfoReply(const std::string& reply) {
 }
 
 std::optional<TourServerInfo> ReadServerInfo(RequestFrame& frame, const std::string& address) {
-  const auto reply = frame.PostFormRequest(address, {{"serverinforead", "0"}, {"gid", kGid}});
+  const auto reply =
+      frame.PostFormRequest(address, {{op::kServerInfo, "0"}, {field::kGameId, kGid}});
   if (!reply) return std::nullopt;
   return ReadServerInfoReply(*reply);
 }
 
 Fields SeatRequestFields(int table, int seat, int action, const TKovClient& c) {
   const std::string d = std::to_string(seat);
-  return {{"clienton" + d, "0"},
-          {"gid", kGid},
-          {"num", std::to_string(table)},
-          {"can", std::to_string(action)},
-          {"nick" + d, c.Nick},
+  return {{op::kTakeSeat + d, "0"},
+          {field::kGameId, kGid},
+          {field::kTable, std::to_string(table)},
+          {field::kAction, std::to_string(action)},
+          {field::kNick + d, c.Nick},
           {"score" + d, std::to_string(c.Score)},
           {"kon" + d, std::to_string(c.Kon)},
           {"rating" + d, std::to_string(c.Rating)},
@@ -104,9 +110,9 @@ int SeatRequest(RequestFrame& frame, const std::string& address, int table, int 
 
 std::optional<TKovClient> ReadSeatHolder(RequestFrame& frame, const std::string& address, int table,
                                          int seat) {
-  const auto reply = frame.PostFormRequest(
-      address,
-      {{"readclient" + std::to_string(seat), "0"}, {"gid", kGid}, {"num", std::to_string(table)}});
+  const auto reply = frame.PostFormRequest(address, {{op::kReadSeat + std::to_string(seat), "0"},
+                                                     {field::kGameId, kGid},
+                                                     {field::kTable, std::to_string(table)}});
   if (!reply) return std::nullopt;
   TKovClient c;
   c.Nick.clear();
@@ -118,7 +124,8 @@ std::optional<TKovClient> ReadSeatHolder(RequestFrame& frame, const std::string&
 
 std::optional<int> ReadTournamentRating(RequestFrame& frame, const std::string& address,
                                         const std::string& nick, TKovClient& player) {
-  const auto reply = frame.PostRawRequest(address, {{"readrating" + kGid, "0"}, {"nick", nick}});
+  const auto reply =
+      frame.PostRawRequest(address, {{op::kTourRating + kGid, "0"}, {field::kNick, nick}});
   if (!reply) return std::nullopt;
   const auto t = ReplySegment(*reply, ' ');
   if (!t || t->size() < 4) return std::nullopt;

@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "online/RequestFrame.h"
+#include "protocol/Keys.h"
 
 namespace zendral::online {
 
-inline constexpr int kTourTables = 10;
+using protocol::kTourTables;
 
 // TKovClient: a tournament player; "X" for nobody.
 struct TKovClient {

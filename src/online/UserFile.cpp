@@ -1,10 +1,13 @@
 #include "online/UserFile.h"
 
-#include "online/Scramble.h"
+#include "protocol/Scramble.h"
 #include "store/Cp1251.h"
 #include "store/FileIo.h"
 
 namespace zendral::online {
+
+using protocol::Scramble;
+using protocol::Unscramble;
 
 std::filesystem::path UserFilePath(const std::filesystem::path& programFolder) {
   std::filesystem::path folder = programFolder;

@@ -14,18 +14,18 @@ bool IsCyrillic(unsigned char c) {
 }
 
 // Steps 1 to 4 of the check, on the Windows-1251 bytes, with the kind's length limits.
-int CheckCharacters(const std::string& s, FieldKind kind, std::size_t minimum,
-                    std::size_t maximum) {
-  if (s.empty()) return 1;
-  if (s.size() > maximum || s.size() < minimum) return 1;
-  if (kind != FieldKind::kCharacter && s.size() == 1) return 1;
-  int result = 3;
+FieldCheck CheckCharacters(const std::string& s, FieldKind kind, std::size_t minimum,
+                           std::size_t maximum) {
+  if (s.empty()) return kFieldInvalid;
+  if (s.size() > maximum || s.size() < minimum) return kFieldInvalid;
+  if (kind != FieldKind::kCharacter && s.size() == 1) return kFieldInvalid;
+  FieldCheck result = kFieldValid;
   for (const char ch : s) {
-    if (IsCyrillic(static_cast<unsigned char>(ch))) result = 2;
+    if (IsCyrillic(static_cast<unsigned char>(ch))) result = kFieldCyrillic;
   }
   for (const char ch : s) {
     const auto c = static_cast<unsigned char>(ch);
-    if (!IsAccountTextByte(c)) return 1;
+    if (!IsAccountTextByte(c)) return kFieldInvalid;
   }
   return result;
 }
@@ -108,18 +108,18 @@ bool IsAccountTextByte(unsigned char c) {
   }
 }
 
-int CheckAccountField(std::string_view text, FieldKind kind) {
+FieldCheck CheckAccountField(std::string_view text, FieldKind kind) {
   // A character that Windows-1251 cannot hold turns into a byte outside the allowed set.
   const std::string s = Utf8ToCp1251(text, '\x01');
   const std::size_t minimum = kind == FieldKind::kPassword ? 4 : 0;
-  int result = CheckCharacters(s, kind, minimum, MaximumLength(kind));
-  if (result == 2 &&
+  FieldCheck result = CheckCharacters(s, kind, minimum, MaximumLength(kind));
+  if (result == kFieldCyrillic &&
       (kind == FieldKind::kNick || kind == FieldKind::kPassword || kind == FieldKind::kEMail)) {
-    result = 1;
+    result = kFieldInvalid;
   }
-  if (result == 3 && kind == FieldKind::kEMail) {
+  if (result == kFieldValid && kind == FieldKind::kEMail) {
     const std::size_t at = s.find('@');
-    if (at == std::string::npos || at == 0 || at + 1 == s.size()) result = 1;
+    if (at == std::string::npos || at == 0 || at + 1 == s.size()) result = kFieldInvalid;
   }
   return result;
 }
@@ -213,7 +213,7 @@ std::string CutFreeText(std::string_view encoded, FreeTextUse use, std::size_t m
   return Cp1251ToUtf8(s.substr(0, end));
 }
 
-int CheckPassportField(std::string_view text, FieldKind kind) {
+FieldCheck CheckPassportField(std::string_view text, FieldKind kind) {
   const std::string s = Utf8ToCp1251(text, '\x01');
   return CheckCharacters(s, kind, 2, kind == FieldKind::kCity ? 15 : 12);
 }

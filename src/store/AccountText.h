@@ -13,11 +13,13 @@ namespace zendral {
 // Whether a Windows-1251 byte is one of the account characters.
 bool IsAccountTextByte(unsigned char c);
 
-// Field checks: 1 invalid, 2 valid but with Cyrillic letters, 3 valid. Texts are UTF-8.
+// Field checks on UTF-8 texts. The values are ordered (a Cyrillic text is "at least valid
+// with Cyrillic"), so callers may also compare them.
 enum class FieldKind : int { kCharacter = 0, kNick = 1, kCity = 2, kPassword = 3, kEMail = 4 };
-int CheckAccountField(std::string_view text, FieldKind kind);
+enum FieldCheck : int { kFieldInvalid = 1, kFieldCyrillic = 2, kFieldValid = 3 };
+FieldCheck CheckAccountField(std::string_view text, FieldKind kind);
 // The passport's name (kNick: 2..12) and city (kCity: 2..15); Cyrillic letters allowed in both.
-int CheckPassportField(std::string_view text, FieldKind kind);
+FieldCheck CheckPassportField(std::string_view text, FieldKind kind);
 
 // ---- Free texts: a chat line and the fields of a profile
 //

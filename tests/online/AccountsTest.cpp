@@ -13,38 +13,38 @@ TEST(CheckAccountField, TheFieldRules) {
   struct Case {
     const char* text;
     K kind;
-    int result;
+    FieldCheck result;
   };
   const Case cases[] = {
-      {"", K::kNick, 1},
-      {"Al", K::kNick, 3},
-      {"A", K::kNick, 1},
-      {"ABCDEFGHIJKL", K::kNick, 3},
-      {"ABCDEFGHIJKLM", K::kNick, 1},
-      {"Иван", K::kNick, 1},
-      {"Bob Smith", K::kNick, 1},
-      {"Bob_(1).!-,@", K::kNick, 3},  // every allowed sign
-      {"Омск", K::kCity, 2},
-      {"Ёлкино", K::kCity, 2},
-      {"New-York", K::kCity, 3},
-      {"ABCDEFGHIJKLMNO", K::kCity, 3},
-      {"ABCDEFGHIJKLMNOP", K::kCity, 1},
-      {"Омск$", K::kCity, 1},  // a character outside the set wins over Cyrillic
-      {"abc", K::kPassword, 1},
-      {"abcd", K::kPassword, 3},
-      {"abcdefghijklm", K::kPassword, 1},
-      {"пароль", K::kPassword, 1},
-      {"a@b", K::kEMail, 3},
-      {"@ab", K::kEMail, 1},
-      {"ab@", K::kEMail, 1},
-      {"abc", K::kEMail, 1},
-      {"a@b@", K::kEMail, 3},  // the first "@" counts
-      {"ab@cd.ru", K::kEMail, 3},
-      {"x", K::kCharacter, 3},
-      {"ж", K::kCharacter, 2},
-      {"$", K::kCharacter, 1},
-      {" ", K::kCharacter, 1},
-      {"東", K::kCharacter, 1},
+      {"", K::kNick, kFieldInvalid},
+      {"Al", K::kNick, kFieldValid},
+      {"A", K::kNick, kFieldInvalid},
+      {"ABCDEFGHIJKL", K::kNick, kFieldValid},
+      {"ABCDEFGHIJKLM", K::kNick, kFieldInvalid},
+      {"Иван", K::kNick, kFieldInvalid},
+      {"Bob Smith", K::kNick, kFieldInvalid},
+      {"Bob_(1).!-,@", K::kNick, kFieldValid},  // every allowed sign
+      {"Омск", K::kCity, kFieldCyrillic},
+      {"Ёлкино", K::kCity, kFieldCyrillic},
+      {"New-York", K::kCity, kFieldValid},
+      {"ABCDEFGHIJKLMNO", K::kCity, kFieldValid},
+      {"ABCDEFGHIJKLMNOP", K::kCity, kFieldInvalid},
+      {"Омск$", K::kCity, kFieldInvalid},  // a character outside the set wins over Cyrillic
+      {"abc", K::kPassword, kFieldInvalid},
+      {"abcd", K::kPassword, kFieldValid},
+      {"abcdefghijklm", K::kPassword, kFieldInvalid},
+      {"пароль", K::kPassword, kFieldInvalid},
+      {"a@b", K::kEMail, kFieldValid},
+      {"@ab", K::kEMail, kFieldInvalid},
+      {"ab@", K::kEMail, kFieldInvalid},
+      {"abc", K::kEMail, kFieldInvalid},
+      {"a@b@", K::kEMail, kFieldValid},  // the first "@" counts
+      {"ab@cd.ru", K::kEMail, kFieldValid},
+      {"x", K::kCharacter, kFieldValid},
+      {"ж", K::kCharacter, kFieldCyrillic},
+      {"$", K::kCharacter, kFieldInvalid},
+      {" ", K::kCharacter, kFieldInvalid},
+      {"東", K::kCharacter, kFieldInvalid},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CheckAccountField(c.text, c.kind), c.result)
@@ -53,12 +53,12 @@ TEST(CheckAccountField, TheFieldRules) {
 }
 
 TEST(CheckPassportField, CyrillicIsValidInNameAndCity) {
-  EXPECT_EQ(CheckPassportField("Incognito", FieldKind::kNick), 3);
-  EXPECT_EQ(CheckPassportField("Иван", FieldKind::kNick), 2);
-  EXPECT_EQ(CheckPassportField("I", FieldKind::kNick), 1);
-  EXPECT_EQ(CheckPassportField("ABCDEFGHIJKLM", FieldKind::kNick), 1);
-  EXPECT_EQ(CheckPassportField("Москва", FieldKind::kCity), 2);
-  EXPECT_EQ(CheckPassportField("ABCDEFGHIJKLMNOP", FieldKind::kCity), 1);
+  EXPECT_EQ(CheckPassportField("Incognito", FieldKind::kNick), kFieldValid);
+  EXPECT_EQ(CheckPassportField("Иван", FieldKind::kNick), kFieldCyrillic);
+  EXPECT_EQ(CheckPassportField("I", FieldKind::kNick), kFieldInvalid);
+  EXPECT_EQ(CheckPassportField("ABCDEFGHIJKLM", FieldKind::kNick), kFieldInvalid);
+  EXPECT_EQ(CheckPassportField("Москва", FieldKind::kCity), kFieldCyrillic);
+  EXPECT_EQ(CheckPassportField("ABCDEFGHIJKLMNOP", FieldKind::kCity), kFieldInvalid);
 }
 
 TEST(LogInReply, FillsTheRecordAndFindsRefusalsOnlyOutsideIt) {
@@ -98,11 +98,11 @@ TEST(LogInReply, FillsTheRecordAndFindsRefusalsOnlyOutsideIt) {
 }
 
 TEST(OtherAccountReplies, CreateProfileBalanceTransfer) {
-  EXPECT_EQ(ReadCreateReply(std::string("ok")), 0);
-  EXPECT_EQ(ReadCreateReply(std::string("is")), 1);
-  EXPECT_EQ(ReadCreateReply(std::string("ok is")), 1);
-  EXPECT_EQ(ReadCreateReply(std::string("no")), 2);
-  EXPECT_EQ(ReadCreateReply(std::nullopt), 2);
+  EXPECT_EQ(ReadCreateReply(std::string("ok")), kAccountCreated);
+  EXPECT_EQ(ReadCreateReply(std::string("is")), kNickTaken);
+  EXPECT_EQ(ReadCreateReply(std::string("ok is")), kNickTaken);
+  EXPECT_EQ(ReadCreateReply(std::string("no")), kCreateFailed);
+  EXPECT_EQ(ReadCreateReply(std::nullopt), kCreateFailed);
 
   TInfo14 info;
   info.Name1 = "kept";

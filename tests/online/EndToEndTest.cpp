@@ -75,12 +75,12 @@ CompanionServer* EndToEnd::server_ = nullptr;
 TEST_F(EndToEnd, AccountsProfilePhotoAndTheNextStart) {
   Program p(server_->base());
   // Created, then logged in with the record the server keeps; "no" inside it is data.
-  EXPECT_EQ(p.club.CreateAccount(NewUser("Nora", "Toronto"), "10.12.2026"), 0);
+  EXPECT_EQ(p.club.CreateAccount(NewUser("Nora", "Toronto"), "10.12.2026"), kAccountCreated);
   EXPECT_EQ(p.club.state(), AccountState::asLoggedIn);
   EXPECT_EQ(p.club.user().City, "Toronto");
   EXPECT_EQ(p.club.user().Country1, "Lebanon");
   EXPECT_EQ(p.club.user().EMail, "nora@example.org");
-  EXPECT_EQ(p.club.CreateAccount(NewUser("Nora", "Toronto"), "10.12.2026"), 1);
+  EXPECT_EQ(p.club.CreateAccount(NewUser("Nora", "Toronto"), "10.12.2026"), kNickTaken);
 
   Program wrong(server_->base());
   EXPECT_FALSE(wrong.club.LogIn("Nora", "not-her-pw"));
@@ -129,9 +129,9 @@ TEST_F(EndToEnd, AccountsProfilePhotoAndTheNextStart) {
 
 TEST_F(EndToEnd, ARatedCycleLandsInTheAccountTableAndItsAwardMovesToAFriend) {
   Program p(server_->base());
-  ASSERT_EQ(p.club.CreateAccount(NewUser("Vera", "Omsk"), "10.12.2026"), 0);
+  ASSERT_EQ(p.club.CreateAccount(NewUser("Vera", "Omsk"), "10.12.2026"), kAccountCreated);
   Program friendRun(server_->base());
-  ASSERT_EQ(friendRun.club.CreateAccount(NewUser("Lena", "Kyiv"), "10.12.2026"), 0);
+  ASSERT_EQ(friendRun.club.CreateAccount(NewUser("Lena", "Kyiv"), "10.12.2026"), kAccountCreated);
 
   NoPrompts prompts;
   // Nine rated games bring 27 kons of the cycle; the tenth completes it.

@@ -4,10 +4,13 @@
 
 #include <cstdlib>
 
-#include "online/Scramble.h"
 #include "online/ServiceAddresses.h"
+#include "protocol/Scramble.h"
 
 namespace zendral::online {
+
+using protocol::Scramble;
+using protocol::Unscramble;
 namespace {
 
 TEST(ServiceAddresses, EveryAddressUnderTheBase) {

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "online/Scramble.h"
 #include "online/UserFile.h"
+#include "protocol/Scramble.h"
 
 namespace zendral::online {
+
+using protocol::Scramble;
+using protocol::Unscramble;
 namespace {
 
 TEST(UserFile, LivesInTheParentFolder) {

@@ -78,6 +78,26 @@ expect "own-rows" "$(run own-rows 44 Incognito Moscow | cut -f1-5)" \
   "$(printf '1\t77\tIncognito\t1-001\tMoscow')"
 expect "paths" "$(run paths | grep '^account=')" "account=http://127.0.0.1:$port/services/account"
 
+# Every operation of the services' tables by name, its key taken from the table.
+expect "operations: a creation is a nick and a password" \
+  "$(run operations account | grep -P '^account\tcreate\t')" \
+  "$(printf 'account\tcreate\t-\tnick,pw\tpassword-hash')"
+expect "operations of every service" "$(run operations | cut -f1 | sort -u | tr '\n' ' ')" \
+  "account records stats tournament "
+expect "ask: member count" "$(run ask account member-count)" "\$2\$"
+expect "ask: a world table's size" "$(run ask records world-size rgid=344)" "\$1\$"
+expect "ask: the tournament's state" "$(run ask tournament server-info gid=44)" \
+  "\$Y Welcome_to_the_Zendral_tournament!\$"
+expect "ask: another game's tournament" "$(run ask tournament server-info gid=45)" "no"
+run ask records world-submit score=1 >/dev/null 2>"$work/err"
+expect "ask without a needed field: exit" "$?" "2"
+expect "ask without a needed field: message" "$(head -1 "$work/err")" \
+  "zendral-cli online ask: world-submit needs gid=VALUE"
+run ask account frobnicate >/dev/null 2>&1
+expect "ask an unknown operation" "$?" "2"
+run operations photo >/dev/null 2>&1
+expect "operations of an unknown service" "$?" "2"
+
 run frobnicate >/dev/null 2>&1
 expect "bad usage" "$?" "2"
 run login Mira >/dev/null 2>&1

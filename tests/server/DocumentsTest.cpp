@@ -5,8 +5,8 @@
 
 #include "ServerFixture.h"
 #include "online/Reply.h"
-#include "online/Scramble.h"
 #include "online/ServiceAddresses.h"
+#include "protocol/Scramble.h"
 
 namespace zendral::server_test {
 namespace {
@@ -27,7 +27,7 @@ TEST_F(Documents, PathDirectoryNamesThisServersServicesInTheScrambledForm) {
   ASSERT_EQ(r.status, 200);
   for (const auto& [key, service] : std::vector<std::pair<std::string, std::string>>{
            {"WTGamesPatt", "records"}, {"StatPath", "stats"}, {"AccPath", "account"}}) {
-    const auto address = online::Unscramble(DirectoryValue(r.body, key));
+    const auto address = protocol::Unscramble(DirectoryValue(r.body, key));
     ASSERT_TRUE(address.has_value()) << key;
     EXPECT_EQ(*address, Server().Base() + "/services/" + service);
     // The address it names answers.

@@ -62,7 +62,8 @@ TEST_F(Table, ASeatJoinsOnceAndOnlyWhileTheTableWaits) {
   EXPECT_TRUE(table_.Join(1, "Anna", now_));
   EXPECT_FALSE(table_.Join(1, "Other", now_));
   EXPECT_TRUE(table_.Join(2, "Boris", now_));
-  EXPECT_EQ(table_.phase(), RelayTable::Phase::kPlaying);
+  EXPECT_EQ(table_.stage(), RelayTable::Stage::kKon);
+  EXPECT_EQ(table_.TurnState(), Opener());
   table_.Leave(2, now_);
   EXPECT_FALSE(table_.Join(2, "Carl", now_));  // the table is over, not open again until reset
 }
@@ -74,7 +75,8 @@ TEST_F(Table, ASeatThatLeavesBeforeTheDealIsFreedAndTheSeatTakenAgain) {
   EXPECT_EQ(table_.TakeOutput(), (std::vector<RelayOutput>{{Kind::kClose, 1, {}}}));
   EXPECT_FALSE(table_.TakeResult().has_value());  // no kon, nothing booked
   EXPECT_TRUE(table_.Join(1, "Carl", now_));
-  EXPECT_EQ(table_.phase(), RelayTable::Phase::kWaiting);
+  EXPECT_EQ(table_.stage(), RelayTable::Stage::kSeating);
+  EXPECT_EQ(table_.TurnState(), ksNone);
 }
 
 TEST_F(Table, OnlyTheOpenersBeginAndLegalMovesInTurnAreForwarded) {
@@ -139,7 +141,7 @@ TEST_F(Table, AWholeKonIsPlayedSettledAndBookedFromTheTablesOwnCopy) {
   table_.Frame(Opener(), F("hbegin", Opener()), now_);
   table_.TakeOutput();
   int passes[3] = {0, 0, 0};
-  for (int step = 0; step < 200 && table_.phase() == RelayTable::Phase::kPlaying; ++step) {
+  for (int step = 0; step < 200 && table_.TurnState() != ksKonSettled; ++step) {
     const int seat = table_.Kon()->ToMove();
     const std::string frame = ChosenFrame(seat);
     if (frame.starts_with("hpass0")) ++passes[seat];
@@ -148,7 +150,8 @@ TEST_F(Table, AWholeKonIsPlayedSettledAndBookedFromTheTablesOwnCopy) {
     ASSERT_EQ(table_.TakeOutput(),
               (std::vector<RelayOutput>{{Kind::kSend, seat == 1 ? 2 : 1, frame}}));
   }
-  ASSERT_EQ(table_.phase(), RelayTable::Phase::kSettling);
+  ASSERT_EQ(table_.stage(), RelayTable::Stage::kKon);
+  ASSERT_EQ(table_.TurnState(), ksKonSettled);
   const auto result = table_.TakeResult();
   ASSERT_TRUE(result.has_value());
   const int winner = result->winner;
@@ -171,7 +174,7 @@ TEST_F(Table, AWholeKonIsPlayedSettledAndBookedFromTheTablesOwnCopy) {
   EXPECT_EQ(table_.TakeOutput(),
             (std::vector<RelayOutput>{
                 {Kind::kSend, 2, F("hitogs", 1)}, {Kind::kClose, 1, {}}, {Kind::kClose, 2, {}}}));
-  EXPECT_EQ(table_.phase(), RelayTable::Phase::kClosed);
+  EXPECT_EQ(table_.stage(), RelayTable::Stage::kClosed);
   EXPECT_FALSE(table_.TakeResult().has_value());  // booked once
 }
 
@@ -200,7 +203,7 @@ TEST_F(Table, LeavingGivingUpAndSilenceLoseTheTable) {
        [](RelayTable& t, int, std::int64_t& now) {
          now += kLimit - 1;
          t.Tick(now);
-         ASSERT_EQ(t.phase(), RelayTable::Phase::kPlaying);  // not yet
+         ASSERT_EQ(t.stage(), RelayTable::Stage::kKon);  // not yet
          now += 2;
          t.Tick(now);
        },
@@ -243,7 +246,8 @@ TEST_F(Table, EveryMoveRestartsTheClockAndASilentOpenerLosesBeforeTheBegin) {
   table_.TakeOutput();
   now_ += kLimit - 10;  // long after the deal, but within the limit of the begin
   table_.Tick(now_);
-  EXPECT_EQ(table_.phase(), RelayTable::Phase::kPlaying);
+  EXPECT_EQ(table_.stage(), RelayTable::Stage::kKon);
+  EXPECT_EQ(table_.TurnState(), opener);
   table_.Frame(opener, ChosenFrame(opener), now_);
   table_.TakeOutput();
 
@@ -260,7 +264,7 @@ TEST_F(Table, EveryMoveRestartsTheClockAndASilentOpenerLosesBeforeTheBegin) {
 TEST_F(Table, SeatOnesSettlementThatNeverComesIsSentToSeatTwoByTheRelay) {
   JoinBoth();
   table_.Frame(Opener(), F("hbegin", Opener()), now_);
-  while (table_.phase() == RelayTable::Phase::kPlaying) {
+  while (table_.stage() == RelayTable::Stage::kKon && table_.TurnState() != ksKonSettled) {
     const int seat = table_.Kon()->ToMove();
     table_.Frame(seat, ChosenFrame(seat), now_);
   }

@@ -1,7 +1,8 @@
 #pragma once
-// The real zendral-server on a free loopback port over a temporary data folder, and a small
-// HTTP client that keeps its cookies like the program's client does. The database is SQLite
-// in the data folder unless ZENDRAL_TEST_DATABASE names a PostgreSQL one.
+// The real zendral-server on a free loopback port over a temporary data folder (the shared
+// fixture of tests/support), and a small HTTP client that keeps its cookies like the program's
+// client does. The database is SQLite in the data folder unless ZENDRAL_TEST_DATABASE names a
+// PostgreSQL one.
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@
 #include <QBuffer>
 #include <QImage>
 
+#include "ServerProcess.h"
 #include "TempFolder.h"
 #include "online/Reply.h"
 #include "online/RequestBody.h"
@@ -105,107 +107,17 @@ class Client {
   CURL* curl_;
 };
 
-// A zendral-server process.
-class ServerProcess {
+// A zendral-server process on the database the run names (ZENDRAL_TEST_DATABASE: a
+// PostgreSQL address; unset or empty: SQLite in the data folder).
+class ServerProcess : public support::ServerProcess {
  public:
-  explicit ServerProcess(std::vector<std::string> extra = {}) : extra_(std::move(extra)) {
+  explicit ServerProcess(std::vector<std::string> extra = {})
+      : support::ServerProcess(ZENDRAL_SERVER_BINARY, std::move(extra), TestDatabase()) {}
+
+  static std::string TestDatabase() {
     const char* db = std::getenv("ZENDRAL_TEST_DATABASE");
-    database_ = db != nullptr && *db != '\0' ? db : "";
-    Start();
+    return db != nullptr ? db : "";
   }
-  ~ServerProcess() { Stop(); }
-
-  void Start() {
-    const std::string log = (data_.path() / "server.log").string();
-    std::vector<std::string> args = {ZENDRAL_SERVER_BINARY, "--listen",    "127.0.0.1:0", "--data",
-                                     data_.path().string(), "--hash-cost", "minimal"};
-    if (!database_.empty()) args.insert(args.end(), {"--database", database_});
-    args.insert(args.end(), extra_.begin(), extra_.end());
-    const auto logSizeBefore = FileText(log).size();
-    pid_ = fork();
-    if (pid_ == 0) {
-      // The server goes with the test program, however that ends.
-      prctl(PR_SET_PDEATHSIG, SIGTERM);
-      const int fd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-      dup2(fd, 1);
-      dup2(fd, 2);
-      std::vector<char*> argv;
-      for (auto& a : args) argv.push_back(a.data());
-      argv.push_back(nullptr);
-      execv(argv[0], argv.data());
-      _exit(127);
-    }
-    const std::regex listening("listening on 127\\.0\\.0\\.1:([0-9]+)");
-    for (int i = 0; i < 200; ++i) {
-      const std::string text = FileText(log).substr(logSizeBefore);
-      std::smatch m;
-      if (std::regex_search(text, m, listening)) {
-        port_ = std::stoi(m[1]);
-        return;
-      }
-      int status = 0;
-      if (waitpid(pid_, &status, WNOHANG) == pid_) break;
-      std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    }
-    pid_ = -1;
-    ADD_FAILURE() << "zendral-server did not start:\n" << FileText(log);
-  }
-  void Stop() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      int status = 0;
-      waitpid(pid_, &status, 0);
-      pid_ = -1;
-    }
-  }
-  void Restart() {
-    Stop();
-    Start();
-  }
-  // The options after the fixed ones, for the next Start or Restart.
-  void SetExtra(std::vector<std::string> extra) { extra_ = std::move(extra); }
-
-  std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_); }
-  int Port() const { return port_; }
-  const std::filesystem::path& DataDir() const { return data_.path(); }
-  bool OnPostgres() const { return !database_.empty(); }
-  pid_t Pid() const { return pid_; }
-  // The server's resident memory in kilobytes (VmRSS), or -1.
-  long ResidentKb() const {
-    std::ifstream in("/proc/" + std::to_string(pid_) + "/status");
-    std::string line;
-    while (std::getline(in, line)) {
-      if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    }
-    return -1;
-  }
-
-  // zendral-server admin ... over the same data; its exit code and standard output.
-  std::pair<int, std::string> Admin(const std::string& words) {
-    std::string command =
-        std::string(ZENDRAL_SERVER_BINARY) + " --data '" + data_.path().string() + "'";
-    if (!database_.empty()) command += " --database '" + database_ + "'";
-    command += " admin " + words + " 2>&1";
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-  }
-
-  static std::string FileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
- private:
-  std::vector<std::string> extra_;
-  std::string database_;
-  TempFolder data_;
-  pid_t pid_ = -1;
-  int port_ = 0;
 };
 
 // One server for the whole test program: every suite shares it, each test uses its own nicks.

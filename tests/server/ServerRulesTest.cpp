@@ -45,16 +45,16 @@ TEST(BodyDecoding, BothStylesGiveTheSameTexts) {
 }
 
 TEST(AccountFields, FollowTheProgramsOwnCheck) {
-  EXPECT_EQ(CheckTextField("Al", FieldKind::kNick), 3);
-  EXPECT_EQ(CheckTextField("A", FieldKind::kNick), 1);
-  EXPECT_EQ(CheckTextField("Abcdefghijklm", FieldKind::kNick), 1);
-  EXPECT_EQ(CheckTextField(QString::fromUtf8("Иван"), FieldKind::kNick), 1);
-  EXPECT_EQ(CheckTextField(QString::fromUtf8("Москва"), FieldKind::kCity), 2);
-  EXPECT_EQ(CheckTextField("abc", FieldKind::kPassword), 1);
-  EXPECT_EQ(CheckTextField("abcd", FieldKind::kPassword), 3);
-  EXPECT_EQ(CheckTextField("a@b", FieldKind::kEMail), 3);
-  EXPECT_EQ(CheckTextField("@ab", FieldKind::kEMail), 1);
-  EXPECT_EQ(CheckTextField("ab@", FieldKind::kEMail), 1);
+  EXPECT_EQ(CheckTextField("Al", FieldKind::kNick), kFieldValid);
+  EXPECT_EQ(CheckTextField("A", FieldKind::kNick), kFieldInvalid);
+  EXPECT_EQ(CheckTextField("Abcdefghijklm", FieldKind::kNick), kFieldInvalid);
+  EXPECT_EQ(CheckTextField(QString::fromUtf8("Иван"), FieldKind::kNick), kFieldInvalid);
+  EXPECT_EQ(CheckTextField(QString::fromUtf8("Москва"), FieldKind::kCity), kFieldCyrillic);
+  EXPECT_EQ(CheckTextField("abc", FieldKind::kPassword), kFieldInvalid);
+  EXPECT_EQ(CheckTextField("abcd", FieldKind::kPassword), kFieldValid);
+  EXPECT_EQ(CheckTextField("a@b", FieldKind::kEMail), kFieldValid);
+  EXPECT_EQ(CheckTextField("@ab", FieldKind::kEMail), kFieldInvalid);
+  EXPECT_EQ(CheckTextField("ab@", FieldKind::kEMail), kFieldInvalid);
   EXPECT_EQ(CleanText("a$b*c~d#e\x01 f", 50), "abcde f");
   EXPECT_EQ(CleanText("a b", 50, true), "a_b");
 }

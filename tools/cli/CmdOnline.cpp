@@ -21,6 +21,7 @@
 #include "online/OnlineClub.h"
 #include "present/words/WordRows.h"
 #include "present/words/Words.h"
+#include "protocol/Operations.h"
 
 namespace zendral::cli {
 
@@ -34,7 +35,8 @@ static const CommandRegistration kRegistration(
     "transfer NICK PW TO AMOUNT | results NICK PW | place RATING | club-top | world ID | "
     "world-size ID | own-rows ID NAME CITY | submit ID NAME CITY COUNTRY SCORE SEX | "
     "rated-game NICK PW | photo NICK FILE | upload-photo NICK PW FILE | paths | "
-    "daily NICK PW [--expert] | daily-table [--date YYYY-MM-DD]");
+    "daily NICK PW [--expert] | daily-table [--date YYYY-MM-DD] | operations [SERVICE] | "
+    "ask SERVICE OPERATION [FIELD=VALUE]...");
 
 namespace {
 
@@ -150,10 +152,10 @@ int Create(Session& s, const std::vector<std::string>& p) {
   u.Country1 = std::string(country->serverForm);
   u.Sex = p[5];
   u.EMail = p[6];
-  const int result = s.club.CreateAccount(u, Today());
-  Print("result", std::to_string(result));
-  if (result == 1) return Fail(kWordNickTaken);
-  if (result == 2) return Fail(kWordCouldNotCreateAccount);
+  const CreateResult result = s.club.CreateAccount(u, Today());
+  Print("result", std::to_string(static_cast<int>(result)));
+  if (result == kNickTaken) return Fail(kWordNickTaken);
+  if (result == kCreateFailed) return Fail(kWordCouldNotCreateAccount);
   return 0;
 }
 
@@ -284,6 +286,76 @@ int Paths(Session& s) {
   return 0;
 }
 
+const char* const kServices[] = {"account", "records", "stats", "tournament"};
+
+// The services' tables of operations: one TAB-separated line per operation (service, name, the
+// key that selects it, the fields it needs besides, what the server does first).
+int Operations(const std::vector<std::string>& p) {
+  if (p.size() > 2) return kUsage;
+  int printed = 0;
+  for (const char* service : kServices) {
+    if (p.size() == 2 && p[1] != service) continue;
+    for (const protocol::Operation& row : *protocol::ServiceOperations(service)) {
+      std::string needs;
+      for (const std::string& name : row.needs) needs += (needs.empty() ? "" : ",") + name;
+      std::printf("%s\t%s\t%s\t%s\t%s\n", service, row.name.c_str(),
+                  row.key.empty() ? "-" : row.key.c_str(), needs.empty() ? "-" : needs.c_str(),
+                  std::string(protocol::WorkName(row.work)).c_str());
+      ++printed;
+    }
+  }
+  return printed > 0 ? 0 : kUsage;
+}
+
+// Any operation of a service's table by its name, with the fields given: the key from the
+// table, the reply as the server wrote it. What the table holds, the tool can send.
+int Ask(Session& s, const std::vector<std::string>& p) {
+  if (p.size() < 3) return kUsage;
+  const protocol::OperationTable* table = protocol::ServiceOperations(p[1]);
+  if (table == nullptr) return kUsage;
+  const protocol::Operation* row = nullptr;
+  for (const protocol::Operation& candidate : *table) {
+    if (candidate.name == p[2]) row = &candidate;
+  }
+  if (row == nullptr) {
+    std::fprintf(stderr, "zendral-cli online ask: %s has no operation %s (see operations %s)\n",
+                 p[1].c_str(), p[2].c_str(), p[1].c_str());
+    return kUsage;
+  }
+  // The key goes first, with "0" unless the command line gives it a value ("rgid=344").
+  Fields fields;
+  if (!row->key.empty()) fields.push_back({row->key, "0"});
+  for (std::size_t i = 3; i < p.size(); ++i) {
+    const std::size_t eq = p[i].find('=');
+    if (eq == std::string::npos || eq == 0) return kUsage;
+    std::string name = p[i].substr(0, eq);
+    std::string value = p[i].substr(eq + 1);
+    if (name == row->key) {
+      fields.front().second = std::move(value);
+    } else {
+      fields.push_back({std::move(name), std::move(value)});
+    }
+  }
+  for (const std::string& name : row->needs) {
+    bool given = false;
+    for (const auto& [field, value] : fields) given = given || field == name;
+    if (!given) {
+      std::fprintf(stderr, "zendral-cli online ask: %s needs %s=VALUE\n", row->name.c_str(),
+                   name.c_str());
+      return kUsage;
+    }
+  }
+  const ServiceAddresses& a = s.a();
+  const std::string& address = p[1] == "account"   ? a.account
+                               : p[1] == "records" ? a.records
+                               : p[1] == "stats"   ? a.statistics
+                                                   : a.tournament;
+  const auto reply = s.frame.PostFormRequest(address, fields);
+  if (!reply) return Fail(kWordNoConnectMessage);
+  std::printf("%s\n", reply->c_str());
+  return 0;
+}
+
 int Dispatch(Session& s, const std::vector<std::string>& p) {
   const std::string& c = p[0];
   if (c == "create") return Create(s, p);
@@ -378,6 +450,7 @@ int Dispatch(Session& s, const std::vector<std::string>& p) {
   if (c == "photo") return Photo(s, p);
   if (c == "upload-photo") return UploadPhotoCommand(s, p);
   if (c == "paths") return p.size() == 1 ? Paths(s) : kUsage;
+  if (c == "ask") return Ask(s, p);
   return kUsage;
 }
 
@@ -390,8 +463,14 @@ int RunOnline(const cli::Words& words) {
                  args.ok() ? "usage: online [--base URL] COMMAND ARGS" : args.error().c_str());
     return kUsage;
   }
-  Session session(args.Get("base").value_or(ServiceBase()));
   const std::string& command = args.positionals()[0];
+  if (command == "operations") {
+    // The tables are the tool's own: no server is asked.
+    const int listed = Operations(args.positionals());
+    if (listed == kUsage) std::fprintf(stderr, "zendral-cli online: bad usage of operations\n");
+    return listed;
+  }
+  Session session(args.Get("base").value_or(ServiceBase()));
   int status = kUsage;
   if (command == "daily" && !args.Has("date")) {
     status = OnlineDaily(session.frame, session.club, args.positionals(), args.Has("expert"));

@@ -158,8 +158,9 @@ class TourBot {
       u.Country2 = std::string("1-015");
       u.Sex = std::string("M");
       u.EMail = std::string("bot@example.org");
-      const int created = club_.CreateAccount(u, Today());
-      if (created == 2) return Fail("the account could not be created", kNoService);
+      const online::CreateResult created = club_.CreateAccount(u, Today());
+      if (created == online::kCreateFailed)
+        return Fail("the account could not be created", kNoService);
       // An account that exists already is logged in below.
     }
     if (!club_.LoggedIn() && !club_.LogIn(options_.nick, options_.pw)) {

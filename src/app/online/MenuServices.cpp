@@ -128,9 +128,9 @@ void MenuServices::OpenChat(QWidget* parent) {
 namespace {
 
 // The world tables of the indicator: this edition's cycles, the other platform's, the rated games.
-constexpr int kWindowsTable = 44;
-constexpr int kAndroidTable = 144;
-constexpr int kAccountTable = 344;
+using online::kAccountTable;
+using online::kAndroidTable;
+using online::kWindowsTable;
 
 std::optional<std::optional<TTopRow>> FirstRow(online::RequestFrame& frame,
                                                const std::string& address, int table) {

@@ -647,12 +647,12 @@ void TFAcc1::CreateClicked() {
   fields.City = city_->text().toStdString();
   fields.EMail = email_->text().toStdString();
   fields.Sex.assign(1, sex_->currentIndex() == 1 ? 'W' : 'M');
-  const int result = club.CreateAccount(fields, TodayShortDate().toStdString());
-  const TWordRow& word = result == 0   ? kWordAccountCreated
-                         : result == 1 ? kWordNickTaken
-                                       : kWordCouldNotCreateAccount;
-  ui_.Message(WordText(word), result != 0);
-  if (result == 0) {
+  const online::CreateResult result = club.CreateAccount(fields, TodayShortDate().toStdString());
+  const TWordRow& word = result == online::kAccountCreated ? kWordAccountCreated
+                         : result == online::kNickTaken    ? kWordNickTaken
+                                                           : kWordCouldNotCreateAccount;
+  ui_.Message(WordText(word), result != online::kAccountCreated);
+  if (result == online::kAccountCreated) {
     members_ = online::ReadMemberCount(club.frame(), club.addresses().account);
     ownPhoto_ = QImage();
     ShowAccountFields();

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace zendral::online {
+namespace zendral::protocol {
 
 // Service addresses and the remembered password are kept in files and in the path directory in
 // a scrambled form, so that they are not readable at a glance. The form is plain hexadecimal
@@ -15,4 +15,4 @@ std::string Scramble(std::string_view text);
 // The text back, or nothing when the input is not a scrambled text (odd length, not hex).
 std::optional<std::string> Unscramble(std::string_view scrambled);
 
-}  // namespace zendral::online
+}  // namespace zendral::protocol

@@ -1,6 +1,6 @@
 #include "Scramble.h"
 
-namespace zendral::online {
+namespace zendral::protocol {
 namespace {
 
 constexpr std::string_view kKey = "ZendralKov";
@@ -39,4 +39,4 @@ std::optional<std::string> Unscramble(std::string_view scrambled) {
   return out;
 }
 
-}  // namespace zendral::online
+}  // namespace zendral::protocol
