@@ -23,9 +23,7 @@ endforeach()
 
 # ---- The audio module, which the program opens at its first sound (lib/zendral/); without it
 # the program runs silent.
-if(TARGET zendral_audio_module)
-  install(TARGETS zendral_audio_module LIBRARY DESTINATION ${ZENDRAL_AUDIO_MODULE_INSTALL_DIR})
-endif()
+install(TARGETS zendral_audio_module LIBRARY DESTINATION ${ZENDRAL_AUDIO_MODULE_INSTALL_DIR})
 
 # ---- The shipped files: the club files and the settings file the build generates fresh (those
 # beside the executables may hold a developer's own results and choices), and the help page.
