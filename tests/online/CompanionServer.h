@@ -9,11 +9,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "TempFolder.h"
 #include "online/CurlTransport.h"
@@ -23,11 +25,22 @@ namespace zendral::online {
 
 class CompanionServer {
  public:
-  explicit CompanionServer(const std::string& program) {
+  explicit CompanionServer(const std::string& program) : CompanionServer(program, {}, {}) {}
+  // With further options, over a data folder of the caller's when one is given (so that a
+  // later server, with other options, finds the same club) or else a folder of its own.
+  CompanionServer(const std::string& program, const std::vector<std::string>& extra,
+                  const std::filesystem::path& dataFolder) {
     // The server takes a free port itself and names it in its log: no other program can take
     // the port between a look and the server's bind.
-    const std::string data = folder_.path().string();
+    const std::filesystem::path folder = dataFolder.empty() ? folder_.path() : dataFolder;
     const std::string log = (folder_.path() / "server.log").string();
+    std::vector<std::string> args = {program,   "--listen",      "127.0.0.1:0",
+                                     "--data",  folder.string(), "--hash-cost",
+                                     "minimal", "--rate-scale",  "1000"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     pid_ = ::fork();
     if (pid_ == 0) {
       // The server goes with the test program, however that ends.
@@ -35,8 +48,7 @@ class CompanionServer {
       const int fd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
       ::dup2(fd, 1);
       ::dup2(fd, 2);
-      ::execl(program.c_str(), program.c_str(), "--listen", "127.0.0.1:0", "--data", data.c_str(),
-              "--hash-cost", "minimal", "--rate-scale", "1000", static_cast<char*>(nullptr));
+      ::execv(program.c_str(), argv.data());
       ::_exit(127);
     }
     const std::regex listening("listening on 127\\.0\\.0\\.1:([0-9]+)");

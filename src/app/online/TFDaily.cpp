@@ -280,8 +280,15 @@ void TFDaily::WaitForReview() {
   QCoreApplication::processEvents();
 }
 
+void TFDaily::LeaveReplay() {
+  replaying_ = false;
+  replayTable_.reset();
+  replayPlace_.reset();
+}
+
 void TFDaily::ShowDay(int daysBack) {
   online::OnlineClub& club = ui_.club;
+  LeaveReplay();
   if (daysBack == 0 || !clubToday_.isValid()) {
     // The club's date, which the server names with today's table.
     const auto today = online::ReadDailyTable(club.frame(), club.addresses().records);
@@ -303,9 +310,7 @@ void TFDaily::ShowDay(int daysBack) {
 
 void TFDaily::ShowDate(const QDate& day) {
   online::OnlineClub& club = ui_.club;
-  replayPlace_.reset();
-  replayTable_.reset();
-  replaying_ = false;
+  LeaveReplay();
   const auto table = online::ReadDailyTable(club.frame(), club.addresses().records,
                                             day.toString(Qt::ISODate).toStdString());
   if (!table) {

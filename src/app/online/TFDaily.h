@@ -78,6 +78,8 @@ class TFDaily : public QDialog {
   void StartReview();
   void ShowSummary();
   void ShowReplayEnd();
+  // Another day's table is shown: the replay's end leaves the summary.
+  void LeaveReplay();
   void ShowHint(const ParResult& par, std::size_t movesAt);
   void WriteHistoryRow();
   // The shown day's deck may be replayed: a day before today, or today once filed.
