@@ -57,4 +57,26 @@ constinit const TWordRow kWordDailyParFromHere{
 constinit const TWordRow kWordDailyDay{
     {"Day:", "День:", "Tag:", "Jour :", "Día:", "日期：", "Giorno:", "Den:", "日付：", "날짜:"}};
 
+namespace {
+
+constexpr TNamedWordRow kRows[] = {
+    {"kWordTypeDaily", &kWordTypeDaily},
+    {"kWordHistoryPar", &kWordHistoryPar},
+    {"kWordHistoryPlace", &kWordHistoryPlace},
+    {"kWordDailyReplay", &kWordDailyReplay},
+    {"kWordDailyReplaying", &kWordDailyReplaying},
+    {"kWordDailyNoDeck", &kWordDailyNoDeck},
+    {"kWordDailyReplayAfterFiling", &kWordDailyReplayAfterFiling},
+    {"kWordDailyWouldPlace", &kWordDailyWouldPlace},
+    {"kWordDailyBelowTopTen", &kWordDailyBelowTopTen},
+    {"kWordDailyParFromHere", &kWordDailyParFromHere},
+    {"kWordDailyDay", &kWordDailyDay},
+};
+
+}  // namespace
+
+std::span<const TNamedWordRow> words::DailyReplayWordRows() {
+  return kRows;
+}
+
 }  // namespace zendral
