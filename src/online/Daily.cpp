@@ -29,6 +29,16 @@ bool IsDay(const std::string& text) {
 
 }  // namespace
 
+std::optional<int> WouldPlace(const DailyTable& table, int score) {
+  int ahead = 0;
+  for (const DailyRow& row : table.rows) {
+    if (row.score >= score) ++ahead;
+  }
+  const int shown = static_cast<int>(table.rows.size());
+  if (ahead == shown && table.players > shown) return std::nullopt;
+  return ahead + 1;
+}
+
 Fields DailyStartFields() {
   return {{protocol::op::kDailyStart, "0"}};
 }

@@ -51,6 +51,11 @@ struct DailyTable {
   std::vector<DailyRow> rows;  // the top ten
 };
 
+// Where a score would stand in a day's table if it were filed now: after every row with the
+// same score or better, as a later filing ranks. Nothing when it falls behind every row shown
+// while more players filed than the rows show (below the top ten).
+std::optional<int> WouldPlace(const DailyTable& table, int score);
+
 Fields DailyStartFields();
 Fields DailySaveFields(std::string_view moves, int score);
 // date: YYYY-MM-DD, or empty for the club's today.

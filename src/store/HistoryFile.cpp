@@ -41,6 +41,31 @@ std::string FormatTime(const std::tm& local, const char* format) {
   return std::string(text, n);
 }
 
+constexpr char kDailyMarker = 'D';
+constexpr std::size_t kDailyParColumn = 90;  // 0-based: columns 91-94
+constexpr std::size_t kDailyParWidth = 4;
+constexpr std::size_t kDailyPlaceColumn = 94;  // columns 95-99
+constexpr std::size_t kDailyPlaceWidth = 5;
+
+// A number right-aligned in '#', or '#' alone when there is none or it does not fit.
+std::string HashPadded(std::optional<int> value, std::size_t width) {
+  std::string text = value ? std::to_string(*value) : std::string();
+  if (text.size() > width) text.clear();
+  return PadLeft(text, width, '#');
+}
+
+std::optional<int> ReadHashPadded(std::string_view field) {
+  std::size_t i = 0;
+  while (i < field.size() && field[i] == '#') ++i;
+  field.remove_prefix(i);
+  const bool negative = !field.empty() && field[0] == '-';
+  if (negative) field.remove_prefix(1);
+  if (field.empty()) return std::nullopt;
+  const auto digits = DigitField(field);
+  if (!digits) return std::nullopt;
+  return static_cast<int>(negative ? -*digits : *digits);
+}
+
 char KindMarker(int ac) {
   switch (ac) {
     case 1:
@@ -64,6 +89,8 @@ HistoryKind KindOf(char marker) {
       return HistoryKind::kTourney;
     case 'N':
       return HistoryKind::kNet;
+    case kDailyMarker:
+      return HistoryKind::kDaily;
     default:
       return HistoryKind::kUnknown;
   }
@@ -140,6 +167,20 @@ std::string FormatHistoryEndLine() {
   return WithSums(std::move(data));
 }
 
+std::string FormatDailyHistoryLine(const DailyHistoryEntry& entry, const HistoryStamp& stamp) {
+  HistoryEntry common;
+  common.HName = entry.nick;
+  common.HKon = 1;
+  common.HRes = entry.score;
+  std::string data = FormatHistoryLine(common, stamp).substr(0, 79);
+  data += std::string(10, ' ');
+  data += kDailyMarker;
+  data += HashPadded(entry.par, kDailyParWidth);
+  data +=
+      HashPadded(entry.place && *entry.place > 0 ? entry.place : std::nullopt, kDailyPlaceWidth);
+  return WithSums(std::move(data));
+}
+
 HistoryCheck ValidateHistoryBytes(std::string_view bytes) {
   HistoryCheck check;
   const std::vector<std::string_view> lines = SplitLines(bytes, kMaxHistoryLines);
@@ -204,20 +245,12 @@ HistoryFileInfo ValidateHistoryFile(const fs::path& programFolder, int number) {
   return ValidateHistoryFile(HistoryFilePath(programFolder, number));
 }
 
-HistoryWrite WriteHistory(const fs::path& programFolder, std::span<const HistoryEntry> entries,
-                          const HistoryStamp& stamp) {
-  HistoryWrite result;
-  if (entries.empty() || entries.size() > kMaxHistoryEntriesPerWrite) {
-    result.status = HistoryWriteStatus::kNoEntries;
-    return result;
-  }
-  for (const HistoryEntry& entry : entries) {
-    if (entry.Ac < 0 || entry.Ac > 3) {
-      result.status = HistoryWriteStatus::kNoEntries;
-      return result;
-    }
-  }
+namespace {
 
+// Appends player lines to the first file that is valid and not full, or starts the first
+// missing or invalid one anew, and closes it with its end line and totals line.
+HistoryWrite AppendPlayerLines(const fs::path& programFolder, std::vector<std::string> added) {
+  HistoryWrite result;
   std::vector<std::string> lines;
   int number = 1;
   for (; number <= kLastHistoryFile; ++number) {
@@ -239,7 +272,7 @@ HistoryWrite WriteHistory(const fs::path& programFolder, std::span<const History
     return result;
   }
 
-  for (const HistoryEntry& entry : entries) lines.push_back(FormatHistoryLine(entry, stamp));
+  for (std::string& line : added) lines.push_back(std::move(line));
   lines.push_back(FormatHistoryEndLine());
   HistorySums total;
   for (const std::string& line : lines) {
@@ -257,6 +290,26 @@ HistoryWrite WriteHistory(const fs::path& programFolder, std::span<const History
     result.status = HistoryWriteStatus::kWriteFailed;
   }
   return result;
+}
+
+}  // namespace
+
+HistoryWrite WriteHistory(const fs::path& programFolder, std::span<const HistoryEntry> entries,
+                          const HistoryStamp& stamp) {
+  if (entries.empty() || entries.size() > kMaxHistoryEntriesPerWrite) {
+    return {HistoryWriteStatus::kNoEntries, 0};
+  }
+  std::vector<std::string> lines;
+  for (const HistoryEntry& entry : entries) {
+    if (entry.Ac < 0 || entry.Ac > 3) return {HistoryWriteStatus::kNoEntries, 0};
+    lines.push_back(FormatHistoryLine(entry, stamp));
+  }
+  return AppendPlayerLines(programFolder, std::move(lines));
+}
+
+HistoryWrite WriteDailyHistory(const fs::path& programFolder, const DailyHistoryEntry& entry,
+                               const HistoryStamp& stamp) {
+  return AppendPlayerLines(programFolder, {FormatDailyHistoryLine(entry, stamp)});
 }
 
 std::vector<HistoryListEntry> ListHistoryFiles(const fs::path& programFolder) {
@@ -286,6 +339,10 @@ std::optional<std::vector<HistoryGridRow>> ReadHistoryGrid(const fs::path& path)
     row.result = Cp1251ToUtf8(line.substr(69, 10));
     row.rating = Cp1251ToUtf8(line.substr(79, 10));
     row.kind = KindOf(line[89]);
+    if (row.kind == HistoryKind::kDaily) {
+      row.par = ReadHashPadded(line.substr(kDailyParColumn, kDailyParWidth));
+      row.place = ReadHashPadded(line.substr(kDailyPlaceColumn, kDailyPlaceWidth));
+    }
     rows.push_back(std::move(row));
   }
   return rows;

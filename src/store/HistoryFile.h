@@ -42,6 +42,19 @@ std::filesystem::path HistoryFilePath(const std::filesystem::path& programFolder
 // above, the rating to -999999,99..9999999,99.
 std::string FormatHistoryLine(const HistoryEntry& entry, const HistoryStamp& stamp);
 std::string FormatHistoryEndLine();
+
+// A kon of the deal of the day. Its player line has the kind marker 'D' in column 90; the nine
+// columns after it, filler '#' in every other line, hold the day's par (columns 91-94) and the
+// place the kon took when it was filed (columns 95-99), each right-aligned in '#', all '#' when
+// not known or too wide. The rating column stays blank: the deal of the day moves no rating.
+// A reader that knows only the four older kinds still finds a valid line of 114 columns.
+struct DailyHistoryEntry {
+  std::string nick;
+  int score = 0;
+  std::optional<int> par;
+  std::optional<int> place;
+};
+std::string FormatDailyHistoryLine(const DailyHistoryEntry& entry, const HistoryStamp& stamp);
 // The three checksums of a line's first 99 columns.
 struct HistorySums {
   long sum1 = 0, sum2 = 0, sum3 = 0;
@@ -90,6 +103,9 @@ struct HistoryWrite {
 // or starts the first missing or invalid file anew.
 HistoryWrite WriteHistory(const std::filesystem::path& programFolder,
                           std::span<const HistoryEntry> entries, const HistoryStamp& stamp);
+// The same for one kon of the deal of the day.
+HistoryWrite WriteDailyHistory(const std::filesystem::path& programFolder,
+                               const DailyHistoryEntry& entry, const HistoryStamp& stamp);
 
 // The files of the browser: 1, 2, … while each is valid.
 struct HistoryListEntry {
@@ -100,12 +116,14 @@ struct HistoryListEntry {
 };
 std::vector<HistoryListEntry> ListHistoryFiles(const std::filesystem::path& programFolder);
 
-enum class HistoryKind { kLocal, kAccount, kTourney, kNet, kUnknown };
+enum class HistoryKind { kLocal, kAccount, kTourney, kNet, kDaily, kUnknown };
 
 // One row of the browser's grid: the fields as they stand in the file (UTF-8).
 struct HistoryGridRow {
   std::string time, date, player, games, result, rating;
   HistoryKind kind = HistoryKind::kUnknown;
+  // A kon of the deal of the day: the day's par and the place the kon took, where known.
+  std::optional<int> par, place;
 };
 // The rows of a valid file; nullopt for a missing or invalid one.
 std::optional<std::vector<HistoryGridRow>> ReadHistoryGrid(const std::filesystem::path& path);

@@ -107,6 +107,44 @@ namespace {
 
 // The member's kon: the classic player's choices clicked on seat 2 give the same kon as the
 // computer on both seats, the moves replay on the server's terms, and no other card is taken.
+// A replayed kon's place among a day's filed results: ties go after the rows already filed,
+// and a score behind all ten rows of a bigger day has no place to name.
+TEST(DailyWouldPlace, RanksAfterEqualOrBetterScores) {
+  const auto tableOf = [](std::vector<int> scores, int players) {
+    DailyTable table;
+    table.players = players;
+    for (const int score : scores) {
+      DailyRow row;
+      row.place = static_cast<int>(table.rows.size()) + 1;
+      row.score = score;
+      table.rows.push_back(row);
+    }
+    return table;
+  };
+  const std::vector<int> ten = {9, 8, 8, 5, 4, 4, 2, 0, -1, -3};
+  struct Case {
+    std::vector<int> scores;
+    int players;
+    int score;
+    std::optional<int> place;
+  };
+  const Case cases[] = {
+      {{}, 0, -5, 1},               // nobody filed that day
+      {{6, 2, -4}, 3, 7, 1},        // ahead of everybody
+      {{6, 2, -4}, 3, 2, 3},        // a tie goes after the row filed first
+      {{6, 2, -4}, 3, -9, 4},       // behind everybody of a small day
+      {ten, 10, 4, 7},              //
+      {ten, 10, -3, 11},            // all the day's players are shown: the place is known
+      {ten, 25, -2, 10},            // still inside the ten shown
+      {ten, 25, -3, std::nullopt},  // a tie with the tenth of a bigger day: below the top ten
+      {ten, 25, -20, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.players << " players, score " << c.score);
+    EXPECT_EQ(WouldPlace(tableOf(c.scores, c.players), c.score), c.place);
+  }
+}
+
 TEST(DailyKonPlay, PlaysTheMembersKonAgainstTheComputer) {
   for (std::uint64_t seed = 1; seed <= 8; ++seed) {
     SCOPED_TRACE(seed);

@@ -228,5 +228,102 @@ TEST(HistoryFile, TheBrowserListsFilesWithTheirDatesAndShowsTheirRows) {
   EXPECT_FALSE(ReadHistoryGrid(folder.path() / FileName(3)));
 }
 
+// A kon of the deal of the day goes into the same series as the sessions: the lines before it
+// keep their bytes, and its own line carries the kind 'D', the day's par and the place it took
+// in the columns after the kind, where every other line has its filler.
+TEST(HistoryFile, DailyLinesJoinTheSeriesAndCarryParAndPlace) {
+  TempFolder folder;
+  ASSERT_EQ(Write(folder, kAnna), HistoryWriteStatus::kOk);
+  const DailyHistoryEntry daily{"Dina", 7, 11, 3};
+  const HistoryWrite write = WriteDailyHistory(folder.path(), daily, kStamp);
+  EXPECT_EQ(write.status, HistoryWriteStatus::kOk);
+  EXPECT_EQ(write.fileNumber, 1);
+  const std::string bytes = folder.Read(FileName(1));
+  EXPECT_EQ(bytes.substr(0, kHistoryLineLength + 2), kOneLine.substr(0, kHistoryLineLength + 2));
+  const HistoryCheck check = ValidateHistoryBytes(bytes);
+  EXPECT_TRUE(check.ok());
+  EXPECT_EQ(check.playerLines, 2);
+  EXPECT_EQ(bytes.substr(kHistoryLineLength + 2, 99),
+            "09:0507.03.2024" + Columns16To99("Dina",
+                                              "  1"
+                                              "         7"
+                                              "          "
+                                              "D##11####3"));
+
+  const auto rows = ReadHistoryGrid(folder.path() / FileName(1));
+  ASSERT_TRUE(rows);
+  ASSERT_EQ(rows->size(), 2u);
+  EXPECT_EQ((*rows)[0].kind, HistoryKind::kLocal);
+  EXPECT_FALSE((*rows)[0].par);
+  const HistoryGridRow& row = (*rows)[1];
+  EXPECT_EQ(row.kind, HistoryKind::kDaily);
+  EXPECT_EQ(row.player.substr(0, 5), "Dina ");
+  EXPECT_EQ(row.result, "         7");
+  EXPECT_EQ(row.rating, std::string(10, ' '));
+  EXPECT_EQ(row.par, 11);
+  EXPECT_EQ(row.place, 3);
+
+  // A session after it goes on in the same file as before.
+  ASSERT_EQ(Write(folder, kNetwork), HistoryWriteStatus::kOk);
+  EXPECT_EQ(ValidateHistoryBytes(folder.Read(FileName(1))).playerLines, 3);
+}
+
+TEST(HistoryFile, DailyParAndPlaceColumns) {
+  struct Case {
+    std::optional<int> par, place;
+    std::string columns;  // 90-99
+    std::optional<int> readPar, readPlace;
+  };
+  const Case cases[] = {
+      {-4, 12, "D##-4###12", -4, 12},
+      {0, 1, "D###0####1", 0, 1},
+      {std::nullopt, std::nullopt, "D#########", std::nullopt, std::nullopt},
+      // Not known, or too wide for the columns: left out rather than cut.
+      {12345, 123456, "D#########", std::nullopt, std::nullopt},
+      {-1000, 0, "D#########", std::nullopt, std::nullopt},
+      {9999, 99999, "D999999999", 9999, 99999},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.columns);
+    const std::string line = FormatDailyHistoryLine({"P", -3, c.par, c.place}, kStamp);
+    ASSERT_EQ(line.size(), kHistoryLineLength);
+    EXPECT_EQ(line.substr(89, 10), c.columns);
+    TempFolder folder;
+    ASSERT_EQ(WriteDailyHistory(folder.path(), {"P", -3, c.par, c.place}, kStamp).status,
+              HistoryWriteStatus::kOk);
+    const auto rows = ReadHistoryGrid(folder.path() / FileName(1));
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->size(), 1u);
+    EXPECT_EQ((*rows)[0].par, c.readPar);
+    EXPECT_EQ((*rows)[0].place, c.readPlace);
+  }
+}
+
+// Columns 91-99 of a 'D' line rewritten with their sums made good again: whatever they hold,
+// the row reads, and what is not a number reads as not known.
+TEST(HistoryFile, DailyColumnsWithOtherTextReadAsUnknown) {
+  for (const std::string columns : {"D1#2#3#4#5", "D---######", "D  12    3", "D###-####-"}) {
+    SCOPED_TRACE(columns);
+    std::string data = FormatDailyHistoryLine({"P", 1, 5, 2}, kStamp).substr(0, 89) + columns;
+    const HistorySums sums = ComputeHistorySums(data);
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "%05ld%05ld%05ld", sums.sum1, sums.sum2, sums.sum3);
+    data += tail;
+    TempFolder folder;
+    const std::string end = FormatHistoryEndLine();
+    const HistorySums a = ComputeHistorySums(data), b = ComputeHistorySums(end);
+    char totals[40];
+    std::snprintf(totals, sizeof totals, "%010ld%010ld%010ld", a.sum1 + b.sum1, a.sum2 + b.sum2,
+                  a.sum3 + b.sum3);
+    folder.Write(FileName(1), data + "\r\n" + end + "\r\n" + totals + "\r\n");
+    const auto rows = ReadHistoryGrid(folder.path() / FileName(1));
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->size(), 1u);
+    EXPECT_EQ((*rows)[0].kind, HistoryKind::kDaily);
+    EXPECT_FALSE((*rows)[0].par);
+    EXPECT_FALSE((*rows)[0].place);
+  }
+}
+
 }  // namespace
 }  // namespace zendral

@@ -112,7 +112,19 @@ void DailyBoard::paintEvent(QPaintEvent*) {
       }
     }
   }
-  for (const auto& [card, r] : HandCards()) DrawFace(p, r, card, play_->MayLay(card));
+  for (const auto& [card, r] : HandCards()) {
+    DrawFace(p, r, card, play_->MayLay(card));
+    if (card == hint_) {
+      p.setPen(QPen(QColor(30, 200, 255), 4));
+      p.setBrush(Qt::NoBrush);
+      p.drawRoundedRect(r.adjusted(-3, -3, 3, 3), 7, 7);
+    }
+  }
+}
+
+void DailyBoard::SetHint(TCardCode card) {
+  hint_ = card;
+  update();
 }
 
 void DailyBoard::mousePressEvent(QMouseEvent* event) {

@@ -23,6 +23,10 @@ class DailyBoard : public QWidget {
   // Called with the card the member clicked.
   void OnCard(std::function<void(TCardCode)> clicked) { clicked_ = std::move(clicked); }
 
+  // The card a hint names, framed in the hand until the next move; an empty card for none.
+  void SetHint(TCardCode card);
+  TCardCode Hint() const { return hint_; }
+
   // Where the card of the member's hand is drawn (empty when it is not in the hand).
   QRect HandCardRect(TCardCode card) const;
 
@@ -34,6 +38,7 @@ class DailyBoard : public QWidget {
   std::vector<std::pair<TCardCode, QRect>> HandCards() const;
 
   const online::DailyKonPlay* play_ = nullptr;
+  TCardCode hint_;
   std::function<void(TCardCode)> clicked_;
 };
 

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "app/windows/WindowTexts.h"
+#include "present/words/DailyReplayWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -21,6 +22,19 @@ const QColor kPurple(136, 0, 226);
 const QColor kLightPurple(227, 185, 255);
 const QColor kLightYellow(255, 255, 180);
 
+// The player's cell: the name, and for the deal of the day its par and place where known.
+QString PlayerText(const HistoryGridRow& row) {
+  QString text = QtText(row.player).trimmed();
+  if (row.kind != HistoryKind::kDaily) return text;
+  if (row.par)
+    text +=
+        QStringLiteral(" \u00b7 ") + WordText(kWordHistoryPar) + ' ' + QString::number(*row.par);
+  if (row.place)
+    text += QStringLiteral(" \u00b7 ") + WordText(kWordHistoryPlace) + ' ' +
+            QString::number(*row.place);
+  return text;
+}
+
 QString KindText(HistoryKind kind) {
   switch (kind) {
     case HistoryKind::kLocal:
@@ -31,6 +45,8 @@ QString KindText(HistoryKind kind) {
       return WordText(kWordTypeAccount);
     case HistoryKind::kTourney:
       return WordText(kWordTypeTourney);
+    case HistoryKind::kDaily:
+      return WordText(kWordTypeDaily);
     case HistoryKind::kUnknown:
       break;
   }
@@ -118,7 +134,7 @@ void THistoryGrid::SetRows(const QStringList& headers, const std::vector<History
     // The fields are shown as the file holds them, without the spaces that pad them to their
     // columns: the cells align their texts themselves.
     const QString cells[kHistoryColumns] = {
-        QtText(row.time).trimmed(),  QtText(row.date).trimmed(),   QtText(row.player).trimmed(),
+        QtText(row.time).trimmed(),  QtText(row.date).trimmed(),   PlayerText(row),
         QtText(row.games).trimmed(), QtText(row.result).trimmed(), QtText(row.rating).trimmed(),
         KindText(row.kind)};
     for (int c = 0; c < kHistoryColumns; ++c) setItem(r, c, new QTableWidgetItem(cells[c]));
@@ -156,6 +172,9 @@ HistoryCellStyle THistoryGrid::CellStyle(int gridRow, int column) const {
       break;
     case HistoryKind::kTourney:
       style.text = QColor(0, 0, 255);
+      break;
+    case HistoryKind::kDaily:
+      style.text = QColor(176, 88, 0);
       break;
     default:
       style.text = palette().color(QPalette::Text);

@@ -20,6 +20,7 @@ std::span<const TNamedWordRow> ClubServerWordRows();
 std::span<const TNamedWordRow> PlayerHintWordRows();
 std::span<const TNamedWordRow> IntroWordRows();
 std::span<const TNamedWordRow> DailyWordRows();
+std::span<const TNamedWordRow> DailyReplayWordRows();
 std::span<const TNamedWordRow> AccountLogInWordRows();
 std::span<const TNamedWordRow> MenuBalloonWordRows();
 

@@ -88,7 +88,7 @@ std::span<const TNamedWordRow> AllWordRows() {
           words::SoundDeviceWordRows(), words::SolverWordRows(), words::ClubServerWordRows(),
           words::PlayerHintWordRows(), words::IntroWordRows(), words::DailyWordRows(),
           words::AccountLogInWordRows(), words::MenuBalloonWordRows(),
-          words::PackDownloadWordRows()}) {
+          words::PackDownloadWordRows(), words::DailyReplayWordRows()}) {
       rows.insert(rows.end(), part.begin(), part.end());
     }
     return rows;

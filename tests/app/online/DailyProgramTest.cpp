@@ -21,6 +21,7 @@
 #include "game/ParSearch.h"
 #include "online/OnlineClub.h"
 #include "online/UserFile.h"
+#include "store/HistoryFile.h"
 
 namespace zendral {
 namespace {
@@ -113,6 +114,17 @@ TEST_F(DailyProgram, AMemberPlaysTheDayOnceAndSeesTheTableParAndReview) {
   ASSERT_EQ(review.size(), 5);
   EXPECT_EQ(review[4], QStringLiteral("Result: ") + QString::number(score));
 
+  // The filed kon is a row of the member's history, marked as the deal of the day.
+  const auto history = ReadHistoryGrid(HistoryFilePath(programFolder, 1));
+  ASSERT_TRUE(history);
+  ASSERT_EQ(history->size(), 1u);
+  const HistoryGridRow& line = (*history)[0];
+  EXPECT_EQ(line.kind, HistoryKind::kDaily);
+  EXPECT_EQ(QString::fromStdString(line.player).trimmed(), QStringLiteral("Dina"));
+  EXPECT_EQ(QString::fromStdString(line.result).trimmed(), QString::number(score));
+  EXPECT_EQ(line.par, par);
+  EXPECT_EQ(line.place, 1);
+
   // A second try the same day: the message, then the day's table instead of a kon.
   messages.clear();
   bool tableShown = false;
@@ -130,6 +142,8 @@ TEST_F(DailyProgram, AMemberPlaysTheDayOnceAndSeesTheTableParAndReview) {
   EXPECT_EQ(messages[0], QStringLiteral("You have played today's deal already. Here is the "
                                         "day's table."));
   EXPECT_TRUE(tableShown);
+  // The refused try added nothing to the history.
+  EXPECT_EQ(ValidateHistoryFile(programFolder, 1).check.playerLines, 1);
 
   // The World Top Ten window's entry shows the same table.
   std::vector<std::string> fromWorld;

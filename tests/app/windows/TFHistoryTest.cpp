@@ -186,6 +186,46 @@ TEST_F(HistoryWindow, CellColoursFollowTheDesignTheSelectionAndTheKindOfGame) {
       pink);
 }
 
+// A kon of the deal of the day between sessions: its own type, its par and place beside the
+// name, no rating, and its own colour; the other rows read as before.
+TEST_F(HistoryWindow, ADailyRowShowsItsTypeParAndPlace) {
+  testing::TempFolder scratch;
+  const HistoryEntry session{"Alexandra", 12, 34, 1.25, 0};
+  ASSERT_EQ(WriteHistory(scratch.path(), std::span(&session, 1), kStamp).status,
+            HistoryWriteStatus::kOk);
+  ASSERT_EQ(WriteDailyHistory(scratch.path(), {"Dina", -3, 4, 17}, kStamp).status,
+            HistoryWriteStatus::kOk);
+  ASSERT_EQ(
+      WriteDailyHistory(scratch.path(), {"Dina", 2, std::nullopt, std::nullopt}, kStamp).status,
+      HistoryWriteStatus::kOk);
+  fs::create_directories(HistoryFilePath(folder.path(), 1).parent_path());
+  fs::copy_file(HistoryFilePath(scratch.path(), 1), HistoryFilePath(folder.path(), 1));
+
+  TFHistory window(settings, folder.path());
+  window.show();
+  THistoryGrid* grid = window.SG();
+  ASSERT_EQ(grid->PlayerRows(), 3);
+  const QStringList rows[] = {
+      {"09:05", "10.12.2024", "Alexandra", "12", "34", "1,25", "Local"},
+      {"09:05", "10.12.2024", "Dina \u00b7 par 4 \u00b7 place 17", "1", "-3", "", "Daily"},
+      {"09:05", "10.12.2024", "Dina", "1", "2", "", "Daily"},
+  };
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < kHistoryColumns; ++c) {
+      EXPECT_EQ(grid->CellText(r + 1, c), rows[r][c]) << r << " " << c;
+    }
+  }
+  const QColor daily = grid->CellStyle(2, 0).text;
+  EXPECT_NE(daily, grid->CellStyle(1, 0).text);
+  for (const QColor other : {QColor(0, 128, 0), QColor(255, 0, 0), QColor(0, 0, 255)}) {
+    EXPECT_NE(daily, other);
+  }
+  UseLanguage(kRussian);
+  window.Reload();
+  EXPECT_EQ(grid->CellText(2, 6), QStringLiteral("Дня"));
+  EXPECT_EQ(grid->CellText(2, 2), QStringLiteral("Dina \u00b7 пар 4 \u00b7 место 17"));
+}
+
 TEST_F(HistoryWindow, ASinglePlayerRowIsNotMarkedAsSelected) {
   WriteFile(1, {{"Solo", 4, 8, 0.25, 3}});
   TFHistory window(settings, folder.path());

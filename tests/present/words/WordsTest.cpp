@@ -25,6 +25,8 @@ constexpr std::string_view kCodes[kLanguageCount] = {"en", "ru", "de", "fr", "es
 // Every other non-English text must differ from the English one, so a row that was copied but
 // never translated shows up here.
 const std::map<std::string_view, std::string_view> kSameAsEnglish = {
+    {"kWordHistoryPar", "fr es it cs"},  // the word of golf, the same in these languages
+    {"kWordHistoryPlace", "fr"},
     {"kWordTitle", "all"},
     {"kWordMrX", "all"},
     {"kWordWindowsLocalGames", "all"},
