@@ -20,5 +20,6 @@ std::span<const TNamedWordRow> PlayerHintWordRows();
 std::span<const TNamedWordRow> IntroWordRows();
 std::span<const TNamedWordRow> DailyWordRows();
 std::span<const TNamedWordRow> AccountLogInWordRows();
+std::span<const TNamedWordRow> OnlineEdgeWordRows();
 
 }  // namespace zendral::words

@@ -87,7 +87,7 @@ std::span<const TNamedWordRow> AllWordRows() {
           words::CalendarWordRows(), words::MediaWordRows(), words::MenuServicesWordRows(),
           words::SoundDeviceWordRows(), words::SolverWordRows(), words::ClubServerWordRows(),
           words::PlayerHintWordRows(), words::IntroWordRows(), words::DailyWordRows(),
-          words::AccountLogInWordRows()}) {
+          words::AccountLogInWordRows(), words::OnlineEdgeWordRows()}) {
       rows.insert(rows.end(), part.begin(), part.end());
     }
     return rows;
