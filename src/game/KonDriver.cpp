@@ -248,6 +248,12 @@ void KonDriver::OfferPass() {
   SetMainButton(Ctx(), MainCaption::kPass, SeatHasNoMove(state_, kSeat2));
 }
 
+void KonDriver::HighlightForLocalTurn() {
+  // The peer's table marks the local player's cards as the table against the computer does:
+  // whenever the turn comes to him.
+  if (state_.HighlightMoves && state_.TurnState == ksSeat2ToMove) HighlightPlayable();
+}
+
 void KonDriver::HighlightPlayable() {
   std::vector<int> playable;
   for (int slot = 1; slot <= state_.Hands[kSeat2].CardCount; ++slot) {
@@ -295,6 +301,7 @@ bool KonDriver::PeerBegin() {
   SetMainButton(Ctx(), MainCaption::kPass, s.MainButtonEnabled);
   PassMove(Ctx(), kSeat1, false, false);  // the ante
   PassMove(Ctx(), kSeat2, false, false);
+  HighlightForLocalTurn();
   return true;
 }
 
@@ -306,6 +313,7 @@ bool KonDriver::PeerMove(int slot) {
   LayCard(Ctx(), kSeat1, slot, false);
   OfferPass();
   if (s.Hands[kSeat1].CardCount == 0) EndKon(Ctx());
+  HighlightForLocalTurn();
   return true;
 }
 
@@ -316,6 +324,7 @@ bool KonDriver::PeerPass() {
   if (!SeatHasNoMove(s, kSeat1)) return false;
   PassMove(Ctx(), kSeat1, false, true);
   OfferPass();
+  HighlightForLocalTurn();
   return true;
 }
 

@@ -115,6 +115,8 @@ class KonDriver {
   void Begin();
   void OfferPass();
   void HighlightPlayable();
+  // HighlightPlayable when the option is on and the local player is to move.
+  void HighlightForLocalTurn();
   void DropMemberOnLeaving();
   int FindMemberLine(const PlayerRecord& record);
   ClubKind Club() const { return state_.NetGame ? ClubKind::kNetwork : ClubKind::kLocal; }

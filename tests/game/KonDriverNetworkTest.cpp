@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "DriverTable.h"
 #include "game/CardList.h"
 #include "game/KonDriver.h"
 #include "game/KonReplay.h"
+#include "game/Moves.h"
 #include "game/Scores.h"
 #include "game/Simulation.h"
 
@@ -286,6 +289,80 @@ TEST(TournamentTable, PlaysOneKonThatRelaySeatOneSettlesAndReports) {
   EXPECT_EQ(one.store.history, (std::vector<HistoryEntry>{{"Anatoly/Bella", 1, 11, 4.5, 2}}));
   EXPECT_EQ(two.store.history[0].HName, "Bella/Anatoly");
   EXPECT_TRUE(one.store.stored.empty());
+}
+
+// The cards the local player may lay, as the rules say.
+std::vector<int> PlayableSlots(const GameState& s) {
+  std::vector<int> playable;
+  for (int slot = 1; slot <= s.Hands[kSeat2].CardCount; ++slot) {
+    if (!IsCardBlocked(s, slot)) playable.push_back(slot);
+  }
+  return playable;
+}
+
+// At a tournament table and in a LAN game the turn comes to the local player by the peer's
+// message (its begin, card or pass), not by the computer's tick: each of those marks his
+// playable cards when the option is on, and none does when it is off.
+TEST(PeerGame, EveryTurnThatComesByThePeersMessageMarksThePlayableCards) {
+  for (const bool tournament : {true, false}) {
+    for (const bool option : {true, false}) {
+      SCOPED_TRACE(std::string(tournament ? "tournament" : "LAN") + (option ? " on" : " off"));
+      DriverTable a{tournament ? 41u : 21u, true};
+      DriverTable b{tournament ? 42u : 22u, true};
+      std::unique_ptr<LanPair> lan;
+      if (tournament) {
+        for (auto* t : {&a, &b}) {
+          t->state.RelaySeat = t == &a ? 1 : 2;
+          t->online.tournamentPlayer = TournamentPlayer{"x", 5, 20, 3};
+        }
+        Random random(77);
+        Deck deck;
+        ShuffleDeck(deck, random);
+        for (auto* t : {&a, &b}) t->state.HighlightMoves = option;
+        ASSERT_TRUE(a.driver.RelayDeckReceived(deck));
+        ASSERT_TRUE(b.driver.RelayDeckReceived(deck));
+      }
+      DriverTable* pa = &a;
+      DriverTable* pb = &b;
+      if (!tournament) {
+        lan = std::make_unique<LanPair>(1);
+        pa = &lan->server;
+        pb = &lan->client;
+        for (auto* t : {pa, pb}) t->state.HighlightMoves = option;
+        pb->driver.DealKon(false);
+        pa->driver.DealKon(false);
+        pa->link.DeliverTo(pb->driver);
+      }
+      DriverTable& x = *pa;
+      DriverTable& y = *pb;
+      const std::vector<int> unmarked{-1};
+      int peerTurns = 0;
+      // After an action on one side, the other side's turn (if it came) is marked.
+      const auto act = [&](DriverTable& mover, auto&& action) {
+        DriverTable& other = &mover == &x ? y : x;
+        other.view.lastHighlight = unmarked;
+        ASSERT_TRUE(action());
+        mover.link.DeliverTo(other.driver);
+        other.link.DeliverTo(mover.driver);
+        if (other.state.TurnState != ksSeat2ToMove) return;
+        ++peerTurns;
+        if (option) {
+          EXPECT_EQ(other.view.lastHighlight, PlayableSlots(other.state));
+        } else {
+          EXPECT_EQ(other.view.lastHighlight, unmarked);
+        }
+      };
+      DriverTable& beginner = x.state.MainButtonEnabled ? x : y;
+      act(beginner, [&] { return beginner.driver.MainButtonClick(); });
+      for (int step = 0; x.state.TurnState == ksSeat1ToMove || x.state.TurnState == ksSeat2ToMove;
+           ++step) {
+        ASSERT_LT(step, 200);
+        DriverTable& mover = x.state.TurnState == ksSeat2ToMove ? x : y;
+        act(mover, [&] { return LocalPlayerMoves(mover.driver); });
+      }
+      EXPECT_GT(peerTurns, 10);
+    }
+  }
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "app/online/MenuServices.h"
 
 #include <QUrl>
+#include <algorithm>
 
 #include "app/online/OnlineText.h"
+#include "app/online/TFNews.h"
 #include "app/online/TFStatistics.h"
 #include "app/online/TFormChat.h"
 #include "online/Accounts.h"
@@ -98,10 +100,23 @@ void MenuServices::ChecksTick(bool menuShown) {
 
 void MenuServices::OpenNews() {
   OnlineUi ui = link_.Ui();
+  // The news is shown by the program itself: a browser may be missing, or the system's "open"
+  // may report success with nothing shown. The siren goes only once the page was read and its
+  // window opens.
+  const std::string& address = ui.club.addresses().news;
+  const std::optional<std::string> page = ui.club.frame().FetchDocument(address);
+  if (!page) {
+    ui.Message(WordText(kWordNoConnectMessage), true);
+    return;
+  }
+  // The page read now may already carry an item newer than the last check found.
+  latestNews_ = std::max(latestNews_, NewsNumber(*page));
+  TFNews window(ui, QString::fromStdString(*page), QUrl(QString::fromStdString(address)),
+                hooks_.mainWindow ? hooks_.mainWindow() : nullptr);
   WriteNewsFile(MarksFolder(), latestNews_);
-  ui.Open(QUrl(QString::fromStdString(ui.club.addresses().news)));
   newsPending_ = false;
   SignalsChanged();
+  ui.Run(window);
 }
 
 void MenuServices::OpenChat(QWidget* parent) {

@@ -62,8 +62,9 @@ class MenuServices final : public StatisticsReport {
   bool NewsPending() const { return newsPending_; }
   bool ChatPending() const { return chatPending_; }
   bool ChatOpen() const { return chatOpen_; }
-  // The news entry: the latest number becomes the seen one, the page opens in the system's
-  // handler, the blue siren goes.
+  // The news entry: the news page is read and shown in the program's news window; the latest
+  // number becomes the seen one and the blue siren goes. When the page cannot be read the
+  // player is told and the siren stays.
   void OpenNews();
   // The chat entry: the chat window (or "Chat is temporarily unavailable!").
   void OpenChat(QWidget* parent);

@@ -24,6 +24,7 @@
 #include "online/UserFile.h"
 #include "present/words/AccountLogInWords.h"
 #include "present/words/ClubServerWords.h"
+#include "present/words/OnlineEdgeWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -456,7 +457,7 @@ QWidget* TFAcc1::BuildProfilePage(bool president) {
     profileLines_[side].push_back(value);
   }
   if (!president) {
-    infoRefresh_ = new QPushButton(WordText(kWordRefresh), page);
+    infoRefresh_ = new QPushButton(WordText(kWordEditProfile), page);
     infoRefresh_->setObjectName(QStringLiteral("ButtonInfoRefresh"));
     infoRefresh_->setGeometry(480, 330, 180, 36);
     connect(infoRefresh_, &QPushButton::clicked, this, [this] { ProfileRefreshClicked(); });
@@ -544,6 +545,11 @@ void TFAcc1::Redraw() {
   save_->setEnabled(!running && !offline && !club.userFileSaved());
   delete_->setEnabled(!running && club.userFileSaved());
   rated_->setEnabled(!running && !offline && ratedChoice_);
+  // A greyed box says why it is greyed.
+  rated_->setToolTip(running         ? WordText(kWordRatedGamePending)
+                     : offline       ? WordText(kWordLogInToAccount)
+                     : !ratedChoice_ ? WordText(kWordRatedOnlyAtGameStart)
+                                     : QString());
   rated_->setChecked(state == AccountState::asRated);
   hide_->setEnabled(!running);
   membersLabel_->setText(WordText(kWordClubMembers) +
@@ -648,10 +654,16 @@ void TFAcc1::CreateClicked() {
   fields.EMail = email_->text().toStdString();
   fields.Sex.assign(1, sex_->currentIndex() == 1 ? 'W' : 'M');
   const online::CreateResult result = club.CreateAccount(fields, TodayShortDate().toStdString());
-  const TWordRow& word = result == online::kAccountCreated ? kWordAccountCreated
-                         : result == online::kNickTaken    ? kWordNickTaken
-                                                           : kWordCouldNotCreateAccount;
-  ui_.Message(WordText(word), result != online::kAccountCreated);
+  if (result == online::kAccountCreated) {
+    // Creating an account logs in to it: the player is told so, and how the log-in is kept.
+    QString text = WordText(kWordAccountCreatedLoggedIn) + QStringLiteral(" ") +
+                   QtText(club.user().Nick) + QStringLiteral(".");
+    if (!club.userFileSaved()) text += QStringLiteral("\n") + WordText(kWordSaveLogInHint);
+    ui_.Message(text);
+  } else {
+    ui_.Message(
+        WordText(result == online::kNickTaken ? kWordNickTaken : kWordCouldNotCreateAccount), true);
+  }
   if (result == online::kAccountCreated) {
     members_ = online::ReadMemberCount(club.frame(), club.addresses().account);
     ownPhoto_ = QImage();
@@ -704,6 +716,8 @@ void TFAcc1::SaveClicked() {
 }
 
 void TFAcc1::DeleteClicked() {
+  // Without the saved log-in the program no longer logs in by itself: the player says so first.
+  if (!ui_.Ask(WordText(kWordDeleteSavedLogIn))) return;
   if (online::DeleteUserFile(UserFile())) ui_.club.SetUserFileSaved(false);
   Redraw();
 }

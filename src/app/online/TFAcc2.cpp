@@ -11,6 +11,7 @@
 
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineText.h"
+#include "present/words/OnlineEdgeWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -136,6 +137,7 @@ void TFAcc2::RefreshPhoto() {
   chosen_.clear();
   ShowPhoto();
   refreshPhoto_->setEnabled(false);
+  ui_.Message(WordText(kWordPhotoUploaded));
 }
 
 void TFAcc2::UpdateInfo() {
@@ -143,10 +145,15 @@ void TFAcc2::UpdateInfo() {
   online::TInfo14 info;
   const auto target = online::InfoFields(info);
   for (std::size_t i = 0; i < fields_.size(); ++i) *target[i] = fields_[i]->text().toStdString();
-  if (!online::SaveProfile(club.frame(), club.addresses().account, club.user().Nick, info)) return;
+  if (!online::SaveProfile(club.frame(), club.addresses().account, club.user().Nick, info)) {
+    // The typed fields stay, and "Update info" stays enabled for another try.
+    ui_.Message(WordText(kWordProfileNotSaved), true);
+    return;
+  }
   update_->setEnabled(false);
   online::ReadProfile(club.frame(), club.addresses().account, club.user().Nick, club.user().Info);
   Fill();
+  ui_.Message(WordText(kWordProfileSaved));
 }
 
 }  // namespace zendral

@@ -14,6 +14,7 @@
 #include "online/Countries.h"
 #include "online/Numbers.h"
 #include "present/words/DailyWords.h"
+#include "present/words/OnlineEdgeWords.h"
 #include "present/words/WordRows.h"
 
 namespace zendral {
@@ -205,8 +206,9 @@ void TFWorldTop::ShowWorld(int id) {
     shown.push_back(std::move(row));
   }
   QStringList below;
+  // Each row of a world table is one cycle filed with its score, so its size counts cycles.
   const auto size = online::CountWorldTable(club.frame(), club.addresses().records, id);
-  below << WordText(kWordNumberOfGames) + QStringLiteral(": ") +
+  below << WordText(kWordCyclesInTable) + QStringLiteral(": ") +
                (size ? QString::number(*size) : QString());
   // The own rows: the passport for the tables of programs, the account for the account table.
   std::string name = ui_.settings.WttNick, city = ui_.settings.WttCity;

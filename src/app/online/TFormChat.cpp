@@ -131,7 +131,8 @@ TFormChat::TFormChat(const OnlineUi& ui, std::filesystem::path marksFolder, QWid
   connect(edit_, &QLineEdit::returnPressed, this, [this] { Send(); });
   connect(refresh_, &QPushButton::clicked, this, [this] {
     Refresh();
-    refresh_->hide();
+    // Once a tick: the button stays where it is, greyed until the next tick.
+    refresh_->setEnabled(false);
   });
   connect(passport_, &QPushButton::clicked, this, [this] {
     TFPassport passport(ui_.settings, this);
@@ -179,15 +180,15 @@ void TFormChat::Refresh() {
     row.heading = QtText(m.City) + QStringLiteral(" : ") + QtText(DecodeChatText(m.R09)) +
                   QStringLiteral(" ") + QtText(m.R08) + QStringLiteral(" : ") + QtText(m.Nick);
     row.text = QtText(DecodeChatText(m.R10));
-    row.isNew = m.Score > seenAtOpen_;
+    // The player's own lines are never news to him, whether sent from this window or earlier.
+    row.isNew = m.Score > seenAtOpen_ && !IsOwn(m);
     rows.push_back(std::move(row));
   }
   if (marks_.lastAtBottom) std::reverse(rows.begin(), rows.end());
   list_->SetRows(std::move(rows));
 }
 
-bool TFormChat::Send() {
-  if (edit_->text().isEmpty() || !edit_->isEnabled()) return false;
+online::ChatMessage TFormChat::Sender() const {
   online::ChatMessage message;
   // A member logged in to his account writes as the account; other players as their passport.
   const bool member = ui_.club.LoggedIn();
@@ -197,6 +198,18 @@ bool TFormChat::Send() {
   message.country = member ? account.Country2 : ui_.settings.WttCountry;
   const std::string& sex = member ? account.Sex : ui_.settings.WttSex;
   message.sex.assign(1, sex == "W" ? 'W' : 'M');
+  return message;
+}
+
+bool TFormChat::IsOwn(const online::TKovRecord& message) const {
+  if (sent_.count(message.Score) != 0) return true;
+  const online::ChatMessage self = Sender();
+  return !self.nick.empty() && message.Nick == self.nick && message.City == self.city;
+}
+
+bool TFormChat::Send() {
+  if (edit_->text().isEmpty() || !edit_->isEnabled()) return false;
+  online::ChatMessage message = Sender();
   message.text = edit_->text().toStdString();
   message.timeField =
       ChatTimeField(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString(),
@@ -207,9 +220,10 @@ bool TFormChat::Send() {
     ui_.Message(WordText(kWordCantSendMessage), true);
     return false;
   }
+  sent_.insert(*number);
   edit_->clear();
   edit_->setEnabled(false);
-  refresh_->hide();
+  // The list is read again here; the refresh button stays for the player's own refresh.
   Refresh();
   newest_ = std::max(newest_, *number);
   marks_.lastSeen = newest_;
@@ -220,7 +234,7 @@ bool TFormChat::Send() {
 void TFormChat::Tick() {
   // The open window follows the chat by itself; the button stays for a refresh in between.
   Refresh();
-  refresh_->show();
+  refresh_->setEnabled(true);
   edit_->setEnabled(MayWrite());
   lastAtBottom_->setEnabled(true);
 }

@@ -1,19 +1,21 @@
 #pragma once
 // The chat window ("Kov Games Chat"): the ten newest messages of the family's chat with the
-// sender's flag and sex, "new" on those the player had not seen, the message edit (80
+// sender's flag and sex, "new" on those of others the player had not seen, the message edit (80
 // characters, Enter sends), refresh, the passport, and the chat file's two options. The list is
 // read again on every tick of its 15-second timer; refreshing by hand and sending are possible
-// once per tick.
+// once per tick (the refresh button stays in place, greyed until the tick).
 
 #include <QDialog>
 #include <QImage>
 #include <QWidget>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "app/online/OnlineUi.h"
 #include "extras/menuinfo/ChatNewsFiles.h"
+#include "online/ChatNews.h"
 #include "online/Results.h"
 
 class QCheckBox;
@@ -76,6 +78,10 @@ class TFormChat : public QDialog {
 
  private:
   bool MayWrite() const;
+  // Who the player writes as: the account when logged in, else the passport.
+  online::ChatMessage Sender() const;
+  // A line the player wrote: sent from this window, or under his name and city.
+  bool IsOwn(const online::TKovRecord& message) const;
   void SaveMarks();
   void OptionChanged();
 
@@ -84,6 +90,7 @@ class TFormChat : public QDialog {
   TChatMarks marks_;
   int seenAtOpen_ = 0;
   int newest_ = 0;
+  std::set<int> sent_;  // the numbers of the messages sent from this window
   std::optional<std::vector<online::TKovRecord>> messages_;
   ChatList* list_;
   QLineEdit* edit_;

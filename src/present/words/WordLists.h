@@ -23,5 +23,6 @@ std::span<const TNamedWordRow> DailyWordRows();
 std::span<const TNamedWordRow> DailyReplayWordRows();
 std::span<const TNamedWordRow> AccountLogInWordRows();
 std::span<const TNamedWordRow> MenuBalloonWordRows();
+std::span<const TNamedWordRow> OnlineEdgeWordRows();
 
 }  // namespace zendral::words

@@ -88,7 +88,8 @@ std::span<const TNamedWordRow> AllWordRows() {
           words::SoundDeviceWordRows(), words::SolverWordRows(), words::ClubServerWordRows(),
           words::PlayerHintWordRows(), words::IntroWordRows(), words::DailyWordRows(),
           words::AccountLogInWordRows(), words::MenuBalloonWordRows(),
-          words::PackDownloadWordRows(), words::DailyReplayWordRows()}) {
+          words::PackDownloadWordRows(), words::DailyReplayWordRows(),
+          words::OnlineEdgeWordRows()}) {
       rows.insert(rows.end(), part.begin(), part.end());
     }
     return rows;

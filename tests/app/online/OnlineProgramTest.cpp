@@ -202,7 +202,9 @@ TEST_F(OnlineProgram, AnAccountMadeFromTheMenuLogsInAtTheNextStart) {
   });
   QTest::mouseClick(form->Menu()->AccountIcon(), Qt::LeftButton);
   ASSERT_FALSE(messages.empty());
-  EXPECT_EQ(messages.front(), "Your account has been successfully created!");
+  EXPECT_EQ(messages.front(),
+            "Your account has been created and you are now logged in as Sasha.\n"
+            "Press “Save” to be logged in by itself at every start.");
   EXPECT_EQ(form->Online()->Club().state(), online::AccountState::asLoggedIn);
   EXPECT_TRUE(form->Menu()->MemberButton(5)->text().startsWith("Sasha"));
   ASSERT_TRUE(std::filesystem::exists(online::UserFilePath(programFolder)));

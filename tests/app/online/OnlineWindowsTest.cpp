@@ -14,12 +14,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "../windows/WindowsTestSupport.h"
 #include "FakeClubServer.h"
 #include "app/online/OnlineUi.h"
 #include "app/online/TFAcc1.h"
 #include "app/online/TFAcc2.h"
+#include "app/online/TFNews.h"
 #include "app/online/TFPassport.h"
 #include "app/online/TFTourTop.h"
 #include "app/online/TFWorldSend.h"
@@ -145,6 +147,14 @@ TEST_F(OnlineWindows, LogInSaveTheUserFileAndChooseARatedGame) {
   EXPECT_EQ(saved->pw, "secret1");
   EXPECT_FALSE(save->isEnabled());
   EXPECT_TRUE(remove->isEnabled());
+  // Deleting asks first; No keeps the saved log-in.
+  answer = false;
+  remove->click();
+  EXPECT_EQ(messages.back(),
+            "Delete the saved log-in? The program will no longer log you in by itself at start.");
+  EXPECT_TRUE(std::filesystem::exists(install.path() / "KovUser.kov"));
+  EXPECT_TRUE(remove->isEnabled());
+  answer = true;
   remove->click();
   EXPECT_FALSE(std::filesystem::exists(install.path() / "KovUser.kov"));
   EXPECT_TRUE(save->isEnabled());
@@ -249,6 +259,7 @@ TEST_F(OnlineWindows, TheProfileEditorChecksThePhotoAndSavesTheTexts) {
   update->click();
   EXPECT_FALSE(update->isEnabled());
   EXPECT_NE(server.requests.back().body.find("labelinforead=0"), std::string::npos);
+  EXPECT_EQ(messages.back(), "Your profile has been saved!");
 
   const auto write = [this](const char* name, QSize size) {
     QImage image(size, QImage::Format_RGB32);
@@ -265,6 +276,21 @@ TEST_F(OnlineWindows, TheProfileEditorChecksThePhotoAndSavesTheTexts) {
   photo->click();
   EXPECT_EQ(server.requests.back().url, "http://club/photos/Mira.jpg");
   EXPECT_FALSE(photo->isEnabled());
+  EXPECT_EQ(messages.back(), "Your photo has been uploaded!");
+
+  // With the club out of reach both say so; the typed text and the chosen photo stay for
+  // another try.
+  server.down = true;
+  QTest::keyClicks(editor.Field(3), "2");
+  const QString typed = editor.Field(3)->text();
+  update->click();
+  EXPECT_EQ(messages.back(), "Failed to save your profile!");
+  EXPECT_TRUE(update->isEnabled());
+  EXPECT_EQ(editor.Field(3)->text(), typed);
+  EXPECT_TRUE(editor.TakePhotoFile(write("photo.jpg", QSize(200, 250))));
+  photo->click();
+  EXPECT_EQ(messages.back(), "Failed to upload photo to server!");
+  EXPECT_TRUE(photo->isEnabled());
 }
 
 TEST_F(OnlineWindows, ThePassportTakesValidValuesAndWillNotCloseOnAnInvalidOne) {
@@ -291,7 +317,8 @@ TEST_F(OnlineWindows, TheWorldTopTenShowsRowsSizeAndOwnRows) {
   EXPECT_EQ(list->Rows()[0].nick, "Mira");
   EXPECT_EQ(list->Rows()[0].where, "Omsk");
   EXPECT_FALSE(list->Rows()[0].flag.isNull());
-  EXPECT_EQ(list->Below().at(0), "Number of games: 1234");
+  // Each row of a world table is a cycle filed: the count says cycles.
+  EXPECT_EQ(list->Below().at(0), "Cycles in the table: 1234");
   EXPECT_EQ(list->Below().at(1), "2. Hans   180");
   EXPECT_EQ(window.Heading(), "WINDOWS. SCORE. GAMES IN CYCLE");
   Child<QPushButton>(window, "Button4")->click();
@@ -400,6 +427,36 @@ TEST_F(OnlineWindows, Screenshots) {
     TFTourTop tour(Ui(), nullptr);
     EXPECT_TRUE(tour.grab().save(name("tournament")));
   }
+}
+
+// The news window draws what the club's page says and nothing the page points at: neither a
+// picture on the disk or the network nor a script; a link opens only when clicked.
+TEST_F(OnlineWindows, TheNewsWindowShowsThePageTextAndLoadsNothingItNames) {
+  QImage picture(4, 4, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  const QString local = QString::fromStdString((install.path() / "dot.png").string());
+  ASSERT_TRUE(picture.save(local, "PNG"));
+  const QUrl localUrl = QUrl::fromLocalFile(local);
+  const QUrl remoteUrl("http://127.0.0.1:1/track.png");
+  const QString page =
+      "<html><head><script>document.write('SCRIPTED')</script></head><body><p>KovNews00007</p>"
+      "<h2>7. Cup final</h2><p>Come and play <a href=\"/zendral/rules.html\">rules</a></p>"
+      "<img src=\"" +
+      localUrl.toString() + "\"><img src=\"" + remoteUrl.toString() + "\"></body></html>";
+  TFNews window(Ui(), page, QUrl("http://club/news/index.html"));
+  const QString text = window.View()->toPlainText();
+  EXPECT_TRUE(text.contains("7. Cup final")) << text.toStdString();
+  EXPECT_TRUE(text.contains("Come and play rules"));
+  EXPECT_FALSE(text.contains("SCRIPTED"));
+  EXPECT_FALSE(text.contains("KovNews"));
+  QTextDocument* document = window.View()->document();
+  EXPECT_FALSE(document->resource(QTextDocument::ImageResource, localUrl).isValid());
+  EXPECT_FALSE(document->resource(QTextDocument::ImageResource, remoteUrl).isValid());
+  EXPECT_TRUE(opened.empty());
+  Q_EMIT window.View()->anchorClicked(QUrl("/zendral/rules.html"));
+  Q_EMIT window.View()->anchorClicked(QUrl("file:///etc/passwd"));
+  ASSERT_EQ(opened.size(), 1u) << "only web addresses open";
+  EXPECT_EQ(opened.front(), QUrl("http://club/zendral/rules.html"));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "app/tour/TFTour.h"
 #include "app/tour/TourLink.h"
 #include "app/windows/WindowTexts.h"
+#include "game/Moves.h"
 #include "present/packs/PackNames.h"
 #include "present/words/PlayerHintWords.h"
 #include "present/words/WordRows.h"
@@ -205,6 +206,14 @@ TEST_F(TourProgram, TwoWindowsMeetAtATablePlayAndOneSidesClockRunsOut) {
   Program& slow = a_.State().TurnState == ksSeat2ToMove ? a_ : b_;
   Program& other = &slow == &a_ ? b_ : a_;
   const std::string slowNick = &slow == &a_ ? nicks_[0] : nicks_[1];
+  // The turn came by the other side's message: the cards the player may lay are marked, as at
+  // the table against the computer.
+  std::vector<int> playable;
+  for (int slot = 1; slot <= slow.State().Hands[kSeat2].CardCount; ++slot) {
+    if (!IsCardBlocked(slow.State(), slot)) playable.push_back(slot);
+  }
+  ASSERT_TRUE(slow.State().HighlightMoves);
+  EXPECT_EQ(slow.form->Table()->Highlighted(), playable);
 
   // The player in turn does nothing: his own clock runs down, tick by tick.
   tour::TourLink& link = *slow.form->Tour();
