@@ -236,9 +236,9 @@ ServiceReply SubmitChat(ServerContext& ctx, const ServiceRequest& request) {
              f.Value(QStringLiteral("R9")),
              WithoutStar(f.Value(QStringLiteral("R10")))};
   // The number the program sends is replaced by the server's own, but it is a number.
-  if (!f.Int(field::kScore) || !IsPassportName(row.nick, false) ||
-      !IsPassportCity(row.city) || !IsCountryCode(row.country) || !IsSex(row.r07) ||
-      !IsVersion(row.r08) || !IsChatStamp(row.r09) || !IsChatText(row.r10)) {
+  if (!f.Int(field::kScore) || !IsPassportName(row.nick, false) || !IsPassportCity(row.city) ||
+      !IsCountryCode(row.country) || !IsSex(row.r07) || !IsVersion(row.r08) ||
+      !IsChatStamp(row.r09) || !IsChatText(row.r10)) {
     return reply::No();
   }
   row.r09.replace(' ', '_');  // a token of the reply
