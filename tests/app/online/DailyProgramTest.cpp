@@ -36,17 +36,7 @@ class DailyProgram : public testing::ServerProgramTest {
 
   // An account made outside the program, whose log-in the program restores at its start.
   void PrepareAccount(const std::string& nick) {
-    online::CurlTransport transport;
-    online::RequestFrame frame(transport);
-    online::OnlineClub club(frame, online::AddressesUnder(server_->base()));
-    online::TKovUser user;
-    user.Nick = nick;
-    user.Pw = "pw" + nick;
-    user.City = "Omsk";
-    user.Country2 = "1-001";
-    user.EMail = "x@example.org";
-    EXPECT_EQ(club.CreateAccount(user, "10.12.2026"), 0);
-    EXPECT_TRUE(online::SaveUserFile(online::UserFilePath(programFolder), user.Nick, user.Pw));
+    EXPECT_TRUE(MakeSavedMember(nick, programFolder, "10.12.2026"));
   }
 
   std::filesystem::path programFolder;

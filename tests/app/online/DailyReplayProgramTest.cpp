@@ -101,17 +101,7 @@ class DailyReplayProgram : public testing::ServerProgramTest {
 
   // A member of the club who has not played today, logged in by the program at its start.
   void OpenAs(const std::string& nick) {
-    online::CurlTransport transport;
-    online::RequestFrame frame(transport);
-    online::OnlineClub club(frame, online::AddressesUnder(server_->base()));
-    online::TKovUser user;
-    user.Nick = nick;
-    user.Pw = "pw" + nick;
-    user.City = "Omsk";
-    user.Country2 = "1-001";
-    user.EMail = "y@example.org";
-    ASSERT_EQ(club.CreateAccount(user, "11.12.2026"), 0);
-    ASSERT_TRUE(online::SaveUserFile(online::UserFilePath(programFolder), user.Nick, user.Pw));
+    ASSERT_TRUE(MakeSavedMember(nick, programFolder, "11.12.2026"));
     ASSERT_TRUE(OpenIn(programFolder));
     ASSERT_EQ(form->Online()->Club().state(), online::AccountState::asLoggedIn);
   }

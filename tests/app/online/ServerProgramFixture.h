@@ -9,6 +9,11 @@
 
 #include "AppFixture.h"
 #include "CompanionServer.h"
+#include "online/Accounts.h"
+#include "online/CurlTransport.h"
+#include "online/OnlineClub.h"
+#include "online/RequestFrame.h"
+#include "online/UserFile.h"
 
 namespace zendral::testing {
 
@@ -36,6 +41,23 @@ class ServerProgramTest : public AppTest {
       std::filesystem::copy_file(folder.path() / name, program / name);
     }
     return program;
+  }
+
+  // A member made on the club outside the program, whose log-in is saved in programFolder's
+  // parent, so that the program restores it at its start. False when either step fails.
+  static bool MakeSavedMember(const std::string& nick, const std::filesystem::path& programFolder,
+                              const std::string& today) {
+    online::CurlTransport transport;
+    online::RequestFrame frame(transport);
+    online::OnlineClub club(frame, online::AddressesUnder(server_->base()));
+    online::TKovUser user;
+    user.Nick = nick;
+    user.Pw = "pw" + nick;
+    user.City = "Omsk";
+    user.Country2 = "1-001";
+    user.EMail = "x@example.org";
+    return club.CreateAccount(user, today) == online::kAccountCreated &&
+           online::SaveUserFile(online::UserFilePath(programFolder), user.Nick, user.Pw);
   }
 
   static inline std::unique_ptr<online::CompanionServer> server_;
