@@ -4,6 +4,7 @@
 
 #include "present/audio/AudioModule.h"
 #include "present/audio/CardVoice.h"
+#include "present/audio/DeferredEngines.h"
 #include "present/audio/GameHold.h"
 #include "present/audio/SoundResources.h"
 
@@ -40,10 +41,6 @@ class SilentSong final : public SongEngine {
   bool playing_ = false;
 };
 
-const AudioEngines* EnginesFor(bool deviceFound) {
-  return deviceFound ? LoadAudioEngines() : nullptr;
-}
-
 std::unique_ptr<EventSoundOutput> MakeOutput(const AudioEngines* engines) {
   return engines != nullptr ? engines->MakeSoundOutput() : nullptr;
 }
@@ -56,22 +53,39 @@ std::unique_ptr<SongEngine> MakeSong(const AudioEngines* engines) {
 
 }  // namespace
 
-ProgramAudio::ProgramAudio(bool deviceFound) {
-  const AudioEngines* engines = EnginesFor(deviceFound);
-  output_ = MakeOutput(engines);
+ProgramAudio::ProgramAudio(bool deviceFound, AudioEnginesOpener open) {
+  if (deviceFound) output_ = std::make_unique<DeferredSoundOutput>();
   if (!output_) silent_ = std::make_unique<NoSoundOutput>();
   clock_ = std::make_unique<GameHoldClock>();
   sounds_ = std::make_unique<EventSoundPlayer>(
       output_ ? static_cast<SoundOutput&>(*output_) : *silent_, *clock_, LoadEventSoundResource);
-  engine_ = MakeSong(engines);
-  music_ = std::make_unique<MusicPlayer>(*engine_);
+  if (deviceFound) {
+    auto song = std::make_unique<DeferredSong>();
+    DeferredSong* deferred = song.get();
+    engine_ = std::move(song);
+    music_ = std::make_unique<MusicPlayer>(*engine_);
+    if (!open) open = LoadAudioEngines;
+    opener_ = std::thread([output = output_.get(), deferred, open = std::move(open)] {
+      const AudioEngines* engines = open();
+      output->Attach(MakeOutput(engines));
+      deferred->Attach(MakeSong(engines));
+    });
+  } else {
+    engine_ = std::make_unique<SilentSong>();
+    music_ = std::make_unique<MusicPlayer>(*engine_);
+  }
 }
 
 ProgramAudio::~ProgramAudio() {
+  WaitUntilEnginesReady();
   // The sound output before the song, the song's player before its engine.
   if (output_) output_->StopAll();
   music_.reset();
   engine_.reset();
+}
+
+void ProgramAudio::WaitUntilEnginesReady() {
+  if (opener_.joinable()) opener_.join();
 }
 
 SoundResult ProgramAudio::PlayEventSound(std::string_view name, bool wait, bool soundOn) {
@@ -81,7 +95,7 @@ SoundResult ProgramAudio::PlayEventSound(std::string_view name, bool wait, bool 
 bool ProgramAudio::SayCard(TCardCode card, int language,
                            const std::filesystem::path& programFolder) {
   const std::vector<std::byte> wav = LoadCardVoice(programFolder, card, language);
-  if (wav.empty() || !output_) return false;
+  if (wav.empty() || !output_ || output_->IsSilentForGood()) return false;
   output_->StartVoice("voice", wav);
   return true;
 }
