@@ -130,6 +130,8 @@ CardSet ChooseCard(CardSet own, CardSet layout, CardSet opponent) {
   // the first card (ties going by the order of the legal cards: the suits in layout order, in
   // each the lower rank first) of the best class.
   const CardSet legal = LegalNow(layout) & own;
+  // No choice to make with one legal card or none; the classes only order several.
+  if ((legal & (legal - 1)) == 0) return legal;
   unsigned best = ~0u;
   for (CardSet rest = legal; rest != 0; rest &= rest - 1) {
     best = std::min(best, KeyOf(static_cast<unsigned>(std::countr_zero(rest)), own));
