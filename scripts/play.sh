@@ -10,7 +10,7 @@ if [ -x build/bin/zendral-server ] && ! (exec 3<>/dev/tcp/127.0.0.1/8044) 2>/dev
   echo "No club server answers on 127.0.0.1:8044: starting a local zendral-server for this game."
   build/bin/zendral-server 2>>"${TMPDIR:-/tmp}/zendral-server-play.log" &
   server=$!
-  trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null' EXIT
+  trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null || true' EXIT
   for _ in $(seq 50); do
     (exec 3<>/dev/tcp/127.0.0.1/8044) 2>/dev/null && break
     sleep 0.1

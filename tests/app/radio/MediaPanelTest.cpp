@@ -178,7 +178,7 @@ TEST_F(MediaPanelTest, IconPlaysTheStationAndADeadStationShowsItself) {
     EXPECT_EQ(window.VolumePictureName(), "RRADIO_VOLUME04");
     // The USA lists its one station.
     window.Countries()->setCurrentIndex(12);
-    emit window.Countries()->activated(12);
+    Q_EMIT window.Countries()->activated(12);
     ASSERT_EQ(window.Stations()->count(), 1);
     EXPECT_EQ(panel->Radio().State().stationName, "Loop FM");
     EXPECT_EQ(panel->Radio().State().countryPosition, 12);
@@ -199,9 +199,9 @@ TEST_F(MediaPanelTest, IconPlaysTheStationAndADeadStationShowsItself) {
   onWindow_ = [&](QDialog& dialog) {
     auto& window = dynamic_cast<TFormRadio&>(dialog);
     window.Countries()->setCurrentIndex(0);
-    emit window.Countries()->activated(0);
+    Q_EMIT window.Countries()->activated(0);
     window.Stations()->setCurrentIndex(1);
-    emit window.Stations()->activated(1);
+    Q_EMIT window.Stations()->activated(1);
   };
   panel->OpenRadioWindow();
   EXPECT_EQ(panel->Radio().State().stationName, "Dead Air");
