@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev
   qt6-multimedia-dev
-  libfluidsynth-dev timgm6mb-soundfont
+  libfluidsynth-dev libasound2-dev timgm6mb-soundfont
   libcurl4-openssl-dev libgif-dev
   fonts-comic-neue fonts-comfortaa fonts-dejavu-core fonts-noto-cjk
   xvfb xauth
