@@ -9,8 +9,11 @@
 // windows painted and the timers running but taking no input.
 
 #include <QObject>
+
+class QWidget;
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 
 namespace zendral {
@@ -20,11 +23,18 @@ class BackgroundTask {
   // Starts `work` at once; `finished` runs on the thread of `context` once the work is done
   // (from its event loop, or from Await, whichever comes first; exactly once).
   BackgroundTask(QObject* context, std::function<void()> work, std::function<void()> finished);
+  // The same for a window (a widget as `context` chooses this one), but the work starts only
+  // once the window has painted its next picture (or from Await, or after kLatestStartMs if
+  // the window paints nothing): the libraries and the threads the work brings do not delay
+  // that picture. Pending is true meanwhile.
+  BackgroundTask(QWidget* window, std::function<void()> work, std::function<void()> finished);
   // Waits for the work (the owner makes it end quickly first, e.g. by cancelling requests);
   // `finished` is not run then.
   ~BackgroundTask();
   BackgroundTask(const BackgroundTask&) = delete;
   BackgroundTask& operator=(const BackgroundTask&) = delete;
+
+  static constexpr int kLatestStartMs = 1000;
 
   // True until `finished` has run.
   bool Pending() const { return !finishedRun_; }
@@ -32,12 +42,16 @@ class BackgroundTask {
   void Await();
 
  private:
+  class PaintWatch;
+  void Start();
   void Finish();
 
+  std::function<void()> work_;
   std::function<void()> finished_;
   std::atomic<bool> done_{false};
   bool finishedRun_ = false;
-  QObject guard_;  // receives the queued ending; gone with the task
+  QObject guard_;  // receives the queued ending and the deferred start; gone with the task
+  std::unique_ptr<PaintWatch> watch_;
   std::thread thread_;
 };
 

@@ -7,6 +7,7 @@
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
 #include "present/draw/TableDrawing.h"
+#include "present/packs/ReadPicture.h"
 #include "present/words/IntroWords.h"
 #include "present/words/Words.h"
 
@@ -79,9 +80,10 @@ void IntroWidget::paintEvent(QPaintEvent*) {
   const QRect title(180, 30, 400, 70);
   if (caption_.isNull() || caption_.devicePixelRatio() != dpr) {
     const std::string_view code = PictureCode(Language());
-    const QImage image(":/appart/Cap" +
-                       QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())) +
-                       ".png");
+    const QImage image = ReadPictureFile(
+        ":/appart/Cap" + QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())) +
+            ".png",
+        "PNG");
     if (!image.isNull()) {
       caption_ = QPixmap::fromImage(
           image.scaled(title.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -114,6 +116,13 @@ void IntroWidget::paintEvent(QPaintEvent*) {
     p.setPen(QColor(255, 250, 230));
     p.drawText(hint, Qt::AlignCenter, text);
   }
+}
+
+// The intro's felt, cards and title are not kept for the rest of the run; a window that shows
+// the intro again draws them again.
+void IntroWidget::hideEvent(QHideEvent*) {
+  art_.reset();
+  caption_ = QPixmap();
 }
 
 void IntroWidget::mousePressEvent(QMouseEvent*) {

@@ -8,7 +8,7 @@
 namespace zendral {
 
 MenuGif::MenuGif(int which, QWidget* parent)
-    : QWidget(parent), which_(which), frames_(PaintMenuGif(which)), timer_(new QTimer(this)) {
+    : QWidget(parent), which_(which), frames_(kMenuGifFrames), timer_(new QTimer(this)) {
   setObjectName(which == 1 ? "RxGIFAn1" : "RxGIFAn2");
   setAttribute(Qt::WA_TransparentForMouseEvents);
   timer_->setInterval(kMenuGifFrameMs);
@@ -35,8 +35,12 @@ bool MenuGif::Running() const {
 }
 
 void MenuGif::paintEvent(QPaintEvent*) {
+  // Each frame is painted when it is first shown: a still picture never paints the others,
+  // and the menu's first picture waits for one frame only.
+  QImage& frame = frames_[static_cast<std::size_t>(frame_)];
+  if (frame.isNull()) frame = PaintMenuGifFrame(which_, frame_);
   QPainter p(this);
-  p.drawImage(0, 0, frames_[static_cast<std::size_t>(frame_)]);
+  p.drawImage(0, 0, frame);
 }
 
 }  // namespace zendral

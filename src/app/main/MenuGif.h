@@ -23,7 +23,7 @@ class MenuGif : public QWidget {
  private:
   int which_;
   int frame_ = 0;
-  std::vector<QImage> frames_;
+  std::vector<QImage> frames_;  // painted when first shown
   QTimer* timer_;
 };
 

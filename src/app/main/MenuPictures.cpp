@@ -185,39 +185,41 @@ QImage PaintDecorationPicture(bool right) {
   return image;
 }
 
+QImage PaintMenuGifFrame(int which, int frame) {
+  QImage image = NewImage(kGifWidth, kGifHeight);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double turn = 360.0 * frame / kMenuGifFrames;
+  if (which == 1) {
+    // Four cards fan out and close again while a star spins behind them.
+    p.setBrush(QColor(255, 220, 90, 200));
+    p.setPen(Qt::NoPen);
+    p.drawPath(Star({80, 92}, 70, 30, turn / 4));
+    const double spread = 10 + 12 * std::sin(turn * std::numbers::pi / 180.0);
+    for (int k = 0; k < 4; ++k) {
+      const double angle = (k - 1.5) * spread;
+      DrawCard(p, Polar({80, 150}, 55, -90 + angle), angle, k, 50);
+    }
+  } else {
+    // A card turns over and over: its back, then its face, under four circling suits.
+    const double s = std::cos(turn * std::numbers::pi / 180.0);
+    if (s >= 0) {
+      DrawBack(p, {80, 100}, s, 70);
+    } else {
+      p.save();
+      p.translate(80, 100);
+      p.scale(std::max(0.04, -s), 1.0);
+      DrawCard(p, {0, 0}, 0, 3, 70);
+      p.restore();
+    }
+    for (int k = 0; k < 4; ++k) DrawSuit(p, k, Polar({80, 100}, 68, turn + 90 * k), 20);
+  }
+  return image;
+}
+
 std::vector<QImage> PaintMenuGif(int which) {
   std::vector<QImage> frames;
-  for (int f = 0; f < kMenuGifFrames; ++f) {
-    QImage image = NewImage(kGifWidth, kGifHeight);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double turn = 360.0 * f / kMenuGifFrames;
-    if (which == 1) {
-      // Four cards fan out and close again while a star spins behind them.
-      p.setBrush(QColor(255, 220, 90, 200));
-      p.setPen(Qt::NoPen);
-      p.drawPath(Star({80, 92}, 70, 30, turn / 4));
-      const double spread = 10 + 12 * std::sin(turn * std::numbers::pi / 180.0);
-      for (int k = 0; k < 4; ++k) {
-        const double angle = (k - 1.5) * spread;
-        DrawCard(p, Polar({80, 150}, 55, -90 + angle), angle, k, 50);
-      }
-    } else {
-      // A card turns over and over: its back, then its face, under four circling suits.
-      const double s = std::cos(turn * std::numbers::pi / 180.0);
-      if (s >= 0) {
-        DrawBack(p, {80, 100}, s, 70);
-      } else {
-        p.save();
-        p.translate(80, 100);
-        p.scale(std::max(0.04, -s), 1.0);
-        DrawCard(p, {0, 0}, 0, 3, 70);
-        p.restore();
-      }
-      for (int k = 0; k < 4; ++k) DrawSuit(p, k, Polar({80, 100}, 68, turn + 90 * k), 20);
-    }
-    frames.push_back(image);
-  }
+  for (int f = 0; f < kMenuGifFrames; ++f) frames.push_back(PaintMenuGifFrame(which, f));
   return frames;
 }
 

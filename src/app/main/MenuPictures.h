@@ -16,6 +16,8 @@ QImage PaintLampPicture(int index);  // 20 x 30, 0..5
 QImage PaintDecorationPicture(bool right);
 // The frames of "GifMenu1" (which 1) and "GifMenu2" (which 2), 160 x 200 each.
 std::vector<QImage> PaintMenuGif(int which);
+// One frame of them, 0 .. kMenuGifFrames - 1.
+QImage PaintMenuGifFrame(int which, int frame);
 inline constexpr int kMenuGifFrames = 8;
 // The icons of the left column: "Android", "ImHp", "ImTR", "GooglePlay"; 48 x 48.
 QImage PaintMenuIcon(const QString& name);

@@ -2,6 +2,7 @@
 
 #include <QTransform>
 #include <algorithm>
+#include <array>
 
 namespace zendral {
 
@@ -71,9 +72,7 @@ QPainterPath Spade() {
   return p.simplified();
 }
 
-}  // namespace
-
-QPainterPath SuitShape(int suit) {
+QPainterPath MakeSuitShape(int suit) {
   switch (suit) {
     case 1:
       return Heart();
@@ -84,6 +83,24 @@ QPainterPath SuitShape(int suit) {
     default:
       return Spade();
   }
+}
+
+}  // namespace
+
+// The club and the spade are unions of outlines, whose simplification costs far more than
+// drawing them: each shape is made once and copied after that. Their bounds are computed here
+// too, so that copies shared between threads are only read.
+QPainterPath SuitShape(int suit) {
+  static const std::array<QPainterPath, 4> shapes = [] {
+    std::array<QPainterPath, 4> made;
+    for (int k = 0; k < 4; ++k) {
+      made[static_cast<std::size_t>(k)] = MakeSuitShape(k + 1);
+      made[static_cast<std::size_t>(k)].boundingRect();
+      made[static_cast<std::size_t>(k)].controlPointRect();
+    }
+    return made;
+  }();
+  return shapes[static_cast<std::size_t>(suit >= 1 && suit <= 3 ? suit - 1 : 3)];
 }
 
 QPainterPath SuitShapeIn(int suit, const QRectF& box) {

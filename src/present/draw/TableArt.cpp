@@ -58,17 +58,36 @@ const QPixmap& TableArt::Stretched(const QString& smallName, const QString& larg
     const QImage large = Picture(largeName);
     if (!large.isNull()) source = large;
   }
-  QImage out(device.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+  // Two elements drawn from the same picture at the same size (the menu's and the table's
+  // felt in most designs) share one pixmap.
+  const QString sourceKey = source.isNull() ? QString()
+                                            : QStringLiteral("#%1/%2x%3")
+                                                  .arg(source.cacheKey())
+                                                  .arg(device.width())
+                                                  .arg(device.height());
+  if (!sourceKey.isEmpty()) {
+    if (const auto shared = scaled_.constFind(sourceKey); shared != scaled_.constEnd()) {
+      return scaled_.insert(key, shared.value()).value();
+    }
+  }
+  // An opaque picture stays opaque: no alpha channel to add, convert or blend.
+  const QImage::Format format = source.isNull() || source.hasAlphaChannel()
+                                    ? QImage::Format_ARGB32_Premultiplied
+                                    : QImage::Format_RGB32;
+  QImage out;
   if (source.isNull()) {
+    out = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     out.fill(standIn);
   } else if (source.size() == device) {
-    out = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    out = source.convertToFormat(format);
   } else {
     out = source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+              .convertToFormat(format);
   }
   out.setDevicePixelRatio(dpr_);
-  return scaled_.insert(key, QPixmap::fromImage(std::move(out))).value();
+  const QPixmap pixmap = QPixmap::fromImage(std::move(out));
+  if (!sourceKey.isEmpty()) scaled_.insert(sourceKey, pixmap);
+  return scaled_.insert(key, pixmap).value();
 }
 
 const QPixmap& TableArt::Background() {

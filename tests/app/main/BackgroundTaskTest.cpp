@@ -1,0 +1,117 @@
+// Work that waits for a window's first picture: it starts after the window has painted, or when
+// someone awaits it, or at its latest start if the window never paints; its ending always runs
+// once on the window's thread.
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QWidget>
+#include <atomic>
+#include <thread>
+
+#include "AppFixture.h"
+#include "app/main/BackgroundTask.h"
+
+namespace zendral {
+namespace {
+
+class PaintCounter : public QWidget {
+ public:
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+struct Record {
+  std::atomic<int> started{0};
+  std::atomic<int> paintsBeforeStart{-1};
+  std::atomic<bool> onWorker{false};
+  int finished = 0;
+};
+
+std::unique_ptr<BackgroundTask> WaitingTask(PaintCounter& window, Record& record) {
+  const std::thread::id windowThread = std::this_thread::get_id();
+  return std::make_unique<BackgroundTask>(
+      &window,
+      [&record, &window, windowThread] {
+        record.paintsBeforeStart = window.paints;
+        record.onWorker = std::this_thread::get_id() != windowThread;
+        ++record.started;
+      },
+      [&record] { ++record.finished; });
+}
+
+class BackgroundTaskTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::EnsureApplication(); }
+};
+
+TEST_F(BackgroundTaskTest, StartsOnlyAfterTheWindowHasPainted) {
+  PaintCounter window;
+  window.resize(200, 100);
+  Record record;
+  auto task = WaitingTask(window, record);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(record.started, 0) << "a window not shown paints nothing, and nothing starts";
+  EXPECT_TRUE(task->Pending());
+
+  window.show();
+  QTRY_COMPARE_WITH_TIMEOUT(record.finished, 1, 3000);
+  EXPECT_EQ(record.started, 1);
+  EXPECT_GE(record.paintsBeforeStart, 1);
+  EXPECT_TRUE(record.onWorker);
+  EXPECT_FALSE(task->Pending());
+
+  // Later pictures start nothing again.
+  window.update();
+  QCoreApplication::processEvents();
+  task->Await();
+  EXPECT_EQ(record.started, 1);
+  EXPECT_EQ(record.finished, 1);
+}
+
+TEST_F(BackgroundTaskTest, AwaitStartsAWaitingTaskAtOnce) {
+  PaintCounter window;
+  Record record;
+  auto task = WaitingTask(window, record);
+  EXPECT_TRUE(task->Pending());
+  task->Await();
+  EXPECT_EQ(record.started, 1);
+  EXPECT_EQ(record.paintsBeforeStart, 0);
+  EXPECT_EQ(record.finished, 1);
+  EXPECT_FALSE(task->Pending());
+  // The ending queued by the worker does not run a second time.
+  QCoreApplication::processEvents();
+  EXPECT_EQ(record.finished, 1);
+}
+
+TEST_F(BackgroundTaskTest, AWindowThatNeverPaintsStartsItAtTheLatestStart) {
+  PaintCounter window;
+  Record record;
+  auto task = WaitingTask(window, record);
+  QElapsedTimer waited;
+  waited.start();
+  QTRY_COMPARE_WITH_TIMEOUT(record.finished, 1, BackgroundTask::kLatestStartMs + 5000);
+  EXPECT_GE(waited.elapsed(), BackgroundTask::kLatestStartMs - 50);
+  EXPECT_EQ(record.paintsBeforeStart, 0);
+}
+
+TEST_F(BackgroundTaskTest, ATaskGoneBeforeItStartedLeavesNothingBehind) {
+  Record record;
+  {
+    PaintCounter window;
+    auto task = WaitingTask(window, record);
+    window.show();
+    task.reset();  // before the window's picture
+    QCoreApplication::processEvents();
+  }
+  // Its latest start passes with nothing run.
+  QTest::qWait(BackgroundTask::kLatestStartMs + 200);
+  EXPECT_EQ(record.started, 0);
+  EXPECT_EQ(record.finished, 0);
+}
+
+}  // namespace
+}  // namespace zendral
