@@ -26,10 +26,12 @@
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
 #include "app/main/MenuGeometry.h"
+#include "app/main/ProgramPacks.h"
 #include "app/main/SaluteEffect.h"
 #include "app/main/ScoreDialog.h"
-#include "app/main/TForm1Packs.h"
+#include "app/main/TableCoach.h"
 #include "app/main/TableWidget.h"
+#include "app/main/WindowServices.h"
 #include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
 #include "app/radio/MediaButtons.h"
@@ -59,6 +61,20 @@ TForm1::TForm1(FormOptions options)
   setObjectName("TForm1");
   setWindowTitle(Text(kWordTitle));
   sound_ = options_.sound ? std::move(options_.sound) : MakeProgramSound();
+  window_ = std::make_unique<WindowServices>(*this, busy_, *sound_, settings_, options_.modal,
+                                             options_.openUrl);
+  ProgramPacks::Hooks packHooks;
+  packHooks.picturesChanged = [this] {
+    if (!art_) return;
+    art_.reset();
+    RebuildArt();
+  };
+  packHooks.radioPackArrived = [this] { media_->PrepareRadio(settings_.RadioListFromServer); };
+  packHooks.menuAgain = [this] {
+    if (menuShown_) ShowMainMenuScreen();
+  };
+  packs_ =
+      std::make_unique<ProgramPacks>(*window_, settings_, programFolder_, std::move(packHooks));
   setFixedSize(kDesignWidth, kDesignHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();
@@ -80,14 +96,14 @@ TForm1::TForm1(FormOptions options)
   waitingBar_->setRange(0, 0);
   waitingBar_->hide();
   BuildPopup();
-  SetUpCoach();
+  coach_ = std::make_unique<TableCoach>(*table_, state_, *window_, programFolder_, [this](bool on) {
+    PopupAction("MReview")->setEnabled(on);
+  });
   recorder_ = std::make_unique<KonRecorder>(*this, *this);
   OnlineLink::Services online;
   online.message = [this](const QString& text, bool error) { ShowMessage(text, error); };
   online.ask = [this](const QString& text) { return AskQuestion(text); };
-  online.openUrl = [this](const QUrl& url) {
-    return options_.openUrl ? options_.openUrl(url) : QDesktopServices::openUrl(url);
-  };
+  online.openUrl = [this](const QUrl& url) { return window_->OpenUrl(url); };
   online.modal = [this](QDialog& window) { return RunModal(window); };
   online.playSound = [this](const std::string& name, bool wait) { PlaySound(name, wait); };
   online.hold = [this](int ms) { Hold(ms); };
@@ -194,7 +210,7 @@ bool TForm1::StartUp() {
 
   const SettingsLoad load =
       LoadSettings(programFolder_ / kSettingsFileName, OnlineLink::StoredDefaults());
-  coach_->SetLevel(ReadComputerLevel(programFolder_ / kComputerLevelFileName));
+  coach_->ReadLevel();
   settings_ = load.settings;
   UseLanguage(LanguageInUse(settings_));
   setWindowTitle(Text(kWordTitle));
@@ -221,7 +237,7 @@ bool TForm1::StartUp() {
   checksTimer_->start();
   UseDriver(nullptr);
   ApplySettingsToState();
-  LoadPacks();
+  packs_->Load();
   media_->StartUp(programFolder_, settings_.RadioListFromServer, QtText(settings_.FontLarge));
   ApplyLanguage();
   // The song once the window has painted what it shows now: opening the audio engines does
@@ -298,6 +314,28 @@ void TForm1::EndIntro() {
   timer1_->start(kMenuTimerMs);
 }
 
+bool TForm1::DriverCall(const std::function<bool()>& call) {
+  if (busy_ > 0 || !driver_) return false;
+  ++busy_;
+  // In a LAN game the peer's messages wait while the driver works.
+  const bool acted = CallHoldingPeer(call);
+  --busy_;
+  coach_->AfterDriverCall();
+  return acted;
+}
+
+void TForm1::RequestHint() {
+  coach_->RequestHint(menuShown_);
+}
+
+void TForm1::OpenReview() {
+  coach_->OpenReview();
+}
+
+PackPictureLoader TForm1::HeaderPictures() {
+  return packs_->HeaderPictures();
+}
+
 // ---- Timer1.
 
 void TForm1::OnTimer1() {
@@ -355,17 +393,17 @@ void TForm1::RebuildArt() {
   fonts.small = QtText(settings_.FontSmall);
   fonts.largePercent = settings_.ScaleLarge;
   fonts.smallPercent = settings_.ScaleSmall;
-  art_ = std::make_unique<TableArt>(
-      settings_.WindowSize, client, dpr, fonts,
-      gifBackdrop_ ? RecordingPictures(PackLoader(packs_)) : PackLoader(packs_),
-      packs_ && packs_->narrow());
+  art_ = std::make_unique<TableArt>(settings_.WindowSize, client, dpr, fonts,
+                                    gifBackdrop_ ? RecordingPictures(PackLoader(packs_->Pictures()))
+                                                 : PackLoader(packs_->Pictures()),
+                                    packs_->Pictures() && packs_->Pictures()->narrow());
   artGifBackdrop_ = gifBackdrop_;
   for (QWidget* w : std::initializer_list<QWidget*>{intro_, menu_, table_}) {
     w->setGeometry(rect());
   }
   menu_->UseArt(art_.get());
   table_->UseArt(art_.get());
-  CaptionCoach();
+  coach_->Caption();
 }
 
 // Between the table and the menu (while a session's results are stored, and behind the
@@ -493,39 +531,27 @@ void TForm1::SetMenuMusic(bool playing) {
 // ---- Services.
 
 int TForm1::RunModal(QDialog& dialog) {
-  // While a window is open over the table, nothing acts on the game behind it.
-  ++busy_;
-  const int result = options_.modal ? options_.modal(dialog) : dialog.exec();
-  --busy_;
-  return result;
+  return window_->RunModal(dialog);
 }
 
 void TForm1::ShowMessage(const QString& text, bool error) {
-  QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information, Text(kWordTitle), text,
-                  QMessageBox::Ok, this);
-  box.button(QMessageBox::Ok)->setText(Text(kWordOk));
-  RunModal(box);
+  window_->ShowMessage(text, error);
 }
 
 bool TForm1::AskQuestion(const QString& text) {
-  QMessageBox box(QMessageBox::Question, Text(kWordTitle), text, QMessageBox::Yes | QMessageBox::No,
-                  this);
-  box.button(QMessageBox::Yes)->setText(Text(kWordYes));
-  box.button(QMessageBox::No)->setText(Text(kWordNo));
-  box.setDefaultButton(QMessageBox::No);
-  return RunModal(box) == QMessageBox::Yes;
+  return window_->AskQuestion(text);
 }
 
 void TForm1::PlaySound(std::string_view name, bool wait) {
-  sound_->PlayEventSound(name, wait, settings_.SoundOn);
+  window_->PlaySound(name, wait);
 }
 
 void TForm1::Hold(int milliseconds) {
-  sound_->Hold(std::chrono::milliseconds(milliseconds));
+  window_->Hold(milliseconds);
 }
 
 void TForm1::ShowScoreWindow(const QString& playerName, const TCount& count) {
-  ScoreDialog dialog(playerName, count, this, coach_->HintsUsed());
+  ScoreDialog dialog(playerName, count, this, coach_->Coach()->HintsUsed());
   RunModal(dialog);
 }
 

@@ -48,8 +48,6 @@ namespace radioui {
 class MediaPanel;
 struct MediaRooms;
 }  // namespace radioui
-class ExpertCoach;
-class CoachOverlay;
 class MainMenuWidget;
 class CalendarView;
 class MenuServices;
@@ -57,9 +55,11 @@ class OnlineLink;
 namespace tour {
 class TourLink;
 }  // namespace tour
-class PackPictures;
+class ProgramPacks;
+class WindowServices;
 class SaluteEffect;
 class TableArt;
+class TableCoach;
 class TableWidget;
 
 // ModalRunner (StartDialog.h) runs a modal window and returns its result; tests answer the
@@ -111,14 +111,10 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   void OpenSpeed();         // "Speed"
   void OpenHelp();          // "Help"
   void OpenAbout();         // "About"
-  // The solver at the table (TForm1Coach.cpp): the hint (key H, "Hint") and the review of the
-  // last kon ("Review").
   void RequestHint() override;
   void OpenReview() override;
-  void SetComputerLevel(ComputerLevel level);
-  ExpertCoach* Coach() const { return coach_.get(); }
-  CoachOverlay* Overlay() const { return overlay_; }
-  QPushButton* ReviewButton() const { return reviewButton_; }
+  // The solver at the table: the hint, the review and the computer's level.
+  TableCoach& CoachPart() const { return *coach_; }
 
   // The table's input, passed to the driver unless it is busy.
   // A card clicked at a point of the screen (none: where the pointer is) is greeted by the
@@ -146,17 +142,9 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   void SetTablePopupEntries(bool scoreAndExit, bool changeName) override;
   void ShowTableScreen() override;
   void HideTableScreen() override;
-  // The table's pictures from the packs for the settings (LoadCardFaces, LoadCardBacks,
-  // LoadBackground); a missing pack sets its choice back and is named in a message.
-  void LoadPacks();
-  // Downloads a pack by its download code 1..9 into the parent folder, with a progress window,
-  // "WToMenK" or "WWrongs"; true when it arrived.
-  bool DownloadPack(int code);
-  // A pack that has just arrived takes effect at once.
-  void TakeDownloadedPack(std::string_view file);
-  // The graphics pack's pictures for a window header. A header look that needs the pack
-  // without it falls back to look 2 (and the purple windows go off), with a message.
   PackPictureLoader HeaderPictures() override;
+  // The packs: their pictures, the headers' pictures, downloads.
+  ProgramPacks& Packs() const { return *packs_; }
   void ShowMainMenuScreen() override;
   // The indicator clock's values from the club, when a read is due and the clock is shown.
   void UpdateIndicator(bool menuAppeared);
@@ -214,8 +202,6 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
 
  private:
   void BuildPopup();
-  void SetUpCoach();
-  void CaptionCoach();
   void OnOptionsChange(OptionsChange change);
   void OnTimer1();
   void ApplyWindowSize();
@@ -232,14 +218,9 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   void StartRatedSession();
   void StartNetworkSession(int playerSlot, const StartPlayer& player);
   void ShowPeerLeft(const net::PeerLeftNotice& notice);
-  // The Options window's pictures of the packs, downloads and messages.
-  void FillPackEnvironment(OptionsEnvironment& environment);
   // Runs a call into the driver unless the driver or one of its windows is busy.
-  template <typename Call>
-  bool DriverCall(Call call);
+  bool DriverCall(const std::function<bool()>& call);
   bool CallHoldingPeer(const std::function<bool()>& call);
-  // The solver looks at the kon after each call into the driver.
-  void AfterDriverCall();
   // The tournament table's side of the two above (TForm1Tour.cpp).
   bool CallHoldingRelay(const std::function<bool()>& call);
   bool SendTourChat(const QString& text);
@@ -252,7 +233,8 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   GameState state_;
   Random random_;
   std::unique_ptr<TableArt> art_;
-  std::shared_ptr<PackPictures> packs_;  // the pictures of the packs the settings choose
+  std::unique_ptr<WindowServices> window_;
+  std::unique_ptr<ProgramPacks> packs_;
   std::unique_ptr<net::LanLink> lan_;
   std::unique_ptr<net::LanPeerLink> lanPeer_;
   std::unique_ptr<KonDriver> driver_;
@@ -275,9 +257,7 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   QTimer* timer2_;
   QTimer* checksTimer_;
   std::unique_ptr<KonRecorder> recorder_;
-  std::unique_ptr<ExpertCoach> coach_;
-  CoachOverlay* overlay_ = nullptr;
-  QPushButton* reviewButton_ = nullptr;
+  std::unique_ptr<TableCoach> coach_;
   // The table is drawn over "GIFBackGr" while its kons are recorded.
   bool gifBackdrop_ = false;
   bool artGifBackdrop_ = false;
@@ -290,16 +270,5 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   // Watches the application's clicks; goes first, before what it refers to.
   std::unique_ptr<SaluteEffect> salute_;
 };
-
-template <typename Call>
-bool TForm1::DriverCall(Call call) {
-  if (busy_ > 0 || !driver_) return false;
-  ++busy_;
-  // In a LAN game the peer's messages wait while the driver works.
-  const bool acted = CallHoldingPeer(call);
-  --busy_;
-  AfterDriverCall();
-  return acted;
-}
 
 }  // namespace zendral

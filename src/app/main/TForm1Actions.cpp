@@ -14,9 +14,11 @@
 #include "app/main/AppText.h"
 #include "app/main/ExpertCoach.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/ProgramPacks.h"
 #include "app/main/SaluteEffect.h"
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
+#include "app/main/TableCoach.h"
 #include "app/main/TableWidget.h"
 #include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
@@ -119,7 +121,7 @@ void TForm1::ApplyLanguage() {
   }
   menu_->ApplyLanguage();
   table_->ApplyLanguage();
-  CaptionCoach();
+  coach_->Caption();
   // The calendar pages carry texts of the language too.
   if (calendar_ && menuShown_ && art_) {
     calendar_->Show(art_->scale().scaleX, art_->scale().scaleY, Language());
@@ -178,7 +180,7 @@ void TForm1::TakeStartEntry(int playerSlot, const StartEntry& entry) {
 void TForm1::UseDriver(PeerLink* peer) {
   driver_ = std::make_unique<KonDriver>(
       state_, DriverLinks{*table_, random_, peer, store_.get(), menuServices_.get(), online_.get(),
-                          coach_.get()});
+                          coach_->Coach()});
 }
 
 void TForm1::StartRatedSession() {
@@ -271,10 +273,10 @@ void TForm1::OpenOptions() {
   environment.menuShown = menuShown_;
   environment.soundDeviceFound = sound_->DeviceFound();
   environment.changed = [this](OptionsChange change) { OnOptionsChange(change); };
-  FillPackEnvironment(environment);
-  environment.computerLevel = coach_->Level() == ComputerLevel::kExpert ? 1 : 0;
+  packs_->FillEnvironment(environment);
+  environment.computerLevel = coach_->Coach()->Level() == ComputerLevel::kExpert ? 1 : 0;
   environment.levelChanged = [this](int level) {
-    SetComputerLevel(level == 1 ? ComputerLevel::kExpert : ComputerLevel::kClassic);
+    coach_->SetLevel(level == 1 ? ComputerLevel::kExpert : ComputerLevel::kClassic);
   };
   TFormOptions dialog(settings_, std::move(environment), this);
   RunModal(dialog);
@@ -301,7 +303,7 @@ void TForm1::OnOptionsChange(OptionsChange change) {
     case OptionsChange::kTableDesign:
     case OptionsChange::kCardDeck:
     case OptionsChange::kBackDeck:
-      LoadPacks();  // the pictures of the new choice
+      packs_->Load();  // the pictures of the new choice
       [[fallthrough]];
     case OptionsChange::kFonts:
       // The table's pictures and fonts are made again for the new choice, and the menu shown

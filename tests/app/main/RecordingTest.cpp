@@ -14,6 +14,7 @@
 #include "app/main/CoachOverlay.h"
 #include "app/main/KonRecorder.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/TableCoach.h"
 #include "present/record/GifBackground.h"
 #include "present/record/WindowFrame.h"
 
@@ -108,8 +109,8 @@ TEST_F(Recording, AKonComesOutFromTheDealToThePayout) {
   // the rest close.
   // The kon's summary line and its review button come once the review is computed, after the
   // settlement has closed the recording: the table as recorded stands without them.
-  form->Overlay()->ShowSummary({});
-  form->ReviewButton()->hide();
+  form->CoachPart().Overlay()->ShowSummary({});
+  form->CoachPart().ReviewButton()->hide();
   const QImage settled = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
   const QImage& last = gif.frames.back().picture;
   ASSERT_EQ(last.size(), settled.size());

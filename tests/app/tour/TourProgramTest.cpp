@@ -13,6 +13,7 @@
 #include "AppFixture.h"
 #include "TournamentFixture.h"
 #include "app/lan/ChatPanel.h"
+#include "app/main/ProgramPacks.h"
 #include "app/online/OnlineLink.h"
 #include "app/online/TFWorldTop.h"
 #include "app/tour/Attention.h"
@@ -304,7 +305,7 @@ TEST_F(TourProgram, TopTenShowsTheTournamentsListWithOrWithoutTheGraphicsPack) {
       std::filesystem::create_symlink(
           std::filesystem::path(ZENDRAL_TEST_PACKS) / std::string(kPackGraphics),
           p.folder.path() / std::string(kPackGraphics));
-      p.form->LoadPacks();
+      p.form->Packs().Load();
     }
     int shownList = 0;
     p.onWindow = [&](QDialog& dialog) {
