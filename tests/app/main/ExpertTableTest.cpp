@@ -14,8 +14,10 @@
 #include "app/main/CoachOverlay.h"
 #include "app/main/ExpertCoach.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/ProgramOptions.h"
 #include "app/main/ReviewWindow.h"
 #include "app/main/TableCoach.h"
+#include "app/main/TablePopup.h"
 #include "game/Deal.h"
 #include "game/ExpertPlayer.h"
 #include "game/LeveledKon.h"
@@ -87,7 +89,7 @@ TEST_F(ExpertTable, TheLevelIsKeptInItsOwnFileAcrossARestart) {
     }
     return static_cast<int>(QDialog::Accepted);
   });
-  form->OpenOptions();
+  form->Options().Open();
   EXPECT_EQ(form->CoachPart().Coach()->Level(), ComputerLevel::kExpert);
   EXPECT_EQ(ReadComputerLevel(folder.path() / kComputerLevelFileName), ComputerLevel::kExpert);
   EXPECT_EQ(ReadFileBytes(folder.path() / kSettingsFileName, 4096).bytes, settingsBefore);
@@ -100,7 +102,7 @@ TEST_F(ExpertTable, TheLevelIsKeptInItsOwnFileAcrossARestart) {
     EXPECT_TRUE(level != nullptr && level->currentIndex() == 1);
     return static_cast<int>(QDialog::Accepted);
   });
-  form->OpenOptions();
+  form->Options().Open();
 }
 
 TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
@@ -109,7 +111,7 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
   responders.push_back(Sign("Coached", ""));
   QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
   EXPECT_FALSE(form->CoachPart().ReviewButton()->isVisible());
-  EXPECT_FALSE(form->PopupAction("MReview")->isEnabled());
+  EXPECT_FALSE(form->PopupPart().Action("MReview")->isEnabled());
 
   int hints = 0;
   bool shot = false;
@@ -126,7 +128,7 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
         if (hints % 2 == 0) {
           QTest::keyClick(&Table(), Qt::Key_H);
         } else {
-          form->PopupAction("MHint")->trigger();
+          form->PopupPart().Action("MHint")->trigger();
         }
         ++hints;
         Settle();
@@ -162,7 +164,7 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
     if (auto* label = dialog.findChild<QLabel*>("ValueHints")) hintsShown = label->text();
     return static_cast<int>(QDialog::Accepted);
   });
-  form->PopupAction("GenCount")->trigger();
+  form->PopupPart().Action("GenCount")->trigger();
   EXPECT_EQ(hintsShown, QString::number(hints));
 
   // The line under the kon panel and the review, by the button, the key R and the pop-up.
@@ -174,7 +176,7 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
             "Perfect play: " + SignedValue(review->valueAtDeal) +
                 " \u00b7 you: " + SignedValue(review->result));
   EXPECT_TRUE(form->CoachPart().ReviewButton()->isVisible());
-  EXPECT_TRUE(form->PopupAction("MReview")->isEnabled());
+  EXPECT_TRUE(form->PopupPart().Action("MReview")->isEnabled());
   SaveShot(*form, "review-line-en-small.png");
 
   int reviews = 0;
@@ -195,7 +197,7 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
   responders.push_back(checkReview);
   QTest::keyClick(&Table(), Qt::Key_R);
   responders.push_back(checkReview);
-  form->PopupAction("MReview")->trigger();
+  form->PopupPart().Action("MReview")->trigger();
   EXPECT_EQ(reviews, 3);
 
   // The next deal takes the line and the review away.

@@ -15,6 +15,7 @@
 #include "app/main/KonRecorder.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/TableCoach.h"
+#include "app/main/TablePopup.h"
 #include "present/record/GifBackground.h"
 #include "present/record/WindowFrame.h"
 
@@ -145,7 +146,7 @@ TEST_F(Recording, LeavingOrClosingInTheMiddleOfAKonWritesWhatWasRecorded) {
   const std::size_t recorded = static_cast<std::size_t>(Recorder().Frames().count());
   EXPECT_GE(recorded, 2u);
   responders.push_back(Reply(QMessageBox::Yes));
-  form->PopupAction("Quit")->trigger();
+  form->PopupPart().Action("Quit")->trigger();
   ASSERT_TRUE(form->MenuShown());
   WaitForWrites();
   ASSERT_EQ(Files().size(), 1u);
@@ -170,7 +171,7 @@ TEST_F(Recording, AKonEndedWithoutASettlementIsNotWritten) {
   // As at a tournament table whose peer has left: the kon is over, nobody settles it.
   form->State().TurnState = ksKonSettled;
   responders.push_back(Reply(QMessageBox::Yes));
-  form->PopupAction("Quit")->trigger();
+  form->PopupPart().Action("Quit")->trigger();
   ASSERT_TRUE(form->MenuShown());
   EXPECT_FALSE(Recorder().TimerGIF()->isActive());
   EXPECT_EQ(Recorder().Frames().count(), 0) << "its frames are dropped";
@@ -229,7 +230,7 @@ TEST_F(Recording, TheWindowOnScreenComesWithItsFrame) {
   }
   ClickMainButton();
   responders.push_back(Reply(QMessageBox::Yes));
-  form->PopupAction("Quit")->trigger();
+  form->PopupPart().Action("Quit")->trigger();
   WaitForWrites();
   ASSERT_EQ(Files().size(), 1u);
   const testing::PlayedGif gif = Played(Files()[0]);
