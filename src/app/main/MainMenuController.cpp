@@ -4,6 +4,9 @@
 #include <QWidget>
 
 #include "app/main/MainMenuWidget.h"
+#include "app/main/ProgramOptions.h"
+#include "app/main/SessionStarter.h"
+#include "app/main/TourSession.h"
 #include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
 #include "app/online/TFormAdv.h"
@@ -20,6 +23,18 @@ namespace {
 constexpr std::string_view kOpenWindowSound = "WOpenFo";
 
 }  // namespace
+
+void MainMenuController::StartSession(int playerSlot) {
+  if (owners_.sessions != nullptr) owners_.sessions->Start(playerSlot);
+}
+
+void MainMenuController::OpenOptions() {
+  if (owners_.options != nullptr) owners_.options->Open();
+}
+
+void MainMenuController::OpenTournament() {
+  if (owners_.tour != nullptr) owners_.tour->Open();
+}
 
 void MainMenuController::ToggleClubListMode() {
   if (program_.Busy()) return;

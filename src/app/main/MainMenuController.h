@@ -2,8 +2,9 @@
 // What the main menu's buttons and icons do. The menu widget only draws and places them and
 // hands every click here; the windows that belong to the menu alone (the history, the top
 // ten, the account and online windows, the gifts) are opened here, while what starts a
-// session or changes the whole program (a game, the Options, the tournament, the pop-up menu,
-// leaving) goes to the program through MenuProgram.
+// session or changes the whole program goes to its owner: a game to the SessionStarter, the
+// Options to ProgramOptions, the tournament to TourSession, the pop-up menu and leaving to the
+// program through MenuProgram.
 
 #include <QPoint>
 #include <QString>
@@ -20,6 +21,9 @@ class QWidget;
 namespace zendral {
 
 class MainMenuWidget;
+class ProgramOptions;
+class SessionStarter;
+class TourSession;
 class MenuServices;
 class OnlineLink;
 struct Settings;
@@ -52,9 +56,6 @@ class MenuProgram {
   virtual void ShowMainMenuScreen() = 0;
 
   // The program's side of the menu.
-  virtual void StartSession(int playerSlot) = 0;
-  virtual void OpenOptions() = 0;
-  virtual void OpenTournament() = 0;
   virtual void ShowPopup(QPoint globalPos) = 0;
   virtual void Quit() = 0;
 };
@@ -64,11 +65,19 @@ class MainMenuController {
   explicit MainMenuController(MenuProgram& program) : program_(program) {}
   // The menu whose club list and icons the actions change.
   void UseMenu(MainMenuWidget* menu) { menu_ = menu; }
+  // Who starts a session, opens the Options and the tournament; a button does nothing until
+  // they are known.
+  struct Owners {
+    SessionStarter* sessions = nullptr;
+    ProgramOptions* options = nullptr;
+    TourSession* tour = nullptr;
+  };
+  void UseOwners(Owners owners) { owners_ = owners; }
 
   // The buttons.
-  void StartSession(int playerSlot) { program_.StartSession(playerSlot); }
+  void StartSession(int playerSlot);
   void ToggleClubListMode();  // "Mode"
-  void OpenOptions() { program_.OpenOptions(); }
+  void OpenOptions();
   void OpenHistory();  // "History"
   void OpenTopTen();   // "Top Ten"
   void Quit() { program_.Quit(); }
@@ -81,7 +90,7 @@ class MainMenuController {
   void OpenNews();         // the news icon or the blue siren
   void OpenAdvertising();  // the red gift: the maker's other games
   void OpenSupport();      // the green gift: the support window
-  void OpenTournament() { program_.OpenTournament(); }
+  void OpenTournament();
   // A web page of the menu's icons, through the program's handler; false when none opened it.
   bool OpenAddress(const QUrl& address);
   // A right click on the menu.
@@ -94,6 +103,7 @@ class MainMenuController {
  private:
   MenuProgram& program_;
   MainMenuWidget* menu_ = nullptr;
+  Owners owners_;
 };
 
 }  // namespace zendral

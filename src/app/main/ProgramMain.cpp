@@ -15,6 +15,7 @@
 #include <string>
 
 #include "app/main/MainMenuWidget.h"
+#include "app/main/SessionStarter.h"
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
@@ -99,7 +100,7 @@ class Measurement : public QObject {
       return;
     }
     form_.CurrentSettings().CardSpeed = 5;
-    form_.StartSession(kNewPlayerSlot);
+    form_.Sessions().Start(kNewPlayerSlot);
     started_ = std::chrono::steady_clock::now();
     connect(&driver_, &QTimer::timeout, this, [this] { Step(); });
     driver_.start(20);

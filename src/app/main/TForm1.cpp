@@ -1,6 +1,6 @@
-// The main window: construction, start-up, Timer1, the three screens, the window size and
-// closing. The pop-up menu's actions and the sessions are in TForm1Actions.cpp; the menu's own
-// windows in MainMenuController.cpp.
+// The main window: construction (where its parts are made and joined), start-up, Timer1, the
+// three screens, the window size and closing. Its decisions that reach several parts are in
+// TForm1Actions.cpp; each part has its own file.
 
 #include "app/main/TForm1.h"
 
@@ -23,23 +23,28 @@
 #include "app/main/ExpertCoach.h"
 #include "app/main/IntroWidget.h"
 #include "app/main/KonRecorder.h"
+#include "app/main/LanSession.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
 #include "app/main/MenuGeometry.h"
+#include "app/main/ProgramOptions.h"
+#include "app/main/ProgramPacks.h"
 #include "app/main/SaluteEffect.h"
 #include "app/main/ScoreDialog.h"
-#include "app/main/TForm1Packs.h"
+#include "app/main/SessionStarter.h"
+#include "app/main/TableCoach.h"
+#include "app/main/TableHost.h"
+#include "app/main/TablePopup.h"
 #include "app/main/TableWidget.h"
+#include "app/main/TourSession.h"
+#include "app/main/WindowServices.h"
 #include "app/online/MenuServices.h"
 #include "app/online/OnlineLink.h"
 #include "app/radio/MediaButtons.h"
 #include "app/radio/MediaPanel.h"
-#include "app/tour/TourLink.h"
 #include "app/windows/WindowResources.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
-#include "net/LanLink.h"
-#include "net/LanPeerLink.h"
 #include "online/ServiceAddresses.h"
 #include "present/draw/TableDrawing.h"
 #include "present/record/RecordingPictures.h"
@@ -59,6 +64,20 @@ TForm1::TForm1(FormOptions options)
   setObjectName("TForm1");
   setWindowTitle(Text(kWordTitle));
   sound_ = options_.sound ? std::move(options_.sound) : MakeProgramSound();
+  window_ = std::make_unique<WindowServices>(*this, busy_, *sound_, settings_, options_.modal,
+                                             options_.openUrl);
+  ProgramPacks::Hooks packHooks;
+  packHooks.picturesChanged = [this] {
+    if (!art_) return;
+    art_.reset();
+    RebuildArt();
+  };
+  packHooks.radioPackArrived = [this] { media_->PrepareRadio(settings_.RadioListFromServer); };
+  packHooks.menuAgain = [this] {
+    if (menuShown_) ShowMainMenuScreen();
+  };
+  packs_ =
+      std::make_unique<ProgramPacks>(*window_, settings_, programFolder_, std::move(packHooks));
   setFixedSize(kDesignWidth, kDesignHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();
@@ -69,7 +88,8 @@ TForm1::TForm1(FormOptions options)
   intro_ = new IntroWidget([this] { EndIntro(); }, this);
   menu_ = new MainMenuWidget(menuController_, this);
   menuController_.UseMenu(menu_);
-  table_ = new TableWidget(*this, state_, this);
+  tableHost_ = MakeTableHost();
+  table_ = new TableWidget(*tableHost_, state_, this);
   for (QWidget* w : std::initializer_list<QWidget*>{intro_, menu_, table_}) {
     w->setGeometry(rect());
   }
@@ -79,18 +99,66 @@ TForm1::TForm1(FormOptions options)
   waitingBar_->setObjectName("WaitingBar");
   waitingBar_->setRange(0, 0);
   waitingBar_->hide();
-  BuildPopup();
-  SetUpCoach();
-  recorder_ = std::make_unique<KonRecorder>(*this, *this);
+  TablePopup::Hooks popupHooks;
+  popupHooks.driverCall = [this](const std::function<bool(KonDriver&)>& call) {
+    return DriverCall([&] { return call(*driver_); });
+  };
+  popupHooks.driverReady = [this] { return driver_ != nullptr; };
+  popupHooks.introShown = [this] { return introShown_; };
+  popupHooks.headerPictures = [this] { return packs_->HeaderPictures(); };
+  popupHooks.media = [this]() -> radioui::MediaPanel& { return *media_; };
+  popupHooks.tour = [this]() -> TourSession& { return *tour_; };
+  popupHooks.requestHint = [this] { coach_->RequestHint(menuShown_); };
+  popupHooks.openReview = [this] { coach_->OpenReview(); };
+  popup_ =
+      std::make_unique<TablePopup>(*this, state_, settings_, *window_, options_.executableFolder,
+                                   programFolder_, std::move(popupHooks));
+  coach_ = std::make_unique<TableCoach>(*table_, state_, *window_, programFolder_, [this](bool on) {
+    popup_->Action("MReview")->setEnabled(on);
+  });
+  lan_ = std::make_unique<LanSession>(state_, *table_, settings_, *window_, options_.openUrl);
+  SessionStarter::Hooks sessionHooks;
+  sessionHooks.menuIdle = [this] { return MenuIdle() && driver_; };
+  sessionHooks.online = [this]() -> OnlineLink& { return *Online(); };
+  sessionHooks.store = [this] { return store_.get(); };
+  sessionHooks.useDriver = [this](PeerLink* peer) -> KonDriver& { return UseDriver(peer); };
+  sessionHooks.dealFirstKon = [this] {
+    DriverCall([this] {
+      driver_->DealKon(false);
+      return true;
+    });
+  };
+  sessionHooks.applySettings = [this] { ApplySettingsToState(); };
+  sessionHooks.menuAgain = [this] { ShowMainMenuScreen(); };
+  sessions_ =
+      std::make_unique<SessionStarter>(state_, settings_, *window_, *lan_, std::move(sessionHooks));
+  TourSession::Hooks tourHooks;
+  tourHooks.menuIdle = [this] { return MenuIdle(); };
+  tourHooks.online = [this]() -> OnlineLink& { return *Online(); };
+  tourHooks.clockPlace = [this](int seat) {
+    if (!art_) return QRect();
+    const PixelRect r = art_->place().moveClock[seat];
+    return QRect(r.left, r.top, r.width, r.height);
+  };
+  tourHooks.useDriver = [this](PeerLink& relay, OnlineBooking& tournament) -> KonDriver& {
+    return UseDriver(&relay, &tournament);
+  };
+  tour_ = std::make_unique<TourSession>(state_, *table_, *window_, std::move(tourHooks));
+  ProgramOptions::Hooks optionsHooks;
+  optionsHooks.menuIdle = [this] { return MenuIdle(); };
+  optionsHooks.soundDeviceFound = [this] { return sound_->DeviceFound(); };
+  optionsHooks.changed = [this](OptionsChange change) { OnOptionsChange(change); };
+  optionsWindow_ = std::make_unique<ProgramOptions>(settings_, programFolder_, *window_, *packs_,
+                                                    *coach_, std::move(optionsHooks));
+  menuController_.UseOwners({sessions_.get(), optionsWindow_.get(), tour_.get()});
+  recorder_ = std::make_unique<KonRecorder>(*this, *tableHost_);
   OnlineLink::Services online;
   online.message = [this](const QString& text, bool error) { ShowMessage(text, error); };
-  online.ask = [this](const QString& text) { return AskQuestion(text); };
-  online.openUrl = [this](const QUrl& url) {
-    return options_.openUrl ? options_.openUrl(url) : QDesktopServices::openUrl(url);
-  };
+  online.ask = [this](const QString& text) { return window_->AskQuestion(text); };
+  online.openUrl = [this](const QUrl& url) { return window_->OpenUrl(url); };
   online.modal = [this](QDialog& window) { return RunModal(window); };
   online.playSound = [this](const std::string& name, bool wait) { PlaySound(name, wait); };
-  online.hold = [this](int ms) { Hold(ms); };
+  online.hold = [this](int ms) { window_->Hold(ms); };
   online.showAccountCycle = [this](const EndOfCycleWindow& window, int award) {
     PlaySound(window.sound, false);
     const AccountCycleExtras extras{award};
@@ -133,8 +201,9 @@ TForm1::TForm1(FormOptions options)
   checksTimer_->setObjectName("TimerChecks");
   checksTimer_->setInterval(kChecksTickMs);
   connect(checksTimer_, &QTimer::timeout, this, [this] { ChecksTick(); });
-  salute_ = std::make_unique<SaluteEffect>(settings_, programFolder_, busy_,
-                                           SaluteEffect::Hooks{[this](int ms) { Hold(ms); }, this});
+  salute_ = std::make_unique<SaluteEffect>(
+      settings_, programFolder_, busy_,
+      SaluteEffect::Hooks{[this](int ms) { window_->Hold(ms); }, this});
   intro_->setFocus();
 }
 
@@ -194,7 +263,7 @@ bool TForm1::StartUp() {
 
   const SettingsLoad load =
       LoadSettings(programFolder_ / kSettingsFileName, OnlineLink::StoredDefaults());
-  coach_->SetLevel(ReadComputerLevel(programFolder_ / kComputerLevelFileName));
+  coach_->ReadLevel();
   settings_ = load.settings;
   UseLanguage(LanguageInUse(settings_));
   setWindowTitle(Text(kWordTitle));
@@ -221,7 +290,7 @@ bool TForm1::StartUp() {
   checksTimer_->start();
   UseDriver(nullptr);
   ApplySettingsToState();
-  LoadPacks();
+  packs_->Load();
   media_->StartUp(programFolder_, settings_.RadioListFromServer, QtText(settings_.FontLarge));
   ApplyLanguage();
   // The song once the window has painted what it shows now: opening the audio engines does
@@ -298,6 +367,50 @@ void TForm1::EndIntro() {
   timer1_->start(kMenuTimerMs);
 }
 
+bool TForm1::DriverCall(const std::function<bool()>& call) {
+  if (busy_ > 0 || !driver_) return false;
+  ++busy_;
+  // In a LAN game the peer's messages wait while the driver works.
+  const bool acted = CallHoldingPeer(call);
+  --busy_;
+  coach_->AfterDriverCall();
+  return acted;
+}
+
+std::unique_ptr<TableHost> TForm1::MakeTableHost() {
+  TableHost::Hooks h;
+  h.driverCall = [this](const std::function<bool(KonDriver&)>& call) {
+    return DriverCall([&] { return call(*driver_); });
+  };
+  h.mayLay = [this](int slot) { return driver_ && busy_ == 0 && driver_->MayLay(slot); };
+  h.afterMainButton = [this] { table_->UpdatePointer(); };
+  h.sendChat = [this](const QString& text) {
+    if (busy_ == 0 && state_.TourGame && state_.GameActive) return tour_->SendChat(text);
+    return lan_->SendChat(text);
+  };
+  h.showPopup = [this](QPoint at) { popup_->Show(at); };
+  h.setPopupEntries = [this](bool scoreAndExit, bool changeName) {
+    popup_->SetTableEntries(scoreAndExit, changeName);
+  };
+  h.requestHint = [this] { coach_->RequestHint(menuShown_); };
+  h.openReview = [this] { coach_->OpenReview(); };
+  h.hintsUsed = [this] { return coach_->Coach()->HintsUsed(); };
+  h.showTable = [this] { ShowTableScreen(); };
+  h.hideTable = [this] { HideTableScreen(); };
+  h.showMenu = [this] { ShowMainMenuScreen(); };
+  h.setGameTimer = [this](int intervalMs, bool running) { SetGameTimer(intervalMs, running); };
+  h.showWaitingBar = [this](bool shown) { ShowWaitingBar(shown); };
+  h.setMenuMusic = [this](bool playing) { sound_->PlayMusic(playing && settings_.MusicOn); };
+  h.recorder = [this] { return recorder_.get(); };
+  h.salute = [this]() -> SaluteEffect& { return *salute_; };
+  return std::make_unique<TableHost>(state_, settings_, programFolder_, *window_, *sound_,
+                                     std::move(h));
+}
+
+PackPictureLoader TForm1::HeaderPictures() {
+  return packs_->HeaderPictures();
+}
+
 // ---- Timer1.
 
 void TForm1::OnTimer1() {
@@ -308,7 +421,7 @@ void TForm1::OnTimer1() {
   }
   if (menuShown_) {
     // A LAN server whose client left closes its listening socket here.
-    if (lan_) lan_->OnMenuTick();
+    lan_->OnMenuTick();
     UpdateIndicator(false);
     menu_->Decorations()->Tick();
     return;
@@ -355,17 +468,17 @@ void TForm1::RebuildArt() {
   fonts.small = QtText(settings_.FontSmall);
   fonts.largePercent = settings_.ScaleLarge;
   fonts.smallPercent = settings_.ScaleSmall;
-  art_ = std::make_unique<TableArt>(
-      settings_.WindowSize, client, dpr, fonts,
-      gifBackdrop_ ? RecordingPictures(PackLoader(packs_)) : PackLoader(packs_),
-      packs_ && packs_->narrow());
+  art_ = std::make_unique<TableArt>(settings_.WindowSize, client, dpr, fonts,
+                                    gifBackdrop_ ? RecordingPictures(PackLoader(packs_->Pictures()))
+                                                 : PackLoader(packs_->Pictures()),
+                                    packs_->Pictures() && packs_->Pictures()->narrow());
   artGifBackdrop_ = gifBackdrop_;
   for (QWidget* w : std::initializer_list<QWidget*>{intro_, menu_, table_}) {
     w->setGeometry(rect());
   }
   menu_->UseArt(art_.get());
   table_->UseArt(art_.get());
-  CaptionCoach();
+  coach_->Caption();
 }
 
 // Between the table and the menu (while a session's results are stored, and behind the
@@ -432,7 +545,7 @@ void TForm1::ShowMainMenuScreen() {
   const bool loggedInAgain = !OnlineStartUpPending() && online_->LogInAgainIfDropped();
   ApplyWindowSize();
   table_->hide();
-  SetTablePopupEntries(false, false);
+  popup_->SetTableEntries(false, false);
   menu_->ShowAccountIcon();
   menu_->FillClubList();
   if (calendar_ && art_) {
@@ -486,53 +599,18 @@ void TForm1::SetGameTimer(int intervalMs, bool running) {
   }
 }
 
-void TForm1::SetMenuMusic(bool playing) {
-  sound_->PlayMusic(playing && settings_.MusicOn);
-}
-
 // ---- Services.
 
 int TForm1::RunModal(QDialog& dialog) {
-  // While a window is open over the table, nothing acts on the game behind it.
-  ++busy_;
-  const int result = options_.modal ? options_.modal(dialog) : dialog.exec();
-  --busy_;
-  return result;
+  return window_->RunModal(dialog);
 }
 
 void TForm1::ShowMessage(const QString& text, bool error) {
-  QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information, Text(kWordTitle), text,
-                  QMessageBox::Ok, this);
-  box.button(QMessageBox::Ok)->setText(Text(kWordOk));
-  RunModal(box);
-}
-
-bool TForm1::AskQuestion(const QString& text) {
-  QMessageBox box(QMessageBox::Question, Text(kWordTitle), text, QMessageBox::Yes | QMessageBox::No,
-                  this);
-  box.button(QMessageBox::Yes)->setText(Text(kWordYes));
-  box.button(QMessageBox::No)->setText(Text(kWordNo));
-  box.setDefaultButton(QMessageBox::No);
-  return RunModal(box) == QMessageBox::Yes;
+  window_->ShowMessage(text, error);
 }
 
 void TForm1::PlaySound(std::string_view name, bool wait) {
-  sound_->PlayEventSound(name, wait, settings_.SoundOn);
-}
-
-void TForm1::Hold(int milliseconds) {
-  sound_->Hold(std::chrono::milliseconds(milliseconds));
-}
-
-void TForm1::ShowScoreWindow(const QString& playerName, const TCount& count) {
-  ScoreDialog dialog(playerName, count, this, coach_->HintsUsed());
-  RunModal(dialog);
-}
-
-void TForm1::ShowEndOfCycleWindow(const EndOfCycleWindow& window) {
-  PlaySound(window.sound, false);
-  EndOfCycleDialog dialog(window, this);
-  RunModal(dialog);
+  window_->PlaySound(name, wait);
 }
 
 // ---- Keys and closing.
@@ -558,7 +636,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   const bool atTable = state_.GameActive && !state_.MenuShown;
   if (atTable) {
     PlaySound("WOpenFo", false);
-    if (!AskQuestion(Text(kWordLeaveGameQuestion) + " " + Text(kWordDataWillBeLost))) {
+    if (!window_->AskQuestion(Text(kWordLeaveGameQuestion) + " " + Text(kWordDataWillBeLost))) {
       event->ignore();
       return;
     }

@@ -1,8 +1,7 @@
 #pragma once
-// The main window TForm1: it owns the game state, the kon driver, the settings and the club
-// and history store, shows the intro, the main menu and the table in turn, and runs Timer1.
-// Everything happens on its one thread, one event at a time. While the driver is working (and
-// while one of its windows is open over it) no click, key or tick reaches the driver again.
+// The main window TForm1. Everything happens on its one thread, one event at a time. While the
+// driver is working (and while one of its windows is open over it) no click, key or tick
+// reaches the driver again.
 
 #include <QDialog>
 #include <QTimer>
@@ -19,7 +18,6 @@
 #include "app/main/ProgramVersion.h"
 #include "app/main/SoundPort.h"
 #include "app/main/StartDialog.h"
-#include "app/main/TableServices.h"
 #include "app/windows/TFormOptions.h"
 #include "game/GameState.h"
 #include "game/KonDriver.h"
@@ -29,18 +27,9 @@
 #include "store/FileSessionStore.h"
 #include "store/Settings.h"
 
-class QAction;
-class QMenu;
-class QPushButton;
 class QProgressBar;
 
 namespace zendral {
-
-namespace net {
-class LanLink;
-class LanPeerLink;
-struct PeerLeftNotice;
-}  // namespace net
 
 class BackgroundTask;
 class IntroWidget;
@@ -48,22 +37,22 @@ namespace radioui {
 class MediaPanel;
 struct MediaRooms;
 }  // namespace radioui
-class ExpertCoach;
-class CoachOverlay;
 class MainMenuWidget;
 class CalendarView;
 class MenuServices;
 class OnlineLink;
-namespace tour {
-class TourLink;
-}  // namespace tour
-class PackPictures;
+class LanSession;
+class ProgramOptions;
+class SessionStarter;
+class TourSession;
+class ProgramPacks;
+class WindowServices;
 class SaluteEffect;
 class TableArt;
+class TableCoach;
+class TableHost;
+class TablePopup;
 class TableWidget;
-
-// ModalRunner (StartDialog.h) runs a modal window and returns its result; tests answer the
-// windows themselves.
 
 // What the window is given from outside. Every field has the program's own default.
 struct FormOptions {
@@ -78,9 +67,17 @@ struct FormOptions {
   std::optional<std::uint64_t> seed;         // the shuffle's seed; none: the clock
 };
 
-// The window is what its children ask of the program: the table's services, the recorder's
-// host and the menu controller's program.
-class TForm1 : public QWidget, public TableServices, public RecorderHost, public MenuProgram {
+// The main window coordinates: it owns the game state, the settings, the kon driver and the
+// parts below, decides which screen is shown (intro, menu, table), runs the start-up, Timer1
+// and closing, and gates every call into the driver. Each part has a file of its own:
+//   WindowServices  its modal windows, messages and sounds, shared by all parts
+//   TableHost       what the table and the kon recorder ask of the program
+//   MainMenuController (and MenuProgram below)  the menu's buttons and icons
+//   SessionStarter, LanSession, TourSession  the sessions a member button or the tournament
+//                   starts
+//   ProgramOptions, ProgramPacks, TableCoach, TablePopup  Options, the packs, the solver,
+//                   the pop-up menu
+class TForm1 : public QWidget, private MenuProgram {
  public:
   explicit TForm1(FormOptions options = {});
   ~TForm1() override;
@@ -91,120 +88,44 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   bool StartUp();
   // A key or a click on the intro: the window takes its size and the main menu appears.
   void EndIntro();
-
-  // The main menu's side of the program; the menu's own windows are opened by its controller
-  // (MainMenuController).
-  void StartSession(int playerSlot) override;  // 1..5 a club member, 6 a new player
-  void OpenOptions() override;                 // "Options"
-  void OpenTournament() override;              // the tournament window (TForm1Tour.cpp)
-  void Quit() override { close(); }            // "Exit"
-  void ApplyLanguage();                        // re-captions everything of the main window
-  bool MenuIdle() const override { return busy_ == 0 && menuShown_; }
-  void WhileBusy(const std::function<void()>& work) override;
-  QWidget& MainWindow() override { return *this; }
-
-  // The table's pop-up menu.
-  void ShowPopup(QPoint globalPos) override;
-  void ShowGeneralScore();  // "General score"
-  void AskExitToMenu();     // "Exit to menu"
-  void AskChangeName();     // "To change a name"
-  void OpenSpeed();         // "Speed"
-  void OpenHelp();          // "Help"
-  void OpenAbout();         // "About"
-  // The solver at the table (TForm1Coach.cpp): the hint (key H, "Hint") and the review of the
-  // last kon ("Review").
-  void RequestHint() override;
-  void OpenReview() override;
-  void SetComputerLevel(ComputerLevel level);
-  ExpertCoach* Coach() const { return coach_.get(); }
-  CoachOverlay* Overlay() const { return overlay_; }
-  QPushButton* ReviewButton() const { return reviewButton_; }
-
-  // The table's input, passed to the driver unless it is busy.
-  // A card clicked at a point of the screen (none: where the pointer is) is greeted by the
-  // salute when it is laid and the settings want it.
-  void CardClick(int slot, std::optional<QPoint> pointer = std::nullopt) override;
-  void MainButtonClick() override;
-  void ExitButtonClick() override;
-  void SpeakCard(CardPlace place) override;
-  // Says the card's name in the player's language, without waiting (silent without the voice
-  // pack).
-  void SayCard(TCardCode card) override;
-  bool MayLay(int slot) const override;
-  // The table's chat line in a LAN game; false when it could not go.
-  bool SendChat(const QString& text) override;
+  // The menu laid out and filled again for the settings and the account, and shown.
+  void ShowMainMenuScreen() override;
+  // The driver or one of its windows is working: input waits.
   bool Busy() const override { return busy_ > 0; }
 
-  // Services for the table.
-  int RunModal(QDialog& dialog) override;
-  void ShowMessage(const QString& text, bool error) override;
-  bool AskQuestion(const QString& text);
-  void PlaySound(std::string_view name, bool wait) override;
-  void Hold(int milliseconds) override;
-  void SetGameTimer(int intervalMs, bool running) override;
-  void SetMenuMusic(bool playing) override;
-  void SetTablePopupEntries(bool scoreAndExit, bool changeName) override;
-  void ShowTableScreen() override;
-  void HideTableScreen() override;
-  // The table's pictures from the packs for the settings (LoadCardFaces, LoadCardBacks,
-  // LoadBackground); a missing pack sets its choice back and is named in a message.
-  void LoadPacks();
-  // Downloads a pack by its download code 1..9 into the parent folder, with a progress window,
-  // "WToMenK" or "WWrongs"; true when it arrived.
-  bool DownloadPack(int code);
-  // A pack that has just arrived takes effect at once.
-  void TakeDownloadedPack(std::string_view file);
-  // The graphics pack's pictures for a window header. A header look that needs the pack
-  // without it falls back to look 2 (and the purple windows go off), with a message.
-  PackPictureLoader HeaderPictures() override;
-  void ShowMainMenuScreen() override;
-  // The indicator clock's values from the club, when a read is due and the clock is shown.
-  void UpdateIndicator(bool menuAppeared);
-  radioui::MediaRooms MediaRoomsOnMenu() const;
-  void ShowWaitingBar(bool shown) override;
-  void ShowScoreWindow(const QString& playerName, const TCount& count) override;
-  void ShowEndOfCycleWindow(const EndOfCycleWindow& window) override;
-
-  // For the table, the menu, tests and measurements.
-  GameState& State() override { return state_; }
+  // The state and parts, for the children, tests and measurements.
+  GameState& State() { return state_; }
   Settings& CurrentSettings() override { return settings_; }
-  const std::filesystem::path& ProgramFolder() const override { return programFolder_; }
-  std::filesystem::path ClubPath(bool network) const override;
-  TableWidget* Table() const { return table_; }
-  KonRecorder* Recorder() const override { return recorder_.get(); }
-  MainMenuWidget* Menu() const { return menu_; }
-  // The club account and the online windows; the driver's online layer. Waits for the online
-  // start-up when it is still running.
+  // The online layer; Online() waits for the online start-up, OnlineIfReady() is null while
+  // it runs (the menu then draws itself as offline and is drawn again once it is over).
   OnlineLink* Online() const override;
-  // The same without waiting: null while the online start-up runs (the menu then draws itself
-  // as offline and is drawn again once it is over).
   OnlineLink* OnlineIfReady() const override;
-  // Waits for the online start-up (keeping the window painted, taking no input).
-  void AwaitOnline() const;
+  void AwaitOnline() const;  // keeps the window painted, takes no input
   bool OnlineStartUpPending() const;
-  // The start count, the per-game counters and the statistics window.
+  // The start count, the per-game counters, the statistics window.
   MenuServices* Services() const override { return menuServices_.get(); }
-  // The two calendar pages of the menu; null before the start-up.
-  CalendarView* Calendar() const { return calendar_.get(); }
-  // The online tournament: the relay socket and the tournament window; null before the first.
-  tour::TourLink* Tour() const { return tour_.get(); }
-  IntroWidget* Intro() const { return intro_; }
-  QTimer* Timer1() const { return timer1_; }
-  // The news and chat checks' timer: every 10 s from the start-up on, in the menu and at the
-  // table alike.
+  // The news and chat checks: every 10 s from the start-up on, at the menu and the table.
   static constexpr int kChecksTickMs = 10000;
-  QTimer* ChecksTimer() const { return checksTimer_; }
   void ChecksTick();
-  QMenu* Popup() const { return popup_; }
-  // The LAN link of the running or last network session; null before the first.
-  net::LanLink* Lan() const { return lan_.get(); }
-  QAction* PopupAction(const char* objectName) const;
+  QTimer* ChecksTimer() const { return checksTimer_; }
+  QTimer* Timer1() const { return timer1_; }
   bool IntroShown() const { return introShown_; }
-  // The music player's buttons and the radio.
-  radioui::MediaPanel* Media() const { return media_.get(); }
   bool MenuShown() const { return menuShown_; }
-  // The salute over clicks and laid cards.
+  IntroWidget* Intro() const { return intro_; }
+  MainMenuWidget* Menu() const { return menu_; }
+  TableWidget* Table() const { return table_; }
+  CalendarView* Calendar() const { return calendar_.get(); }  // null before the start-up
+  radioui::MediaPanel* Media() const { return media_.get(); }
   SaluteEffect* Salute() const { return salute_.get(); }
+  KonRecorder* Recorder() const { return recorder_.get(); }
+  TableHost& TablePart() const { return *tableHost_; }
+  TablePopup& PopupPart() const { return *popup_; }
+  TableCoach& CoachPart() const { return *coach_; }
+  ProgramPacks& Packs() const { return *packs_; }
+  ProgramOptions& Options() const { return *optionsWindow_; }
+  SessionStarter& Sessions() const { return *sessions_; }
+  LanSession& LanPart() const { return *lan_; }
+  TourSession& TourPart() const { return *tour_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -213,36 +134,46 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void BuildPopup();
-  void SetUpCoach();
-  void CaptionCoach();
-  void OnOptionsChange(OptionsChange change);
-  void OnTimer1();
+  // What the menu's controller asks of the window (MenuProgram).
+  bool MenuIdle() const override { return busy_ == 0 && menuShown_; }
+  void WhileBusy(const std::function<void()>& work) override;
+  QWidget& MainWindow() override { return *this; }
+  int RunModal(QDialog& dialog) override;
+  void PlaySound(std::string_view name, bool wait) override;
+  void ShowMessage(const QString& text, bool error) override;
+  const std::filesystem::path& ProgramFolder() const override { return programFolder_; }
+  std::filesystem::path ClubPath(bool network) const override;
+  PackPictureLoader HeaderPictures() override;
+  void ShowPopup(QPoint globalPos) override;
+  void Quit() override { close(); }
+
+  // The screens.
+  void ShowTableScreen();
+  void HideTableScreen();
+  void ShowWaitingBar(bool shown);
+  void SetGameTimer(int intervalMs, bool running);
   void ApplyWindowSize();
   void RebuildArt();
+  void ApplyLanguage();  // every caption of the window
+  // The indicator clock's values from the club, when a read is due and the clock is shown.
+  void UpdateIndicator(bool menuAppeared);
+  radioui::MediaRooms MediaRoomsOnMenu() const;
+  // What a change in the Options window does to the whole window.
+  void OnOptionsChange(OptionsChange change);
+  void OnTimer1();
   bool CheckClubFiles();
   // The online start-up on its own thread, and what it found, once it is over.
   void StartOnlineStartUp(SettingsReadStatus status, const std::string& distributionMark);
   void FinishOnlineStartUp();
   void ApplySettingsToState();
-  // A new kon driver for the next session, talking to the peer when there is one.
-  void UseDriver(PeerLink* peer);
-  void TakeStartEntry(int playerSlot, const StartEntry& entry);
-  // The fifth member button while logged in: a rated game against the computer.
-  void StartRatedSession();
-  void StartNetworkSession(int playerSlot, const StartPlayer& player);
-  void ShowPeerLeft(const net::PeerLeftNotice& notice);
-  // The Options window's pictures of the packs, downloads and messages.
-  void FillPackEnvironment(OptionsEnvironment& environment);
-  // Runs a call into the driver unless the driver or one of its windows is busy.
-  template <typename Call>
-  bool DriverCall(Call call);
+  std::unique_ptr<TableHost> MakeTableHost();
+  // A new kon driver for the next session, talking to the peer when there is one. At a
+  // tournament table the tournament books the kons and seat 1 is the other player's.
+  KonDriver& UseDriver(PeerLink* peer, OnlineBooking* tournament = nullptr);
+  // Runs a call into the driver unless the driver or one of its windows is busy; the peer's
+  // or the relay's messages wait meanwhile.
+  bool DriverCall(const std::function<bool()>& call);
   bool CallHoldingPeer(const std::function<bool()>& call);
-  // The solver looks at the kon after each call into the driver.
-  void AfterDriverCall();
-  // The tournament table's side of the two above (TForm1Tour.cpp).
-  bool CallHoldingRelay(const std::function<bool()>& call);
-  bool SendTourChat(const QString& text);
 
   FormOptions options_;
   std::unique_ptr<SoundPort> sound_;
@@ -252,16 +183,19 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   GameState state_;
   Random random_;
   std::unique_ptr<TableArt> art_;
-  std::shared_ptr<PackPictures> packs_;  // the pictures of the packs the settings choose
-  std::unique_ptr<net::LanLink> lan_;
-  std::unique_ptr<net::LanPeerLink> lanPeer_;
+  std::unique_ptr<WindowServices> window_;
+  std::unique_ptr<TableHost> tableHost_;
+  std::unique_ptr<ProgramPacks> packs_;
+  std::unique_ptr<LanSession> lan_;
   std::unique_ptr<KonDriver> driver_;
   MainMenuController menuController_{*this};
   std::unique_ptr<radioui::MediaPanel> media_;
   std::unique_ptr<OnlineLink> online_;
   std::unique_ptr<MenuServices> menuServices_;
   std::unique_ptr<CalendarView> calendar_;
-  std::unique_ptr<tour::TourLink> tour_;
+  std::unique_ptr<TourSession> tour_;
+  std::unique_ptr<SessionStarter> sessions_;
+  std::unique_ptr<ProgramOptions> optionsWindow_;
   std::unique_ptr<BackgroundTask> onlineStartUp_;
   online::StartCount startCount_;
   bool firstChecksDone_ = false;  // the menu's first chat and news checks were made
@@ -270,14 +204,12 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   MainMenuWidget* menu_;
   TableWidget* table_;
   QProgressBar* waitingBar_;
-  QMenu* popup_;
   QTimer* timer1_;
   QTimer* timer2_;
   QTimer* checksTimer_;
   std::unique_ptr<KonRecorder> recorder_;
-  std::unique_ptr<ExpertCoach> coach_;
-  CoachOverlay* overlay_ = nullptr;
-  QPushButton* reviewButton_ = nullptr;
+  std::unique_ptr<TablePopup> popup_;
+  std::unique_ptr<TableCoach> coach_;
   // The table is drawn over "GIFBackGr" while its kons are recorded.
   bool gifBackdrop_ = false;
   bool artGifBackdrop_ = false;
@@ -290,16 +222,5 @@ class TForm1 : public QWidget, public TableServices, public RecorderHost, public
   // Watches the application's clicks; goes first, before what it refers to.
   std::unique_ptr<SaluteEffect> salute_;
 };
-
-template <typename Call>
-bool TForm1::DriverCall(Call call) {
-  if (busy_ > 0 || !driver_) return false;
-  ++busy_;
-  // In a LAN game the peer's messages wait while the driver works.
-  const bool acted = CallHoldingPeer(call);
-  --busy_;
-  AfterDriverCall();
-  return acted;
-}
 
 }  // namespace zendral

@@ -14,7 +14,10 @@
 #include "app/main/CoachOverlay.h"
 #include "app/main/ExpertCoach.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/ProgramOptions.h"
 #include "app/main/ReviewWindow.h"
+#include "app/main/TableCoach.h"
+#include "app/main/TablePopup.h"
 #include "game/Deal.h"
 #include "game/ExpertPlayer.h"
 #include "game/LeveledKon.h"
@@ -30,7 +33,7 @@ class ExpertTable : public AppTest {
  protected:
   // Lets the worker finish and its answers arrive.
   void Settle() {
-    form->Coach()->WaitIdle();
+    form->CoachPart().Coach()->WaitIdle();
     QCoreApplication::processEvents();
   }
   // The best value among the seat's choices, by a solver of the test's own.
@@ -75,7 +78,7 @@ TEST_F(ExpertTable, TheLevelIsKeptInItsOwnFileAcrossARestart) {
   ASSERT_TRUE(Open());
   // As the start-up left it.
   const std::string settingsBefore = ReadFileBytes(folder.path() / kSettingsFileName, 4096).bytes;
-  EXPECT_EQ(form->Coach()->Level(), ComputerLevel::kClassic);
+  EXPECT_EQ(form->CoachPart().Coach()->Level(), ComputerLevel::kClassic);
   responders.push_back([](QDialog& dialog) {
     auto* level = dialog.findChild<QComboBox*>("ComboBoxLevel");
     EXPECT_NE(level, nullptr);
@@ -86,29 +89,29 @@ TEST_F(ExpertTable, TheLevelIsKeptInItsOwnFileAcrossARestart) {
     }
     return static_cast<int>(QDialog::Accepted);
   });
-  form->OpenOptions();
-  EXPECT_EQ(form->Coach()->Level(), ComputerLevel::kExpert);
+  form->Options().Open();
+  EXPECT_EQ(form->CoachPart().Coach()->Level(), ComputerLevel::kExpert);
   EXPECT_EQ(ReadComputerLevel(folder.path() / kComputerLevelFileName), ComputerLevel::kExpert);
   EXPECT_EQ(ReadFileBytes(folder.path() / kSettingsFileName, 4096).bytes, settingsBefore);
 
   form.reset();
   ASSERT_TRUE(Open());
-  EXPECT_EQ(form->Coach()->Level(), ComputerLevel::kExpert);
+  EXPECT_EQ(form->CoachPart().Coach()->Level(), ComputerLevel::kExpert);
   responders.push_back([](QDialog& dialog) {
     auto* level = dialog.findChild<QComboBox*>("ComboBoxLevel");
     EXPECT_TRUE(level != nullptr && level->currentIndex() == 1);
     return static_cast<int>(QDialog::Accepted);
   });
-  form->OpenOptions();
+  form->Options().Open();
 }
 
 TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
   ASSERT_TRUE(Open(true, 11));
-  form->SetComputerLevel(ComputerLevel::kExpert);
+  form->CoachPart().SetLevel(ComputerLevel::kExpert);
   responders.push_back(Sign("Coached", ""));
   QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
-  EXPECT_FALSE(form->ReviewButton()->isVisible());
-  EXPECT_FALSE(form->PopupAction("MReview")->isEnabled());
+  EXPECT_FALSE(form->CoachPart().ReviewButton()->isVisible());
+  EXPECT_FALSE(form->PopupPart().Action("MReview")->isEnabled());
 
   int hints = 0;
   bool shot = false;
@@ -125,11 +128,11 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
         if (hints % 2 == 0) {
           QTest::keyClick(&Table(), Qt::Key_H);
         } else {
-          form->PopupAction("MHint")->trigger();
+          form->PopupPart().Action("MHint")->trigger();
         }
         ++hints;
         Settle();
-        CoachOverlay& overlay = *form->Overlay();
+        CoachOverlay& overlay = *form->CoachPart().Overlay();
         ASSERT_TRUE(overlay.HintShown());
         const int slot = overlay.HintSlot();
         const TCardCode card = slot == 0 ? kEmptyCard : s.Hands[kSeat2][slot];
@@ -147,7 +150,7 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
       } else {
         ClickCard(slot);
       }
-      EXPECT_FALSE(form->Overlay()->HintShown()) << "a hint goes with its position";
+      EXPECT_FALSE(form->CoachPart().Overlay()->HintShown()) << "a hint goes with its position";
       Settle();
     }
     ASSERT_FALSE(HasFatalFailure());
@@ -161,18 +164,19 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
     if (auto* label = dialog.findChild<QLabel*>("ValueHints")) hintsShown = label->text();
     return static_cast<int>(QDialog::Accepted);
   });
-  form->PopupAction("GenCount")->trigger();
+  form->PopupPart().Action("GenCount")->trigger();
   EXPECT_EQ(hintsShown, QString::number(hints));
 
   // The line under the kon panel and the review, by the button, the key R and the pop-up.
-  const KonReview* review = form->Coach()->Review();
+  const KonReview* review = form->CoachPart().Coach()->Review();
   ASSERT_NE(review, nullptr);
   EXPECT_EQ(review->result, State().Score[kSeat2]);
   EXPECT_EQ(review->result, review->valueAtDeal - review->lost + review->gifted);
-  EXPECT_EQ(form->Overlay()->Summary(), "Perfect play: " + SignedValue(review->valueAtDeal) +
-                                            " \u00b7 you: " + SignedValue(review->result));
-  EXPECT_TRUE(form->ReviewButton()->isVisible());
-  EXPECT_TRUE(form->PopupAction("MReview")->isEnabled());
+  EXPECT_EQ(form->CoachPart().Overlay()->Summary(),
+            "Perfect play: " + SignedValue(review->valueAtDeal) +
+                " \u00b7 you: " + SignedValue(review->result));
+  EXPECT_TRUE(form->CoachPart().ReviewButton()->isVisible());
+  EXPECT_TRUE(form->PopupPart().Action("MReview")->isEnabled());
   SaveShot(*form, "review-line-en-small.png");
 
   int reviews = 0;
@@ -189,18 +193,18 @@ TEST_F(ExpertTable, ExpertHintAndReviewThroughAWholeKon) {
     return static_cast<int>(QDialog::Accepted);
   };
   responders.push_back(checkReview);
-  QTest::mouseClick(form->ReviewButton(), Qt::LeftButton);
+  QTest::mouseClick(form->CoachPart().ReviewButton(), Qt::LeftButton);
   responders.push_back(checkReview);
   QTest::keyClick(&Table(), Qt::Key_R);
   responders.push_back(checkReview);
-  form->PopupAction("MReview")->trigger();
+  form->PopupPart().Action("MReview")->trigger();
   EXPECT_EQ(reviews, 3);
 
   // The next deal takes the line and the review away.
   ClickMainButton();
   Settle();
-  EXPECT_TRUE(form->Overlay()->Summary().isEmpty());
-  EXPECT_FALSE(form->ReviewButton()->isVisible());
+  EXPECT_TRUE(form->CoachPart().Overlay()->Summary().isEmpty());
+  EXPECT_FALSE(form->CoachPart().ReviewButton()->isVisible());
 }
 
 // Rated games keep the classic player at seat 1, and neither they nor games against a person
@@ -256,7 +260,7 @@ TEST_F(ExpertTable, PicturesInThreeLanguagesAtTwoSizes) {
       ASSERT_TRUE(SaveSettings(place.path() / kSettingsFileName, settings));
       // A deal that the classic moves of the player lose: the review has losses to show.
       ASSERT_TRUE(OpenIn(place.path(), true, 10));
-      form->SetComputerLevel(ComputerLevel::kExpert);
+      form->CoachPart().SetLevel(ComputerLevel::kExpert);
       responders.push_back(Sign("Coached", ""));
       QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
       bool hinted = false;
@@ -286,7 +290,7 @@ TEST_F(ExpertTable, PicturesInThreeLanguagesAtTwoSizes) {
         if (size == kSmallWindow) SaveShot(dialog, "review-" + tag + ".png");
         return static_cast<int>(QDialog::Accepted);
       });
-      QTest::mouseClick(form->ReviewButton(), Qt::LeftButton);
+      QTest::mouseClick(form->CoachPart().ReviewButton(), Qt::LeftButton);
       form.reset();
     }
   }

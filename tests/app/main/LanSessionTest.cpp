@@ -13,6 +13,7 @@
 #include "app/lan/ChatPanel.h"
 #include "app/lan/LanStartFields.h"
 #include "app/lan/WaitingDialog.h"
+#include "app/main/LanSession.h"
 #include "app/main/MainMenuWidget.h"
 #include "game/Scores.h"
 #include "net/LanLink.h"
@@ -143,7 +144,7 @@ class LanSession : public ::testing::Test {
   // Counts the messages each copy has applied; the counting slot runs after the driver's.
   void CountMessages() {
     for (Copy* side : {&server, &client}) {
-      QObject::connect(side->form->Lan(), &net::LanLink::MessageReceived,
+      QObject::connect(side->form->LanPart().Link(), &net::LanLink::MessageReceived,
                        [side](const net::LanMessage&) { ++side->received; });
     }
   }
@@ -303,8 +304,8 @@ TEST_F(LanSession, APeerThatDisappearsMidKonSendsTheOtherBackToTheMenu) {
             "Client has interrupted game!\nPress OK for exit to the main menu...");
   EXPECT_FALSE(server.State().GameActive);
   // The next menu tick closes the listening socket.
-  ASSERT_NE(server.form->Lan(), nullptr);
-  EXPECT_TRUE(RunUntil([&] { return !server.form->Lan()->IsListening(); }));
+  ASSERT_NE(server.form->LanPart().Link(), nullptr);
+  EXPECT_TRUE(RunUntil([&] { return !server.form->LanPart().Link()->IsListening(); }));
   EXPECT_FALSE(ReadHistoryGrid(HistoryFilePath(server.folder.path(), 1)).has_value())
       << "an interrupted session stores nothing";
 }

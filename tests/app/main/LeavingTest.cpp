@@ -7,6 +7,7 @@
 
 #include "AppFixture.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/TablePopup.h"
 #include "store/HistoryFile.h"
 
 namespace zendral {
@@ -47,7 +48,7 @@ TEST_F(Leaving, ExitToMenuAsksAndTakesTheMembersLine) {
   FiveMembers();
   ASSERT_TRUE(Open());
   SitDown(3);
-  QAction* quit = form->PopupAction("Quit");
+  QAction* quit = form->PopupPart().Action("Quit");
   ASSERT_TRUE(quit->isEnabled());
 
   responders.push_back(Reply(QMessageBox::No));
@@ -78,7 +79,7 @@ TEST_F(Leaving, ANewPlayerLeavesTheClubAsItWas) {
   QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
   ClickMainButton();
   responders.push_back(Reply(QMessageBox::Yes));
-  form->PopupAction("Quit")->trigger();
+  form->PopupPart().Action("Quit")->trigger();
   EXPECT_TRUE(form->MenuShown());
   EXPECT_EQ(folder.Read("Zendral.clb"), before);
 }
@@ -118,7 +119,7 @@ TEST_F(Leaving, ChangingTheNameRewritesTheMembersLineAndThePlate) {
   FiveMembers();
   ASSERT_TRUE(Open());
   SitDown(4);
-  QAction* change = form->PopupAction("ChangeName");
+  QAction* change = form->PopupPart().Action("ChangeName");
   ASSERT_TRUE(change->isEnabled());
   // The dialog as for a new player: the two passwords must agree.
   responders.push_back(Sign("Renamed", "xy", "xz"));

@@ -46,9 +46,6 @@ class StandInProgram : public MenuProgram {
   OnlineLink* OnlineIfReady() const override { return nullptr; }
   MenuServices* Services() const override { return nullptr; }
   void ShowMainMenuScreen() override {}
-  void StartSession(int) override {}
-  void OpenOptions() override {}
-  void OpenTournament() override {}
   void ShowPopup(QPoint) override {}
   void Quit() override {}
 };

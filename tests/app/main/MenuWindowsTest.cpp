@@ -12,6 +12,7 @@
 #include "AppFixture.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
+#include "app/main/TablePopup.h"
 #include "app/main/TableWidget.h"
 #include "app/windows/KovCardsButton.h"
 #include "present/words/WordRows.h"
@@ -54,8 +55,8 @@ TEST_F(MenuWindows, ALanguageChosenInOptionsReCaptionsTheMainWindowAtOnceAndIsKe
   });
   EXPECT_EQ(titleWhileOpen, QString::fromUtf8(Word(kWordTitle)));
   EXPECT_EQ(buttonWhileOpen, QString::fromUtf8("Опции"));
-  EXPECT_EQ(form->PopupAction("Help")->text(), QString::fromUtf8(Word(kWordHelp)));
-  EXPECT_NE(form->PopupAction("Help")->text(), "Help");
+  EXPECT_EQ(form->PopupPart().Action("Help")->text(), QString::fromUtf8(Word(kWordHelp)));
+  EXPECT_NE(form->PopupPart().Action("Help")->text(), "Help");
 
   form->close();
   const Settings stored = LoadSettings(folder.path() / kSettingsFileName, {}).settings;

@@ -17,6 +17,7 @@
 #include "CompanionServer.h"
 #include "app/calendar/CalendarView.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/ProgramOptions.h"
 #include "app/windows/TFormOptions.h"
 #include "app/windows/WindowHeader.h"
 #include "present/draw/TableArt.h"
@@ -125,7 +126,7 @@ TEST_F(PackProgram, ChosenDecksBacksBackgroundsAndDesignsAtSizesOneAndFive) {
           dialog.grab().save(Shot("pack-options-look3-" + tag + ".png"));
           return 0;
         });
-        form->OpenOptions();
+        form->Options().Open();
       }
 
       responders.push_back(Sign("Alexandra", ""));
@@ -212,7 +213,7 @@ TEST_F(PackProgram, TheOptionsDllTabDownloadsAPackFromTheCompanionServer) {
     checked = true;
     return 0;
   });
-  form->OpenOptions();
+  form->Options().Open();
   qunsetenv("ZENDRAL_SERVICE_BASE");
   EXPECT_TRUE(checked);
   EXPECT_TRUE(std::filesystem::exists(folder.path() / "KovCGraph1.dll"));
@@ -239,7 +240,7 @@ TEST_F(PackProgram, ADownloadedCalendarPackShowsItsPagesWithoutARestart) {
     shownInside = form->Calendar()->IsShown();  // while the options are still open
     return 0;
   });
-  form->OpenOptions();
+  form->Options().Open();
   qunsetenv("ZENDRAL_SERVICE_BASE");
   EXPECT_TRUE(std::filesystem::exists(folder.path() / "KovCalendar01.dll"));
   EXPECT_TRUE(shownInside);

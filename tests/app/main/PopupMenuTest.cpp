@@ -9,6 +9,7 @@
 
 #include "AppFixture.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/TablePopup.h"
 #include "present/words/Words.h"
 
 namespace zendral {
@@ -21,7 +22,7 @@ class PopupMenu : public AppTest {
   std::vector<bool> Enabled() {
     std::vector<bool> on;
     for (const char* name : {"GenCount", "Quit", "ChangeName", "MSpeed", "Help", "About"}) {
-      on.push_back(form->PopupAction(name)->isEnabled());
+      on.push_back(form->PopupPart().Action(name)->isEnabled());
     }
     return on;
   }
@@ -33,18 +34,18 @@ TEST_F(PopupMenu, TheTableEntriesAreOnlyOnAtTheTable) {
   responders.push_back(Sign("Alice", ""));
   QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
   EXPECT_EQ(Enabled(), (std::vector<bool>{true, true, true, true, true, true}));
-  EXPECT_EQ(form->PopupAction("Quit")->text(), "Exit to menu");
+  EXPECT_EQ(form->PopupPart().Action("Quit")->text(), "Exit to menu");
 
   // A right click on a card never opens the menu; one on the free table does.
   QTest::mouseClick(&Table(), Qt::RightButton, {}, CardPoint(1));
-  EXPECT_FALSE(form->Popup()->isVisible());
+  EXPECT_FALSE(form->PopupPart().Menu()->isVisible());
   const PixelRect& tab = Table().art()->place().scoreTab[kSeat1];
   QTest::mouseClick(&Table(), Qt::RightButton, {}, QPoint(tab.left + 4, tab.Bottom() + 20));
-  EXPECT_TRUE(form->Popup()->isVisible());
-  form->Popup()->hide();
+  EXPECT_TRUE(form->PopupPart().Menu()->isVisible());
+  form->PopupPart().Menu()->hide();
 
   responders.push_back(Reply(QMessageBox::Yes));
-  form->PopupAction("Quit")->trigger();
+  form->PopupPart().Action("Quit")->trigger();
   EXPECT_EQ(Enabled(), (std::vector<bool>{false, false, false, true, true, true}));
 }
 
@@ -74,13 +75,13 @@ TEST_F(PopupMenu, SpeedSetsTheFlightSpeedWhileTheSliderMoves) {
     }
     return static_cast<int>(QDialog::Accepted);
   });
-  form->PopupAction("MSpeed")->trigger();
+  form->PopupPart().Action("MSpeed")->trigger();
   EXPECT_EQ(form->CurrentSettings().CardSpeed, 2);
 }
 
 TEST_F(PopupMenu, HelpApologisesInEnglishAndOpensThePageBesideTheProgram) {
   ASSERT_TRUE(Open());
-  form->PopupAction("Help")->trigger();
+  form->PopupPart().Action("Help")->trigger();
   const QString page = QString::fromStdString((folder.path() / "Zendral.html").string());
   EXPECT_EQ(messages,
             (std::vector<QString>{"Excuse!\nThe file of the help is not translated to the English "
@@ -91,7 +92,7 @@ TEST_F(PopupMenu, HelpApologisesInEnglishAndOpensThePageBesideTheProgram) {
   std::filesystem::copy_file(ZENDRAL_HELP_PAGE, folder.path() / "Zendral.html");
   messages.clear();
   UseLanguage(kRussian);
-  form->PopupAction("Help")->trigger();
+  form->PopupPart().Action("Help")->trigger();
   UseLanguage(kEnglish);
   EXPECT_TRUE(messages.empty()) << "the page is in Russian";
   EXPECT_EQ(opened, std::vector<QUrl>{QUrl::fromLocalFile(page)});

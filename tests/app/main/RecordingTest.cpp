@@ -14,6 +14,8 @@
 #include "app/main/CoachOverlay.h"
 #include "app/main/KonRecorder.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/TableCoach.h"
+#include "app/main/TablePopup.h"
 #include "present/record/GifBackground.h"
 #include "present/record/WindowFrame.h"
 
@@ -108,8 +110,8 @@ TEST_F(Recording, AKonComesOutFromTheDealToThePayout) {
   // the rest close.
   // The kon's summary line and its review button come once the review is computed, after the
   // settlement has closed the recording: the table as recorded stands without them.
-  form->Overlay()->ShowSummary({});
-  form->ReviewButton()->hide();
+  form->CoachPart().Overlay()->ShowSummary({});
+  form->CoachPart().ReviewButton()->hide();
   const QImage settled = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
   const QImage& last = gif.frames.back().picture;
   ASSERT_EQ(last.size(), settled.size());
@@ -144,7 +146,7 @@ TEST_F(Recording, LeavingOrClosingInTheMiddleOfAKonWritesWhatWasRecorded) {
   const std::size_t recorded = static_cast<std::size_t>(Recorder().Frames().count());
   EXPECT_GE(recorded, 2u);
   responders.push_back(Reply(QMessageBox::Yes));
-  form->PopupAction("Quit")->trigger();
+  form->PopupPart().Action("Quit")->trigger();
   ASSERT_TRUE(form->MenuShown());
   WaitForWrites();
   ASSERT_EQ(Files().size(), 1u);
@@ -169,7 +171,7 @@ TEST_F(Recording, AKonEndedWithoutASettlementIsNotWritten) {
   // As at a tournament table whose peer has left: the kon is over, nobody settles it.
   form->State().TurnState = ksKonSettled;
   responders.push_back(Reply(QMessageBox::Yes));
-  form->PopupAction("Quit")->trigger();
+  form->PopupPart().Action("Quit")->trigger();
   ASSERT_TRUE(form->MenuShown());
   EXPECT_FALSE(Recorder().TimerGIF()->isActive());
   EXPECT_EQ(Recorder().Frames().count(), 0) << "its frames are dropped";
@@ -228,7 +230,7 @@ TEST_F(Recording, TheWindowOnScreenComesWithItsFrame) {
   }
   ClickMainButton();
   responders.push_back(Reply(QMessageBox::Yes));
-  form->PopupAction("Quit")->trigger();
+  form->PopupPart().Action("Quit")->trigger();
   WaitForWrites();
   ASSERT_EQ(Files().size(), 1u);
   const testing::PlayedGif gif = Played(Files()[0]);

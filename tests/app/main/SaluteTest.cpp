@@ -11,6 +11,7 @@
 #include "AppFixture.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/SaluteEffect.h"
+#include "app/main/TablePopup.h"
 #include "present/packs/PackNames.h"
 
 namespace zendral {
@@ -201,9 +202,9 @@ TEST_F(Salute, MenuEntriesAndTheButtonsOfSecondaryWindowsAreGreeted) {
   ToTable();
   Watch();
   // "About" from the table's pop-up menu, and the OK button of the window it opens.
-  QMenu* popup = form->Popup();
+  QMenu* popup = form->PopupPart().Menu();
   popup->popup(form->mapToGlobal(QPoint(200, 200)));
-  const QPoint entry = popup->actionGeometry(form->PopupAction("About")).center();
+  const QPoint entry = popup->actionGeometry(form->PopupPart().Action("About")).center();
   std::vector<SeenFrame> onBox;
   responders.push_back([&](QDialog& dialog) {
     auto* box = qobject_cast<QMessageBox*>(&dialog);

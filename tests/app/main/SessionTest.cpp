@@ -10,6 +10,7 @@
 #include "AppFixture.h"
 #include "app/main/EndOfCycleDialog.h"
 #include "app/main/MainMenuWidget.h"
+#include "app/main/TablePopup.h"
 #include "game/Scores.h"
 #include "store/HistoryFile.h"
 
@@ -198,7 +199,7 @@ TEST_F(Session, NothingActsOnTheGameWhileItIsHeld) {
     EXPECT_EQ(State(), before);
     return static_cast<int>(QDialog::Accepted);
   });
-  form->PopupAction("GenCount")->trigger();
+  form->PopupPart().Action("GenCount")->trigger();
   EXPECT_EQ(dialogs.back(), "FormCount");
   Tick();
   EXPECT_EQ(State().Board.CardsLaid(), 2) << "once the window is closed the computer moves";

@@ -13,6 +13,9 @@
 #include "AppFixture.h"
 #include "TournamentFixture.h"
 #include "app/lan/ChatPanel.h"
+#include "app/main/ProgramPacks.h"
+#include "app/main/TableHost.h"
+#include "app/main/TourSession.h"
 #include "app/online/OnlineLink.h"
 #include "app/online/TFWorldTop.h"
 #include "app/tour/Attention.h"
@@ -85,15 +88,15 @@ struct Program {
     const GameState& s = State();
     if (!s.TourGame || !s.GameActive || form->Busy()) return false;
     if ((s.KonPhase == kpDealt || s.TurnState == ksKonOver) && s.MainButtonEnabled) {
-      form->MainButtonClick();
+      form->TablePart().MainButtonClick();
       return true;
     }
     if (s.KonPhase == kpPlaying && s.TurnState == ksSeat2ToMove) {
       const int slot = ChooseMove(s.Hands[kSeat2], s.Board, s.Hands[kSeat1], s.LayCounter);
       if (slot == 0) {
-        form->MainButtonClick();
+        form->TablePart().MainButtonClick();
       } else {
-        form->CardClick(slot);
+        form->TablePart().CardClick(slot);
       }
       return true;
     }
@@ -167,11 +170,11 @@ TEST_F(TourProgram, TwoWindowsMeetAtATablePlayAndOneSidesClockRunsOut) {
       bDealt = WaitFor([&] { return second.result() == QDialog::Accepted && !second.isVisible(); });
       return second.result();
     };
-    b_.form->OpenTournament();
+    b_.form->TourPart().Open();
     EXPECT_TRUE(WaitFor([&] { return !window.isVisible(); }));
     return window.result();
   };
-  a_.form->OpenTournament();
+  a_.form->TourPart().Open();
   ASSERT_TRUE(bDealt);
   ASSERT_TRUE(WaitFor([&] { return a_.State().TourGame && b_.State().TourGame; }));
   EXPECT_EQ(a_.State().PlayerSlot, kTournamentSlot);
@@ -185,7 +188,7 @@ TEST_F(TourProgram, TwoWindowsMeetAtATablePlayAndOneSidesClockRunsOut) {
   EXPECT_EQ(a_.State().Hands[kSeat1], b_.State().Hands[kSeat2]);
 
   // The chat line through the relay: B's line shows in A's panel in B's colour.
-  ASSERT_TRUE(b_.form->SendChat("Good luck"));
+  ASSERT_TRUE(b_.form->TablePart().SendChat("Good luck"));
   ASSERT_TRUE(WaitFor([&] { return a_.form->Table()->ChatPanel()->Lines()[0].index == 2; }));
   EXPECT_EQ(a_.form->Table()->ChatPanel()->Lines()[0].text, "Good luck");
 
@@ -216,7 +219,7 @@ TEST_F(TourProgram, TwoWindowsMeetAtATablePlayAndOneSidesClockRunsOut) {
   EXPECT_EQ(slow.form->Table()->Highlighted(), playable);
 
   // The player in turn does nothing: his own clock runs down, tick by tick.
-  tour::TourLink& link = *slow.form->Tour();
+  tour::TourLink& link = *slow.form->TourPart().Link();
   slow.sounds.clear();
   for (int second = 25; second >= 1; --second) {
     link.Relay().ClockTick();
@@ -242,7 +245,7 @@ TEST_F(TourProgram, TwoWindowsMeetAtATablePlayAndOneSidesClockRunsOut) {
   // Both leave the table; the server has booked the loss and the win.
   for (Program* p : {&slow, &other}) {
     p->onTour = [](QDialog&) { return static_cast<int>(QDialog::Rejected); };
-    p->form->ExitButtonClick();
+    p->form->TablePart().ExitButtonClick();
     EXPECT_TRUE(WaitFor([&] { return !p->onTour; })) << "the tournament window came back";
   }
   Client reader(server_->Base());
@@ -288,10 +291,10 @@ TEST_F(TourProgram, ARelayConnectionErrorReleasesTheSeatAndAServerOffDisablesAll
     EXPECT_FALSE(window.isVisible());
     return static_cast<int>(QDialog::Rejected);
   };
-  a_.form->OpenTournament();
+  a_.form->TourPart().Open();
   ASSERT_FALSE(a_.attention.empty());
   EXPECT_EQ(a_.attention[0], QStringList{WordText(kWordServerConnectionError)});
-  EXPECT_FALSE(a_.form->Tour()->Session().booking.Holds());
+  EXPECT_FALSE(a_.form->TourPart().Link()->Session().booking.Holds());
 }
 
 // "Top 10" shows the tournament's top ten: its own window, or with the graphics pack the
@@ -304,7 +307,7 @@ TEST_F(TourProgram, TopTenShowsTheTournamentsListWithOrWithoutTheGraphicsPack) {
       std::filesystem::create_symlink(
           std::filesystem::path(ZENDRAL_TEST_PACKS) / std::string(kPackGraphics),
           p.folder.path() / std::string(kPackGraphics));
-      p.form->LoadPacks();
+      p.form->Packs().Load();
     }
     int shownList = 0;
     p.onWindow = [&](QDialog& dialog) {
@@ -314,7 +317,7 @@ TEST_F(TourProgram, TopTenShowsTheTournamentsListWithOrWithoutTheGraphicsPack) {
       dialog.findChild<QPushButton*>("Top10Button")->click();
       return static_cast<int>(QDialog::Rejected);
     };
-    p.form->OpenTournament();
+    p.form->TourPart().Open();
     ASSERT_FALSE(p.windows.empty());
     EXPECT_EQ(p.windows.back(), pack ? "TFWorldTop" : "TFTourTop");
     EXPECT_EQ(shownList, pack ? TFWorldTop::kTournamentList : 0);
@@ -327,9 +330,9 @@ TEST_F(TourProgram, WithoutAnAccountTheTournamentAsksForALogIn) {
     ADD_FAILURE() << "the tournament window opened without an account";
     return static_cast<int>(QDialog::Rejected);
   };
-  a_.form->OpenTournament();
+  a_.form->TourPart().Open();
   EXPECT_TRUE(static_cast<bool>(a_.onTour));
-  EXPECT_EQ(a_.form->Tour(), nullptr);
+  EXPECT_EQ(a_.form->TourPart().Link(), nullptr);
   EXPECT_EQ(a_.messages, std::vector<QString>{WordText(kWordLogInToAccount)});
 }
 
@@ -363,7 +366,7 @@ TEST_F(TourProgram, ALoneSeatStaysHeldWithTheServersCountUntilLogOffGivesItBack)
       EXPECT_TRUE(online::ReadServerInfo(frame, a_.form->Online()->Club().addresses().tournament));
     }
     window.RefreshTimer()->start(10000);
-    EXPECT_TRUE(a_.form->Tour()->Session().booking.Holds());
+    EXPECT_TRUE(a_.form->TourPart().Link()->Session().booking.Holds());
     EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordLogOff));
     EXPECT_FALSE(window.findChild<QPushButton*>("CloseButton")->isEnabled());
     EXPECT_EQ(ListedNick(table, 1), nicks_[0]);
@@ -372,13 +375,13 @@ TEST_F(TourProgram, ALoneSeatStaysHeldWithTheServersCountUntilLogOffGivesItBack)
     // "Log off": the server frees the seat and the window unlocks.
     window.SeatButton(table, 1)->click();
     EXPECT_EQ(ListedNick(table, 1), "X");
-    EXPECT_FALSE(a_.form->Tour()->Session().booking.Holds());
+    EXPECT_FALSE(a_.form->TourPart().Link()->Session().booking.Holds());
     EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordTakePlace));
     EXPECT_TRUE(window.findChild<QPushButton*>("CloseButton")->isEnabled());
     EXPECT_FALSE(window.WaitClock()->isVisible());
     return static_cast<int>(QDialog::Rejected);
   };
-  a_.form->OpenTournament();
+  a_.form->TourPart().Open();
   EXPECT_TRUE(a_.attention.empty());
 }
 
@@ -391,7 +394,7 @@ TEST_F(TourProgram, ASeatTheServerHoldsForThePlayerCanBeGivenBackFromTheWindow) 
     // Booked behind the window's back, through the program's own session.
     online::OnlineClub& club = b_.form->Online()->Club();
     EXPECT_EQ(online::SeatRequest(club.frame(), club.addresses().tournament, table, 1,
-                                  online::kSeatTake, b_.form->Tour()->Session().player),
+                                  online::kSeatTake, b_.form->TourPart().Link()->Session().player),
               online::kSeatDone);
     EXPECT_EQ(window.SeatButton(table, 1)->text(), WordText(kWordTakePlace));
     window.findChild<QPushButton*>("RefreshButton")->click();
@@ -403,7 +406,7 @@ TEST_F(TourProgram, ASeatTheServerHoldsForThePlayerCanBeGivenBackFromTheWindow) 
     EXPECT_TRUE(window.findChild<QPushButton*>("CloseButton")->isEnabled());
     return static_cast<int>(QDialog::Rejected);
   };
-  b_.form->OpenTournament();
+  b_.form->TourPart().Open();
   EXPECT_TRUE(b_.attention.empty());
 }
 
@@ -425,7 +428,7 @@ TEST_F(TourProgramShortWait, TheServerFreesALoneSeatAndTheWindowSaysSo) {
     bool unlockedEarly = false;
     EXPECT_TRUE(WaitFor(
         [&] {
-          const bool holds = a_.form->Tour()->Session().booking.Holds();
+          const bool holds = a_.form->TourPart().Link()->Session().booking.Holds();
           if (!holds && a_.attention.empty()) unlockedEarly = true;
           return !holds;
         },
@@ -438,7 +441,7 @@ TEST_F(TourProgramShortWait, TheServerFreesALoneSeatAndTheWindowSaysSo) {
     EXPECT_FALSE(window.WaitClock()->isVisible());
     return static_cast<int>(QDialog::Rejected);
   };
-  a_.form->OpenTournament();
+  a_.form->TourPart().Open();
   ASSERT_EQ(a_.attention.size(), 1u);
   EXPECT_EQ(a_.attention[0], QStringList{WordText(kWordSeatFreedByServer)});
 }

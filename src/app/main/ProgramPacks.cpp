@@ -1,4 +1,4 @@
-#include "app/main/TForm1Packs.h"
+#include "app/main/ProgramPacks.h"
 
 #include <QApplication>
 #include <QDate>
@@ -7,10 +7,9 @@
 #include <random>
 
 #include "app/main/AppText.h"
-#include "app/main/TForm1.h"
-#include "app/radio/MediaPanel.h"
+#include "app/main/WindowServices.h"
+#include "app/windows/TFormOptions.h"
 #include "online/ServiceAddresses.h"
-#include "present/draw/TableArt.h"
 #include "present/packs/PackDownload.h"
 #include "present/packs/PackFile.h"
 #include "present/packs/PackNames.h"
@@ -35,72 +34,75 @@ int BackPictureOfKon(const Settings& settings) {
                            settings.BackDeck, random1To10);
 }
 
-void TForm1::LoadPacks() {
-  if (!packs_) packs_ = std::make_shared<PackPictures>(programFolder_, LoadArtPicture);
+ProgramPacks::ProgramPacks(WindowServices& window, Settings& settings,
+                           const std::filesystem::path& folder, Hooks hooks)
+    : window_(window), settings_(settings), folder_(folder), hooks_(std::move(hooks)) {}
+
+void ProgramPacks::Load() {
+  if (!packs_) packs_ = std::make_shared<PackPictures>(folder_, LoadArtPicture);
   packs_->LoadAll(settings_);
   for (const std::string& pack : packs_->TakeMissing()) {
-    ShowMessage(Text(kWordCantFindFile) + QLatin1Char(' ') + QString::fromStdString(pack), false);
+    window_.ShowMessage(Text(kWordCantFindFile) + QLatin1Char(' ') + QString::fromStdString(pack),
+                        false);
   }
   // The table's pictures are made again from the new set.
-  if (art_) {
-    art_.reset();
-    RebuildArt();
-  }
+  hooks_.picturesChanged();
 }
 
-bool TForm1::DownloadPack(int code) {
+bool ProgramPacks::Download(int code) {
   const std::string_view file = PackForDownloadCode(code);
   if (file.empty()) return false;
   const QString name = QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
   // The download holds the program; the window keeps painting and shows how far it is.
-  QProgressDialog progress(Text(kWordDownload) + QLatin1Char(' ') + name, QString(), 0, 100,
-                           QApplication::activeWindow() ? QApplication::activeWindow() : this);
+  QProgressDialog progress(
+      Text(kWordDownload) + QLatin1Char(' ') + name, QString(), 0, 100,
+      QApplication::activeWindow() ? QApplication::activeWindow() : &window_.Window());
   progress.setObjectName(QStringLiteral("PackDownloadProgress"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
   progress.setValue(0);
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  ++busy_;
-  const std::string url =
-      online::AddressesUnder(online::ServiceBase()).downloads + std::string(file);
-  const DownloadResult result =
-      DownloadFile(url, ParentFolderOf(programFolder_) / std::string(file),
-                   [&](long long done, long long total) {
-                     progress.setValue(total > 0 ? static_cast<int>(done * 100 / total) : 0);
-                     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-                     return true;
-                   });
-  --busy_;
+  DownloadResult result;
+  window_.WhileBusy([&] {
+    const std::string url =
+        online::AddressesUnder(online::ServiceBase()).downloads + std::string(file);
+    result = DownloadFile(url, ParentFolderOf(folder_) / std::string(file),
+                          [&](long long done, long long total) {
+                            progress.setValue(total > 0 ? static_cast<int>(done * 100 / total) : 0);
+                            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                            return true;
+                          });
+  });
   QApplication::restoreOverrideCursor();
   progress.close();
-  PlaySound(result.ok ? "WToMenK" : "WWrongs", false);
-  if (result.ok) TakeDownloadedPack(file);
+  window_.PlaySound(result.ok ? "WToMenK" : "WWrongs", false);
+  if (result.ok) TakeDownloaded(file);
   return result.ok;
 }
 
-void TForm1::TakeDownloadedPack(std::string_view file) {
+void ProgramPacks::TakeDownloaded(std::string_view file) {
   // What the start-up reads from a pack is read again now, so a pack works without a restart.
   // The voices are read anew for every card spoken and need nothing.
   if (file == kPackRadio || file == kRadioListFile) {
-    media_->PrepareRadio(settings_.RadioListFromServer);
+    hooks_.radioPackArrived();
   } else if (file == kPackCalendar) {
-    if (menuShown_) ShowMainMenuScreen();  // places the menu around the calendar's pages
+    hooks_.menuAgain();  // places the menu around the calendar's pages
   } else if (file != kPackVoice) {
-    LoadPacks();  // decks, backs, backgrounds and the designs' pictures
-    if (menuShown_) ShowMainMenuScreen();
+    Load();  // decks, backs, backgrounds and the designs' pictures
+    hooks_.menuAgain();
   }
 }
 
-PackPictureLoader TForm1::HeaderPictures() {
+PackPictureLoader ProgramPacks::HeaderPictures() {
   const bool needsPack =
       settings_.WindowLook == 1 || settings_.WindowLook == 3 || settings_.CustomDesign;
-  if (needsPack && FindPack(programFolder_, kPackGraphics).empty()) {
+  if (needsPack && FindPack(folder_, kPackGraphics).empty()) {
     settings_.WindowLook = 2;
     settings_.CustomDesign = false;
-    ShowMessage(Text(kWordCantFindFile) + QLatin1Char(' ') + QLatin1String(kPackGraphics.data()),
-                false);
+    window_.ShowMessage(
+        Text(kWordCantFindFile) + QLatin1Char(' ') + QLatin1String(kPackGraphics.data()), false);
   }
-  const std::filesystem::path folder = programFolder_;
+  const std::filesystem::path folder = folder_;
   return [folder](const QString& name) {
     QImage image;
     LoadPackPng(name, kPackGraphics, image, folder);
@@ -108,8 +110,8 @@ PackPictureLoader TForm1::HeaderPictures() {
   };
 }
 
-void TForm1::FillPackEnvironment(OptionsEnvironment& environment) {
-  const std::filesystem::path folder = programFolder_;
+void ProgramPacks::FillEnvironment(OptionsEnvironment& environment) {
+  const std::filesystem::path folder = folder_;
   environment.packPicture = HeaderPictures();
   environment.deckFace = [folder](int deck, TCardCode card) {
     const QString name = QString::fromStdString(FaceName(deck, card, false));
@@ -129,8 +131,8 @@ void TForm1::FillPackEnvironment(OptionsEnvironment& environment) {
     LoadPackPng(name, PackForBack(back), image, folder);
     return image;
   };
-  environment.downloadPack = [this](int code) { return DownloadPack(code); };
-  environment.message = [this](const QString& text) { ShowMessage(text, false); };
+  environment.downloadPack = [this](int code) { return Download(code); };
+  environment.message = [this](const QString& text) { window_.ShowMessage(text, false); };
 }
 
 }  // namespace zendral
