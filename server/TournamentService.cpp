@@ -118,7 +118,7 @@ ServiceReply Seat(ServerContext& ctx, const ServiceRequest& request, int seat) {
       case relay::BookOutcome::kBooked:
         return reply::Ok();
       case relay::BookOutcome::kTaken:
-        return reply::Marker("is");
+        return reply::Taken();
       case relay::BookOutcome::kRefused:
         return reply::No();
     }
@@ -151,8 +151,7 @@ ServiceReply TopTen(ServerContext& ctx, char criterion) {
 }
 
 ServiceReply Place(ServerContext& ctx, const ServiceRequest& request, char criterion) {
-  const char* name = criterion == 'r' ? "rating1" : criterion == 'k' ? "kon1" : "score1";
-  const auto value = request.fields.Int(QString::fromLatin1(name));
+  const auto value = request.fields.Int(QString::fromStdString(protocol::PlaceField(criterion)));
   if (!value) return reply::No();
   const auto place = relay::PlaceOf(ctx.db, criterion, *value);
   return place ? reply::TrailingNumber(*place) : reply::No();
@@ -192,7 +191,7 @@ OperationDispatch TournamentDispatch(const TourConfig& config) {
         });
   }
   const std::string gid = std::to_string(protocol::kGameId);
-  for (const char criterion : {'s', 'r', 'k'}) {
+  for (const char criterion : protocol::kCriteria) {
     const std::string letter(1, criterion);
     handlers[op::kTopTen + letter + gid] = [criterion](ServerContext& ctx, const ServiceRequest&) {
       return TopTen(ctx, criterion);
