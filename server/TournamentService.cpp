@@ -24,7 +24,7 @@ bool ThisGame(const Fields& f) {
 
 QString Token(const QString& text, int maxChars) {
   const QString clean = CleanText(text, maxChars, true);
-  return clean.isEmpty() ? QStringLiteral("X") : clean;
+  return clean.isEmpty() ? QString(QLatin1String(protocol::tour::kNobody)) : clean;
 }
 
 QString RelayHost(const ServiceRequest& request, const TourConfig& config) {
@@ -36,8 +36,15 @@ QString RelayHost(const ServiceRequest& request, const TourConfig& config) {
 
 QStringList SeatTokens(const SeatRow& r) {
   if (r.Free()) {
-    return {QStringLiteral("X"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-            QStringLiteral("X"), QStringLiteral("X"), QStringLiteral("M"), QStringLiteral("X")};
+    const QString nobody = QLatin1String(protocol::tour::kNobody);
+    return {nobody,
+            QStringLiteral("0"),
+            QStringLiteral("0"),
+            QStringLiteral("0"),
+            nobody,
+            nobody,
+            QStringLiteral("M"),
+            nobody};
   }
   return {r.nick,
           QString::number(r.player.score),
@@ -78,7 +85,8 @@ ServiceReply ServerInfo(ServerContext& ctx) {
   const QString state = Setting(ctx.db, kTourStateSetting);
   QString welcome = Setting(ctx.db, kTourWelcomeSetting);
   if (welcome.isEmpty()) welcome = kDefaultWelcome;
-  return reply::Segment({state == QLatin1String("off") ? QStringLiteral("X") : QStringLiteral("Y"),
+  return reply::Segment({QString(QLatin1Char(state == QLatin1String("off") ? protocol::tour::kOff
+                                                                           : protocol::tour::kOn)),
                          CleanText(welcome, 120, true)});
 }
 

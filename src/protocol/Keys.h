@@ -195,6 +195,13 @@ inline std::string PlaceField(char criterion) {
   return std::string(CriterionField(criterion)) + "1";
 }
 
+// The tournament's tokens: a free seat's nick and its other words, and the server's state.
+namespace tour {
+inline constexpr char kNobody[] = "X";
+inline constexpr char kOn = 'Y';
+inline constexpr char kOff = 'X';
+}  // namespace tour
+
 // The markers of a reply: done, taken already (a nick, a seat, today's deal), refused.
 namespace answer {
 inline constexpr char kOk[] = "ok";
