@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <iterator>
+
 #include "OperationDispatch.h"
 #include "ServerLog.h"
 #include "Services.h"
@@ -22,12 +24,23 @@ struct ProfileField {
   const char* name;
   int maxChars;
 };
+namespace profile = protocol::profile;
 constexpr ProfileField kProfile[] = {
-    {"namei", 20},    {"name2", 20},   {"about", 50},      {"telephone", 20}, {"emailo", 50},
-    {"website", 50},  {"skype", 50},   {"ok", 50},         {"vk", 50},        {"telegram", 50},
-    {"facebook", 60}, {"twitter", 50}, {"instagramm", 50}, {"youtube", 50},
+    {profile::kName1, 20},     {profile::kName2, 20},    {profile::kAbout, 50},
+    {profile::kTelephone, 20}, {profile::kEMail, 50},    {profile::kWebSite, 50},
+    {profile::kSkype, 50},     {profile::kOK, 50},       {profile::kVK, 50},
+    {profile::kTelegram, 50},  {profile::kFaceBook, 60}, {profile::kTwitter, 50},
+    {profile::kInstagram, 50}, {profile::kYouTube, 50},
 };
-constexpr int kProfileFields = 14;
+constexpr int kProfileFields = profile::kFields;
+constexpr bool InProfileOrder() {
+  if (std::size(kProfile) != kProfileFields) return false;
+  for (int i = 0; i < kProfileFields; ++i) {
+    if (kProfile[i].name != profile::kOrder[i]) return false;
+  }
+  return true;
+}
+static_assert(InProfileOrder(), "the profile's lengths follow its fields' order on the wire");
 
 // The checks of a new account before its password is hashed: nothing when the request is
 // refused, with the reply in refusal.
@@ -51,7 +64,7 @@ bool CreateChecks(ServerContext& ctx, const ServiceRequest& request, ServiceRepl
   const bool taken = q->next();
   q->finish();
   if (taken) {
-    *refusal = reply::Marker("is");
+    *refusal = reply::Taken();
     return false;
   }
   if (!ctx.limits.Allow(LimitKind::kCreate, request.address)) {
@@ -77,7 +90,7 @@ ServiceReply CreateWithHash(ServerContext& ctx, const Fields& f, const QByteArra
        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
        QDateTime::currentSecsSinceEpoch()});
   if (q == nullptr) return reply::No();
-  if (q->numRowsAffected() != 1) return reply::Marker("is");  // created meanwhile
+  if (q->numRowsAffected() != 1) return reply::Taken();  // created meanwhile
   if (ctx.db.Run(QStringLiteral("INSERT INTO results (nick, kon, best, rating, sessions, konl,"
                                 " score, r1, r2) VALUES (?, 0, 0, 0, 0, 0, 0, 0, '#')"),
                  {nick}) == nullptr) {
@@ -156,8 +169,8 @@ ServiceReply SaveProfile(ServerContext& ctx, const ServiceRequest& request) {
   for (const ProfileField& field : kProfile) {
     QString name = QString::fromLatin1(field.name);
     QString value = request.fields.Value(name);
-    if (name == QLatin1String("namei") && !request.fields.Has(name)) {
-      value = request.fields.Value(QStringLiteral("name1"));
+    if (name == QLatin1String(profile::kName1) && !request.fields.Has(name)) {
+      value = request.fields.Value(QLatin1String(profile::kName1Older));
     }
     // The program sends the texts in the travelling form of free texts; the field's length
     // counts the characters typed, an escape as one.
@@ -203,7 +216,7 @@ ServiceReply Transfer(ServerContext& ctx, const ServiceRequest& request) {
   }
   q->finish();
   if (!recipient || senderBalance < 0) return reply::No();
-  if (senderBalance < *amount) return reply::Marker("is");
+  if (senderBalance < *amount) return reply::Taken();
   if (ctx.db.Run(QStringLiteral("UPDATE accounts SET balance = balance - ? WHERE nick = ?"),
                  {*amount, nick}) == nullptr ||
       ctx.db.Run(QStringLiteral("UPDATE accounts SET balance = balance + ? WHERE nick = ?"),

@@ -56,8 +56,8 @@ ServiceReply OpenEntry(ServerContext& ctx, const QString& nick, const QString& d
                                 " VALUES (?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"),
                  {day, nick, country, city, QDateTime::currentMSecsSinceEpoch()});
   if (q == nullptr) return reply::No();
-  if (q->numRowsAffected() != 1) return reply::Marker("is");
-  return ServiceReply{"ok$" + day.toLatin1() + ' ' + deck.toLatin1() + '$'};
+  if (q->numRowsAffected() != 1) return reply::Taken();
+  return ServiceReply{protocol::answer::kOk + ('$' + day.toLatin1()) + ' ' + deck.toLatin1() + '$'};
 }
 
 bool HasEntry(Database& db, const QString& day, const QString& nick, bool* failed) {
@@ -70,7 +70,7 @@ bool HasEntry(Database& db, const QString& day, const QString& nick, bool* faile
   return has;
 }
 
-std::optional<DailyWork> Start(ServerContext& ctx, const ServiceRequest& request,
+std::optional<WorkerJob> Start(ServerContext& ctx, const ServiceRequest& request,
                                ServiceReply* reply) {
   *reply = reply::No();
   const auto nick = ctx.SessionNick(request);
@@ -78,7 +78,7 @@ std::optional<DailyWork> Start(ServerContext& ctx, const ServiceRequest& request
   const QString day = DayText(Today(ctx));
   bool failed = false;
   if (HasEntry(ctx.db, day, *nick, &failed) || failed) {
-    if (!failed) *reply = reply::Marker("is");
+    if (!failed) *reply = reply::Taken();
     return std::nullopt;
   }
   if (const auto known = ReadDeck(ctx.db, day, &failed)) {
@@ -89,7 +89,7 @@ std::optional<DailyWork> Start(ServerContext& ctx, const ServiceRequest& request
   // The first start of the day deals the day's deck; its par is searched on a worker and
   // stored with it. Two servers of a club may deal at once: the first stored deck counts.
   const QString deck = QString::fromStdString(DeckNotation(DrawDeck()));
-  DailyWork work;
+  WorkerJob work;
   work.work = [deck] {
     const auto par = DailyPar(deck);
     return par ? QByteArray::number(*par) : QByteArray();
@@ -137,7 +137,7 @@ ServiceReply SaveReply(Database& db, const QString& day, const QString& nick, in
                          QString::number(standing->place), QString::number(standing->players)});
 }
 
-std::optional<DailyWork> Save(ServerContext& ctx, const ServiceRequest& request,
+std::optional<WorkerJob> Save(ServerContext& ctx, const ServiceRequest& request,
                               ServiceReply* reply) {
   *reply = reply::No();
   const Fields& f = request.fields;
@@ -169,7 +169,7 @@ std::optional<DailyWork> Save(ServerContext& ctx, const ServiceRequest& request,
     return std::nullopt;
   }
   if (state != kStarted) return std::nullopt;
-  DailyWork work;
+  WorkerJob work;
   work.work = [deck, moves] {
     const auto score = DailyReplayScore(deck, moves);
     return score ? QByteArray::number(*score) : QByteArray();
@@ -265,20 +265,18 @@ ServiceReply Read(ServerContext& ctx, const ServiceRequest& request) {
 
 }  // namespace
 
-std::optional<DailyWork> DailyRequest(ServerContext& ctx, const ServiceRequest& request,
-                                      ServiceReply* reply) {
-  const Fields& f = request.fields;
-  if (f.Has(protocol::op::kDailyStart)) return Start(ctx, request, reply);
-  if (f.Has(protocol::op::kDailySave)) return Save(ctx, request, reply);
-  *reply = f.Has(protocol::op::kDailyRead) ? Read(ctx, request) : reply::No();
-  return std::nullopt;
+std::optional<WorkerJob> DailyStart(ServerContext& ctx, const ServiceRequest& request,
+                                    ServiceReply* reply) {
+  return Start(ctx, request, reply);
 }
 
-ServiceReply DailyRequestNow(ServerContext& ctx, const ServiceRequest& request) {
-  ServiceReply reply;
-  auto work = DailyRequest(ctx, request, &reply);
-  if (!work) return reply;
-  return work->finish(work->work());
+std::optional<WorkerJob> DailySave(ServerContext& ctx, const ServiceRequest& request,
+                                   ServiceReply* reply) {
+  return Save(ctx, request, reply);
+}
+
+ServiceReply DailyRead(ServerContext& ctx, const ServiceRequest& request) {
+  return Read(ctx, request);
 }
 
 QDate ClubDate(qint64 utcSeconds, qint64 offsetSeconds) {

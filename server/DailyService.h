@@ -22,22 +22,19 @@
 #include <functional>
 #include <optional>
 
+#include "OperationDispatch.h"
 #include "ServerContext.h"
 
 namespace zendral::server {
 
-// Work of a request that must not run on the server's thread.
-struct DailyWork {
-  std::function<QByteArray()> work;                       // worker thread; no database
-  std::function<ServiceReply(const QByteArray&)> finish;  // server's thread, with the result
-};
-
-// The work of a start that must first compute the day's par, or of a save to replay; or
-// nothing with the whole reply in reply.
-std::optional<DailyWork> DailyRequest(ServerContext& ctx, const ServiceRequest& request,
-                                      ServiceReply* reply);
-// The same on the calling thread (dispatch without a socket).
-ServiceReply DailyRequestNow(ServerContext& ctx, const ServiceRequest& request);
+// The records service's worker handlers: the work of a start that must first compute the
+// day's par, or of a save to replay; or nothing with the whole reply in reply.
+std::optional<WorkerJob> DailyStart(ServerContext& ctx, const ServiceRequest& request,
+                                    ServiceReply* reply);
+std::optional<WorkerJob> DailySave(ServerContext& ctx, const ServiceRequest& request,
+                                   ServiceReply* reply);
+// The day's table, answered at once.
+ServiceReply DailyRead(ServerContext& ctx, const ServiceRequest& request);
 
 // The club's local date at the given moment, the server's clock shifted by offsetSeconds.
 QDate ClubDate(qint64 utcSeconds, qint64 offsetSeconds);

@@ -47,12 +47,12 @@ namespace {
 ServiceReply PathDirectory(ServerContext& ctx, const ServiceRequest& request) {
   QString host = ctx.publicHost;
   if (host.isEmpty()) host = request.host;
-  const QString base = request.SchemePrefix() + host + QStringLiteral("/services/");
+  const QString base = request.SchemePrefix() + host + QLatin1String(protocol::location::kServices);
   namespace paths = protocol::paths;
   QString text;
-  for (const auto& [key, service] :
-       {std::pair{paths::kRecords, "records"}, std::pair{paths::kStatistics, "stats"},
-        std::pair{paths::kAccount, "account"}}) {
+  for (const auto& [key, service] : {std::pair{paths::kRecords, protocol::service::kRecords},
+                                     std::pair{paths::kStatistics, protocol::service::kStats},
+                                     std::pair{paths::kAccount, protocol::service::kAccount}}) {
     text += QLatin1String(key) + '=' + Scrambled(base + QLatin1String(service)) + '#';
   }
   if (Setting(ctx.db, QStringLiteral("pause_chat")) == QLatin1String("1")) {
@@ -115,7 +115,9 @@ ServiceReply Playlist(const QString& musicFolder) {
 ServiceReply AdvertisingDirectory(const QString& dataDir) {
   QFile file(QDir(dataDir).filePath(QStringLiteral("adv.txt")));
   if (file.open(QIODevice::ReadOnly)) return Utf8(QString::fromUtf8(file.read(64 * 1024)));
-  return Utf8(QStringLiteral("SecAdv0000=000##"));
+  // No entries.
+  return Utf8(QLatin1String(protocol::advertising::kCount) + QStringLiteral("=000") +
+              QLatin1String(protocol::advertising::kEnd));
 }
 
 ServiceReply GamePage(ServerContext& ctx) {
@@ -233,23 +235,32 @@ std::optional<ServiceReply> MemberPhoto(Database& db, const QString& name) {
 std::optional<ServiceReply> Document(ServerContext& ctx, const QString& path,
                                      const ServiceRequest& request) {
   const QDir data(ctx.dataDir);
-  if (path == QLatin1String("/services/paths.txt")) return PathDirectory(ctx, request);
-  if (path == QLatin1String("/news/index.html") || path == QLatin1String("/news/")) {
+  if (path == QLatin1String(protocol::location::kPathDirectory)) return PathDirectory(ctx, request);
+  if (path == QLatin1String(protocol::location::kNews) || path == QLatin1String("/news/")) {
     return Utf8(NewsPage(ctx.db), "text/html; charset=utf-8");
   }
-  if (path == QLatin1String("/get_ip.php")) return Utf8(CallerAddress(request.address));
-  if (path == QLatin1String("/services/adv.txt")) return AdvertisingDirectory(ctx.dataDir);
+  if (path == QLatin1String(protocol::location::kOwnAddress))
+    return Utf8(CallerAddress(request.address));
+  if (path == QLatin1String(protocol::location::kAdvertising))
+    return AdvertisingDirectory(ctx.dataDir);
   if (path == QLatin1String("/zendral/") || path == QLatin1String("/zendral")) return GamePage(ctx);
-  if (path == QLatin1String("/musik/_playlist.html")) return Playlist(data.filePath("music"));
-  if (path.startsWith(QLatin1String("/musik/")))
-    return ServeFile(data.filePath("music"), path.mid(7));
-  if (path.startsWith(QLatin1String("/photos/"))) {
-    // The club's own pictures first: a member's photo never stands in for one of them.
-    if (auto picture = ServeFile(data.filePath("photos"), path.mid(8))) return picture;
-    return MemberPhoto(ctx.db, path.mid(8));
+  if (path == QLatin1String(protocol::location::kPlaylist)) return Playlist(data.filePath("music"));
+  // The files of a served folder by their name after the folder's path.
+  const auto under = [&path](const char* folder) -> std::optional<QString> {
+    const QLatin1String prefix(folder);
+    if (!path.startsWith(prefix)) return std::nullopt;
+    return path.mid(prefix.size());
+  };
+  if (const auto name = under(protocol::location::kMusic)) {
+    return ServeFile(data.filePath("music"), *name);
   }
-  if (path.startsWith(QLatin1String("/downloads/progr/cards/"))) {
-    return ServeFile(data.filePath("packs"), path.mid(23));
+  if (const auto name = under(protocol::location::kPhotos)) {
+    // The club's own pictures first: a member's photo never stands in for one of them.
+    if (auto picture = ServeFile(data.filePath("photos"), *name)) return picture;
+    return MemberPhoto(ctx.db, *name);
+  }
+  if (const auto name = under(protocol::location::kDownloads)) {
+    return ServeFile(data.filePath("packs"), *name);
   }
   return std::nullopt;
 }

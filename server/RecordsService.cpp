@@ -19,7 +19,7 @@ namespace op = protocol::op;
 
 constexpr int kLocalTable = protocol::kWindowsTable;
 constexpr int kAccountTable = protocol::kAccountTable;
-constexpr int kChatTable = 100;
+constexpr int kChatTable = protocol::kChatTable;
 
 QString OrHash(const QString& text) {
   return text.isEmpty() ? QStringLiteral("#") : text;
@@ -83,7 +83,7 @@ ServiceReply ReadTable(ServerContext& ctx, int gid) {
     return ServiceReply(hit->body);
   }
   ServiceReply fresh = ReadTableFromDatabase(ctx, gid);
-  if (fresh.status == 200 && fresh.body != "no") {
+  if (fresh.status == 200 && fresh.body != protocol::answer::kNo) {
     if (cache.size() > 1000) cache.clear();  // any gid may be asked for
     cache.insert({&ctx.db, gid}, CachedTable{fresh.body, now});
   }
@@ -196,15 +196,15 @@ ServiceReply SubmitLocal(ServerContext& ctx, const ServiceRequest& request) {
              f.Value(field::kNick),
              f.Value(field::kCountry),
              f.Value(field::kCity),
-             f.Value(QStringLiteral("R7")),
-             f.Value(QStringLiteral("R8")),
+             f.Value(QLatin1String(field::kRowSex)),
+             f.Value(QLatin1String(field::kRowVersion)),
              QStringLiteral("#"),
              QStringLiteral("#")};
   // A cycle of 30 kons against the computer, under a passport the program lets send.
   if (!score || std::abs(*score) > MaxCycleScore() || !IsPassportName(row.nick, true) ||
       !IsPassportCity(row.city) || !IsCountryCode(row.country) || !IsSex(row.r07) ||
-      !IsVersion(row.r08) || !IsFree(f.Value(QStringLiteral("R9"))) ||
-      !IsFree(f.Value(QStringLiteral("R10")))) {
+      !IsVersion(row.r08) || !IsFree(f.Value(QLatin1String(field::kRowFree1))) ||
+      !IsFree(f.Value(QLatin1String(field::kRowFree2)))) {
     return reply::No();
   }
   if (!MayUseName(ctx, request, row.nick)) return reply::No();
@@ -231,10 +231,10 @@ ServiceReply SubmitChat(ServerContext& ctx, const ServiceRequest& request) {
              f.Value(field::kNick),
              f.Value(field::kCountry),
              f.Value(field::kCity),
-             f.Value(QStringLiteral("R7")),
-             f.Value(QStringLiteral("R8")),
-             f.Value(QStringLiteral("R9")),
-             WithoutStar(f.Value(QStringLiteral("R10")))};
+             f.Value(QLatin1String(field::kRowSex)),
+             f.Value(QLatin1String(field::kRowVersion)),
+             f.Value(QLatin1String(field::kRowFree1)),
+             WithoutStar(f.Value(QLatin1String(field::kRowFree2)))};
   // The number the program sends is replaced by the server's own, but it is a number.
   if (!f.Int(field::kScore) || !IsPassportName(row.nick, false) || !IsPassportCity(row.city) ||
       !IsCountryCode(row.country) || !IsSex(row.r07) || !IsVersion(row.r08) ||
@@ -281,7 +281,7 @@ ServiceReply SubmitAccountCycle(ServerContext& ctx, const ServiceRequest& reques
              q->value(3).toString(),
              q->value(2).toString(),
              q->value(4).toString(),
-             f.Value(QStringLiteral("R8")),
+             f.Value(QLatin1String(field::kRowVersion)),
              QStringLiteral("#"),
              QStringLiteral("#")};
   q->finish();
@@ -304,15 +304,10 @@ ServiceReply SubmitAccountCycle(ServerContext& ctx, const ServiceRequest& reques
 }  // namespace
 
 const OperationDispatch& RecordsDispatch() {
-  const auto daily = [](ServerContext& ctx, const ServiceRequest& request) {
-    return DailyRequestNow(ctx, request);
-  };
   static const OperationDispatch dispatch(
       protocol::RecordsOperations(),
       {
-          {"daily-start", daily},
-          {"daily-save", daily},
-          {"daily-read", daily},
+          {"daily-read", DailyRead},
           {"world-size",
            [](ServerContext& ctx, const ServiceRequest& request) {
              const auto gid = request.fields.Int(op::kWorldTableSize);
@@ -343,6 +338,11 @@ const OperationDispatch& RecordsDispatch() {
              const auto gid = request.fields.Int(field::kGameId);
              return gid ? ReadTable(ctx, *gid) : reply::No();
            }},
+      },
+      // The par search and the replay of the deal of the day.
+      {
+          {"daily-start", DailyStart},
+          {"daily-save", DailySave},
       });
   return dispatch;
 }

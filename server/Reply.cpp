@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "protocol/Keys.h"
 #include "store/Cp1251.h"
 
 namespace zendral::server {
@@ -23,10 +24,13 @@ ServiceReply Marker(const char* marker) {
   return ServiceReply{QByteArray(marker)};
 }
 ServiceReply Ok() {
-  return Marker("ok");
+  return Marker(protocol::answer::kOk);
 }
 ServiceReply No() {
-  return Marker("no");
+  return Marker(protocol::answer::kNo);
+}
+ServiceReply Taken() {
+  return Marker(protocol::answer::kTaken);
 }
 
 ServiceReply Segment(const QStringList& tokens, QChar separator) {

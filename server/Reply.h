@@ -26,6 +26,7 @@ namespace reply {
 ServiceReply Marker(const char* marker);  // "ok", "is" or "no"
 ServiceReply Ok();
 ServiceReply No();
+ServiceReply Taken();  // "is": the nick, the seat or today's deal is taken already
 // "$" + tokens joined by the separator + "$".
 ServiceReply Segment(const QStringList& tokens, QChar separator = ' ');
 // "$N$".

@@ -13,6 +13,8 @@
 namespace zendral::server {
 namespace {
 
+namespace results = protocol::results;
+
 QString Key(const char* name) {
   return QLatin1String(protocol::kGameKey) + QLatin1String(name);
 }
@@ -54,15 +56,16 @@ ServiceReply SaveResults(ServerContext& ctx, const ServiceRequest& request) {
   const Fields& f = request.fields;
   const QString nick = f.Value(protocol::field::kNick);
   GameRecord sent;
-  const auto kon = f.Int(Key(protocol::op::kResultsKon));
-  const auto best = f.Int(Key(protocol::op::kResultsBest));
-  const auto rating = f.Real(Key(protocol::op::kResultsRating));
-  const auto ses = f.Int(Key("ses"));
-  const auto konl = f.Int(Key("konl"));
-  const auto score = f.Int(Key("score"));
-  const auto r1 = f.Int(Key("R1"));
+  const auto kon = f.Int(Key(results::kKons));
+  const auto best = f.Int(Key(results::kBest));
+  const auto rating = f.Real(Key(results::kRating));
+  const auto ses = f.Int(Key(results::kSessions));
+  const auto konl = f.Int(Key(results::kLostKons));
+  const auto score = f.Int(Key(results::kScore));
+  const auto r1 = f.Int(Key(results::kReserved1));
   if (!kon || !best || !rating || !ses || !konl || !score || !r1) return reply::No();
-  sent = GameRecord{*kon, *best, *rating, *ses, *konl, *score, *r1, f.Value(Key("R2"))};
+  sent =
+      GameRecord{*kon, *best, *rating, *ses, *konl, *score, *r1, f.Value(Key(results::kReserved2))};
   if (!ctx.Authorized(request, nick)) return reply::No();
 
   Transaction t(ctx.db);
@@ -81,7 +84,7 @@ ServiceReply SaveResults(ServerContext& ctx, const ServiceRequest& request) {
   if (j.kind == SaveKind::kBooking) {
     decks = DrawBlockDecks();
   } else {
-    const auto replayed = ReplayedBlockScore(bookedDecks, f.Value(Key("moves")));
+    const auto replayed = ReplayedBlockScore(bookedDecks, f.Value(Key(results::kMoves)));
     if (!replayed || *replayed != j.blockScore) return reply::No();
   }
   const GameRecord& r = j.record;
@@ -99,7 +102,9 @@ ServiceReply SaveResults(ServerContext& ctx, const ServiceRequest& request) {
   if (!t.Commit()) return reply::No();
   // The booking's decks follow the acknowledgement, where programs that do not deal from them
   // never look.
-  if (j.kind == SaveKind::kBooking) return ServiceReply{"ok$" + decks.toLatin1() + '$'};
+  if (j.kind == SaveKind::kBooking) {
+    return ServiceReply{protocol::answer::kOk + ('$' + decks.toLatin1() + '$')};
+  }
   return reply::Ok();
 }
 
@@ -124,7 +129,7 @@ ServiceReply ClubTopTen(ServerContext& ctx, const ServiceRequest&) {
 }
 
 ServiceReply OwnPlace(ServerContext& ctx, const ServiceRequest& request) {
-  const auto rating = request.fields.Real(Key(protocol::op::kResultsRating));
+  const auto rating = request.fields.Real(Key(results::kRating));
   if (!rating) return reply::No();
   // The program sends its rating with fifteen digits, so its own row may read a hair above
   // what it sent; ratings that close are a tie, not a place ahead.

@@ -15,7 +15,6 @@
 
 #include "ClientAddress.h"
 #include "ConnectionGate.h"
-#include "DailyService.h"
 #include "Documents.h"
 #include "FileReply.h"
 #include "OperationDispatch.h"
@@ -25,10 +24,15 @@
 #include "Services.h"
 #include "TournamentService.h"
 #include "extras/radio/RadioStations.h"
+#include "protocol/Keys.h"
 #include "relay/RelayServer.h"
 
 namespace zendral::server {
 namespace {
+
+QString ServicePath(const char* service) {
+  return QString::fromStdString(protocol::ServicePath(service));
+}
 
 QByteArray Header(const QHttpServerRequest& request, const QByteArray& name) {
   for (const auto& [key, value] : request.headers()) {
@@ -78,10 +82,10 @@ Server::Server(ServerOptions options)
       // Hashes never take every core: one stays for the server's own thread.
       passwords_(std::make_unique<PasswordQueue>(std::max(1, QThread::idealThreadCount() - 1))) {
   // The services by path; the tournament service and others join this table.
-  services_.insert(QStringLiteral("/services/account"), AccountService);
-  services_.insert(QStringLiteral("/services/records"), RecordsService);
-  services_.insert(QStringLiteral("/services/stats"), StatsService);
-  services_.insert(QStringLiteral("/services/photo"), PhotoUpload);
+  services_.insert(ServicePath(protocol::service::kAccount), AccountService);
+  services_.insert(ServicePath(protocol::service::kRecords), RecordsService);
+  services_.insert(ServicePath(protocol::service::kStats), StatsService);
+  services_.insert(ServicePath(protocol::service::kPhoto), PhotoUpload);
   // Table 1's host is the public host (without a port) or, by default, the listen host.
   TourConfig tour;
   tour.relayHost = options_.publicHost.isEmpty()
@@ -93,7 +97,7 @@ Server::Server(ServerOptions options)
   tour.relayBase = options_.relayBase;
   tour.waitSeconds = options_.tourWaitSeconds;
   auto tournament = std::make_shared<const OperationDispatch>(TournamentDispatch(tour));
-  services_.insert(QStringLiteral("/services/tournament"),
+  services_.insert(ServicePath(protocol::service::kTournament),
                    [tournament](ServerContext& ctx, const ServiceRequest& request) {
                      return (*tournament)(ctx, request);
                    });
@@ -131,17 +135,16 @@ bool Server::Start(QString* error) {
     r.body = request.body();
     const QString method = MethodName(request.method());
     const QString path = request.url().path();
-    if (method == QLatin1String("POST") && path == QLatin1String("/services/account") &&
+    if (method == QLatin1String("POST") && path == ServicePath(protocol::service::kAccount) &&
         r.body.size() <= kMaxBody) {
       HandleAccount(r, std::move(responder));
       return;
     }
-    if (method == QLatin1String("POST") && path == QLatin1String("/services/records") &&
+    if (method == QLatin1String("POST") && path == ServicePath(protocol::service::kRecords) &&
         r.body.size() <= kMaxBody) {
       r.fields = Fields::Decode(r.body);
-      const protocol::Operation* operation = RecordsDispatch().Select(r.fields);
-      if (operation != nullptr && operation->work == protocol::Work::kSearch) {
-        HandleDaily(r, std::move(responder));
+      if (RecordsDispatch().NeedsWorker(r.fields)) {
+        HandleOnWorker(RecordsDispatch(), r, std::move(responder));
         return;
       }
     }
@@ -248,11 +251,13 @@ void Server::HandleAccount(ServiceRequest& request, QHttpServerResponder&& respo
   if (gate != nullptr) gate->Hold();
 }
 
-// The deal of the day's par search and replays run on the workers of the password queue, with
-// the same share per caller; the connection waits for its answer as for a password check.
-void Server::HandleDaily(ServiceRequest& request, QHttpServerResponder&& responder) {
+// Searches and replays (the deal of the day's par, a saved kon) run on the workers of the
+// password queue, with the same share per caller; the connection waits for its answer as for a
+// password check.
+void Server::HandleOnWorker(const OperationDispatch& dispatch, ServiceRequest& request,
+                            QHttpServerResponder&& responder) {
   ServiceReply reply;
-  auto work = DailyRequest(*context_, request, &reply);
+  auto work = dispatch.Prepare(*context_, request, &reply);
   if (!work) {
     Send(std::move(responder), std::move(reply));
     return;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "OperationDispatch.h"
 #include "PasswordQueue.h"
 #include "ServerContext.h"
 #include "ServerOptions.h"
@@ -36,7 +37,9 @@ class Server {
 
  private:
   void HandleAccount(ServiceRequest& request, QHttpServerResponder&& responder);
-  void HandleDaily(ServiceRequest& request, QHttpServerResponder&& responder);
+  // A request whose operation runs on a worker (a search, a replay) in the dispatch's table.
+  void HandleOnWorker(const OperationDispatch& dispatch, ServiceRequest& request,
+                      QHttpServerResponder&& responder);
   static void Send(QHttpServerResponder&& responder, ServiceReply reply, bool headOnly = false);
 
   using Handler = std::function<ServiceReply(ServerContext&, const ServiceRequest&)>;

@@ -79,9 +79,9 @@ bool RealCounters(const int r[13]) {
 }
 
 ServiceReply Counters(ServerContext& ctx, const ServiceRequest& request, int gid) {
-  int r[13] = {};
-  for (int i = 1; i <= 12; ++i) {
-    const auto v = request.fields.Int(QStringLiteral("R%1").arg(i));
+  int r[protocol::kCounterFields + 1] = {};
+  for (int i = 1; i <= protocol::kCounterFields; ++i) {
+    const auto v = request.fields.Int(QString::fromStdString(protocol::CounterField(i)));
     if (!v) return reply::Ack(false);
     r[i] = *v;
   }

@@ -24,7 +24,7 @@ bool ThisGame(const Fields& f) {
 
 QString Token(const QString& text, int maxChars) {
   const QString clean = CleanText(text, maxChars, true);
-  return clean.isEmpty() ? QStringLiteral("X") : clean;
+  return clean.isEmpty() ? QString(QLatin1String(protocol::tour::kNobody)) : clean;
 }
 
 QString RelayHost(const ServiceRequest& request, const TourConfig& config) {
@@ -36,8 +36,15 @@ QString RelayHost(const ServiceRequest& request, const TourConfig& config) {
 
 QStringList SeatTokens(const SeatRow& r) {
   if (r.Free()) {
-    return {QStringLiteral("X"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-            QStringLiteral("X"), QStringLiteral("X"), QStringLiteral("M"), QStringLiteral("X")};
+    const QString nobody = QLatin1String(protocol::tour::kNobody);
+    return {nobody,
+            QStringLiteral("0"),
+            QStringLiteral("0"),
+            QStringLiteral("0"),
+            nobody,
+            nobody,
+            QStringLiteral("M"),
+            nobody};
   }
   return {r.nick,
           QString::number(r.player.score),
@@ -78,7 +85,8 @@ ServiceReply ServerInfo(ServerContext& ctx) {
   const QString state = Setting(ctx.db, kTourStateSetting);
   QString welcome = Setting(ctx.db, kTourWelcomeSetting);
   if (welcome.isEmpty()) welcome = kDefaultWelcome;
-  return reply::Segment({state == QLatin1String("off") ? QStringLiteral("X") : QStringLiteral("Y"),
+  return reply::Segment({QString(QLatin1Char(state == QLatin1String("off") ? protocol::tour::kOff
+                                                                           : protocol::tour::kOn)),
                          CleanText(welcome, 120, true)});
 }
 
@@ -118,7 +126,7 @@ ServiceReply Seat(ServerContext& ctx, const ServiceRequest& request, int seat) {
       case relay::BookOutcome::kBooked:
         return reply::Ok();
       case relay::BookOutcome::kTaken:
-        return reply::Marker("is");
+        return reply::Taken();
       case relay::BookOutcome::kRefused:
         return reply::No();
     }
@@ -151,8 +159,7 @@ ServiceReply TopTen(ServerContext& ctx, char criterion) {
 }
 
 ServiceReply Place(ServerContext& ctx, const ServiceRequest& request, char criterion) {
-  const char* name = criterion == 'r' ? "rating1" : criterion == 'k' ? "kon1" : "score1";
-  const auto value = request.fields.Int(QString::fromLatin1(name));
+  const auto value = request.fields.Int(QString::fromStdString(protocol::PlaceField(criterion)));
   if (!value) return reply::No();
   const auto place = relay::PlaceOf(ctx.db, criterion, *value);
   return place ? reply::TrailingNumber(*place) : reply::No();
@@ -192,7 +199,7 @@ OperationDispatch TournamentDispatch(const TourConfig& config) {
         });
   }
   const std::string gid = std::to_string(protocol::kGameId);
-  for (const char criterion : {'s', 'r', 'k'}) {
+  for (const char criterion : protocol::kCriteria) {
     const std::string letter(1, criterion);
     handlers[op::kTopTen + letter + gid] = [criterion](ServerContext& ctx, const ServiceRequest&) {
       return TopTen(ctx, criterion);

@@ -10,6 +10,7 @@
 #include "Database.h"
 #include "ServerLog.h"
 #include "net/RelayFrame.h"
+#include "protocol/TableWords.h"
 #include "relay/TourStore.h"
 
 namespace zendral::server::relay {
@@ -128,7 +129,9 @@ void RelayServer::NoteRefusal(int table, const QString& from) {
 void RelayServer::Join(Connection* c, const QByteArray& frame) {
   const auto parsed = net::ParseRelayFrame(std::string_view(frame.constData(), frame.size()));
   const std::string payload = parsed ? parsed->payload : std::string();
-  const int seat = payload == "connect1" ? 1 : payload == "connect2" ? 2 : 0;
+  const int seat = payload == protocol::table::RelayJoin(1)   ? 1
+                   : payload == protocol::table::RelayJoin(2) ? 2
+                                                              : 0;
   RelayTable& t = *tables_[static_cast<std::size_t>(c->table - 1)];
   const auto booked = seat != 0 ? ReadSeat(db_, c->table, seat) : std::nullopt;
   const QString from = PlainAddress(c->socket->peerAddress());

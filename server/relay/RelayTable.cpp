@@ -2,18 +2,17 @@
 
 #include "net/LanMessage.h"
 #include "net/RelayFrame.h"
+#include "protocol/TableWords.h"
 
 #include <utility>
 
 namespace zendral::server::relay {
 namespace {
 
+namespace words = protocol::table;
+
 int Other(int seat) {
   return seat == 1 ? 2 : 1;
-}
-
-bool StartsWith(std::string_view text, std::string_view head) {
-  return text.substr(0, head.size()) == head;
 }
 
 }  // namespace
@@ -62,18 +61,18 @@ void RelayTable::Frame(int seat, std::string_view frame, std::int64_t now) {
   }
   const std::string& p = parsed->payload;
 
-  if (p == "disA") {
+  if (p == words::kLeave) {
     // Leaving the table: before the deal the seat is simply freed; later it gives up.
     if (stage_ == Stage::kSeating) {
       Leave(seat, now);
     } else {
-      Lose(seat, TableEnd::kLeft, "a");
+      Lose(seat, TableEnd::kLeft, words::kPeerLeft);
     }
     return;
   }
   if (stage_ == Stage::kSeating) return;  // nobody to talk to yet
 
-  if (StartsWith(p, "s")) {
+  if (p.starts_with(words::kChatLetter)) {
     // Chat goes on to the other seat under the sender's own seat digit, without control
     // characters (a bell or an escape sequence is nothing the other player should receive).
     if (Playing()) {
@@ -86,14 +85,15 @@ void RelayTable::Frame(int seat, std::string_view frame, std::int64_t now) {
     }
     return;
   }
-  if (p == "TOut") {
-    if (Playing()) Lose(seat, TableEnd::kTimeOut, "TOut");
+  if (p == words::kTimeOut) {
+    if (Playing()) Lose(seat, TableEnd::kTimeOut, words::kTimeOut);
     return;
   }
-  if (StartsWith(p, "o")) return;  // the seat's own idea of the result: the table has its own
+  if (p.starts_with(words::kResultLetter))
+    return;  // the seat's own idea of the result: the table has its own
 
   if (Settling()) {
-    if (seat == 1 && p == "hitogs") {
+    if (seat == 1 && p == words::kSettle) {
       Forward(seat, p);
       Finish();
     } else {
@@ -103,9 +103,9 @@ void RelayTable::Frame(int seat, std::string_view frame, std::int64_t now) {
   }
 
   bool taken = false;
-  if (p == "hbegin") {
+  if (p == words::kBegin) {
     taken = kon_->Begin(seat);
-  } else if (p == "hpass0") {
+  } else if (p == words::kPass) {
     taken = kon_->Pass(seat);
   } else if (const auto slot = net::ParseMoveSlot(p.substr(0, 6)); slot && p.size() == 6) {
     taken = kon_->Move(seat, *slot);
@@ -163,10 +163,10 @@ void RelayTable::Leave(int seat, std::int64_t) {
     freed_.emplace_back(seat, std::exchange(nick_[Index(seat)], {}));
     out_.push_back({RelayOutput::Kind::kClose, seat, {}});
   } else if (Playing()) {
-    Lose(seat, TableEnd::kLeft, "a");
+    Lose(seat, TableEnd::kLeft, words::kPeerLeft);
   } else {
     // The kon is over and booked; the other seat still needs its settlement.
-    if (seat == 1) Send(2, net::RelayFrameText("hitogs", 1));
+    if (seat == 1) Send(2, net::RelayFrameText(words::kSettle, 1));
     Finish();
   }
 }
@@ -176,9 +176,9 @@ void RelayTable::Tick(std::int64_t now) {
   if (Playing()) {
     // The seat in turn has been silent too long: the other seat is told its peer's time is
     // up, the silent one is closed.
-    Lose(kon_->ToMove(), TableEnd::kTimeOut, "TOut");
+    Lose(kon_->ToMove(), TableEnd::kTimeOut, words::kTimeOut);
   } else if (Settling()) {
-    Send(2, net::RelayFrameText("hitogs", 1));
+    Send(2, net::RelayFrameText(words::kSettle, 1));
     Finish();
   }
 }

@@ -9,6 +9,7 @@
 #include "Database.h"
 #include "Fields.h"
 #include "ServerLog.h"
+#include "protocol/Keys.h"
 
 namespace zendral::server::relay {
 namespace {
@@ -39,9 +40,9 @@ const QString kFreeSet = QStringLiteral(
 
 const char* Column(char criterion) {
   switch (criterion) {
-    case 'r':
+    case protocol::kByRating:
       return "rating";
-    case 'k':
+    case protocol::kByKons:
       return "kons";
     default:
       return "score";

@@ -67,7 +67,8 @@ bool LanLink::Send(std::string_view message) {
   // (the settlement pause follows "hitogs").
   peer_->flush();
   if (written != size) return false;
-  if (role_ == kRoleServer && linkStage_ >= kLinkJoined && message.starts_with('b')) {
+  if (role_ == kRoleServer && linkStage_ >= kLinkJoined &&
+      message.starts_with(protocol::table::kDealLetter)) {
     linkStage_ = kLinkDealSent;
   }
   return true;

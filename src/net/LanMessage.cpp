@@ -39,7 +39,7 @@ std::string NameField(std::string_view bytes, std::size_t start) {
 }
 
 LanMessage DecodeJoinRequest(std::string_view bytes) {
-  if (bytes.size() != kJoinRequestLength || !bytes.starts_with("kov") ||
+  if (bytes.size() != kJoinRequestLength || !bytes.starts_with(kJoinPrefix) ||
       bytes.substr(7, 8) != kJoinRequestTag) {
     return Ignored(bytes, "not a join request");
   }
@@ -64,7 +64,7 @@ LanMessage DecodePlayMessage(std::string_view bytes) {
   if (bytes == kBeginMessage) return Simple(LanKind::kBegin, bytes);
   if (bytes == kPassMessage) return Simple(LanKind::kPass, bytes);
   if (bytes == kSettleMessage) return Simple(LanKind::kSettle, bytes);
-  if (bytes.starts_with("hhod")) {
+  if (bytes.starts_with(kMovePrefix)) {
     const auto slot = ParseMoveSlot(bytes);
     if (!slot) return Ignored(bytes, "move with a bad slot");
     LanMessage m = Simple(LanKind::kMove, bytes);
@@ -83,8 +83,8 @@ std::string WireName(std::string_view name) {
 }
 
 std::string JoinRequestText(std::string_view name, int gameId, std::string_view protocol) {
-  return "kov" + TwoDigits(gameId) + std::string(protocol) + std::string(kJoinRequestTag) +
-         WireName(name);
+  return std::string(kJoinPrefix) + TwoDigits(gameId) + std::string(protocol) +
+         std::string(kJoinRequestTag) + WireName(name);
 }
 
 std::string JoinAnswerText(std::string_view name) {
@@ -97,7 +97,7 @@ bool IsAcceptedJoinRequest(const LanMessage& message, int gameId) {
 }
 
 std::string DealText(const Deck& deck) {
-  std::string text = "b";
+  std::string text(1, protocol::table::kDealLetter);
   text.reserve(kDealLength);
   for (int p = 1; p <= kDeckSize; ++p) text += ToCp1251(deck[p]);
   for (int p = 1; p <= kDeckSize; ++p) {
@@ -109,7 +109,7 @@ std::string DealText(const Deck& deck) {
 }
 
 std::optional<Deck> ParseDealText(std::string_view text) {
-  if (text.size() != kDealLength || text[0] != 'b') return std::nullopt;
+  if (text.size() != kDealLength || text[0] != protocol::table::kDealLetter) return std::nullopt;
   Deck deck;
   std::array<bool, kDeckSize + 1> seen{};
   for (int p = 1; p <= kDeckSize; ++p) {
@@ -127,7 +127,7 @@ std::optional<Deck> ParseDealText(std::string_view text) {
 }
 
 std::optional<int> ParseMoveSlot(std::string_view text) {
-  if (text.size() != kPlayMessageLength || !text.starts_with("hhod")) return std::nullopt;
+  if (text.size() != kPlayMessageLength || !text.starts_with(kMovePrefix)) return std::nullopt;
   const char tens = text[4];
   const char ones = text[5];
   if (tens < '0' || tens > '9' || ones < '0' || ones > '9') return std::nullopt;
@@ -137,7 +137,7 @@ std::optional<int> ParseMoveSlot(std::string_view text) {
 }
 
 std::string ChatText(std::string_view text) {
-  std::string message = "s";
+  std::string message(1, protocol::table::kChatLetter);
   message.append(text.substr(0, kChatLimit));
   return message;
 }
@@ -149,7 +149,7 @@ LanMessage DecodeMessage(std::string_view bytes) {
       return DecodeJoinRequest(bytes);
     case 'c':
       return DecodeJoinAnswer(bytes);
-    case 'b': {
+    case protocol::table::kDealLetter: {
       auto deck = ParseDealText(bytes);
       if (!deck) return Ignored(bytes, "broken deal");
       LanMessage m = Simple(LanKind::kDeal, bytes);
@@ -158,7 +158,7 @@ LanMessage DecodeMessage(std::string_view bytes) {
     }
     case 'h':
       return DecodePlayMessage(bytes);
-    case 's': {
+    case protocol::table::kChatLetter: {
       LanMessage m = Simple(LanKind::kChat, bytes);
       m.chat = std::string(bytes.substr(1));
       return m;

@@ -11,20 +11,24 @@
 #include <string_view>
 
 #include "game/Deck.h"
+#include "protocol/Keys.h"
+#include "protocol/TableWords.h"
 
 namespace zendral::net {
 
-inline constexpr int kGameId = 44;                   // this game's number in the family
-inline constexpr std::string_view kProtocol = "25";  // the LAN protocol number
-inline constexpr int kWireNameLength = 20;           // a player's name on the wire, space-padded
-inline constexpr int kLanNameLimit = 9;              // typed names in LAN mode
-inline constexpr int kChatLimit = 15;                // typed chat text
+inline constexpr int kGameId = protocol::kGameId;
+inline constexpr std::string_view kProtocol = protocol::table::kLanProtocol;
+inline constexpr int kWireNameLength = 20;  // a player's name on the wire, space-padded
+inline constexpr int kLanNameLimit = 9;     // typed names in LAN mode
+inline constexpr int kChatLimit = 15;       // typed chat text
 
-inline constexpr std::string_view kJoinRequestTag = "connect1";
-inline constexpr std::string_view kJoinAnswerTag = "connect2";
-inline constexpr std::string_view kBeginMessage = "hbegin";
-inline constexpr std::string_view kSettleMessage = "hitogs";
-inline constexpr std::string_view kAbortMessage = "abort";
+inline constexpr std::string_view kJoinPrefix = protocol::table::kJoinPrefix;
+inline constexpr std::string_view kJoinRequestTag = protocol::table::kJoinRequest;
+inline constexpr std::string_view kJoinAnswerTag = protocol::table::kJoinAnswer;
+inline constexpr std::string_view kBeginMessage = protocol::table::kBegin;
+inline constexpr std::string_view kSettleMessage = protocol::table::kSettle;
+inline constexpr std::string_view kAbortMessage = protocol::table::kAbort;
+inline constexpr std::string_view kMovePrefix = protocol::table::kMovePrefix;
 // "hhod" + slot and "hpass0" are written by the rules themselves (game/Moves.h).
 
 // Fixed lengths: "kov" + game id + protocol + "connect1" + name; "connect2" + name; the deal.

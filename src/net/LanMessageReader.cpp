@@ -14,13 +14,13 @@ std::optional<std::size_t> LengthOf(char first) {
       return kJoinRequestLength;
     case 'c':
       return kJoinAnswerLength;
-    case 'b':
+    case protocol::table::kDealLetter:
       return kDealLength;
     case 'h':
       return kPlayMessageLength;
     case 'a':
       return kAbortMessage.size();
-    case 's':
+    case protocol::table::kChatLetter:
       return 0;
     default:
       return std::nullopt;
@@ -47,12 +47,12 @@ bool IsSuitByte(char c) {
 bool PrefixFits(std::string_view prefix) {
   switch (prefix[0]) {
     case 'k':
-      return MatchesAt(prefix, 0, "kov") && MatchesAt(prefix, 7, kJoinRequestTag);
+      return MatchesAt(prefix, 0, kJoinPrefix) && MatchesAt(prefix, 7, kJoinRequestTag);
     case 'c':
       return MatchesAt(prefix, 0, kJoinAnswerTag);
     case 'a':
       return MatchesAt(prefix, 0, kAbortMessage);
-    case 'b':
+    case protocol::table::kDealLetter:
       for (std::size_t i = 1; i < prefix.size(); ++i) {
         const char c = prefix[i];
         const bool ok = i <= 2 * kDeckSize ? (i % 2 == 1 ? IsRankByte(c) : IsSuitByte(c))

@@ -49,7 +49,7 @@ void RelayPeerLink::Open(const QString& host, quint16 port, int relaySeat) {
 }
 
 void RelayPeerLink::Leave() {
-  SendToRelay("disA");
+  SendToRelay(protocol::table::kLeave);
   socket_->flush();
   relayState_ = kRelayNone;
   socket_->disconnectFromHost();
@@ -57,7 +57,7 @@ void RelayPeerLink::Leave() {
 
 void RelayPeerLink::OnConnected() {
   if (relayState_ != kRelayBooked) return;
-  SendToRelay("connect" + std::to_string(state_.RelaySeat));
+  SendToRelay(protocol::table::RelayJoin(state_.RelaySeat));
   relayState_ = kRelayConnected;
   state_.KonNumber = 0;
 }
@@ -170,7 +170,7 @@ void RelayPeerLink::StopClocks() {
 void RelayPeerLink::StartPeerMoveClock() {
   const GameState& s = state_;
   // Called right after the own move went out, before the card leaves the hand.
-  const bool start = lastSent_.starts_with("hhod")
+  const bool start = lastSent_.starts_with(protocol::table::kMovePrefix)
                          ? PeerClockAfterOwnCard(s.Hands[kSeat2].CardCount, s.RelaySeat)
                          : PeerClockAfterOwnPass(BothHoldCards(s), s.RelaySeat);
   if (start) StartClock(kClockPeer);
@@ -186,7 +186,7 @@ void RelayPeerLink::ClockTick() {
   if (!t.ownTimeUp) return;
   Call([&] {
     relayState_ = kRelayOver;
-    SendToRelay("TOut");
+    SendToRelay(protocol::table::kTimeOut);
     clockTimer_->stop();
     view_.PlaySound(kRelayPeerLeftSound, false);
     if (onNotice_) onNotice_(Notice::kOwnTimeUp, {});

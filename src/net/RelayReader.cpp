@@ -13,7 +13,7 @@ RelayMessage DecodeRelayFrame(std::string_view frame) {
   m.senderSeat = digit >= '0' && digit <= '9' ? digit - '0' : 0;
   const std::string_view body = frame.substr(0, kRelayPayloadLimit);
   switch (body.front()) {
-    case 's':
+    case protocol::table::kChatLetter:
       m.kind = RelayKind::kChat;
       m.chat = std::string(body.substr(1, body.find('#') == std::string_view::npos
                                               ? std::string_view::npos
@@ -23,7 +23,7 @@ RelayMessage DecodeRelayFrame(std::string_view frame) {
       const std::string_view head = body.substr(0, kPlayMessageLength);
       if (head == kBeginMessage) {
         m.kind = RelayKind::kBegin;
-      } else if (head == "hpass0") {
+      } else if (head == protocol::table::kPass) {
         m.kind = RelayKind::kPass;
       } else if (head == kSettleMessage) {
         m.kind = RelayKind::kSettle;
@@ -33,10 +33,10 @@ RelayMessage DecodeRelayFrame(std::string_view frame) {
       }
       break;
     }
-    case 'a':
+    case protocol::table::kPeerLeft[0]:
       m.kind = RelayKind::kPeerLeft;
       break;
-    case 'T':
+    case protocol::table::kTimeOut[0]:
       m.kind = RelayKind::kTimeUp;
       break;
     default:
@@ -51,7 +51,8 @@ std::vector<RelayMessage> RelayReader::Feed(std::string_view read) {
   std::size_t at = 0;
   while (at < pending_.size()) {
     const std::string_view rest = std::string_view(pending_).substr(at);
-    const std::size_t length = rest.front() == 'b' ? kDealLength : kRelayFrameLength;
+    const std::size_t length =
+        rest.front() == protocol::table::kDealLetter ? kDealLength : kRelayFrameLength;
     if (rest.size() < length) break;  // the rest follows in a later read
     if (length == kDealLength) {
       RelayMessage m;

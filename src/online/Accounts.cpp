@@ -10,6 +10,7 @@ namespace zendral::online {
 
 namespace field = protocol::field;
 namespace op = protocol::op;
+namespace answer = protocol::answer;
 namespace {
 
 // A profile text in its travelling form: what the player typed comes back as typed.
@@ -37,20 +38,20 @@ Fields CreateAccountFields(const TKovUser& u) {
           {field::kCountry2, u.Country2},
           {field::kSex, u.Sex.substr(0, 1)},
           {field::kEMail, u.EMail},
-          {"dater", u.DateR},
-          {"R01", u.R01},
-          {"R02", u.R02},
-          {"R03", u.R03},
-          {"R04", std::to_string(u.R04)},
-          {"R05", std::to_string(u.R05)},
-          {"R06", std::to_string(u.R06)}};
+          {field::kRegistered, u.DateR},
+          {field::kReserved1, u.R01},
+          {field::kReserved2, u.R02},
+          {field::kReserved3, u.R03},
+          {field::kAmount, std::to_string(u.R04)},
+          {field::kReserved5, std::to_string(u.R05)},
+          {field::kReserved6, std::to_string(u.R06)}};
 }
 
 CreateResult ReadCreateReply(const std::optional<std::string>& reply) {
   if (!reply) return kCreateFailed;
   CreateResult result = kCreateFailed;
-  if (ReplyHasPair(*reply, "ok")) result = kAccountCreated;
-  if (ReplyHasPair(*reply, "is")) result = kNickTaken;  // the later scan wins
+  if (ReplyHasPair(*reply, answer::kOk)) result = kAccountCreated;
+  if (ReplyHasPair(*reply, answer::kTaken)) result = kNickTaken;  // the later scan wins
   return result;
 }
 
@@ -65,7 +66,7 @@ bool ReadLogInReply(const std::optional<std::string>& reply, TKovUser& u) {
   }
   u.DateR = "00.00.0000";
   u.R04 = u.R05 = u.R06 = 0;
-  if (!reply || ReplyHasMarkerOutsideSegment(*reply, "no")) return false;
+  if (!reply || ReplyHasMarkerOutsideSegment(*reply, answer::kNo)) return false;
   const auto tokens = ReplySegment(*reply, ' ');
   if (!tokens) return false;
   std::string* texts[] = {&u.City,  &u.Country1, &u.Country2, &u.Sex, &u.EMail,
@@ -100,7 +101,7 @@ bool LogIn(RequestFrame& frame, const std::string& address, const std::string& n
 
 bool SignOut(RequestFrame& frame, const std::string& address, const std::string& nick) {
   const auto reply = frame.PostFormRequest(address, {{field::kNick, nick}, {op::kSignOut, "0"}});
-  return reply && ReplyHasMarkerOutsideSegment(*reply, "ok");
+  return reply && ReplyHasMarkerOutsideSegment(*reply, answer::kOk);
 }
 
 std::optional<int> ReadMemberCount(RequestFrame& frame, const std::string& address) {
@@ -110,7 +111,7 @@ std::optional<int> ReadMemberCount(RequestFrame& frame, const std::string& addre
 }
 
 bool ReadProfileReply(const std::optional<std::string>& reply, TInfo14& info) {
-  if (!reply || ReplyHasMarkerOutsideSegment(*reply, "no")) return false;
+  if (!reply || ReplyHasMarkerOutsideSegment(*reply, answer::kNo)) return false;
   const auto tokens = ReplySegment(*reply, '~');
   if (!tokens) return false;
   // The reply has the web site before Skype.
@@ -131,32 +132,33 @@ bool ReadProfile(RequestFrame& frame, const std::string& address, const std::str
 }
 
 Fields SaveProfileFields(const std::string& nick, const TInfo14& i) {
+  namespace profile = protocol::profile;
   return {{field::kNick, nick},
           {op::kSaveProfile, "0"},
-          {"namei", ProfileText(i.Name1)},
-          {"name2", ProfileText(i.Name2)},
-          {"about", ProfileText(i.About)},
-          {"telephone", ProfileText(i.Telephone)},
-          {"emailo", ProfileText(i.EMailO)},
-          {"website", ProfileText(i.WebSite)},
-          {"skype", ProfileText(i.Skype)},
-          {"ok", ProfileText(i.OK)},
-          {"vk", ProfileText(i.VK)},
-          {"telegram", ProfileText(i.Telegram)},
-          {"facebook", ProfileText(i.FaceBook)},
-          {"twitter", ProfileText(i.Twitter)},
-          {"instagramm", ProfileText(i.Instagramm)},
-          {"youtube", ProfileText(i.YouTube)}};
+          {profile::kName1, ProfileText(i.Name1)},
+          {profile::kName2, ProfileText(i.Name2)},
+          {profile::kAbout, ProfileText(i.About)},
+          {profile::kTelephone, ProfileText(i.Telephone)},
+          {profile::kEMail, ProfileText(i.EMailO)},
+          {profile::kWebSite, ProfileText(i.WebSite)},
+          {profile::kSkype, ProfileText(i.Skype)},
+          {profile::kOK, ProfileText(i.OK)},
+          {profile::kVK, ProfileText(i.VK)},
+          {profile::kTelegram, ProfileText(i.Telegram)},
+          {profile::kFaceBook, ProfileText(i.FaceBook)},
+          {profile::kTwitter, ProfileText(i.Twitter)},
+          {profile::kInstagram, ProfileText(i.Instagramm)},
+          {profile::kYouTube, ProfileText(i.YouTube)}};
 }
 
 bool SaveProfile(RequestFrame& frame, const std::string& address, const std::string& nick,
                  const TInfo14& info) {
   auto reply = frame.PostRawRequest(address, SaveProfileFields(nick, info));
-  return reply && ReplyHasMarkerOutsideSegment(*reply, "ok");
+  return reply && ReplyHasMarkerOutsideSegment(*reply, answer::kOk);
 }
 
 std::optional<int> ReadBalanceReply(const std::optional<std::string>& reply) {
-  if (!reply || ReplyHasMarkerOutsideSegment(*reply, "no")) return std::nullopt;
+  if (!reply || ReplyHasMarkerOutsideSegment(*reply, answer::kNo)) return std::nullopt;
   const auto tokens = ReplySegment(*reply, '$');
   if (!tokens) return std::nullopt;
   return ParseIntToken(TokenAt(*tokens, 1));
@@ -170,9 +172,9 @@ std::optional<int> ReadBalance(RequestFrame& frame, const std::string& address,
 
 TransferOutcome ReadTransferReply(const std::optional<std::string>& reply) {
   if (!reply) return TransferOutcome::kFailed;
-  if (ReplyHasPair(*reply, "is")) return TransferOutcome::kNotEnough;
-  if (ReplyHasPair(*reply, "ok")) return TransferOutcome::kDone;
-  if (ReplyHasPair(*reply, "no")) return TransferOutcome::kNoMember;
+  if (ReplyHasPair(*reply, answer::kTaken)) return TransferOutcome::kNotEnough;
+  if (ReplyHasPair(*reply, answer::kOk)) return TransferOutcome::kDone;
+  if (ReplyHasPair(*reply, answer::kNo)) return TransferOutcome::kNoMember;
   return TransferOutcome::kFailed;
 }
 
@@ -198,7 +200,7 @@ std::optional<std::string> LoadPhoto(RequestFrame& frame, const std::string& pho
 
 bool UploadPhoto(RequestFrame& frame, const std::string& address, const std::string& jpeg) {
   auto reply = frame.PostBytes(address, jpeg, "image/jpeg");
-  return reply && ReplyHasPair(*reply, "ok");
+  return reply && ReplyHasPair(*reply, answer::kOk);
 }
 
 bool IsAccountPhoto(std::string_view jpeg) {

@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "protocol/Keys.h"
+
 namespace zendral::online {
+
+namespace advertising = protocol::advertising;
 
 namespace {
 
 std::string EntryKey(int number, char kind) {
   char key[16];
-  std::snprintf(key, sizeof key, "SecAdv%03d%c", number, kind);
+  std::snprintf(key, sizeof key, "%s%03d%c", advertising::kPrefix, number, kind);
   return key;
 }
 
@@ -21,12 +25,12 @@ std::optional<std::string> AdvertisingValue(std::string_view text, std::string_v
   const size_t at = text.find(pattern);
   if (at == std::string_view::npos) return std::nullopt;
   const size_t start = at + pattern.size();
-  const size_t end = text.find("##", start);
+  const size_t end = text.find(advertising::kEnd, start);
   return std::string(text.substr(start, end == std::string_view::npos ? text.npos : end - start));
 }
 
 int AdvertisingCount(std::string_view text) {
-  const auto value = AdvertisingValue(text, "SecAdv0000");
+  const auto value = AdvertisingValue(text, advertising::kCount);
   if (!value || value->size() != 3) return 0;
   int count = 0;
   for (const char c : *value) {
@@ -39,9 +43,9 @@ int AdvertisingCount(std::string_view text) {
 AdvertisingEntry AdvertisingEntryOf(std::string_view text, int number) {
   AdvertisingEntry entry;
   entry.number = number;
-  entry.picture = AdvertisingValue(text, EntryKey(number, 'I')).value_or("");
-  entry.name = AdvertisingValue(text, EntryKey(number, 'N')).value_or("");
-  entry.link = AdvertisingValue(text, EntryKey(number, 'L')).value_or("");
+  entry.picture = AdvertisingValue(text, EntryKey(number, advertising::kPicture)).value_or("");
+  entry.name = AdvertisingValue(text, EntryKey(number, advertising::kName)).value_or("");
+  entry.link = AdvertisingValue(text, EntryKey(number, advertising::kLink)).value_or("");
   return entry;
 }
 

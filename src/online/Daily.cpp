@@ -58,7 +58,7 @@ Fields DailyReadFields(std::string_view date) {
 DailyStart ReadDailyStartReply(const std::optional<std::string>& reply) {
   DailyStart start;
   if (!reply) return start;
-  if (ReplyHasMarkerOutsideSegment(*reply, "ok")) {
+  if (ReplyHasMarkerOutsideSegment(*reply, protocol::answer::kOk)) {
     const auto tokens = ReplySegment(*reply, ' ');
     if (!tokens || tokens->size() != 3 || !IsDay(TokenAt(*tokens, 1))) return start;
     const auto deck = ParseDeckNotation(TokenAt(*tokens, 2));
@@ -68,7 +68,7 @@ DailyStart ReadDailyStartReply(const std::optional<std::string>& reply) {
     start.deck = *deck;
     return start;
   }
-  if (ReplyHasPair(*reply, "is")) start.kind = DailyStartKind::kPlayedAlready;
+  if (ReplyHasPair(*reply, protocol::answer::kTaken)) start.kind = DailyStartKind::kPlayedAlready;
   return start;
 }
 

@@ -1,6 +1,7 @@
 #include "online/Reply.h"
 
 #include "online/Numbers.h"
+#include "protocol/Keys.h"
 
 namespace zendral::online {
 namespace {
@@ -96,7 +97,7 @@ bool ReplyTrailingAck(std::string_view reply) {
   const std::size_t hash = reply.find('#', open + 1);
   const std::string_view text = reply.substr(
       open + 1, hash == std::string_view::npos ? std::string_view::npos : hash - open - 1);
-  return text.size() >= 3 && text.substr(1, 2) == "ok";
+  return text.size() >= 3 && text.substr(1, 2) == protocol::answer::kOk;
 }
 
 const std::string& TokenAt(const Tokens& tokens, std::size_t i) {

@@ -13,6 +13,8 @@ namespace zendral::online {
 
 namespace field = protocol::field;
 namespace op = protocol::op;
+namespace answer = protocol::answer;
+namespace results = protocol::results;
 namespace {
 
 std::string Key(const char* name) {
@@ -48,7 +50,7 @@ bool ReadOwnResultsReply(const std::optional<std::string>& reply, TKovGame& g) {
   g.PlayNow = 'N';
   g.R1 = 0;
   g.R2.assign(1, '#');
-  if (!reply || ReplyHasMarkerOutsideSegment(*reply, "no")) return false;
+  if (!reply || ReplyHasMarkerOutsideSegment(*reply, answer::kNo)) return false;
   const auto tokens = ReplySegment(*reply, ' ');
   if (!tokens) return false;
   return TakeInt(*tokens, 1, g.Kon) && TakeInt(*tokens, 2, g.Best) &&
@@ -69,27 +71,27 @@ Fields SaveOwnResultsFields(const std::string& nick, const std::string& pw, cons
                             const std::string& moves) {
   Fields fields{{field::kNick, nick},
                 {field::kPassword, pw},
-                {Key(op::kResultsKon), std::to_string(g.Kon)},
-                {Key(op::kResultsBest), std::to_string(g.Best)},
-                {Key(op::kResultsRating), FormatRating(g.Rating)},
-                {Key("ses"), std::to_string(g.Sessions)},
-                {Key("konl"), std::to_string(g.KonL)},
-                {Key("score"), std::to_string(g.Score)},
-                {Key("R1"), std::to_string(g.R1)},
-                {Key("R2"), g.R2}};
-  if (!moves.empty()) fields.push_back({Key("moves"), moves});
+                {Key(results::kKons), std::to_string(g.Kon)},
+                {Key(results::kBest), std::to_string(g.Best)},
+                {Key(results::kRating), FormatRating(g.Rating)},
+                {Key(results::kSessions), std::to_string(g.Sessions)},
+                {Key(results::kLostKons), std::to_string(g.KonL)},
+                {Key(results::kScore), std::to_string(g.Score)},
+                {Key(results::kReserved1), std::to_string(g.R1)},
+                {Key(results::kReserved2), g.R2}};
+  if (!moves.empty()) fields.push_back({Key(results::kMoves), moves});
   return fields;
 }
 
 bool SaveOwnResults(RequestFrame& frame, const std::string& address, const std::string& nick,
                     const std::string& pw, const TKovGame& game, const std::string& moves) {
   auto reply = frame.PostRawRequest(address, SaveOwnResultsFields(nick, pw, game, moves));
-  return reply && ReplyHasPair(*reply, "ok");
+  return reply && ReplyHasPair(*reply, answer::kOk);
 }
 
 BlockBooking ReadBookingReply(const std::optional<std::string>& reply) {
   BlockBooking booking;
-  if (!reply || !ReplyHasMarkerOutsideSegment(*reply, "ok")) return booking;
+  if (!reply || !ReplyHasMarkerOutsideSegment(*reply, answer::kOk)) return booking;
   booking.booked = true;
   // Decks that do not read as a whole block are no deal: the program then deals itself, and
   // the server refuses the settlement, as it would any block not played on its decks.
@@ -203,10 +205,10 @@ Fields SubmitWorldRowFields(int id, const TKovRecord& row) {
           {field::kCity, row.City},
           {field::kCountry, row.Country},
           {field::kScore, std::to_string(row.Score)},
-          {"R7", row.R07},
-          {"R8", row.R08},
-          {"R9", row.R09},
-          {"R10", row.R10}};
+          {field::kRowSex, row.R07},
+          {field::kRowVersion, row.R08},
+          {field::kRowFree1, row.R09},
+          {field::kRowFree2, row.R10}};
 }
 
 std::optional<int> SubmitWorldRow(RequestFrame& frame, const std::string& address, int id,
@@ -245,10 +247,9 @@ std::optional<std::vector<TournamentTopRow>> ReadTournamentTopTen(RequestFrame& 
 
 int ReadTournamentPlace(RequestFrame& frame, const std::string& address, char criterion,
                         const std::string& value) {
-  const char* name = criterion == 'r' ? "rating1" : criterion == 'k' ? "kon1" : "score1";
   auto reply = frame.PostRawRequest(
-      address,
-      {{op::kPlace + std::string(1, criterion) + std::to_string(kGameId), "0"}, {name, value}});
+      address, {{op::kPlace + std::string(1, criterion) + std::to_string(kGameId), "0"},
+                {protocol::PlaceField(criterion), value}});
   if (!reply) return -1;
   return ReplyTrailingNumber(*reply).value_or(-1);
 }

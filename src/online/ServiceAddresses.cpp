@@ -57,18 +57,20 @@ std::string ServiceBase() {
 ServiceAddresses AddressesUnder(std::string_view base) {
   const std::string b = TrimBase(std::string(base));
   ServiceAddresses a;
-  a.account = b + "/services/account";
-  a.records = b + "/services/records";
-  a.statistics = b + "/services/stats";
-  a.tournament = b + "/services/tournament";
-  a.photoUpload = b + "/services/photo";
-  a.pathDirectory = b + "/services/paths.txt";
-  a.news = b + "/news/index.html";
-  a.photoFolder = b + "/photos/";
-  a.ownAddress = b + "/get_ip.php";
-  a.playlist = b + "/musik/_playlist.html";
-  a.advertising = b + "/services/adv.txt";
-  a.downloads = b + "/downloads/progr/cards/";
+  namespace service = protocol::service;
+  namespace location = protocol::location;
+  a.account = b + protocol::ServicePath(service::kAccount);
+  a.records = b + protocol::ServicePath(service::kRecords);
+  a.statistics = b + protocol::ServicePath(service::kStats);
+  a.tournament = b + protocol::ServicePath(service::kTournament);
+  a.photoUpload = b + protocol::ServicePath(service::kPhoto);
+  a.pathDirectory = b + location::kPathDirectory;
+  a.news = b + location::kNews;
+  a.photoFolder = b + location::kPhotos;
+  a.ownAddress = b + location::kOwnAddress;
+  a.playlist = b + location::kPlaylist;
+  a.advertising = b + location::kAdvertising;
+  a.downloads = b + location::kDownloads;
   return a;
 }
 

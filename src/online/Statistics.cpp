@@ -63,10 +63,8 @@ bool SendLike(RequestFrame& frame, const std::string& address, int gid, const st
 
 Fields CountersFields(int gid, const GameCounters& counters) {
   Fields fields{{field::kGameId, std::to_string(gid)}};
-  for (int i = 1; i <= 12; ++i) {
-    std::string name(1, 'R');
-    name += std::to_string(i);
-    fields.emplace_back(std::move(name), std::to_string(counters(i)));
+  for (int i = 1; i <= protocol::kCounterFields; ++i) {
+    fields.emplace_back(protocol::CounterField(i), std::to_string(counters(i)));
   }
   return fields;
 }

@@ -9,6 +9,8 @@ namespace zendral::online {
 
 namespace field = protocol::field;
 namespace op = protocol::op;
+namespace seat = protocol::seat;
+namespace answer = protocol::answer;
 namespace {
 
 const std::string kGid = std::to_string(kGameId);
@@ -90,21 +92,21 @@ Fields SeatRequestFields(int table, int seat, int action, const TKovClient& c) {
           {field::kTable, std::to_string(table)},
           {field::kAction, std::to_string(action)},
           {field::kNick + d, c.Nick},
-          {"score" + d, std::to_string(c.Score)},
-          {"kon" + d, std::to_string(c.Kon)},
-          {"rating" + d, std::to_string(c.Rating)},
-          {"country" + d, c.Country},
-          {"city" + d, c.City},
-          {"sex" + d, c.Sex},
-          {"ip" + d, c.IP}};
+          {seat::kScore + d, std::to_string(c.Score)},
+          {seat::kKons + d, std::to_string(c.Kon)},
+          {seat::kRating + d, std::to_string(c.Rating)},
+          {seat::kCountry + d, c.Country},
+          {seat::kCity + d, c.City},
+          {seat::kSex + d, c.Sex},
+          {seat::kAddress + d, c.IP}};
 }
 
 int SeatRequest(RequestFrame& frame, const std::string& address, int table, int seat, int action,
                 const TKovClient& client) {
   const auto reply = frame.PostRawRequest(address, SeatRequestFields(table, seat, action, client));
   if (!reply) return kSeatFailed;
-  if (ReplyHasPair(*reply, "ok")) return kSeatDone;
-  if (ReplyHasPair(*reply, "is")) return kSeatTaken;
+  if (ReplyHasPair(*reply, answer::kOk)) return kSeatDone;
+  if (ReplyHasPair(*reply, answer::kTaken)) return kSeatTaken;
   return kSeatFailed;
 }
 

@@ -17,15 +17,15 @@ using protocol::kTourTables;
 
 // TKovClient: a tournament player; "X" for nobody.
 struct TKovClient {
-  std::string Nick = "X";
+  std::string Nick = protocol::tour::kNobody;
   int Score = 0;
   int Kon = 0;
   int Rating = 0;
-  std::string Country = "X";
-  std::string City = "X";
+  std::string Country = protocol::tour::kNobody;
+  std::string City = protocol::tour::kNobody;
   std::string Sex = "M";
-  std::string IP = "X";
-  bool IsNobody() const { return Nick == "X"; }
+  std::string IP = protocol::tour::kNobody;
+  bool IsNobody() const { return Nick == protocol::tour::kNobody; }
   friend bool operator==(const TKovClient&, const TKovClient&) = default;
 };
 
@@ -37,9 +37,9 @@ TKovClient NobodyClient(const std::string& sex);
 struct TKovTable {
   std::string IP = "0.0.0.0";
   int Port = 0;
-  std::string Free = "X";
+  std::string Free = protocol::tour::kNobody;
   int R1 = 0;  // the seconds the server still holds the seat of a player waiting alone here
-  std::string R2 = "X";
+  std::string R2 = protocol::tour::kNobody;
   TKovClient Seat1, Seat2;
   friend bool operator==(const TKovTable&, const TKovTable&) = default;
 };
@@ -49,8 +49,9 @@ std::vector<TKovTable> ReadTablesReply(const std::string& reply);
 std::optional<std::vector<TKovTable>> ReadTables(RequestFrame& frame, const std::string& address);
 
 struct TourServerInfo {
-  char state = 'X';  // 'Y': the server is on
+  char state = protocol::tour::kOff;
   std::string welcome;
+  bool On() const { return state == protocol::tour::kOn; }
 };
 TourServerInfo ReadServerInfoReply(const std::string& reply);
 std::optional<TourServerInfo> ReadServerInfo(RequestFrame& frame, const std::string& address);

@@ -11,9 +11,6 @@ std::string GameKey(const char* name) {
   return std::string(kGameKey) + name;
 }
 
-// The criterion letters of the tournament's top ten and places, in the order they are read.
-constexpr char kCriteria[] = {'s', 'r', 'k'};
-
 OperationTable MakeAccountOperations() {
   const std::string nick = field::kNick;
   const std::string pw = field::kPassword;
@@ -104,10 +101,10 @@ const OperationTable& TournamentOperations() {
 }
 
 const OperationTable* ServiceOperations(std::string_view service) {
-  if (service == "account") return &AccountOperations();
-  if (service == "records") return &RecordsOperations();
-  if (service == "stats") return &StatsOperations();
-  if (service == "tournament") return &TournamentOperations();
+  if (service == service::kAccount) return &AccountOperations();
+  if (service == service::kRecords) return &RecordsOperations();
+  if (service == service::kStats) return &StatsOperations();
+  if (service == service::kTournament) return &TournamentOperations();
   return nullptr;
 }
 

@@ -21,6 +21,7 @@
 #include "online/OnlineClub.h"
 #include "present/words/WordRows.h"
 #include "present/words/Words.h"
+#include "protocol/Keys.h"
 #include "protocol/Operations.h"
 
 namespace zendral::cli {
@@ -286,7 +287,8 @@ int Paths(Session& s) {
   return 0;
 }
 
-const char* const kServices[] = {"account", "records", "stats", "tournament"};
+const char* const kServices[] = {protocol::service::kAccount, protocol::service::kRecords,
+                                 protocol::service::kStats, protocol::service::kTournament};
 
 // The services' tables of operations: one TAB-separated line per operation (service, name, the
 // key that selects it, the fields it needs besides, what the server does first).
@@ -346,10 +348,11 @@ int Ask(Session& s, const std::vector<std::string>& p) {
     }
   }
   const ServiceAddresses& a = s.a();
-  const std::string& address = p[1] == "account"   ? a.account
-                               : p[1] == "records" ? a.records
-                               : p[1] == "stats"   ? a.statistics
-                                                   : a.tournament;
+  namespace service = protocol::service;
+  const std::string& address = p[1] == service::kAccount   ? a.account
+                               : p[1] == service::kRecords ? a.records
+                               : p[1] == service::kStats   ? a.statistics
+                                                           : a.tournament;
   const auto reply = s.frame.PostFormRequest(address, fields);
   if (!reply) return Fail(kWordNoConnectMessage);
   std::printf("%s\n", reply->c_str());

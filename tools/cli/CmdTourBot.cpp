@@ -188,7 +188,7 @@ class TourBot {
     while (std::chrono::steady_clock::now() < deadline) {
       const auto tables = online::ReadTables(frame_, club_.addresses().tournament);
       const auto info = online::ReadServerInfo(frame_, club_.addresses().tournament);
-      if (!tables || !info || info->state != 'Y' || tables->size() < static_cast<std::size_t>(k)) {
+      if (!tables || !info || !info->On() || tables->size() < static_cast<std::size_t>(k)) {
         return Fail("Server Off", kNoService);
       }
       const auto buttons =
