@@ -320,7 +320,9 @@ TEST_F(MainMenuParts, EveryBalloonStaysInsideTheWindowAtEverySize) {
       QCoreApplication::sendEvent(icon, &leave);
     }
     EXPECT_GE(shown, 7);
-    if (size == kLargeWindow) EXPECT_TRUE(aboveAnIcon);
+    if (size == kLargeWindow) {
+      EXPECT_TRUE(aboveAnIcon);
+    }
   }
 }
 
