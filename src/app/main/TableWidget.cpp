@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "app/main/AppText.h"
 #include "app/main/KonRecorder.h"
@@ -85,7 +86,20 @@ void TableWidget::UseArt(TableArt* art) {
   art_ = art;
   if (art_ == nullptr) return;
   PlaceControls();
-  RedrawAll();
+  // A hidden table (the whole start-up, and the menu after a resize) is drawn when it shows:
+  // drawing it at every new art would cost the start the table's whole picture. Its buffer is
+  // kept at its size, so the driver's drawings meanwhile have somewhere to go.
+  if (isVisible()) {
+    RedrawAll();
+  } else {
+    EnsureBuffer();
+    redrawWhenShown_ = true;
+  }
+}
+
+void TableWidget::showEvent(QShowEvent* event) {
+  if (redrawWhenShown_) RedrawAll();
+  QWidget::showEvent(event);
 }
 
 void TableWidget::PlaceControls() {
@@ -130,6 +144,7 @@ bool TableWidget::SeatOneFaceUp() const {
 
 void TableWidget::RedrawAll() {
   if (art_ == nullptr) return;
+  redrawWhenShown_ = false;
   EnsureBuffer();
   {
     BufferPainter p(buffer_);

@@ -104,6 +104,7 @@ class TableWidget : public QWidget, public TableView {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
@@ -139,6 +140,7 @@ class TableWidget : public QWidget, public TableView {
   const GameState& state_;
   TableArt* art_ = nullptr;
   QImage buffer_;
+  bool redrawWhenShown_ = false;  // the art changed while the table was hidden
   SeatArray<HandFan> fan_;
   std::vector<int> highlighted_;
   KonPanel panel_;
