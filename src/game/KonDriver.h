@@ -29,8 +29,8 @@ namespace zendral {
 inline constexpr int kPlayTimerMs = 200;
 inline constexpr int kMenuTimerMs = 20;
 inline constexpr int kNetworkSettlePauseMs = 2000;
-inline constexpr std::string_view kBeginMessage = "hbegin";
-inline constexpr std::string_view kSettleMessage = "hitogs";
+inline constexpr std::string_view kBeginMessage = protocol::table::kBegin;
+inline constexpr std::string_view kSettleMessage = protocol::table::kSettle;
 inline constexpr int kPlayersAtTable = 2;
 
 // The outside of the driver. Only the view and the random source are needed for a local game;

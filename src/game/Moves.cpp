@@ -27,9 +27,9 @@ bool IsCardBlocked(const GameState& state, int slot) {
 }
 
 std::string MoveMessage(int slot) {
-  char text[8];
-  std::snprintf(text, sizeof text, "hhod%02d", slot % 100);
-  return text;
+  char digits[4];
+  std::snprintf(digits, sizeof digits, "%02d", slot % 100);
+  return std::string(protocol::table::kMovePrefix) + digits;
 }
 
 void LayCard(MoveContext ctx, int seat, int slot, bool send) {

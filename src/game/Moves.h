@@ -4,6 +4,7 @@
 
 #include "GameState.h"
 #include "TableView.h"
+#include "protocol/TableWords.h"
 
 namespace zendral {
 
@@ -19,7 +20,7 @@ bool IsCardBlocked(const GameState& state, int slot);
 
 // The wire text of a move: "hhod" and the slot in two digits.
 std::string MoveMessage(int slot);
-inline constexpr std::string_view kPassMessage = "hpass0";
+inline constexpr std::string_view kPassMessage = protocol::table::kPass;
 
 // Lays the seat's card from the slot; legality is the caller's concern.
 // send: the local player's own move, to be reported to the peer.

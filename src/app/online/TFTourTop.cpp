@@ -10,10 +10,11 @@
 #include "app/online/TopTenList.h"
 #include "online/Results.h"
 #include "present/words/WordRows.h"
+#include "protocol/Keys.h"
 
 namespace zendral {
 namespace {
-char lastCriterion = 's';
+char lastCriterion = protocol::kByScore;
 }  // namespace
 
 char LastTournamentCriterion() {
@@ -55,17 +56,17 @@ TFTourTop::TFTourTop(const OnlineUi& ui, OwnValue ownValue, QWidget* parent)
   close->setObjectName(QStringLiteral("ButtonClose"));
   close->setGeometry(470, 540, 160, 40);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  connect(score_, &QRadioButton::clicked, this, [this] { Choose('s'); });
-  connect(rating_, &QRadioButton::clicked, this, [this] { Choose('r'); });
-  connect(kons_, &QRadioButton::clicked, this, [this] { Choose('k'); });
+  connect(score_, &QRadioButton::clicked, this, [this] { Choose(protocol::kByScore); });
+  connect(rating_, &QRadioButton::clicked, this, [this] { Choose(protocol::kByRating); });
+  connect(kons_, &QRadioButton::clicked, this, [this] { Choose(protocol::kByKons); });
   Choose(lastCriterion);
 }
 
 void TFTourTop::Choose(char criterion) {
   lastCriterion = criterion;
-  score_->setChecked(criterion == 's');
-  rating_->setChecked(criterion == 'r');
-  kons_->setChecked(criterion == 'k');
+  score_->setChecked(criterion == protocol::kByScore);
+  rating_->setChecked(criterion == protocol::kByRating);
+  kons_->setChecked(criterion == protocol::kByKons);
   online::OnlineClub& club = ui_.club;
   const auto rows =
       online::ReadTournamentTopTen(club.frame(), club.addresses().tournament, criterion);

@@ -224,14 +224,14 @@ void TFTour::RefreshTables() {
   const auto tables = online::ReadTables(env_.frame, env_.addresses.tournament);
   const auto info = online::ReadServerInfo(env_.frame, env_.addresses.tournament);
   const bool answered = tables.has_value() && info.has_value();
-  session_.serverState = info ? info->state : 'X';
+  session_.serverState = info ? info->state : protocol::tour::kOff;
   if (Holding() && !answered && RelayLinked()) {
     // The server was not heard this time, but its relay still holds the own connection: the
     // seat is still there, and so is the lock. The next refresh asks again.
     ShowWelcome(info);
     return;
   }
-  serverOn_ = answered && info->state == 'Y';
+  serverOn_ = answered && info->On();
   tables_ = tables.value_or(std::vector<online::TKovTable>{});
   if (!tables_.empty()) {
     session_.relayHost = tables_.front().IP;
