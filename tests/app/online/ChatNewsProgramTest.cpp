@@ -18,6 +18,7 @@
 
 #include "AppFixture.h"
 #include "CompanionServer.h"
+#include "ServerProgramFixture.h"
 #include "app/calendar/CalendarView.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
@@ -59,15 +60,7 @@ class Copy : public ModalAnswers {
 #else
     EXPECT_FALSE(calendarPack) << "no pack generator in this build";
 #endif
-    Settings settings;
-    // The passport lines are read only behind the two service addresses.
-    const ServiceAddressDefaults stored = OnlineLink::StoredDefaults();
-    settings.RecordsServiceAddress = stored.records;
-    settings.StatisticsServiceAddress = stored.statistics;
-    settings.WttNick = nick;
-    settings.WttCity = city;
-    settings.WttCountry = "1-016";
-    settings.WttSex = "W";
+    Settings settings = testing::PassportSettings(nick, city);
     settings.Language = language;
     EXPECT_TRUE(SaveSettings(programFolder / kSettingsFileName, settings));
     form = std::make_unique<TForm1>(TestFormOptions(

@@ -46,15 +46,8 @@ class ClubWindows : public testing::ServerProgramTest {
   }
   // A passport the chat accepts, kept behind the stored service addresses.
   void SavePassport(const std::string& nick, const std::string& city) const {
-    Settings settings;
-    const ServiceAddressDefaults stored = OnlineLink::StoredDefaults();
-    settings.RecordsServiceAddress = stored.records;
-    settings.StatisticsServiceAddress = stored.statistics;
-    settings.WttNick = nick;
-    settings.WttCity = city;
-    settings.WttCountry = "1-016";
-    settings.WttSex = "W";
-    ASSERT_TRUE(SaveSettings(programFolder / kSettingsFileName, settings));
+    ASSERT_TRUE(
+        SaveSettings(programFolder / kSettingsFileName, testing::PassportSettings(nick, city)));
   }
   static void AddNews(const std::string& text) {
     const std::string command = std::string("\"") + ZENDRAL_SERVER_PROGRAM + "\" --data \"" +

@@ -5,17 +5,34 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "AppFixture.h"
 #include "CompanionServer.h"
+#include "app/online/OnlineLink.h"
 #include "online/Accounts.h"
 #include "online/CurlTransport.h"
 #include "online/OnlineClub.h"
 #include "online/RequestFrame.h"
 #include "online/UserFile.h"
+#include "store/Settings.h"
 
 namespace zendral::testing {
+
+// Settings with a chat passport: the passport lines are read only behind the two stored
+// service addresses.
+inline Settings PassportSettings(const std::string& nick, const std::string& city) {
+  Settings settings;
+  const ServiceAddressDefaults stored = OnlineLink::StoredDefaults();
+  settings.RecordsServiceAddress = stored.records;
+  settings.StatisticsServiceAddress = stored.statistics;
+  settings.WttNick = nick;
+  settings.WttCity = city;
+  settings.WttCountry = "1-016";
+  settings.WttSex = "W";
+  return settings;
+}
 
 class ServerProgramTest : public AppTest {
  protected:
