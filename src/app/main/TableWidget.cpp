@@ -86,13 +86,12 @@ void TableWidget::UseArt(TableArt* art) {
   art_ = art;
   if (art_ == nullptr) return;
   PlaceControls();
-  // A hidden table (the whole start-up, and the menu after a resize) is drawn when it shows:
-  // drawing it at every new art would cost the start the table's whole picture. Its buffer is
-  // kept at its size, so the driver's drawings meanwhile have somewhere to go.
   if (isVisible()) {
     RedrawAll();
   } else {
-    EnsureBuffer();
+    // A hidden table (the whole start-up, the menu) holds no picture: it is drawn whole when
+    // it shows, so the start neither draws nor keeps a window-sized picture nobody sees.
+    buffer_ = QImage();
     redrawWhenShown_ = true;
   }
 }
@@ -100,6 +99,17 @@ void TableWidget::UseArt(TableArt* art) {
 void TableWidget::showEvent(QShowEvent* event) {
   if (redrawWhenShown_) RedrawAll();
   QWidget::showEvent(event);
+}
+
+bool TableWidget::DrawsNow() {
+  if (art_ == nullptr) return false;
+  if (!isVisible()) {
+    // What the driver draws on a hidden table is in the state; all of it is drawn on showing.
+    redrawWhenShown_ = true;
+    return false;
+  }
+  EnsureBuffer();
+  return true;
 }
 
 void TableWidget::PlaceControls() {
@@ -144,6 +154,11 @@ bool TableWidget::SeatOneFaceUp() const {
 
 void TableWidget::RedrawAll() {
   if (art_ == nullptr) return;
+  PaintAll();
+  update();
+}
+
+void TableWidget::PaintAll() {
   redrawWhenShown_ = false;
   EnsureBuffer();
   {
@@ -165,7 +180,6 @@ void TableWidget::RedrawAll() {
   PaintScoreTabs(toMove ? state_.TurnState : 0);
   PaintKonPanel();
   PaintNamePlates();
-  update();
 }
 
 void TableWidget::ApplyLanguage() {
@@ -219,14 +233,13 @@ void TableWidget::PaintHand(int seat, bool faceUp) {
 }
 
 void TableWidget::DrawHand(int seat, bool faceUp) {
-  if (art_ == nullptr) return;
-  EnsureBuffer();
-  PaintHand(seat, faceUp);
   if (seat == kSeat2) {
     highlighted_.clear();
     focusSlot_ = std::clamp(focusSlot_, 1, std::max(1, state_.Hands[kSeat2].CardCount));
     if (state_.Hands[kSeat2].CardCount == 0) focusShown_ = false;
   }
+  if (!DrawsNow()) return;
+  PaintHand(seat, faceUp);
   Show(art_->place().hand[seat]);
 }
 
@@ -236,18 +249,17 @@ void TableWidget::PaintHighlights() {
 }
 
 void TableWidget::HighlightCards(const std::vector<int>& playable) {
-  if (art_ == nullptr) return;
+  highlighted_ = playable;
+  if (!DrawsNow()) return;
   // Inverting twice restores a card, so the hand is drawn afresh under the marks.
   PaintHand(kSeat2, true);
-  highlighted_ = playable;
   PaintHighlights();
   Show(art_->place().hand[kSeat2]);
 }
 
 void TableWidget::DrawLayout() {
-  if (art_ == nullptr) return;
-  EnsureBuffer();
   layoutText_.reset();
+  if (!DrawsNow()) return;
   {
     BufferPainter p(buffer_);
     ::zendral::DrawLayout(p, *art_, state_.Board);
@@ -256,9 +268,8 @@ void TableWidget::DrawLayout() {
 }
 
 void TableWidget::ShowLayoutText(GameText text) {
-  if (art_ == nullptr) return;
-  EnsureBuffer();
   layoutText_ = text;
+  if (!DrawsNow()) return;
   {
     BufferPainter p(buffer_);
     DrawLayoutText(p, *art_, Text(RowOf(text)));
@@ -281,8 +292,7 @@ void TableWidget::PaintScoreTabs(int marker) {
 }
 
 void TableWidget::DrawScoreTabs(int turnMarkerSeat) {
-  if (art_ == nullptr) return;
-  EnsureBuffer();
+  if (!DrawsNow()) return;
   PaintScoreTabs(turnMarkerSeat);
   Show(art_->place().scoreTab[kSeat1]);
   Show(art_->place().scoreTab[kSeat2]);
@@ -296,8 +306,7 @@ void TableWidget::PaintKonPanel() {
 
 void TableWidget::DrawKonPanel(const KonPanel& panel) {
   panel_ = panel;
-  if (art_ == nullptr) return;
-  EnsureBuffer();
+  if (!DrawsNow()) return;
   PaintKonPanel();
   Show(art_->place().konPanel);
 }
@@ -313,8 +322,7 @@ void TableWidget::PaintNamePlates() {
 
 void TableWidget::DrawNamePlates(const SeatArray<std::string>& names) {
   names_ = names;
-  if (art_ == nullptr) return;
-  EnsureBuffer();
+  if (!DrawsNow()) return;
   PaintNamePlates();
   Show(art_->place().namePlate[kSeat1]);
   Show(art_->place().namePlate[kSeat2]);

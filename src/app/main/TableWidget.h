@@ -125,6 +125,11 @@ class TableWidget : public QWidget, public TableView {
   void PlaceControls();
 
   void EnsureBuffer();
+  // Whether a drawing goes to the buffer now; on a hidden table it only marks the table to be
+  // drawn whole when it shows.
+  bool DrawsNow();
+  // The whole table into the buffer; RedrawAll also shows it.
+  void PaintAll();
   bool SeatOneFaceUp() const;
 
   // Input.

@@ -54,7 +54,12 @@ void DrawScoreTab(QPainter& p, TableArt& art, int seat, int markerCommand, bool 
   const ScoreTabParts parts = ScoreTabLayout(art.scale(), art.fonts().largePercent);
   p.save();
   p.setClipRect(ToQRect(tab));
-  if (redraw) p.drawPixmap(origin, board);
+  // The board's shadow and rounded corners are partly transparent: drawn over an earlier board
+  // they would darken at every redraw, so the felt goes under it first.
+  if (redraw) {
+    DrawBackground(p, art, tab);
+    p.drawPixmap(origin, board);
+  }
 
   const QFont big = CellFont(art.fonts().large, parts.score.cellHeight);
   const QFont small = CellFont(art.fonts().large, parts.fines.cellHeight);
@@ -95,6 +100,7 @@ void DrawKonPanel(QPainter& p, TableArt& art, const QString& konWord, int konsPl
       KonPanelLayout(art.scale(), art.fonts().largePercent, panel.width, own.width(), own.height());
   p.save();
   p.setClipRect(ToQRect(panel));
+  DrawBackground(p, art, panel);  // under the frame's transparent edges, as for a score tab
   p.drawPixmap(origin, art.KonFrame());
   const QFont font = CellFont(art.fonts().large, parts.konLine.cellHeight);
   DrawBandText(p, origin, parts.konLine, font, kKonColour,

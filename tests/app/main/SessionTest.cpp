@@ -69,6 +69,30 @@ TEST_F(Session, ANewPlayerPlaysAKonByClicksAndTheResultIsStored) {
   }
 }
 
+// The menu keeps no picture of the hidden table; when the table comes up it shows the whole
+// table drawn from the game, the deal made while it was hidden included.
+TEST_F(Session, AHiddenTableHoldsNoPictureAndShowsTheWholeTableWhenItComes) {
+  ASSERT_TRUE(Open());
+  ASSERT_TRUE(form->MenuShown());
+  EXPECT_TRUE(Table().BackBuffer().isNull()) << "the menu holds a table picture";
+  responders.push_back(Sign("Alice", "ab"));
+  QTest::mouseClick(form->Menu()->NewPlayerButton(), Qt::LeftButton);
+  ASSERT_TRUE(Table().isVisible());
+  ASSERT_EQ(State().Hands[kSeat2].CardCount, 18);
+  const QImage shown = Table().BackBuffer().copy();
+  ASSERT_FALSE(shown.isNull());
+  const qreal dpr = shown.devicePixelRatio();
+  EXPECT_EQ(shown.size(), Table().size() * dpr);
+
+  // A card of the local hand is there, not the felt under it.
+  const QImage felt = Table().art()->Background().toImage();
+  const QPoint card = CardPoint(1) * dpr;
+  EXPECT_NE(shown.pixel(card), felt.pixel(card));
+  // And nothing differs from the whole table drawn afresh.
+  Table().RedrawAll();
+  EXPECT_EQ(shown, Table().BackBuffer());
+}
+
 // The main button changes its caption under the mouse ("Pass", "Total", then "Next game"):
 // the second click of a double click belongs to the old caption and must not start a kon.
 TEST_F(Session, ADoubleClickOnTheMainButtonActsOnceAndALaterClickActs) {

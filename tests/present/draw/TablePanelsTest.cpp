@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <functional>
 
 #include "DrawTestSupport.h"
 #include "present/draw/TableDrawing.h"
@@ -119,6 +120,39 @@ TEST_F(TablePanelsTest, TurnMarkerIsDrawnAndErasedOnTheBoard) {
       DrawScoreTab(p, art, kSeat1, kMarkerErase, false, kKeepField, kKeepField, kKeepField);
     }
     EXPECT_TRUE(SameRegion(marked, board, QRect(tab.left, tab.top, tab.width, tab.height)));
+  }
+}
+
+// The boards' shadows and corners are partly transparent: a panel drawn again over itself (as
+// every move redraws the score tabs) must look as drawn once, not darken at each redraw.
+TEST_F(TablePanelsTest, APanelDrawnAgainOverItselfLooksAsDrawnOnce) {
+  TableArt art(kSmallWindow, {760, 500}, 1.0);
+  const struct {
+    const char* name;
+    std::function<void(QPainter&)> draw;
+  } panels[] = {
+      {"local score tab",
+       [&](QPainter& p) { DrawScoreTab(p, art, kSeat2, kMarkerDraw, true, 3, 1, -12); }},
+      {"opponent's score tab",
+       [&](QPainter& p) { DrawScoreTab(p, art, kSeat1, kMarkerErase, true, 0, 0, 40); }},
+      {"kon panel", [&](QPainter& p) { DrawKonPanel(p, art, "Game", 3, "Bank:", 6); }},
+  };
+  for (const auto& panel : panels) {
+    SCOPED_TRACE(panel.name);
+    QImage once = TableSurface(art), thrice = TableSurface(art);
+    for (QImage* image : {&once, &thrice}) {
+      QPainter p(image);
+      DrawBackground(p, art, {0, 0, art.client().width, art.client().height});
+    }
+    {
+      QPainter p(&once);
+      panel.draw(p);
+    }
+    for (int k = 0; k < 3; ++k) {
+      QPainter p(&thrice);
+      panel.draw(p);
+    }
+    EXPECT_EQ(once, thrice);
   }
 }
 
