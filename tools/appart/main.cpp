@@ -1,8 +1,8 @@
 // zendral-appartgen: draws the main window's own pictures into a folder at build time.
 //   zendral-appartgen OUTPUT_FOLDER
 // The title "Cap…", the fan "GTitle", the club list titles "Elite…" and "Net__…" for each
-// language with pictures of its own, and the end-of-cycle animations "GEndBest", "GEndGood"
-// and "GEndBads" as strips of frames.
+// language with pictures of its own (each also at its design size, "…S"), and the end-of-cycle
+// animations "GEndBest", "GEndGood" and "GEndBads" as strips of frames.
 
 #include "EndAnimations.h"
 #include "PictureFolder.h"
@@ -11,17 +11,25 @@
 
 namespace {
 
+// A title picture as drawn (twice its design size) and, with the suffix "S", at its design size:
+// the small window reads that one and scales nothing.
+void SaveTitle(zendral::picturegen::PictureFolder& out, const QString& name, const QImage& image) {
+  out.Save(name, image);
+  out.Save(name + "S",
+           image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 void DrawAll(zendral::picturegen::PictureFolder& out) {
   using namespace zendral::appart;
   zendral::InitArtLibrary();
   const QImage nines[4] = {QImage(":/art/Ch09B.png"), QImage(":/art/Kr09B.png"),
                            QImage(":/art/Bu09B.png"), QImage(":/art/Pi09B.png")};
-  out.Save("GTitle", PaintTitleFan(nines));
+  SaveTitle(out, "GTitle", PaintTitleFan(nines));
   const QImage caption = PaintCaption();
   for (const char* code : kPictureCodes) {
-    out.Save(QString("Cap") + code, caption);
-    out.Save(QString("Elite") + code, PaintClubTitle(EliteText(code), false));
-    out.Save(QString("Net__") + code, PaintClubTitle(NetworkClubText(code), true));
+    SaveTitle(out, QString("Cap") + code, caption);
+    SaveTitle(out, QString("Elite") + code, PaintClubTitle(EliteText(code), false));
+    SaveTitle(out, QString("Net__") + code, PaintClubTitle(NetworkClubText(code), true));
   }
   out.Save("GEndBest", PaintEndAnimation(EndMood::kBest));
   out.Save("GEndGood", PaintEndAnimation(EndMood::kGood));

@@ -4,10 +4,10 @@
 #include <QPainter>
 
 #include "app/main/ProgramVersion.h"
+#include "app/main/TitlePicture.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
 #include "present/draw/TableDrawing.h"
-#include "present/packs/ReadPicture.h"
 #include "present/words/IntroWords.h"
 #include "present/words/Words.h"
 
@@ -80,13 +80,11 @@ void IntroWidget::paintEvent(QPaintEvent*) {
   const QRect title(180, 30, 400, 70);
   if (caption_.isNull() || caption_.devicePixelRatio() != dpr) {
     const std::string_view code = PictureCode(Language());
-    const QImage image = ReadPictureFile(
-        ":/appart/Cap" + QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())) +
-            ".png",
-        "PNG");
+    const QImage image = TitlePictureAt(
+        "Cap" + QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())),
+        title.size() * dpr);
     if (!image.isNull()) {
-      caption_ = QPixmap::fromImage(
-          image.scaled(title.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+      caption_ = QPixmap::fromImage(image);
       caption_.setDevicePixelRatio(dpr);
     }
   }

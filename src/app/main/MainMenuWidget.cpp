@@ -13,6 +13,8 @@
 #include "app/main/MainMenuController.h"
 #include "app/main/MenuDecorations.h"
 #include "app/main/MenuGeometry.h"
+#include "app/main/TitlePicture.h"
+#include "app/menuart/PictureBook.h"
 #include "app/online/MenuArt.h"
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineLink.h"
@@ -24,7 +26,6 @@
 #include "present/draw/TableDrawing.h"
 #include "present/packs/PackNames.h"
 #include "present/packs/PackPictures.h"
-#include "present/packs/ReadPicture.h"
 #include "present/words/DailyWords.h"
 #include "present/words/MenuBalloonWords.h"
 #include "present/words/MenuServicesWords.h"
@@ -260,7 +261,7 @@ void MainMenuWidget::ShowAccountIcon() {
   // Offline while the online start-up runs; drawn again once it is over.
   OnlineLink* online = controller_.Program().OnlineIfReady();
   const auto state = online != nullptr ? online->Club().state() : online::AccountState::asOffline;
-  QImage picture = PaintAccountPicture(48);
+  QImage picture = BookPicture("Account48");
   QPainter p(&picture);
   p.drawImage(30, 30, LampOfState(state).scaled(18, 18));
   p.end();
@@ -271,21 +272,21 @@ void MainMenuWidget::ShowAccountIcon() {
 
 void MainMenuWidget::ApplyLanguage() {
   ShowAccountIcon();
-  worldIcon_->setIcon(QIcon(QPixmap::fromImage(PaintWorldPicture(48))));
+  worldIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("Earth48"))));
   worldIcon_->setIconSize(worldIcon_->size());
-  statsIcon_->setIcon(QIcon(QPixmap::fromImage(PaintStatsPicture(48))));
+  statsIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("Stats48"))));
   statsIcon_->setIconSize(statsIcon_->size());
-  dailyIcon_->setIcon(QIcon(QPixmap::fromImage(PaintDailyPicture(48))));
+  dailyIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("Daily48"))));
   dailyIcon_->setIconSize(dailyIcon_->size());
-  chatIcon_->setIcon(QIcon(QPixmap::fromImage(PaintChatPicture(48))));
+  chatIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("Chat48"))));
   chatIcon_->setIconSize(chatIcon_->size());
-  newsIcon_->setIcon(QIcon(QPixmap::fromImage(PaintNewsPicture(48))));
+  newsIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("News48"))));
   newsIcon_->setIconSize(newsIcon_->size());
-  advertisingIcon_->setIcon(QIcon(QPixmap::fromImage(PaintGiftPicture('R', 48))));
-  supportIcon_->setIcon(QIcon(QPixmap::fromImage(PaintGiftPicture('G', 48))));
-  chatSiren_->setIcon(QIcon(QPixmap::fromImage(PaintSiren('R', 48))));
+  advertisingIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("AdvGiftR48"))));
+  supportIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("AdvGiftG48"))));
+  chatSiren_->setIcon(QIcon(QPixmap::fromImage(BookPicture("GSirenaR48"))));
   chatSiren_->setToolTip(Text(kWordKovChat));
-  newsSiren_->setIcon(QIcon(QPixmap::fromImage(PaintSiren('B', 48))));
+  newsSiren_->setIcon(QIcon(QPixmap::fromImage(BookPicture("GSirenaB48"))));
   newsSiren_->setToolTip(Text(kWordKovNews));
   newPlayerButton_->setText(Text(kWordNewPlayer));
   topTenButton_->setText(Text(kWordTopTen));
@@ -364,11 +365,10 @@ QPixmap MainMenuWidget::Picture(const QString& name, const PixelRect& box) {
     return found.value();
   }
   const QImage image =
-      CaptionColourVariant(ReadPictureFile(":/appart/" + name + ".png", "PNG"), colour);
+      CaptionColourVariant(TitlePictureAt(name, QSize(box.width, box.height) * dpr), colour);
   QPixmap pixmap;
   if (!image.isNull()) {
-    pixmap = QPixmap::fromImage(image.scaled(QSize(box.width, box.height) * dpr,
-                                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(dpr);
   }
   pictures_.insert(key, pixmap);

@@ -4,11 +4,12 @@
 
 #include "app/main/MenuGeometry.h"
 #include "app/main/MenuPictures.h"
+#include "app/menuart/PictureBook.h"
 
 namespace zendral {
 
 MenuDecoration::MenuDecoration(bool right, QWidget* parent)
-    : QWidget(parent), picture_(PaintDecorationPicture(right)) {
+    : QWidget(parent), picture_(BookPicture(right ? "DecorationRight" : "DecorationLeft")) {
   setObjectName(right ? "ImageSvRight" : "ImageSvLeft");
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -22,7 +23,7 @@ void MenuDecoration::paintEvent(QPaintEvent*) {
   static const std::array<QImage, kLampPictures> lamps = [] {
     std::array<QImage, kLampPictures> images;
     for (int k = 0; k < kLampPictures; ++k)
-      images[static_cast<std::size_t>(k)] = PaintLampPicture(k);
+      images[static_cast<std::size_t>(k)] = BookPicture(LampPage(k));
     return images;
   }();
   QPainter p(this);

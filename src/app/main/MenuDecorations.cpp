@@ -11,6 +11,7 @@
 
 #include "app/main/AppText.h"
 #include "app/main/MainMenuController.h"
+#include "app/menuart/PictureBook.h"
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineLink.h"
 #include "app/windows/KovCardsButton.h"
@@ -147,10 +148,10 @@ void MenuDecorations::SetEditionAddresses(const std::string& package, const std:
 }
 
 void MenuDecorations::ApplyLanguage() {
-  androidIcon_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("Android"))));
-  helpIcon_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("ImHp"))));
-  tournamentIcon_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("ImTR"))));
-  storeIcon_->setIcon(QIcon(QPixmap::fromImage(PaintMenuIcon("GooglePlay"))));
+  androidIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("Android"))));
+  helpIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("ImHp"))));
+  tournamentIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("ImTR"))));
+  storeIcon_->setIcon(QIcon(QPixmap::fromImage(BookPicture("GooglePlay"))));
   for (QPushButton* icon : {androidIcon_, helpIcon_, tournamentIcon_, storeIcon_}) {
     const auto [title, text] = Balloon(icon);
     icon->setAccessibleName(title);

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/main/MenuPictures.h"
+#include "app/menuart/PictureBook.h"
 
 namespace zendral {
 
@@ -38,7 +39,7 @@ void MenuGif::paintEvent(QPaintEvent*) {
   // Each frame is painted when it is first shown: a still picture never paints the others,
   // and the menu's first picture waits for one frame only.
   QImage& frame = frames_[static_cast<std::size_t>(frame_)];
-  if (frame.isNull()) frame = PaintMenuGifFrame(which_, frame_);
+  if (frame.isNull()) frame = BookPicture(GifPage(which_, frame_));
   QPainter p(this);
   p.drawImage(0, 0, frame);
 }

@@ -45,6 +45,7 @@
 #include "app/windows/WindowResources.h"
 #include "appart/AppArtLibrary.h"
 #include "art/ArtLibrary.h"
+#include "menuart/MenuArtLibrary.h"
 #include "online/ServiceAddresses.h"
 #include "present/draw/TableDrawing.h"
 #include "present/record/RecordingPictures.h"
@@ -61,6 +62,7 @@ TForm1::TForm1(FormOptions options)
       random_(options_.seed ? Random(*options_.seed) : Random::FromClock()) {
   InitArtLibrary();
   InitAppArtLibrary();
+  InitMenuArtLibrary();
   setObjectName("TForm1");
   setWindowTitle(Text(kWordTitle));
   sound_ = options_.sound ? std::move(options_.sound) : MakeProgramSound();

@@ -1,5 +1,7 @@
 #include "app/online/OnlineArt.h"
 
+#include "app/menuart/PictureBook.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -75,7 +77,7 @@ QImage LampOfCheck(int result) {
 }
 
 QImage LampOfState(online::AccountState state) {
-  return PaintLamp(StateColour(state));
+  return BookPicture(AccountLampPage(StateColour(state)));
 }
 
 QImage StarOfState(online::AccountState state, int size) {

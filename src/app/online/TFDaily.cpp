@@ -405,33 +405,4 @@ void TFDaily::ShowSummary() {
   summary_->setText(lines.join(QLatin1Char('\n')));
 }
 
-QImage PaintDailyPicture(int size) {
-  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  const double u = size / 48.0;
-  // The calendar leaf with its red top band.
-  p.setPen(QPen(QColor(90, 90, 90), 1.5 * u));
-  p.setBrush(QColor(250, 250, 245));
-  p.drawRoundedRect(QRectF(4 * u, 6 * u, 34 * u, 36 * u), 4 * u, 4 * u);
-  p.setBrush(QColor(200, 40, 40));
-  p.drawRect(QRectF(4 * u, 6 * u, 34 * u, 9 * u));
-  // A card leaning on it: the nine of diamonds, which opens every kon.
-  p.save();
-  p.translate(30 * u, 26 * u);
-  p.rotate(12);
-  p.setPen(QPen(QColor(40, 40, 40), 1.2 * u));
-  p.setBrush(Qt::white);
-  p.drawRoundedRect(QRectF(-9 * u, -13 * u, 18 * u, 26 * u), 3 * u, 3 * u);
-  p.setPen(QColor(200, 20, 20));
-  QFont f = p.font();
-  f.setPixelSize(static_cast<int>(11 * u));
-  f.setBold(true);
-  p.setFont(f);
-  p.drawText(QRectF(-9 * u, -13 * u, 18 * u, 26 * u), Qt::AlignCenter, QStringLiteral("9\u2666"));
-  p.restore();
-  return image;
-}
-
 }  // namespace zendral

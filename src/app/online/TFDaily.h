@@ -110,7 +110,4 @@ class TFDaily : public QDialog {
   std::thread hintThread_;
 };
 
-// The menu icon of the deal of the day: a calendar leaf with a card on it.
-QImage PaintDailyPicture(int size = 48);
-
 }  // namespace zendral

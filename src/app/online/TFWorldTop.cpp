@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "app/online/MenuArt.h"
 #include "app/online/OnlineArt.h"
 #include "app/online/OnlineText.h"
 #include "app/online/TFDaily.h"

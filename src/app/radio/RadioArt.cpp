@@ -1,5 +1,7 @@
 #include "app/radio/RadioArt.h"
 
+#include "app/menuart/PictureBook.h"
+
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
@@ -183,7 +185,9 @@ QImage LampPicture(const QColor& colour) {
   return image;
 }
 
-QImage Paint(const QString& name) {
+}  // namespace
+
+QImage PaintMediaPicture(const QString& name) {
   if (name == QLatin1String("MP_Play")) return PlayPicture();
   if (name == QLatin1String("MP_Pause")) return PausePicture();
   if (name == QLatin1String("MP_Next")) return NextPicture();
@@ -195,6 +199,8 @@ QImage Paint(const QString& name) {
   if (name == QLatin1String("GRadioG")) return LampPicture(QColor(40, 220, 70));
   return {};
 }
+
+namespace {
 
 QColor FlagColour(char letter) {
   switch (letter) {
@@ -228,7 +234,7 @@ QColor FlagColour(char letter) {
 QImage MediaPicture(const QString& name) {
   static QHash<QString, QImage> cache;
   if (auto it = cache.constFind(name); it != cache.constEnd()) return *it;
-  const QImage image = Paint(name);
+  const QImage image = BookPicture(name);
   if (!image.isNull()) cache.insert(name, image);
   return image;
 }

@@ -16,8 +16,11 @@ inline constexpr int kRadioIconHeight = 125;
 inline constexpr int kFlagWidth = 16;
 inline constexpr int kFlagHeight = 11;
 
-// A picture by its name; a null image for a name that is not one of these.
+// A picture by its name, read once from the program's stored pictures and kept; a null image
+// for a name that is not one of these.
 QImage MediaPicture(const QString& name);
+// The same painted afresh (what the build stores).
+QImage PaintMediaPicture(const QString& name);
 // The on/off picture of the radio window: lit when the radio is on.
 QImage PowerPicture(bool on, bool pressed = false);
 // A small flag from its description (RadioCountry::flag); grey for one that does not parse.
