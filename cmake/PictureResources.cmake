@@ -2,7 +2,7 @@
 # Runs GENERATOR into DIR at build time and compiles the FILES it writes there (the list is
 # the contract between the two) into the static LIBRARY under the resource PREFIX.
 function(zendral_picture_resources library)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "GENERATOR;DIR;PREFIX;COMMENT" "SOURCES;FILES")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "GENERATOR;DIR;PREFIX;COMMENT" "SOURCES;FILES;RCC_OPTIONS")
   add_custom_command(
     OUTPUT ${arg_FILES}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
@@ -17,6 +17,7 @@ function(zendral_picture_resources library)
   qt_add_resources(${library} "${library}"
     PREFIX "${arg_PREFIX}"
     BASE ${arg_DIR}
+    OPTIONS ${arg_RCC_OPTIONS}
     FILES ${arg_FILES}
   )
 endfunction()

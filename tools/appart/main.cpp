@@ -2,11 +2,13 @@
 //   zendral-appartgen OUTPUT_FOLDER
 // The title "Cap…", the fan "GTitle", the club list titles "Elite…" and "Net__…" for each
 // language with pictures of its own (each also at its design size, "…S"), and the end-of-cycle
-// animations "GEndBest", "GEndGood" and "GEndBads" as strips of frames.
+// animations "GEndBest", "GEndGood" and "GEndBads" as strips of frames; and the frames of the
+// menu's animations, the compact pages of its picture book (app/menuart/PictureBook.h).
 
 #include "EndAnimations.h"
 #include "PictureFolder.h"
 #include "TitlePictures.h"
+#include "app/menuart/PictureBook.h"
 #include "art/ArtLibrary.h"
 
 namespace {
@@ -30,6 +32,10 @@ void DrawAll(zendral::picturegen::PictureFolder& out) {
     SaveTitle(out, QString("Cap") + code, caption);
     SaveTitle(out, QString("Elite") + code, PaintClubTitle(EliteText(code), false));
     SaveTitle(out, QString("Net__") + code, PaintClubTitle(NetworkClubText(code), true));
+  }
+  // The compact pages of the menu's picture book: the frames of its animations.
+  for (const zendral::BookPage& page : zendral::PictureBookPages()) {
+    if (page.compact) out.Save(page.name, page.paint());
   }
   out.Save("GEndBest", PaintEndAnimation(EndMood::kBest));
   out.Save("GEndGood", PaintEndAnimation(EndMood::kGood));

@@ -5,6 +5,7 @@
 
 #include "app/main/MenuGeometry.h"
 #include "app/main/MenuPictures.h"
+#include "app/menuart/RawPicture.h"
 #include "app/online/MenuArt.h"
 #include "app/online/OnlineArt.h"
 #include "app/radio/RadioArt.h"
@@ -42,8 +43,8 @@ const std::vector<BookPage>& PictureBookPages() {
     }
     for (const int which : {1, 2}) {
       for (int frame = 0; frame < kMenuGifFrames; ++frame) {
-        pages.push_back(
-            {GifPage(which, frame), [which, frame] { return PaintMenuGifFrame(which, frame); }});
+        pages.push_back({GifPage(which, frame),
+                         [which, frame] { return PaintMenuGifFrame(which, frame); }, true});
       }
     }
     // The music player and the radio.
@@ -57,11 +58,12 @@ const std::vector<BookPage>& PictureBookPages() {
 }
 
 QImage BookPicture(const QString& name) {
-  QFile stored(":/menuart/" + name + ".png");
-  if (stored.exists()) {
-    QImageReader reader(&stored, "PNG");
+  if (QImage raw = RawPictureResource(":/menuart/" + name + ".raw"); !raw.isNull()) return raw;
+  QFile compact(":/appart/" + name + ".png");
+  if (compact.exists()) {
+    QImageReader reader(&compact, "PNG");
     reader.setAutoDetectImageFormat(false);  // no asking every image plugin
-    QImage image = reader.read();
+    const QImage image = reader.read();
     if (!image.isNull()) return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   }
   for (const BookPage& page : PictureBookPages()) {

@@ -11,6 +11,8 @@
 #include <cstdlib>
 
 #include "AppFixture.h"
+#include "app/menuart/RawPicture.h"
+#include "appart/AppArtLibrary.h"
 #include "menuart/MenuArtLibrary.h"
 
 namespace zendral {
@@ -21,6 +23,7 @@ class PictureBookTest : public ::testing::Test {
   static void SetUpTestSuite() {
     testing::EnsureApplication();
     InitMenuArtLibrary();
+    InitAppArtLibrary();
   }
 };
 
@@ -47,7 +50,9 @@ TEST_F(PictureBookTest, EveryPageIsStoredAsTheProgramPaintsIt) {
     SCOPED_TRACE(page.name.toStdString());
     EXPECT_FALSE(names.contains(page.name)) << "two pages of one name";
     names.insert(page.name);
-    EXPECT_TRUE(QFile::exists(":/menuart/" + page.name + ".png")) << "not stored";
+    const QString stored =
+        page.compact ? ":/appart/" + page.name + ".png" : ":/menuart/" + page.name + ".raw";
+    EXPECT_TRUE(QFile::exists(stored)) << "not stored";
     const QImage painted = page.paint();
     const QImage read = BookPicture(page.name);
     ASSERT_FALSE(painted.isNull());
@@ -56,6 +61,45 @@ TEST_F(PictureBookTest, EveryPageIsStoredAsTheProgramPaintsIt) {
     EXPECT_LE(LargestDifference(read, painted), 2);
   }
   EXPECT_TRUE(BookPicture("NoSuchPage").isNull());
+}
+
+// A raw picture comes back pixel for pixel wherever its bytes lie; bytes of another kind or of
+// a wrong length give a null image, never a picture read past their end.
+TEST_F(PictureBookTest, RawPicturesComeBackAsTheyWereAndBadBytesAreRefused) {
+  QImage picture(7, 3, QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 7; ++x)
+      picture.setPixel(x, y, qPremultiply(qRgba(x * 30, y * 80, 9, 40 * x)));
+  }
+  const QByteArray bytes = EncodeRawPicture(picture);
+  EXPECT_EQ(bytes.size(), 12 + 7 * 3 * 4);
+  EXPECT_EQ(DecodeRawPicture(bytes), picture);
+  // Not on a 4-byte boundary.
+  const QByteArray shifted = QByteArray(1, 'x') + bytes;
+  EXPECT_EQ(DecodeRawPicture(QByteArray::fromRawData(shifted.constData() + 1, bytes.size())),
+            picture);
+
+  QByteArray otherKind = bytes;
+  otherKind[0] = 'P';
+  QByteArray tooWide = bytes;
+  tooWide[4] = 8;
+  QByteArray empty = bytes;
+  empty[8] = 0;
+  const struct {
+    const char* what;
+    QByteArray bytes;
+  } bad[] = {{"nothing", QByteArray()},
+             {"a header only", bytes.left(12)},
+             {"one byte short", bytes.chopped(1)},
+             {"one byte more", bytes + 'x'},
+             {"another kind", otherKind},
+             {"a width the bytes do not hold", tooWide},
+             {"no rows", empty},
+             {"a PNG", QByteArray("\x89PNG\r\n\x1a\n0000000000000000")}};
+  for (const auto& c : bad) {
+    SCOPED_TRACE(c.what);
+    EXPECT_TRUE(DecodeRawPicture(c.bytes).isNull());
+  }
 }
 
 }  // namespace
