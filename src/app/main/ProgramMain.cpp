@@ -15,11 +15,13 @@
 #include <string>
 
 #include "app/main/MainMenuWidget.h"
+#include "app/main/PicturePrefetch.h"
 #include "app/main/SessionStarter.h"
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
 #include "app/main/TableWidget.h"
 #include "app/windows/ProgramFont.h"
+#include "art/ArtLibrary.h"
 #include "game/ComputerPlayer.h"
 #include "present/audio/AudioModule.h"
 #include "present/audio/StreamPlayer.h"
@@ -178,6 +180,12 @@ int RunZendral(int argc, char** argv) {
   }
   const char* measure = std::getenv("ZENDRAL_MEASURE");
   FormOptions options;
+  // The felt under the menu (the program's own, which most players keep) is decoded on a thread
+  // of its own while the windows are built.
+  InitArtLibrary();
+  options.ownPictures = PrefetchingLoader(
+      std::make_shared<PicturePrefetch>(QStringList{QStringLiteral("FonG")}, LoadArtPicture),
+      LoadArtPicture);
   if (measure != nullptr) options.modal = AnswerModal;
   TForm1 form(std::move(options));
   std::unique_ptr<Measurement> measurement;

@@ -35,11 +35,16 @@ int BackPictureOfKon(const Settings& settings) {
 }
 
 ProgramPacks::ProgramPacks(WindowServices& window, Settings& settings,
-                           const std::filesystem::path& folder, Hooks hooks)
-    : window_(window), settings_(settings), folder_(folder), hooks_(std::move(hooks)) {}
+                           const std::filesystem::path& folder, Hooks hooks,
+                           PictureLoader ownPictures)
+    : window_(window),
+      settings_(settings),
+      folder_(folder),
+      hooks_(std::move(hooks)),
+      ownPictures_(ownPictures ? std::move(ownPictures) : PictureLoader(LoadArtPicture)) {}
 
 void ProgramPacks::Load() {
-  if (!packs_) packs_ = std::make_shared<PackPictures>(folder_, LoadArtPicture);
+  if (!packs_) packs_ = std::make_shared<PackPictures>(folder_, ownPictures_);
   packs_->LoadAll(settings_);
   for (const std::string& pack : packs_->TakeMissing()) {
     window_.ShowMessage(Text(kWordCantFindFile) + QLatin1Char(' ') + QString::fromStdString(pack),

@@ -35,8 +35,9 @@ class ProgramPacks {
     std::function<void()> menuAgain;  // the menu laid out again, when it is shown
   };
   // The folder is the program folder, read at each use (it is known after the start-up).
+  // ownPictures reads the program's own pictures (LoadArtPicture when null).
   ProgramPacks(WindowServices& window, Settings& settings, const std::filesystem::path& folder,
-               Hooks hooks);
+               Hooks hooks, PictureLoader ownPictures = {});
 
   // The table's pictures for the settings (LoadCardFaces, LoadCardBacks, LoadBackground); a
   // missing pack sets its choice back and is named in a message.
@@ -59,6 +60,7 @@ class ProgramPacks {
   Settings& settings_;
   const std::filesystem::path& folder_;
   Hooks hooks_;
+  PictureLoader ownPictures_;
   std::shared_ptr<PackPictures> packs_;
 };
 

@@ -78,8 +78,8 @@ TForm1::TForm1(FormOptions options)
   packHooks.menuAgain = [this] {
     if (menuShown_) ShowMainMenuScreen();
   };
-  packs_ =
-      std::make_unique<ProgramPacks>(*window_, settings_, programFolder_, std::move(packHooks));
+  packs_ = std::make_unique<ProgramPacks>(*window_, settings_, programFolder_, std::move(packHooks),
+                                          options_.ownPictures);
   setFixedSize(kDesignWidth, kDesignHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();

@@ -23,6 +23,7 @@
 #include "game/KonDriver.h"
 #include "game/Random.h"
 #include "online/Statistics.h"
+#include "present/draw/CardImages.h"
 #include "store/ComputerLevelFile.h"
 #include "store/FileSessionStore.h"
 #include "store/Settings.h"
@@ -65,6 +66,7 @@ struct FormOptions {
   ModalRunner modal;                         // null: QDialog::exec
   std::function<bool(const QUrl&)> openUrl;  // null: the system's handler
   std::optional<std::uint64_t> seed;         // the shuffle's seed; none: the clock
+  PictureLoader ownPictures;                 // null: the program's own art, read when asked
 };
 
 // The main window coordinates: it owns the game state, the settings, the kon driver and the
