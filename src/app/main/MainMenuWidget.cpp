@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <algorithm>
+#include <future>
 
 #include "app/main/AppText.h"
 #include "app/main/MainMenuController.h"
@@ -355,25 +356,15 @@ void MainMenuWidget::FillClubList() {
   }
 }
 
-QPixmap MainMenuWidget::Picture(const QString& name, const PixelRect& box) {
-  const qreal dpr = devicePixelRatioF();
-  // The titles (not "GTitle") are drawn in the colour variant of the settings.
-  const int colour = name == "GTitle" ? 1 : controller_.CurrentSettings().CaptionColour;
-  const QString key =
-      QString("%1/%2x%3@%4/%5").arg(name).arg(box.width).arg(box.height).arg(dpr).arg(colour);
-  if (const auto found = pictures_.constFind(key); found != pictures_.constEnd()) {
-    return found.value();
-  }
-  const QImage image =
-      CaptionColourVariant(TitlePictureAt(name, QSize(box.width, box.height) * dpr), colour);
-  QPixmap pixmap;
-  if (!image.isNull()) {
-    pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(dpr);
-  }
-  pictures_.insert(key, pixmap);
-  return pixmap;
+namespace {
+
+// A title picture at its box's size in the colour variant, made off the window's thread.
+QImage TitleImage(const QString& name, QSize size, int colour) {
+  return CaptionColourVariant(TitlePictureAt(name, size), colour)
+      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
+
+}  // namespace
 
 void MainMenuWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
@@ -381,17 +372,40 @@ void MainMenuWidget::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), QColor(14, 100, 50));
     return;
   }
-  DrawBackground(p, *art_, {0, 0, width(), height()}, true);
+  const qreal dpr = devicePixelRatioF();
   const bool network = controller_.CurrentSettings().NetGame;
-  const struct {
+  struct Title {
     QString name;
     const PixelRect& box;
-  } pictures[] = {{"Cap" + Code(), layout_.caption},
-                  {"GTitle", layout_.title},
-                  {(network ? "Net__" : "Elite") + Code(), layout_.clubTitle}};
-  for (const auto& picture : pictures) {
-    const QPixmap pixmap = Picture(picture.name, picture.box);
-    if (!pixmap.isNull()) p.drawPixmap(picture.box.left, picture.box.top, pixmap);
+    QString key;
+    std::future<QImage> made;
+  } titles[] = {{"Cap" + Code(), layout_.caption, {}, {}},
+                {"GTitle", layout_.title, {}, {}},
+                {(network ? "Net__" : "Elite") + Code(), layout_.clubTitle, {}, {}}};
+  // The titles not made yet for this size are decoded on threads of their own while the felt
+  // is drawn. The titles (not "GTitle") take the colour variant of the settings.
+  for (Title& title : titles) {
+    const int colour = title.name == "GTitle" ? 1 : controller_.CurrentSettings().CaptionColour;
+    const QSize size = QSize(title.box.width, title.box.height) * dpr;
+    title.key = QString("%1/%2x%3@%4/%5")
+                    .arg(title.name)
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(dpr)
+                    .arg(colour);
+    if (!pictures_.contains(title.key)) {
+      title.made = std::async(std::launch::async, TitleImage, title.name, size, colour);
+    }
+  }
+  DrawBackground(p, *art_, {0, 0, width(), height()}, true);
+  for (Title& title : titles) {
+    if (title.made.valid()) {
+      QPixmap pixmap = QPixmap::fromImage(title.made.get());
+      pixmap.setDevicePixelRatio(dpr);
+      pictures_.insert(title.key, pixmap);
+    }
+    const QPixmap& pixmap = pictures_[title.key];
+    if (!pixmap.isNull()) p.drawPixmap(title.box.left, title.box.top, pixmap);
   }
 }
 

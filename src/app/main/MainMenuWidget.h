@@ -70,7 +70,6 @@ class MainMenuWidget : public QWidget {
  private:
   TKovCardsButton* MakeButton(const char* objectName);
   QPushButton* MakeIcon(const char* objectName);
-  QPixmap Picture(const QString& name, const PixelRect& box);
 
   MainMenuController& controller_;
   TableArt* art_ = nullptr;

@@ -41,10 +41,13 @@ const std::vector<BookPage>& PictureBookPages() {
     for (int k = 0; k < kLampPictures; ++k) {
       pages.push_back({LampPage(k), [k] { return PaintLampPicture(k); }});
     }
+    // The animations' frames are compact but those the menu shows when it comes up: the
+    // first, and the still one when the animation is off.
     for (const int which : {1, 2}) {
       for (int frame = 0; frame < kMenuGifFrames; ++frame) {
+        const bool atStart = frame == 0 || frame == StillGifFrame(which);
         pages.push_back({GifPage(which, frame),
-                         [which, frame] { return PaintMenuGifFrame(which, frame); }, true});
+                         [which, frame] { return PaintMenuGifFrame(which, frame); }, !atStart});
       }
     }
     // The music player and the radio.
