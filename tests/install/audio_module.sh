@@ -36,6 +36,10 @@ copy_program() {  # copy_program DIR
 run_program "$bin" audio
 expect "build tree: exit code" "$(cat "$work/code")" "0"
 expect "build tree: module opened" "$(grep -c '^audio module opened' "$work/out")" "1"
+# The sound server named is not there: neither the sound library nor Qt Multimedia's backend
+# says so on the terminal.
+expect "build tree: quiet without the sound server" \
+  "$(grep -ciE 'alsa|pulse|pa_context' "$work/err")" "0"
 
 # case: what lies where the module should be | what the terminal is told
 cases=(

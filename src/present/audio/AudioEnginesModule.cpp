@@ -17,6 +17,7 @@ namespace zendral::audio {
 namespace {
 
 Q_LOGGING_CATEGORY(lcAlsa, "zendral.audio.alsa", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcPulse, "zendral.audio.pulse", QtWarningMsg)
 
 // The sound library writes its complaints straight to the terminal: on a machine whose sound
 // server or card is missing, a dozen lines at the first sound. They go to a logging category
@@ -30,6 +31,25 @@ void RouteAlsaComplaint(const char* file, int line, const char* function, int er
   std::vsnprintf(text, sizeof text, format, args);
   va_end(args);
   qCInfo(lcAlsa, "%s:%d (%s) %s (error %d)", file, line, function, text, error);
+}
+
+// Qt Multimedia's sound server backend says on the terminal when the server it was told of is
+// not there ("PulseAudioService: pa_context_connect() failed"); the program plays on in silence
+// and the sound options say so, so that goes to a category of its own as well
+// (QT_LOGGING_RULES="zendral.audio.pulse.info=true"). Every other message goes on as before.
+QtMessageHandler previousHandler = nullptr;
+
+void RouteSoundServerComplaint(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message) {
+  if (message.startsWith(QLatin1String("PulseAudioService: "))) {
+    if (lcPulse().isInfoEnabled()) qCInfo(lcPulse, "%s", qUtf8Printable(message));
+    return;
+  }
+  if (previousHandler != nullptr) {
+    previousHandler(type, context, message);
+  } else {
+    qt_message_output(type, context, message);
+  }
 }
 
 class Engines final : public AudioEngines {
@@ -54,6 +74,8 @@ class Engines final : public AudioEngines {
 extern "C" Q_DECL_EXPORT const zendral::audio::AudioEngines* ZendralAudioEngines(int version) {
   static const bool routed = [] {
     snd_lib_error_set_handler(&zendral::audio::RouteAlsaComplaint);
+    zendral::audio::previousHandler =
+        qInstallMessageHandler(&zendral::audio::RouteSoundServerComplaint);
     return true;
   }();
   (void)routed;
