@@ -11,6 +11,7 @@
 #include <future>
 
 #include "app/main/AppText.h"
+#include "app/main/IconButton.h"
 #include "app/main/MainMenuController.h"
 #include "app/main/MenuDecorations.h"
 #include "app/main/MenuGeometry.h"
@@ -110,18 +111,14 @@ MainMenuWidget::MainMenuWidget(MainMenuController& controller, QWidget* parent)
   balloonIcons_ = {advertisingIcon_, supportIcon_, worldIcon_, statsIcon_,
                    accountIcon_,     chatIcon_,    newsIcon_,  dailyIcon_};
   for (QPushButton* icon : balloonIcons_) icon->installEventFilter(this);
-  chatSiren_ = new QPushButton(this);
+  chatSiren_ = new IconButton(this);
   chatSiren_->setObjectName("GSirenaR");
   connect(chatSiren_, &QPushButton::clicked, this, [this] { controller_.OpenChat(); });
-  newsSiren_ = new QPushButton(this);
+  newsSiren_ = new IconButton(this);
   newsSiren_->setObjectName("GSirenaB");
   connect(newsSiren_, &QPushButton::clicked, this, [this] { controller_.OpenNews(); });
-  for (QPushButton* siren : {chatSiren_, newsSiren_}) {
-    siren->setFlat(true);
-    siren->setCursor(Qt::PointingHandCursor);
-    siren->setStyleSheet("QPushButton { border: none; background: transparent; }");
-    siren->hide();
-  }
+  chatSiren_->hide();
+  newsSiren_->hide();
   clubListHeader_ = new TKovCardsButton(this);
   clubListHeader_->setObjectName("Panel4");
   clubListHeader_->SetCaptionOnly(true);
@@ -142,13 +139,8 @@ TKovCardsButton* MainMenuWidget::MakeButton(const char* objectName) {
 
 // The icons are pictures on the menu's background, not buttons of a scheme.
 QPushButton* MainMenuWidget::MakeIcon(const char* objectName) {
-  auto* b = new QPushButton(this);
+  auto* b = new IconButton(this);
   b->setObjectName(objectName);
-  b->setCursor(Qt::PointingHandCursor);
-  b->setFlat(true);
-  b->setStyleSheet(
-      "QPushButton, QPushButton:pressed { border: none; background: transparent; "
-      "padding: 0px; }");
   return b;
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/main/AppText.h"
+#include "app/main/IconButton.h"
 #include "app/main/MainMenuController.h"
 #include "app/menuart/PictureBook.h"
 #include "app/online/OnlineArt.h"
@@ -57,11 +58,8 @@ MenuDecorations::MenuDecorations(MainMenuController& controller, QWidget* menu)
 }
 
 QPushButton* MenuDecorations::MakeIcon(const char* name) {
-  auto* icon = new QPushButton(menu_);
+  auto* icon = new IconButton(menu_);
   icon->setObjectName(name);
-  icon->setFlat(true);
-  icon->setCursor(Qt::PointingHandCursor);
-  icon->setStyleSheet("QPushButton { border: none; background: transparent; }");
   icon->setIconSize(QSize(kMenuIconSize, kMenuIconSize));
   icon->installEventFilter(this);
   return icon;
