@@ -85,12 +85,18 @@ QRect RadioIconWidget::ContentBox() {
   // The pictures' box has empty margins: the icon is as large as what is drawn in it.
   static const QRect box = [] {
     const QImage shape = ShelfAndRadio();
-    QRect used;
+    int left = shape.width(), right = -1, top = shape.height(), bottom = -1;
     for (int y = 0; y < shape.height(); ++y) {
+      const auto* row = reinterpret_cast<const QRgb*>(shape.constScanLine(y));
       for (int x = 0; x < shape.width(); ++x) {
-        if (qAlpha(shape.pixel(x, y)) > 0) used |= QRect(x, y, 1, 1);
+        if (qAlpha(row[x]) == 0) continue;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
       }
     }
+    const QRect used = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
     return used.isEmpty() ? QRect(0, 0, kRadioIconWidth, kRadioIconHeight) : used;
   }();
   return box;

@@ -51,7 +51,6 @@ MediaPanel::MediaPanel(QWidget& window, std::string serviceBase, Hooks hooks)
     : window_host_(window),
       base_(std::move(serviceBase)),
       hooks_(std::move(hooks)),
-      network_(std::make_unique<QNetworkAccessManager>()),
       music_(std::make_unique<audio::OnlinePlayer>(QUrl(QString::fromStdString(base_)),
                                                    hooks_.random)),
       radioPlayer_(std::make_unique<audio::StreamPlayer>()),
@@ -138,6 +137,8 @@ void MediaPanel::PrepareRadio(bool listFromServer) {
   address.setPath(path + Q(radio::kRadioListPath));
   QNetworkRequest request(address);
   request.setTransferTimeout(kListTimeoutMs);
+  // Made at the first download: most starts read the list from the radio pack.
+  if (!network_) network_ = std::make_unique<QNetworkAccessManager>();
   QNetworkReply* reply = network_->get(request);
   listDownload_ = reply;
   QObject::connect(reply, &QNetworkReply::finished, reply, [this, reply, packFound] {
