@@ -74,7 +74,7 @@ void KonRecorder::StartRecording() {
 void KonRecorder::CaptureFrame() {
   if (!host_.State().GifSave || !RecordingOpen()) return;
   if (frames_.count() >= kMaxRecordedFrames) return;
-  if (!frames_.Capture(Grab(), host_.CurrentSettings().GifDelay)) return;
+  if (!frames_.Capture(Shot(), host_.CurrentSettings().GifDelay)) return;
   if (!streaming_) {
     writer_->Begin(frames_.size());
     streaming_ = true;
@@ -153,6 +153,25 @@ bool KonRecorder::ScreenReadable() {
   const QString platform = QGuiApplication::platformName();
   return platform == QLatin1String("xcb") || platform == QLatin1String("windows") ||
          platform == QLatin1String("cocoa");
+}
+
+const QImage& KonRecorder::Shot() {
+  if (host_.CurrentSettings().GifSource == kCaptureWindowOnScreen) {
+    shot_ = Grab();
+    return shot_;
+  }
+  // The client area as grab() gives it, drawn into the picture of the capture before: ten
+  // captures a second then take no new memory.
+  const qreal dpr = window_.devicePixelRatio();
+  const QSize device = (QSizeF(window_.size()) * dpr).toSize();
+  if (shot_.size() != device || shot_.format() != QImage::Format_RGB32) {
+    shot_ = QImage(device, QImage::Format_RGB32);
+  }
+  shot_.setDevicePixelRatio(dpr);
+  shot_.fill(Qt::black);
+  window_.render(&shot_, QPoint(), QRegion(),
+                 QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
+  return shot_;
 }
 
 QImage KonRecorder::Grab() const {

@@ -74,6 +74,8 @@ class KonRecorder : public QObject {
   static bool ScreenReadable();
 
  private:
+  // The picture a capture takes now, in a buffer kept from capture to capture.
+  const QImage& Shot();
   void WaitForWrites();
   void Written(const RecordingWrite& result);
   void ReportFailures();
@@ -84,6 +86,7 @@ class KonRecorder : public QObject {
   QTimer* timer_;
   QLabel* panel_;
   KonFrames frames_;
+  QImage shot_;
   bool streaming_ = false;  // the writer has this recording's start
   int pending_ = 0;
   std::vector<RecordingWrite> failures_;

@@ -401,16 +401,19 @@ void TableWidget::RedrawTable() {
 
 void TableWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  const QImage& source = flight_ ? flight_->backBuffer() : buffer_;
-  if (source.isNull()) {
-    p.fillRect(event->rect(), QColor(14, 100, 50));
+  const QRect r = event->rect();
+  if (flight_) {
+    flight_->Paint(p, r);
     return;
   }
-  const QRect r = event->rect();
-  const qreal dpr = source.devicePixelRatio();
-  p.drawImage(QRectF(r), source,
+  if (buffer_.isNull()) {
+    p.fillRect(r, QColor(14, 100, 50));
+    return;
+  }
+  const qreal dpr = buffer_.devicePixelRatio();
+  p.drawImage(QRectF(r), buffer_,
               QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
-  if (flight_ || art_ == nullptr) return;
+  if (art_ == nullptr) return;
 
   // The keyboard focus: a frame round the visible part of the focused card.
   if (focusShown_ && focusSlot_ >= 1 && focusSlot_ <= state_.Hands[kSeat2].CardCount) {

@@ -70,11 +70,17 @@ const QImage& CardImages::Picture(Source& source) {
 int CardImages::missing() {
   int n = 0;
   for (auto* set : {&smallFaces_, &largeFaces_}) {
-    for (int k = 1; k <= kDeckSize; ++k) n += Picture((*set)[k]).isNull();
+    for (int k = 1; k <= kDeckSize; ++k) {
+      n += Picture((*set)[k]).isNull();
+      Release((*set)[k]);
+    }
   }
   // Pictures 8 to 10 exist only for the collections of the packs.
   for (auto* set : {&smallBacks_, &largeBacks_}) {
-    for (int b = 1; b <= kBackPictures; ++b) n += Picture((*set)[b]).isNull();
+    for (int b = 1; b <= kBackPictures; ++b) {
+      n += Picture((*set)[b]).isNull();
+      Release((*set)[b]);
+    }
   }
   return n;
 }
@@ -98,8 +104,21 @@ QPixmap CardImages::Cached(int key, Source& small, Source& large, const CardMetr
                          .arg(metrics.drawMode)
                          .arg(dpr);
   auto it = cache_.find(id);
-  if (it == cache_.end()) it = cache_.insert(id, Render(small, large, metrics, dpr));
+  if (it == cache_.end()) {
+    it = cache_.insert(id, Render(small, large, metrics, dpr));
+    // The decoded pictures served only to render this card: the cache keeps it at the size it
+    // is shown, and another size reads them again.
+    Release(small);
+    Release(large);
+  }
   return it.value();
+}
+
+void CardImages::Release(Source& source) {
+  // A picture found missing stays missing: it is not looked for again.
+  if (source.image.isNull()) return;
+  source.image = QImage();
+  source.tried = false;
 }
 
 QPixmap CardImages::Render(Source& smallSource, Source& largeSource, const CardMetrics& m,

@@ -1,6 +1,7 @@
 #pragma once
 // The card image cache: the built-in "Classical-1" faces and the weekday backs, turned into
-// pixmaps of the size the table shows them at, for the screen's device pixel ratio.
+// pixmaps of the size the table shows them at, for the screen's device pixel ratio. Only those
+// pixmaps are kept; the pictures they are drawn from are read again for another size.
 
 #include <QHash>
 #include <QImage>
@@ -44,13 +45,15 @@ class CardImages {
   QPixmap Back(int picture, const CardMetrics& metrics, qreal dpr);
 
  private:
-  // Pictures are read when first needed, so a table at one size reads one set only.
+  // Pictures are read when first needed, so a table at one size reads one set only, and let
+  // go once the card is rendered: what stays is the card at the size the table shows it.
   struct Source {
     QString name;
     QImage image;
     bool tried = false;
   };
   const QImage& Picture(Source& source);
+  static void Release(Source& source);
   QPixmap Render(Source& small, Source& large, const CardMetrics& metrics, qreal dpr);
   QPixmap Cached(int key, Source& small, Source& large, const CardMetrics& metrics, qreal dpr);
 

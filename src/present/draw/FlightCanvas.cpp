@@ -17,37 +17,30 @@ PixelRect ToPixelRect(const QRect& r) {
 }  // namespace
 
 FlightCanvas::FlightCanvas(const QImage& snapshot, const QPixmap& sprite, PixelPoint start)
-    : snapshot_(snapshot), back_(snapshot.copy()), picture_(sprite) {
-  back_.setDevicePixelRatio(snapshot.devicePixelRatio());
+    : snapshot_(snapshot), picture_(sprite) {
   const QSize size = (QSizeF(sprite.size()) / sprite.devicePixelRatio()).toSize();
   sprite_ = QRect(QPoint(start.x, start.y), size);
-  DrawSprite();
-}
-
-void FlightCanvas::Restore(const QRect& r) {
-  const qreal dpr = snapshot_.devicePixelRatio();
-  QPainter p(&back_);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(QRectF(r), snapshot_,
-              QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
-}
-
-void FlightCanvas::DrawSprite() {
-  QPainter p(&back_);
-  p.drawPixmap(sprite_.topLeft(), picture_);
 }
 
 QRect FlightCanvas::MoveTo(PixelPoint point) {
   const QRect old = sprite_;
-  Restore(old);
   sprite_.moveTopLeft(QPoint(point.x, point.y));
-  DrawSprite();
   return ToQRect(FlightRefreshRect(ToPixelRect(old)));
 }
 
 QRect FlightCanvas::Erase() {
-  Restore(sprite_);
+  shown_ = false;
   return ToQRect(FlightEraseRect(ToPixelRect(sprite_)));
+}
+
+void FlightCanvas::Paint(QPainter& p, const QRect& area) const {
+  const qreal dpr = snapshot_.devicePixelRatio();
+  p.save();
+  p.setClipRect(area);
+  p.drawImage(QRectF(area), snapshot_,
+              QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
+  if (shown_ && sprite_.intersects(area)) p.drawPixmap(sprite_.topLeft(), picture_);
+  p.restore();
 }
 
 }  // namespace zendral

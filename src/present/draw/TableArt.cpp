@@ -44,6 +44,15 @@ QImage TableArt::Picture(const QString& name) {
   return it.value();
 }
 
+QImage TableArt::Source(const QString& smallName, const QString& largeName, QSize device) {
+  QImage source = Picture(smallName);
+  if (source.isNull() || source.width() < device.width() || source.height() < device.height()) {
+    const QImage large = Picture(largeName);
+    if (!large.isNull()) source = large;
+  }
+  return source;
+}
+
 const QPixmap& TableArt::Stretched(const QString& smallName, const QString& largeName, QSize size,
                                    const QColor& standIn) {
   const QString key =
@@ -53,11 +62,7 @@ const QPixmap& TableArt::Stretched(const QString& smallName, const QString& larg
 
   const QSize device(static_cast<int>(std::lround(size.width() * dpr_)),
                      static_cast<int>(std::lround(size.height() * dpr_)));
-  QImage source = Picture(smallName);
-  if (source.isNull() || source.width() < device.width() || source.height() < device.height()) {
-    const QImage large = Picture(largeName);
-    if (!large.isNull()) source = large;
-  }
+  const QImage source = Source(smallName, largeName, device);
   // Two elements drawn from the same picture at the same size (the menu's and the table's
   // felt in most designs) share one pixmap.
   const QString sourceKey = source.isNull() ? QString()
@@ -94,12 +99,40 @@ const QPixmap& TableArt::Background() {
   return Stretched("FonG", "FonGB", QSize(client_.width, client_.height), QColor(14, 100, 50));
 }
 
-const QPixmap& TableArt::MenuBackground() {
+bool TableArt::MenuHasOwnFelt() {
   if (menuBackground_ < 0) {
     menuBackground_ = loader_ && (!loader_(QStringLiteral("MenuFon")).isNull() ||
                                   !loader_(QStringLiteral("MenuFonB")).isNull());
   }
-  if (menuBackground_ == 0) return Background();
+  return menuBackground_ == 1;
+}
+
+std::optional<QColor> TableArt::PlainFelt(bool menu) {
+  const bool own = menu && MenuHasOwnFelt();
+  const QString smallName = own ? QStringLiteral("MenuFon") : QStringLiteral("FonG");
+  if (const auto known = plain_.constFind(smallName); known != plain_.constEnd()) {
+    return known.value();
+  }
+  const QSize device(static_cast<int>(std::lround(client_.width * dpr_)),
+                     static_cast<int>(std::lround(client_.height * dpr_)));
+  const QImage source =
+      Source(smallName, own ? QStringLiteral("MenuFonB") : QStringLiteral("FonGB"), device);
+  std::optional<QColor> colour;
+  if (!source.isNull()) {
+    // One colour, all of it opaque; the first pixel that differs ends the look, which in a
+    // picture of the felt comes after a few pixels.
+    const QRgb first = source.pixel(0, 0);
+    bool one = qAlpha(first) == 255;
+    for (int y = 0; one && y < source.height(); ++y) {
+      for (int x = 0; one && x < source.width(); ++x) one = source.pixel(x, y) == first;
+    }
+    if (one) colour = QColor::fromRgb(first);
+  }
+  return plain_.insert(smallName, colour).value();
+}
+
+const QPixmap& TableArt::MenuBackground() {
+  if (!MenuHasOwnFelt()) return Background();
   return Stretched("MenuFon", "MenuFonB", QSize(client_.width, client_.height),
                    QColor(14, 100, 50));
 }

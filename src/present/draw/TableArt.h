@@ -2,12 +2,14 @@
 // What the table drawing needs for one window size and screen: the scale and placement, the
 // fonts, and the pictures already scaled to the elements they fill.
 
+#include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "present/draw/CardImages.h"
 #include "present/geometry/HandFan.h"
@@ -67,6 +69,11 @@ class TableArt {
   QPixmap TurnMarker(QSize size);  // the marker of the small window, or "Hand_Right"
   QSize BankPictureSize();         // "GBank" at its own size
 
+  // The colour of a felt whose picture is one opaque colour (the plain felt of the
+  // recordings): it is filled where it shows, and no picture of the window's size is made.
+  // Empty for any other felt, which is drawn from Background() or MenuBackground().
+  std::optional<QColor> PlainFelt(bool menu);
+
   // Number of table pictures that could not be found.
   int missingPictures() const { return missing_; }
 
@@ -74,6 +81,10 @@ class TableArt {
   const QPixmap& Stretched(const QString& smallName, const QString& largeName, QSize size,
                            const QColor& standIn);
   QImage Picture(const QString& name);
+  // The picture an element of `device` pixels is drawn from: the small one while it covers
+  // them, else the large one where there is one.
+  QImage Source(const QString& smallName, const QString& largeName, QSize device);
+  bool MenuHasOwnFelt();
 
   TableScale scale_;
   CardMetrics card_;
@@ -88,6 +99,7 @@ class TableArt {
   QHash<QString, QPixmap> scaled_;
   int missing_ = 0;
   int menuBackground_ = -1;  // whether the loader has the menu's own: unknown, 0, 1
+  QHash<QString, std::optional<QColor>> plain_;
 };
 
 }  // namespace zendral

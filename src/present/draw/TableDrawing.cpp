@@ -16,6 +16,10 @@ QRect ToQRect(const PixelRect& r) {
 }  // namespace
 
 void DrawBackground(QPainter& p, TableArt& art, const PixelRect& area, bool menu) {
+  if (const std::optional<QColor> plain = art.PlainFelt(menu)) {
+    p.fillRect(QRectF(ToQRect(area)), *plain);
+    return;
+  }
   const QPixmap& felt = menu ? art.MenuBackground() : art.Background();
   const qreal dpr = felt.devicePixelRatio();
   const QRectF source(area.left * dpr, area.top * dpr, area.width * dpr, area.height * dpr);

@@ -36,9 +36,8 @@ GifEncoder::GifEncoder(QSize size) {
     return;
   }
   EGifSetGifVersion(gif_, true);
-  canvas_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  canvas_.fill(Qt::black);
-  if (EGifPutScreenDesc(gif_, canvas_.width(), canvas_.height(), 8, 0, nullptr) == GIF_ERROR) {
+  screen_ = QRect(QPoint(0, 0), size.expandedTo(QSize(1, 1)));
+  if (EGifPutScreenDesc(gif_, screen_.width(), screen_.height(), 8, 0, nullptr) == GIF_ERROR) {
     Fail("screen");
     return;
   }
@@ -68,28 +67,33 @@ bool GifEncoder::Fail(const char* what) {
 
 bool GifEncoder::Add(const RecordedFrame& frame) {
   if (gif_ == nullptr || !error_.isEmpty()) return false;
-  const QRect area = first_ ? canvas_.rect() : frame.area.intersected(canvas_.rect());
+  const QRect area = first_ ? screen_ : frame.area.intersected(screen_);
   if (area.isEmpty()) return true;
-  const QImage pixels = frame.pixels.format() == QImage::Format_RGB32
+  // Kept pixels are marked by alpha 0 in a frame of Format_ARGB32; any other frame is shown
+  // as it is.
+  const bool marked = frame.pixels.format() == QImage::Format_ARGB32 && !first_;
+  const QImage pixels = frame.pixels.format() == QImage::Format_RGB32 || marked
                             ? frame.pixels
                             : frame.pixels.convertToFormat(QImage::Format_RGB32);
   const QPoint origin = first_ ? QPoint(0, 0) : frame.area.topLeft();
+  constexpr std::uint32_t kKept = 0xFF000000;  // no colour of a picture
   const auto source = [&](int x, int y) -> std::uint32_t {
     const int sx = x - origin.x(), sy = y - origin.y();
     if (sx < 0 || sy < 0 || sx >= pixels.width() || sy >= pixels.height()) return 0;
-    return reinterpret_cast<const quint32*>(pixels.constScanLine(sy))[sx] & 0xFFFFFF;
+    const quint32 pixel = reinterpret_cast<const quint32*>(pixels.constScanLine(sy))[sx];
+    if (marked && qAlpha(pixel) == 0) return kKept;
+    return pixel & 0xFFFFFF;
   };
 
   // The colours of the pixels that changed; a run of one colour is counted at once.
   ColourCounts counts;
   bool anyKept = false;
   for (int y = area.top(); y <= area.bottom(); ++y) {
-    const auto* before = reinterpret_cast<const quint32*>(canvas_.constScanLine(y));
     std::uint32_t runColour = 0;
     std::uint32_t run = 0;
     for (int x = area.left(); x <= area.right(); ++x) {
       const std::uint32_t c = source(x, y);
-      if (!first_ && c == (before[x] & 0xFFFFFF)) {
+      if (c == kKept) {
         anyKept = true;
         continue;
       }
@@ -132,13 +136,12 @@ bool GifEncoder::Add(const RecordedFrame& frame) {
 
   std::vector<GifPixelType> row(static_cast<std::size_t>(area.width()));
   for (int y = area.top(); y <= area.bottom(); ++y) {
-    auto* before = reinterpret_cast<quint32*>(canvas_.scanLine(y));
     std::uint32_t lastColour = 0xFFFFFFFF;
     GifPixelType lastIndex = 0;
     for (int x = area.left(); x <= area.right(); ++x) {
       const std::uint32_t c = source(x, y);
       GifPixelType& out = row[static_cast<std::size_t>(x - area.left())];
-      if (!first_ && c == (before[x] & 0xFFFFFF)) {
+      if (c == kKept) {
         out = static_cast<GifPixelType>(transparent);
         continue;
       }
@@ -147,7 +150,6 @@ bool GifEncoder::Add(const RecordedFrame& frame) {
         lastIndex = palette.index.at(c);
       }
       out = lastIndex;
-      before[x] = 0xFF000000 | c;
     }
     if (EGifPutLine(gif_, row.data(), area.width()) == GIF_ERROR) return Fail("rows");
   }

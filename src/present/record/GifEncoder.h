@@ -1,8 +1,9 @@
 #pragma once
 // The GIF89a writer of the recordings, on giflib: an animation that loops, one image per
 // frame covering only the rectangle that changed, each with its own colour table and display
-// time. Pixels of that rectangle that did not change are left transparent, so the frame
-// before shows through and the compressed rows stay short.
+// time. Pixels of that rectangle that the frame marks as unchanged are left transparent, so
+// the frame before shows through and the compressed rows stay short; the writer itself keeps
+// no picture of the animation.
 
 #include <QByteArray>
 #include <QImage>
@@ -36,7 +37,7 @@ class GifEncoder {
 
   GifFileType* gif_ = nullptr;
   QByteArray bytes_;
-  QImage canvas_;  // the picture as the frames so far have left it
+  QRect screen_;
   bool first_ = true;
   QString error_;
 };

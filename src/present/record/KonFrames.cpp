@@ -7,17 +7,24 @@ namespace zendral {
 
 namespace {
 
-// The picture in the frames' own format, with the size of the recording.
+// The picture in the frames' own format, with the size of the recording. A picture that has
+// both already is not copied.
 QImage Normalized(const QImage& picture, QSize size) {
   QImage image = picture.convertToFormat(QImage::Format_RGB32);
-  image.setDevicePixelRatio(1.0);
   if (!size.isValid() || image.size() == size) return image;
   QImage fitted(size, QImage::Format_RGB32);
   fitted.fill(Qt::black);
   QPainter p(&fitted);
   p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, image);
+  p.drawImage(QRect(QPoint(0, 0), image.size()), image, image.rect());
   return fitted;
+}
+
+// A copy of its own, at a device pixel ratio of 1: the frames are pixels, not a drawing.
+QImage OwnCopy(const QImage& image, const QRect& area) {
+  QImage copy = image.copy(area);
+  copy.setDevicePixelRatio(1.0);
+  return copy;
 }
 
 bool SameRow(const QImage& a, const QImage& b, int y, int left, int width) {
@@ -61,20 +68,34 @@ void KonFrames::Start() {
 
 bool KonFrames::Capture(const QImage& picture, int delayMs) {
   if (count() >= kMaxRecordedFrames || picture.isNull()) return false;
-  QImage image = Normalized(picture, recording_.size);
+  const QImage image = Normalized(picture, recording_.size);
   RecordedFrame frame;
   frame.delayMs = delayMs;
   if (previous_.isNull()) {
     recording_.size = image.size();
     frame.area = image.rect();
-    frame.pixels = image;
+    frame.pixels = OwnCopy(image, image.rect());
+    previous_ = OwnCopy(image, image.rect());
   } else {
     frame.area = ChangedArea(previous_, image);
     if (frame.area.isEmpty()) return false;
-    frame.pixels = image.copy(frame.area);
+    // The changed rectangle, its unchanged pixels marked, and the last picture brought up to
+    // date in the same pass.
+    const QRect& a = frame.area;
+    frame.pixels = QImage(a.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < a.height(); ++y) {
+      const auto* now =
+          reinterpret_cast<const quint32*>(image.constScanLine(a.top() + y)) + a.left();
+      auto* before = reinterpret_cast<quint32*>(previous_.scanLine(a.top() + y)) + a.left();
+      auto* out = reinterpret_cast<quint32*>(frame.pixels.scanLine(y));
+      for (int x = 0; x < a.width(); ++x) {
+        const quint32 c = now[x] | 0xFF000000u;
+        out[x] = c == before[x] ? (c & 0x00FFFFFFu) : c;
+        before[x] = c;
+      }
+    }
   }
   recording_.frames.push_back(std::move(frame));
-  previous_ = std::move(image);
   return true;
 }
 

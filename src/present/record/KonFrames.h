@@ -1,7 +1,9 @@
 #pragma once
 // The frames of one kon's recording: the captured pictures of the table, each kept only when
-// it differs from the one before, and then only as the rectangle that changed. A kon of a few
-// hundred captures of a large window therefore holds one whole picture and small patches.
+// it differs from the one before, and then only as the rectangle that changed, its pixels that
+// did not change marked as such. A kon of a few hundred captures of a large window therefore
+// holds one whole picture (the last one, updated in place) and small patches; the picture
+// handed in is not kept, so the capture may draw the next one into the same buffer.
 
 #include <QImage>
 #include <QRect>
@@ -15,12 +17,19 @@ inline constexpr int kLastFrameMs = 5000;  // the settled table stays this long
 inline constexpr int kCaptureIntervalMs = 100;
 
 // One frame: the rectangle of the picture that changed since the frame before (the whole
-// picture for the first frame), its pixels, and how long it is shown.
+// picture for the first frame), its pixels, and how long it is shown. In a frame of
+// Format_ARGB32 a pixel of alpha 0 is one that did not change (the frame before shows
+// through); every other pixel, and every pixel of a frame without alpha, is shown as it is.
 struct RecordedFrame {
   QRect area;
-  QImage pixels;  // Format_RGB32, area.size()
+  QImage pixels;  // Format_RGB32 or Format_ARGB32, area.size()
   int delayMs = 0;
 };
+
+// Whether a pixel of a frame is one that did not change.
+inline bool UnchangedPixel(const QImage& pixels, QRgb pixel) {
+  return pixels.hasAlphaChannel() && qAlpha(pixel) == 0;
+}
 
 // A finished recording: the picture size and the frames in order.
 struct KonRecording {

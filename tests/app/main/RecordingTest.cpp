@@ -138,6 +138,19 @@ TEST_F(Recording, AKonComesOutFromTheDealToThePayout) {
   EXPECT_TRUE(Recorder().TimerGIF()->isActive());
 }
 
+TEST_F(Recording, EachCaptureIsTheWindowAsItShowsNow) {
+  OpenRecording();
+  SitDownAsNewPlayer();
+  const auto window = [this] {
+    return form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  EXPECT_EQ(Recorder().Frames().previous(), window()) << "the dealt table";
+  ClickMainButton();  // the ante
+  GifTick();
+  EXPECT_EQ(Recorder().Frames().previous(), window()) << "after the ante";
+  EXPECT_GE(Recorder().Frames().count(), 2);
+}
+
 TEST_F(Recording, LeavingOrClosingInTheMiddleOfAKonWritesWhatWasRecorded) {
   OpenRecording();
   SitDownAsNewPlayer();

@@ -83,6 +83,40 @@ TEST_F(CardImagesTest, SharperScreensDrawFromTheLargePicturesNotByEnlargingTheSm
   EXPECT_GT(closerToLarge, samples * 3 / 4);
 }
 
+TEST_F(CardImagesTest, PicturesAreReadToRenderAndReadAgainForAnotherSize) {
+  // The cache keeps the rendered cards only: a picture is read for each size it is rendered
+  // at, never for a card already rendered, and a picture found missing is not looked for again.
+  QHash<QString, int> reads;
+  CardImages images([&reads](const QString& name) {
+    ++reads[name];
+    return name.startsWith("Bu") ? QImage() : LoadArtPicture(name);
+  });
+  CardImages fresh;
+  const TCardCode seven(2, kClubs);  // "Kr07"
+  const TCardCode diamond(2, kDiamonds);
+  struct Step {
+    int windowSize;
+    int smallReads, largeReads;  // of the seven's pictures so far
+  } steps[] = {
+      {kSmallWindow, 1, 0},     // the small window shows the small picture as it is
+      {kSmallWindow, 1, 0},     // rendered already
+      {kAverageWindow1, 1, 1},  // drawn from the large picture
+      {kLargeWindow, 1, 2},     // read again for a new size
+      {kSmallWindow, 1, 2},     // still in the cache
+      {kAverageWindow2, 1, 3},
+  };
+  for (const Step& step : steps) {
+    const CardMetrics m = Metrics(step.windowSize);
+    EXPECT_EQ(images.Face(seven, m, 1.0).toImage(), fresh.Face(seven, m, 1.0).toImage())
+        << step.windowSize;
+    EXPECT_EQ(reads.value("Kr07"), step.smallReads) << step.windowSize;
+    EXPECT_EQ(reads.value("Kr07B"), step.largeReads) << step.windowSize;
+    images.Face(diamond, m, 1.0);
+  }
+  EXPECT_EQ(reads.value("Bu07"), 1) << "a missing picture is looked for once";
+  EXPECT_EQ(reads.value("Bu07B"), 1);
+}
+
 TEST_F(CardImagesTest, MissingPicturesGivePlainCardsOfTheRightSize) {
   CardImages images([](const QString&) { return QImage(); });
   EXPECT_EQ(images.missing(), 2 * kDeckSize + 2 * kBackPictures);

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "DrawTestSupport.h"
+#include "present/draw/TableDrawing.h"
 
 namespace zendral {
 namespace {
@@ -67,6 +68,54 @@ TEST_F(TableArtTest, TheMenuAndTheTableShareTheirFeltWhenTheyShowOnePicture) {
     art.Background();
     art.MenuBackground();
     EXPECT_EQ(*loader.calls, calls);
+  }
+}
+
+TEST_F(TableArtTest, APlainFeltIsFilledExactlyAsItsStretchedPictureWouldShow) {
+  QImage plain(64, 64, QImage::Format_RGB32);
+  plain.fill(QColor(18, 96, 52));
+  QImage mottled = Felt(QColor(20, 110, 60));
+  mottled.setPixel(300, 200, qRgb(30, 120, 70));
+  QImage seeThrough(64, 64, QImage::Format_ARGB32);
+  seeThrough.fill(QColor(18, 96, 52, 128));
+  struct Case {
+    const char* what;
+    QHash<QString, QImage> pictures;
+    bool menu;
+    bool plain;  // filled, without a picture of the window's size
+  } cases[] = {
+      {"the recordings' plain felt", {{"FonG", plain}, {"FonGB", plain}}, false, true},
+      {"the same in the menu", {{"FonG", plain}, {"FonGB", plain}}, true, true},
+      {"a felt with one pixel apart", {{"FonG", mottled}}, false, false},
+      {"the menu's own mottled design", {{"FonG", plain}, {"MenuFon", mottled}}, true, false},
+      {"the menu's own plain design", {{"FonG", mottled}, {"MenuFon", plain}}, true, true},
+      {"a see-through felt", {{"FonG", seeThrough}}, false, false},
+      {"no felt at all", {}, false, false},
+  };
+  for (const Case& c : cases) {
+    for (const qreal dpr : {1.0, 2.0}) {
+      SCOPED_TRACE(std::string(c.what) + (dpr > 1 ? " at 2x" : ""));
+      CountingLoader loader;
+      loader.pictures = c.pictures;
+      TableArt art(kAverageWindow1, {900, 620}, dpr, {}, loader.Loader());
+      EXPECT_EQ(art.PlainFelt(c.menu).has_value(), c.plain);
+      const PixelRect area{37, 41, 300, 200};
+      QImage drawn = testing::TableSurface(art);
+      {
+        QPainter p(&drawn);
+        DrawBackground(p, art, area, c.menu);
+      }
+      // The felt as a window-sized picture shows it.
+      TableArt stretched(kAverageWindow1, {900, 620}, dpr, {}, loader.Loader());
+      const QPixmap& felt = c.menu ? stretched.MenuBackground() : stretched.Background();
+      QImage expected = testing::TableSurface(stretched);
+      {
+        QPainter p(&expected);
+        p.drawPixmap(QRectF(37, 41, 300, 200), felt,
+                     QRectF(37 * dpr, 41 * dpr, 300 * dpr, 200 * dpr));
+      }
+      EXPECT_EQ(drawn, expected);
+    }
   }
 }
 

@@ -59,7 +59,41 @@ TEST(KonFrames, AStillTableAddsNothingAndTheNextChangeAddsOneFrame) {
   EXPECT_EQ(recording.frames[0].area, QRect(0, 0, 40, 30));
   EXPECT_EQ(recording.frames[0].pixels, Felt());
   EXPECT_EQ(recording.frames[1].area, QRect(10, 10, 3, 5));
-  EXPECT_EQ(recording.frames[1].pixels, moved.copy(10, 10, 3, 5));
+  // Inside the rectangle only the two pixels that changed are given; the rest let the frame
+  // before show through, and together they make the picture captured.
+  const QImage& patch = recording.frames[1].pixels;
+  ASSERT_EQ(patch.size(), QSize(3, 5));
+  int given = 0;
+  QImage shown = Felt();
+  for (int y = 0; y < patch.height(); ++y) {
+    for (int x = 0; x < patch.width(); ++x) {
+      const QRgb pixel = patch.pixel(x, y);
+      if (UnchangedPixel(patch, pixel)) continue;
+      ++given;
+      shown.setPixel(10 + x, 10 + y, pixel);
+    }
+  }
+  EXPECT_EQ(given, 2);
+  EXPECT_EQ(shown, moved);
+}
+
+TEST(KonFrames, TheCapturedPictureIsNotKeptSoItsBufferCanBeDrawnAgain) {
+  // A capture that draws every picture into one buffer, as the window's recorder does.
+  KonFrames frames;
+  frames.Start();
+  QImage buffer = Felt();
+  EXPECT_TRUE(frames.Capture(buffer, 100));
+  const uchar* const bits = buffer.constBits();
+  for (int k = 0; k < 5; ++k) {
+    buffer.setPixel(k, k, qRgb(200, 10 * k, 0));
+    EXPECT_EQ(buffer.constBits(), bits) << "drawn in place, no copy";
+    EXPECT_TRUE(frames.Capture(buffer, 100)) << k;
+    EXPECT_EQ(frames.previous(), buffer) << k;
+  }
+  const KonRecording recording = frames.Take();
+  ASSERT_EQ(recording.frames.size(), 6u);
+  EXPECT_EQ(recording.frames[0].pixels, Felt()) << "the first frame is not the buffer drawn later";
+  EXPECT_EQ(recording.frames[5].area, QRect(4, 4, 1, 1));
 }
 
 TEST(KonFrames, TheLastFrameIsHeldFiveSecondsAndTheOthersTheChosenDelay) {
