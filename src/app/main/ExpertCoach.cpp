@@ -47,6 +47,11 @@ ExpertCoach::~ExpertCoach() {
   worker_.join();
 }
 
+// A kon's review, a hint and the expert's moves each search some ten to thirty thousand
+// positions, and the table keeps them between the searches of one kon: 4 MB holds 131 thousand.
+// A larger table only costs memory (every page of it is written) and time to fill.
+constexpr std::size_t kCoachTableBytes = std::size_t{4} << 20;
+
 void ExpertCoach::Run() {
   // The solver's table is taken at the first search, not at the start of the program.
   std::unique_ptr<Solver> solver;
@@ -62,7 +67,7 @@ void ExpertCoach::Run() {
       jobs_.pop_front();
       busy_ = true;
     }
-    if (!solver) solver = std::make_unique<Solver>();
+    if (!solver) solver = std::make_unique<Solver>(kCoachTableBytes);
     job(*solver);
   }
 }

@@ -14,11 +14,13 @@
 #include <fstream>
 #include <string>
 
+#include "app/main/ExpertCoach.h"
 #include "app/main/MainMenuWidget.h"
 #include "app/main/PicturePrefetch.h"
 #include "app/main/SessionStarter.h"
 #include "app/main/StartDialog.h"
 #include "app/main/TForm1.h"
+#include "app/main/TableCoach.h"
 #include "app/main/TableWidget.h"
 #include "app/windows/ProgramFont.h"
 #include "art/ArtLibrary.h"
@@ -128,6 +130,9 @@ class Measurement : public QObject {
     const GameState& s = form_.State();
     TableWidget* table = form_.Table();
     if (s.TurnState == ksKonSettled) {
+      // The kon's review runs on the coach's thread from the settlement: the peak counts it
+      // whole.
+      if (ExpertCoach* coach = form_.CoachPart().Coach()) coach->WaitIdle();
       const double seconds =
           std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
       std::printf("kon played in %.1f s\n", seconds);
