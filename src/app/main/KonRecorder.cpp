@@ -34,18 +34,6 @@ KonRecorder::KonRecorder(QWidget& window, RecorderHost& host) : window_(window),
   timer_->setInterval(kCaptureIntervalMs);
   connect(timer_, &QTimer::timeout, this, [this] { CaptureFrame(); });
 
-  panel_ = new QLabel(&window_);
-  panel_->setObjectName("PanelGIF");
-  panel_->setAlignment(Qt::AlignCenter);
-  panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel_->setLineWidth(2);
-  panel_->setAutoFillBackground(true);
-  panel_->setStyleSheet(
-      QStringLiteral("QLabel#PanelGIF { background: rgb(255, 250, 232); color: rgb(0, 0, 128);"
-                     " border: 2px solid rgb(120, 80, 30); font-family: \"Comic Sans MS\";"
-                     " font-weight: bold; font-size: 15px; }"));
-  panel_->hide();
-
   writer_ = std::make_unique<RecordingWriter>([this](const RecordingWrite& result) {
     // Told on the writer's thread; the window hears it on its own.
     QMetaObject::invokeMethod(
@@ -119,7 +107,7 @@ void KonRecorder::WaitForWrites() {
 
 void KonRecorder::Written(const RecordingWrite& result) {
   if (pending_ > 0) --pending_;
-  if (pending_ == 0) panel_->hide();
+  if (pending_ == 0 && panel_ != nullptr) panel_->hide();
   if (!result.ok) {
     failures_.push_back(result);
     // A message box would stop the game in the middle of a move: it waits for a quiet moment.
@@ -142,6 +130,20 @@ void KonRecorder::ReportFailures() {
 }
 
 void KonRecorder::PlacePanel() {
+  // Made at the first recording: its style sheet would bring the style sheet engine to every
+  // start.
+  if (panel_ == nullptr) {
+    panel_ = new QLabel(&window_);
+    panel_->setObjectName("PanelGIF");
+    panel_->setAlignment(Qt::AlignCenter);
+    panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel_->setLineWidth(2);
+    panel_->setAutoFillBackground(true);
+    panel_->setStyleSheet(
+        QStringLiteral("QLabel#PanelGIF { background: rgb(255, 250, 232); color: rgb(0, 0, 128);"
+                       " border: 2px solid rgb(120, 80, 30); font-family: \"Comic Sans MS\";"
+                       " font-weight: bold; font-size: 15px; }"));
+  }
   panel_->setText(Text(kWordCreatingGif));
   panel_->setGeometry((window_.width() - kPanelWidth) / 2, (window_.height() - kPanelHeight) / 2,
                       kPanelWidth, kPanelHeight);

@@ -65,7 +65,7 @@ class KonRecorder : public QObject {
   int PendingWrites() const { return pending_; }
   const KonFrames& Frames() const { return frames_; }
   QTimer* TimerGIF() const { return timer_; }
-  QLabel* Panel() const { return panel_; }
+  QLabel* Panel() const { return panel_; }  // null until the first recording is written
 
   // The picture a capture takes now, by GifSource.
   QImage Grab() const;
@@ -84,7 +84,7 @@ class KonRecorder : public QObject {
   QWidget& window_;
   RecorderHost& host_;
   QTimer* timer_;
-  QLabel* panel_;
+  QLabel* panel_ = nullptr;  // made at the first recording
   KonFrames frames_;
   QImage shot_;
   bool streaming_ = false;  // the writer has this recording's start

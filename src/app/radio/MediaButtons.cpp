@@ -68,35 +68,34 @@ void PictureButton::enterEvent(QEnterEvent* event) {
 
 namespace {
 
-// The shelf and the radio drawn into the icon's full box.
-QImage ShelfAndRadio() {
-  QImage shape(kRadioIconWidth, kRadioIconHeight, QImage::Format_ARGB32_Premultiplied);
-  shape.fill(Qt::transparent);
-  QPainter p(&shape);
-  for (const QString& name : {QStringLiteral("GPolkaNw"), QStringLiteral("GRadioA")}) {
-    p.drawImage(0, 0, MediaPicture(name));
+// The smallest rectangle that holds every pixel of a picture that is not wholly transparent.
+QRect OpaqueBox(const QImage& picture) {
+  const QImage image = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  int left = image.width(), right = -1, top = image.height(), bottom = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(row[x]) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
   }
-  return shape;
+  return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 }  // namespace
 
 QRect RadioIconWidget::ContentBox() {
-  // The pictures' box has empty margins: the icon is as large as what is drawn in it.
+  // The pictures' box has empty margins: the icon is as large as what is drawn in it, the
+  // union of the shelf's and the radio's opaque pixels.
   static const QRect box = [] {
-    const QImage shape = ShelfAndRadio();
-    int left = shape.width(), right = -1, top = shape.height(), bottom = -1;
-    for (int y = 0; y < shape.height(); ++y) {
-      const auto* row = reinterpret_cast<const QRgb*>(shape.constScanLine(y));
-      for (int x = 0; x < shape.width(); ++x) {
-        if (qAlpha(row[x]) == 0) continue;
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-      }
+    QRect used;
+    for (const QString& name : {QStringLiteral("GPolkaNw"), QStringLiteral("GRadioA")}) {
+      used |= OpaqueBox(MediaPicture(name));
     }
-    const QRect used = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    used &= QRect(0, 0, kRadioIconWidth, kRadioIconHeight);
     return used.isEmpty() ? QRect(0, 0, kRadioIconWidth, kRadioIconHeight) : used;
   }();
   return box;
