@@ -1,47 +1,12 @@
 #include "app/main/BackgroundTask.h"
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QPointer>
 #include <QThread>
-#include <QTimer>
 #include <QWidget>
 
+#include "app/main/NextPicture.h"
+
 namespace zendral {
-
-// Watches a window for its next picture. A window paints inside the handling of its update
-// request, so a start queued while that request is seen runs right after the painting.
-class BackgroundTask::PaintWatch : public QObject {
- public:
-  PaintWatch(QWidget* window, BackgroundTask& task) : window_(window), task_(&task) {
-    window_->installEventFilter(this);
-    QTimer::singleShot(kLatestStartMs, this, [this] { StartTask(); });
-  }
-  ~PaintWatch() override {
-    if (window_) window_->removeEventFilter(this);
-  }
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == window_ && event->type() == QEvent::UpdateRequest && !queued_) {
-      queued_ = true;
-      QMetaObject::invokeMethod(
-          this, [this] { StartTask(); }, Qt::QueuedConnection);
-    }
-    return false;
-  }
-
-  // The task has started otherwise or is going: the watch only waits to be deleted.
-  void Forget() { task_ = nullptr; }
-
- private:
-  QPointer<QWidget> window_;
-  void StartTask() {
-    if (task_ != nullptr) task_->Start();
-  }
-
-  BackgroundTask* task_;
-  bool queued_ = false;
-};
 
 BackgroundTask::BackgroundTask(QObject* context, std::function<void()> work,
                                std::function<void()> finished)
@@ -54,7 +19,7 @@ BackgroundTask::BackgroundTask(QWidget* window, std::function<void()> work,
                                std::function<void()> finished)
     : work_(std::move(work)), finished_(std::move(finished)) {
   guard_.moveToThread(window->thread());
-  watch_ = std::make_unique<PaintWatch>(window, *this);
+  watch_ = std::make_unique<NextPicture>(window, [this] { Start(); });
 }
 
 BackgroundTask::~BackgroundTask() {
@@ -67,7 +32,7 @@ void BackgroundTask::Start() {
   if (!work_) return;  // started already
   // The watch may be calling from its own slot: its deletion is left to the event loop.
   if (watch_) {
-    watch_->Forget();
+    watch_->Cancel();
     watch_.release()->deleteLater();
   }
   thread_ = std::thread([this, work = std::move(work_)] {

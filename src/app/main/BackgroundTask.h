@@ -18,13 +18,15 @@ class QWidget;
 
 namespace zendral {
 
+class NextPicture;
+
 class BackgroundTask {
  public:
   // Starts `work` at once; `finished` runs on the thread of `context` once the work is done
   // (from its event loop, or from Await, whichever comes first; exactly once).
   BackgroundTask(QObject* context, std::function<void()> work, std::function<void()> finished);
   // The same for a window (a widget as `context` chooses this one), but the work starts only
-  // once the window has painted its next picture (or from Await, or after kLatestStartMs if
+  // once the window has painted its next picture (or from Await, or after a second if
   // the window paints nothing): the libraries and the threads the work brings do not delay
   // that picture. Pending is true meanwhile.
   BackgroundTask(QWidget* window, std::function<void()> work, std::function<void()> finished);
@@ -34,15 +36,12 @@ class BackgroundTask {
   BackgroundTask(const BackgroundTask&) = delete;
   BackgroundTask& operator=(const BackgroundTask&) = delete;
 
-  static constexpr int kLatestStartMs = 1000;
-
   // True until `finished` has run.
   bool Pending() const { return !finishedRun_; }
   // Returns once `finished` has run (at once when it has).
   void Await();
 
  private:
-  class PaintWatch;
   void Start();
   void Finish();
 
@@ -51,7 +50,7 @@ class BackgroundTask {
   std::atomic<bool> done_{false};
   bool finishedRun_ = false;
   QObject guard_;  // receives the queued ending and the deferred start; gone with the task
-  std::unique_ptr<PaintWatch> watch_;
+  std::unique_ptr<NextPicture> watch_;
   std::thread thread_;
 };
 

@@ -27,6 +27,7 @@
 #include "app/main/MainMenuWidget.h"
 #include "app/main/MenuDecorations.h"
 #include "app/main/MenuGeometry.h"
+#include "app/main/NextPicture.h"
 #include "app/main/ProgramOptions.h"
 #include "app/main/ProgramPacks.h"
 #include "app/main/SaluteEffect.h"
@@ -294,6 +295,7 @@ bool TForm1::StartUp() {
   ApplySettingsToState();
   packs_->Load();
   media_->StartUp(programFolder_, settings_.RadioListFromServer, QtText(settings_.FontLarge));
+  mediaDownloads_ = std::make_unique<NextPicture>(this, [this] { media_->StartDownloads(); });
   ApplyLanguage();
   // The song once the window has painted what it shows now: opening the audio engines does
   // not hold the first picture.

@@ -33,6 +33,7 @@ class QProgressBar;
 namespace zendral {
 
 class BackgroundTask;
+class NextPicture;
 class IntroWidget;
 namespace radioui {
 class MediaPanel;
@@ -199,6 +200,7 @@ class TForm1 : public QWidget, private MenuProgram {
   std::unique_ptr<SessionStarter> sessions_;
   std::unique_ptr<ProgramOptions> optionsWindow_;
   std::unique_ptr<BackgroundTask> onlineStartUp_;
+  std::unique_ptr<NextPicture> mediaDownloads_;  // the radio list and the playlist
   online::StartCount startCount_;
   bool firstChecksDone_ = false;  // the menu's first chat and news checks were made
 

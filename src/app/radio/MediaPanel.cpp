@@ -108,7 +108,13 @@ void MediaPanel::StartUp(const std::filesystem::path& programFolder, bool radioL
   programFolder_ = programFolder;
   volumeFont_ = QFont(largeFont);
   volumeFont_.setPointSize(14);
-  PrepareRadio(radioListFromServer);
+  listFromServer_ = radioListFromServer;
+  const bool packFound = !FindPack(programFolder_, radio::kRadioPackFile).empty();
+  TakeStoredState(packFound, !radioListFromServer && !ListFile().empty());
+}
+
+void MediaPanel::StartDownloads() {
+  if (listFromServer_) PrepareRadio(true);
   music_->LoadPlaylist();
 }
 

@@ -60,10 +60,13 @@ class MediaPanel {
   MediaPanel(const MediaPanel&) = delete;
   MediaPanel& operator=(const MediaPanel&) = delete;
 
-  // At start-up: prepares the radio and fetches the playlist. `largeFont` is the face the
-  // volume is written in.
+  // At start-up: the radio's stored state as far as the folder tells it. `largeFont` is the
+  // face the volume is written in.
   void StartUp(const std::filesystem::path& programFolder, bool radioListFromServer,
                const QString& largeFont);
+  // What the start-up asks of the club's server, which the window's first picture does not
+  // wait for: the station list when it comes from the server, and the music's playlist.
+  void StartDownloads();
   // Decides whether the radio can play (its pack and the station list of the chosen source)
   // and takes the stored state. With the list from the server, the radio is unavailable until
   // the list has come.

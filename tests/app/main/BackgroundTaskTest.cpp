@@ -12,6 +12,7 @@
 
 #include "AppFixture.h"
 #include "app/main/BackgroundTask.h"
+#include "app/main/NextPicture.h"
 
 namespace zendral {
 namespace {
@@ -93,8 +94,8 @@ TEST_F(BackgroundTaskTest, AWindowThatNeverPaintsStartsItAtTheLatestStart) {
   auto task = WaitingTask(window, record);
   QElapsedTimer waited;
   waited.start();
-  QTRY_COMPARE_WITH_TIMEOUT(record.finished, 1, BackgroundTask::kLatestStartMs + 5000);
-  EXPECT_GE(waited.elapsed(), BackgroundTask::kLatestStartMs - 50);
+  QTRY_COMPARE_WITH_TIMEOUT(record.finished, 1, NextPicture::kLatestMs + 5000);
+  EXPECT_GE(waited.elapsed(), NextPicture::kLatestMs - 50);
   EXPECT_EQ(record.paintsBeforeStart, 0);
 }
 
@@ -108,7 +109,7 @@ TEST_F(BackgroundTaskTest, ATaskGoneBeforeItStartedLeavesNothingBehind) {
     QCoreApplication::processEvents();
   }
   // Its latest start passes with nothing run.
-  QTest::qWait(BackgroundTask::kLatestStartMs + 200);
+  QTest::qWait(NextPicture::kLatestMs + 200);
   EXPECT_EQ(record.started, 0);
   EXPECT_EQ(record.finished, 0);
 }

@@ -118,6 +118,7 @@ class MediaPanelTest : public ::testing::Test {
     hooks.soundDevice = [this] { return soundDevice_; };
     auto panel = std::make_unique<MediaPanel>(*window_, base_, std::move(hooks));
     panel->StartUp(program_, false, QStringLiteral("Comic Neue"));
+    panel->StartDownloads();
     return panel;
   }
 
