@@ -5,7 +5,7 @@
 //   bench_solve_time [--deals N] [--seed S] [--table-mb M]
 //
 // --table-mb sets the table's size (the solver's default when not given; the table coach of
-// the program takes 4 MB): the mean value for the opener is the same at every size, only the
+// the program takes 2 MB): the mean value for the opener is the same at every size, only the
 // time differs.
 
 #include <time.h>

@@ -48,9 +48,10 @@ ExpertCoach::~ExpertCoach() {
 }
 
 // A kon's review, a hint and the expert's moves each search some ten to thirty thousand
-// positions, and the table keeps them between the searches of one kon: 4 MB holds 131 thousand.
-// A larger table only costs memory (every page of it is written) and time to fill.
-constexpr std::size_t kCoachTableBytes = std::size_t{4} << 20;
+// positions, and the table keeps them between the searches of one kon: 2 MB holds 65 thousand.
+// A larger table only costs memory (every page of it is written) and time to fill
+// (bench_solve_time --table-mb).
+constexpr std::size_t kCoachTableBytes = std::size_t{2} << 20;
 
 void ExpertCoach::Run() {
   // The solver's table is taken at the first search, not at the start of the program.
