@@ -1,6 +1,6 @@
 // Work that waits for a window's first picture: it starts after the window has painted, or when
 // someone awaits it, or at its latest start if the window never paints; its ending always runs
-// once on the window's thread.
+// once on the window's thread. And the wait for the next picture (NextPicture) on its own.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWidget>
 #include <atomic>
+#include <memory>
 #include <thread>
 
 #include "AppFixture.h"
@@ -112,6 +113,29 @@ TEST_F(BackgroundTaskTest, ATaskGoneBeforeItStartedLeavesNothingBehind) {
   QTest::qWait(NextPicture::kLatestMs + 200);
   EXPECT_EQ(record.started, 0);
   EXPECT_EQ(record.finished, 0);
+}
+
+// The wait for the window's next picture on its own: what waits runs once, on the window's
+// thread, after the window has painted; a watch deleted first runs nothing.
+TEST_F(BackgroundTaskTest, WorkAfterTheNextPictureRunsOnceAndNotAtAllWhenTheWatchGoesFirst) {
+  PaintCounter window;
+  window.resize(120, 80);
+  int runs = 0, paintsBefore = -1;
+  NextPicture watch(&window, [&] {
+    ++runs;
+    paintsBefore = window.paints;
+  });
+  auto gone = std::make_unique<NextPicture>(&window, [&] { runs += 100; });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(runs, 0) << "a window not shown has painted nothing";
+
+  gone.reset();
+  window.show();
+  QTRY_COMPARE_WITH_TIMEOUT(runs, 1, 3000);
+  EXPECT_GE(paintsBefore, 1);
+  window.update();
+  QTest::qWait(NextPicture::kLatestMs + 200);
+  EXPECT_EQ(runs, 1) << "a later picture or the latest start runs it again";
 }
 
 }  // namespace
