@@ -67,7 +67,7 @@ struct CurlTransport::Handle {
   Handle& operator=(const Handle&) = delete;
 };
 
-CurlTransport::CurlTransport(TransportBounds bounds) : bounds_(bounds) {
+CurlTransport::CurlTransport(TransportBounds bounds) : bounds_(bounds), plain_(bounds) {
   GlobalInitOnce();
 }
 
@@ -88,6 +88,7 @@ HttpReply CurlTransport::Send(const HttpRequest& request) {
     explicit Sending(bool& f) : flag(f) { flag = true; }
     ~Sending() { flag = false; }
   } sending(sending_);
+  if (SocketHttpTransport::Serves(request.url)) return plain_.Send(request, idle_, cancelled_);
   std::unique_ptr<Handle> fresh;
   Handle* handle = nullptr;
   if (request.sharedClient) {

@@ -1,25 +1,18 @@
 #pragma once
-// The HTTP transport on libcurl. One easy handle serves every request of the shared client
-// for the life of the program, so its cookies (the account session) persist between requests;
-// documents are fetched with a fresh handle each time.
+// The program's HTTP transport. Plain http to a numeric address (the club server on this
+// machine or the local network) goes over the program's own socket client; everything else
+// over libcurl, which is opened at its first request. On libcurl, one easy handle serves every
+// request of the shared client for the life of the program, so its cookies (the account
+// session) persist between requests; documents are fetched with a fresh handle each time.
 
 #include <atomic>
 #include <functional>
 #include <memory>
 
 #include "online/HttpTransport.h"
+#include "online/SocketHttpTransport.h"
 
 namespace zendral::online {
-
-// Bounds on every request, so that a dead or silent network never holds the program long.
-struct TransportBounds {
-  int connectMs = 5000;
-  int totalMs = 10000;
-  std::size_t maxBodyBytes = 4 * 1024 * 1024;
-};
-
-inline constexpr const char* kUserAgent = "VormLakeTiqPu";
-inline constexpr const char* kAccept = "text/html, */*";
 
 class CurlTransport final : public HttpTransport {
  public:
@@ -45,6 +38,7 @@ class CurlTransport final : public HttpTransport {
   struct Handle;
   TransportBounds bounds_;
   std::unique_ptr<Handle> shared_;
+  SocketHttpTransport plain_;
 };
 
 }  // namespace zendral::online

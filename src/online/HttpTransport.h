@@ -2,9 +2,20 @@
 // The one thing the online layer needs from an HTTP library: send one request and hand back
 // the whole reply or a failure. The program uses the libcurl transport; tests hand in fakes.
 
+#include <cstddef>
 #include <string>
 
 namespace zendral::online {
+
+// Bounds on every request, so that a dead or silent network never holds the program long.
+struct TransportBounds {
+  int connectMs = 5000;
+  int totalMs = 10000;
+  std::size_t maxBodyBytes = 4 * 1024 * 1024;
+};
+
+inline constexpr const char* kUserAgent = "VormLakeTiqPu";
+inline constexpr const char* kAccept = "text/html, */*";
 
 struct HttpRequest {
   enum class Method { kGet, kPost };

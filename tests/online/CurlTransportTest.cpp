@@ -1,5 +1,7 @@
-// The libcurl frame against a loopback server that misbehaves in every way a network can:
-// each request ends as a failure within its bound, and the shared client sends what it must.
+// The program's transport against a loopback server that misbehaves in every way a network
+// can: each request ends as a failure within its bound, and the shared client sends what it
+// must. Every case runs on both of the transport's routes: the numeric address goes over the
+// program's own socket client, the same server named "localhost" over libcurl.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@
 #include "LoopbackHttpServer.h"
 #include "online/CurlTransport.h"
 #include "online/RequestFrame.h"
+#include "online/SocketHttpTransport.h"
 
 namespace zendral::online {
 namespace {
@@ -24,16 +27,41 @@ struct Outcome {
   double seconds;
 };
 
-Outcome PostThrough(LoopbackHttpServer& server, bool tableRead = false) {
-  CurlTransport transport(TestBounds());
-  RequestFrame frame(transport);
-  if (tableRead) frame.UseTableReadTimeout();
-  const auto start = Clock::now();
-  auto reply = frame.PostFormRequest(server.base() + "/services/account", {{"label1", "0"}});
-  return {reply, std::chrono::duration<double>(Clock::now() - start).count()};
+struct Route {
+  const char* name;
+  const char* host;
+};
+
+void PrintTo(const Route& route, std::ostream* out) {
+  *out << route.name;
 }
 
-TEST(CurlTransport, MisbehavingServersEndAsFailuresWithinTheBound) {
+class Transport : public testing::TestWithParam<Route> {
+ protected:
+  // The server's address on this case's route.
+  std::string Base(LoopbackHttpServer& server) const {
+    std::string base = server.base();
+    const std::string numeric = "127.0.0.1";
+    return base.replace(base.find(numeric), numeric.size(), GetParam().host);
+  }
+
+  Outcome PostThrough(LoopbackHttpServer& server) const {
+    CurlTransport transport(TestBounds());
+    RequestFrame frame(transport);
+    const auto start = Clock::now();
+    auto reply = frame.PostFormRequest(Base(server) + "/services/account", {{"label1", "0"}});
+    return {reply, std::chrono::duration<double>(Clock::now() - start).count()};
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Routes, Transport,
+                         testing::Values(Route{"OwnSocketClient", "127.0.0.1"},
+                                         Route{"Libcurl", "localhost"}),
+                         [](const testing::TestParamInfo<Route>& route) {
+                           return std::string(route.param.name);
+                         });
+
+TEST_P(Transport, MisbehavingServersEndAsFailuresWithinTheBound) {
   struct Case {
     const char* name;
     LoopbackHttpServer::Behaviour behaviour;
@@ -72,7 +100,7 @@ TEST(CurlTransport, MisbehavingServersEndAsFailuresWithinTheBound) {
   }
 }
 
-TEST(CurlTransport, TheTableReadTimeOutEndsASilentReplyEarlier) {
+TEST_P(Transport, TheTableReadTimeOutEndsASilentReplyEarlier) {
   LoopbackHttpServer server([](const std::string&, int s) {
     LoopbackHttpServer::Write(s, "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n$1");
     std::this_thread::sleep_for(std::chrono::milliseconds(5000));
@@ -81,13 +109,13 @@ TEST(CurlTransport, TheTableReadTimeOutEndsASilentReplyEarlier) {
   RequestFrame frame(transport);
   frame.UseTableReadTimeout();
   const auto start = Clock::now();
-  EXPECT_FALSE(frame.PostFormRequest(server.base() + "/services/records", {{"gid", "44"}}));
+  EXPECT_FALSE(frame.PostFormRequest(Base(server) + "/services/records", {{"gid", "44"}}));
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   EXPECT_GT(seconds, 2.0);
   EXPECT_LT(seconds, 5.0);
 }
 
-TEST(CurlTransport, AnHtmlPageIsAReplyThatTheReadersReject) {
+TEST_P(Transport, AnHtmlPageIsAReplyThatTheReadersReject) {
   LoopbackHttpServer server([](const std::string&, int s) {
     LoopbackHttpServer::Write(s, LoopbackHttpServer::Reply("<html><body>Not here</body></html>"));
   });
@@ -96,7 +124,7 @@ TEST(CurlTransport, AnHtmlPageIsAReplyThatTheReadersReject) {
   EXPECT_EQ(*outcome.reply, "<html><body>Not here</body></html>");
 }
 
-TEST(CurlTransport, NoServerAtAllFailsQuickly) {
+TEST_P(Transport, NoServerAtAllFailsQuickly) {
   int port = 0;
   {
     LoopbackHttpServer gone([](const std::string&, int) {});
@@ -104,11 +132,12 @@ TEST(CurlTransport, NoServerAtAllFailsQuickly) {
   }
   CurlTransport transport(TestBounds());
   RequestFrame frame(transport);
-  EXPECT_FALSE(frame.PostFormRequest("http://127.0.0.1:" + std::to_string(port) + "/x", {}));
+  EXPECT_FALSE(frame.PostFormRequest(
+      std::string("http://") + GetParam().host + ":" + std::to_string(port) + "/x", {}));
   EXPECT_FALSE(frame.LastError().empty());
 }
 
-TEST(CurlTransport, TheSharedClientSendsItsHeadersAndKeepsCookies) {
+TEST_P(Transport, TheSharedClientSendsItsHeadersAndKeepsCookies) {
   int count = 0;
   LoopbackHttpServer server([&count](const std::string&, int s) {
     ++count;
@@ -118,10 +147,10 @@ TEST(CurlTransport, TheSharedClientSendsItsHeadersAndKeepsCookies) {
   });
   CurlTransport transport(TestBounds());
   RequestFrame frame(transport);
-  ASSERT_EQ(frame.PostRawRequest(server.base() + "/services/account", {{"city", "Омск & Co"}}),
+  ASSERT_EQ(frame.PostRawRequest(Base(server) + "/services/account", {{"city", "Омск & Co"}}),
             "ok");
-  ASSERT_EQ(frame.PostFormRequest(server.base() + "/services/account", {{"a", "b c"}}), "ok");
-  ASSERT_TRUE(frame.FetchDocument(server.base() + "/services/paths.txt"));
+  ASSERT_EQ(frame.PostFormRequest(Base(server) + "/services/account", {{"a", "b c"}}), "ok");
+  ASSERT_TRUE(frame.FetchDocument(Base(server) + "/services/paths.txt"));
   const auto requests = server.requests();
   ASSERT_EQ(requests.size(), 3u);
   EXPECT_NE(requests[0].find("User-Agent: VormLakeTiqPu\r\n"), std::string::npos);
@@ -138,7 +167,37 @@ TEST(CurlTransport, TheSharedClientSendsItsHeadersAndKeepsCookies) {
   EXPECT_EQ(requests[2].rfind("GET /services/paths.txt", 0), 0u);
 }
 
-TEST(CurlTransport, RepliesInWindows1251BecomeUtf8) {
+// The session's cookie as the club sets and ends it. A cookie for https only comes back too:
+// this machine counts as a secure context.
+TEST_P(Transport, AnEndedOrExpiredCookieIsNotSentAgain) {
+  const std::vector<std::string> setCookies = {
+      "Set-Cookie: zsid=abc123; Path=/; HttpOnly; SameSite=Lax\r\n"
+      "Set-Cookie: old=1; Path=/\r\nSet-Cookie: safe=1; Path=/; Secure\r\n",
+      "Set-Cookie: old=; Path=/; Expires=Thu, 01 Jan 1970 00:00:00 GMT\r\n",
+      "Set-Cookie: zsid=; Path=/; Max-Age=0; HttpOnly; SameSite=Lax\r\n", ""};
+  std::size_t count = 0;
+  LoopbackHttpServer server([&](const std::string&, int s) {
+    const std::string& headers = setCookies[std::min(count++, setCookies.size() - 1)];
+    LoopbackHttpServer::Write(s, LoopbackHttpServer::Reply("ok", "200 OK", headers));
+  });
+  CurlTransport transport(TestBounds());
+  RequestFrame frame(transport);
+  for (std::size_t i = 0; i < setCookies.size(); ++i) {
+    ASSERT_EQ(frame.PostFormRequest(Base(server) + "/services/account", {}), "ok");
+  }
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 4u);
+  EXPECT_EQ(requests[0].find("Cookie:"), std::string::npos);
+  EXPECT_NE(requests[1].find("zsid=abc123"), std::string::npos);
+  EXPECT_NE(requests[1].find("old=1"), std::string::npos);
+  EXPECT_NE(requests[1].find("safe=1"), std::string::npos);
+  EXPECT_NE(requests[2].find("zsid=abc123"), std::string::npos);
+  EXPECT_EQ(requests[2].find("old="), std::string::npos);
+  EXPECT_EQ(requests[3].find("zsid="), std::string::npos);
+  EXPECT_NE(requests[3].find("safe=1"), std::string::npos);
+}
+
+TEST_P(Transport, RepliesInWindows1251BecomeUtf8) {
   LoopbackHttpServer server([](const std::string&, int s) {
     LoopbackHttpServer::Write(s, LoopbackHttpServer::Reply("$\xCE\xEC\xF1\xEA Russia$"));
   });
@@ -151,7 +210,7 @@ TEST(CurlTransport, RepliesInWindows1251BecomeUtf8) {
 namespace zendral::online {
 namespace {
 
-TEST(CurlTransport, TheIdleCallbackRunsWhileARequestWaitsAndCannotStartAnother) {
+TEST_P(Transport, TheIdleCallbackRunsWhileARequestWaitsAndCannotStartAnother) {
   LoopbackHttpServer server([](const std::string&, int s) {
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
     LoopbackHttpServer::Write(s, LoopbackHttpServer::Reply("$57$"));
@@ -163,12 +222,65 @@ TEST(CurlTransport, TheIdleCallbackRunsWhileARequestWaitsAndCannotStartAnother) 
   transport.SetIdle([&] {
     ++calls;
     if (calls == 1) {
-      nestedFailed = !frame.PostFormRequest(server.base() + "/services/account", {{"label1", "0"}});
+      nestedFailed = !frame.PostFormRequest(Base(server) + "/services/account", {{"label1", "0"}});
     }
   });
-  EXPECT_EQ(frame.PostFormRequest(server.base() + "/services/account", {{"label1", "0"}}), "$57$");
+  EXPECT_EQ(frame.PostFormRequest(Base(server) + "/services/account", {{"label1", "0"}}), "$57$");
   EXPECT_GT(calls, 1);
   EXPECT_TRUE(nestedFailed);
+}
+
+}  // namespace
+}  // namespace zendral::online
+
+namespace zendral::online {
+namespace {
+
+TEST(SocketHttpTransport, ServesPlainHttpToANumericAddressOnly) {
+  const struct {
+    const char* url;
+    bool served;
+  } cases[] = {
+      {"http://127.0.0.1:8044/services/account", true},
+      {"HTTP://10.0.0.5/paths.txt?x=1#top", true},
+      {"http://192.168.1.20:65535", true},
+      {"http://[::1]:8044/x", true},
+      {"http://[::1]/x", true},
+      {"http://localhost:8044/x", false},  // a name: libcurl looks it up
+      {"http://club.example.org/x", false},
+      {"https://127.0.0.1:8044/x", false},
+      {"ftp://127.0.0.1/x", false},
+      {"http://user:pw@127.0.0.1/x", false},
+      {"http://127.1/x", false},
+      {"http://127.0.0.1:0/x", false},
+      {"http://127.0.0.1:65536/x", false},
+      {"http://127.0.0.1:80x/x", false},
+      {"http://[::1/x", false},
+      {"http://[::1]x/", false},
+      {"http://", false},
+      {"", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SocketHttpTransport::Serves(c.url), c.served) << c.url;
+  }
+}
+
+TEST(SocketHttpTransport, SendsAPathAsABrowserWouldAndTheHostAsWritten) {
+  LoopbackHttpServer server([](const std::string&, int s) {
+    LoopbackHttpServer::Write(s, LoopbackHttpServer::Reply("ok"));
+  });
+  CurlTransport transport(TestBounds());
+  const std::string host = server.base().substr(std::string("http://").size());
+  HttpRequest request;
+  request.method = HttpRequest::Method::kGet;
+  for (const std::string& tail : {std::string("?a=1"), std::string("/s p/\xD0\xAF#frag")}) {
+    request.url = server.base() + tail;
+    EXPECT_TRUE(transport.Send(request).ok) << tail;
+  }
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[0].rfind("GET /?a=1 HTTP/1.1\r\nHost: " + host + "\r\n", 0), 0u);
+  EXPECT_EQ(requests[1].rfind("GET /s%20p/%D0%AF HTTP/1.1\r\n", 0), 0u);
 }
 
 }  // namespace

@@ -1,0 +1,367 @@
+#include "online/SocketHttpTransport.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <optional>
+
+#include "online/HttpReplyReader.h"
+
+namespace zendral::online {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long one wait on the socket lasts before the idle callback and the bounds are seen to.
+constexpr int kSliceMs = 40;
+// Bounds on what one server may leave in the jar.
+constexpr std::size_t kMaxCookiesPerHost = 50;
+constexpr std::size_t kMaxCookieBytes = 4096;
+
+struct Target {
+  sockaddr_storage address{};
+  socklen_t length = 0;
+  std::string host;         // host and port as the URL writes them, for the Host header
+  std::string hostAddress;  // the address alone, which the cookies belong to
+  std::string path;         // path and query
+  bool loopback = false;
+};
+
+std::optional<int> PortOf(std::string_view text) {
+  if (text.empty()) return 80;
+  if (text.size() > 5) return std::nullopt;
+  int port = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    port = port * 10 + (c - '0');
+  }
+  if (port < 1 || port > 65535) return std::nullopt;
+  return port;
+}
+
+// The request target as sent: what a browser would send for the same address.
+std::string PathOf(std::string_view rest) {
+  rest = rest.substr(0, rest.find('#'));
+  std::string path = rest.empty() || rest.front() != '/' ? "/" : "";
+  static const char kHex[] = "0123456789ABCDEF";
+  for (const char c : rest) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte <= 0x20 || byte >= 0x7f) {
+      path += '%';
+      path += kHex[byte >> 4];
+      path += kHex[byte & 15];
+    } else {
+      path += c;
+    }
+  }
+  return path;
+}
+
+std::optional<Target> ParseTarget(const std::string& url) {
+  constexpr std::string_view kScheme = "http://";
+  if (url.size() < kScheme.size()) return std::nullopt;
+  for (std::size_t i = 0; i < kScheme.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(url[i])) != kScheme[i]) return std::nullopt;
+  }
+  const std::string_view rest = std::string_view(url).substr(kScheme.size());
+  const std::size_t end = std::min(rest.find_first_of("/?#"), rest.size());
+  const std::string_view authority = rest.substr(0, end);
+  if (authority.find('@') != std::string_view::npos) return std::nullopt;
+  Target target;
+  std::string address;
+  std::string_view portText;
+  int family = AF_INET;
+  if (!authority.empty() && authority.front() == '[') {
+    const std::size_t close = authority.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    address = std::string(authority.substr(1, close - 1));
+    const std::string_view after = authority.substr(close + 1);
+    if (!after.empty() && after.front() != ':') return std::nullopt;
+    portText = after.empty() ? after : after.substr(1);
+    family = AF_INET6;
+  } else {
+    const std::size_t colon = authority.find(':');
+    address = std::string(authority.substr(0, colon));
+    portText = colon == std::string_view::npos ? std::string_view() : authority.substr(colon + 1);
+  }
+  const std::optional<int> port = PortOf(portText);
+  if (!port) return std::nullopt;
+  if (family == AF_INET) {
+    auto* in = reinterpret_cast<sockaddr_in*>(&target.address);
+    if (inet_pton(AF_INET, address.c_str(), &in->sin_addr) != 1) return std::nullopt;
+    in->sin_family = AF_INET;
+    in->sin_port = htons(static_cast<uint16_t>(*port));
+    target.length = sizeof(sockaddr_in);
+    target.loopback = (ntohl(in->sin_addr.s_addr) >> 24) == 127;
+  } else {
+    auto* in6 = reinterpret_cast<sockaddr_in6*>(&target.address);
+    if (inet_pton(AF_INET6, address.c_str(), &in6->sin6_addr) != 1) return std::nullopt;
+    in6->sin6_family = AF_INET6;
+    in6->sin6_port = htons(static_cast<uint16_t>(*port));
+    target.length = sizeof(sockaddr_in6);
+    target.loopback = IN6_IS_ADDR_LOOPBACK(&in6->sin6_addr);
+  }
+  target.host = std::string(authority);
+  target.hostAddress = address;
+  target.path = PathOf(rest.substr(end));
+  return target;
+}
+
+class Socket {
+ public:
+  explicit Socket(int fd) : fd_(fd) {}
+  ~Socket() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Socket(const Socket&) = delete;
+  Socket& operator=(const Socket&) = delete;
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// One request's waits: every wait on the socket is cut into slices, between which the idle
+// callback runs and the bounds and the cancellation are seen to.
+class Exchange {
+ public:
+  Exchange(const TransportBounds& bounds, int readTimeoutMs, const std::function<void()>& idle,
+           const std::atomic<bool>& cancelled)
+      : idle_(idle), cancelled_(cancelled), readTimeoutMs_(readTimeoutMs) {
+    const Clock::time_point start = Clock::now();
+    totalEnd_ = start + std::chrono::milliseconds(bounds.totalMs);
+    connectEnd_ = std::min(totalEnd_, start + std::chrono::milliseconds(bounds.connectMs));
+    lastBytes_ = start;
+  }
+
+  // Waits until `fd` is ready for `events`; an empty text, or why the request ends.
+  std::string Wait(int fd, short events, bool connecting) {
+    for (;;) {
+      if (cancelled_) return "cancelled";
+      const Clock::time_point now = Clock::now();
+      if (now >= (connecting ? connectEnd_ : totalEnd_)) {
+        return connecting ? "the connection timed out" : "the reply timed out";
+      }
+      if (readTimeoutMs_ > 0 && now - lastBytes_ >= std::chrono::milliseconds(readTimeoutMs_)) {
+        return "the reply stalled";
+      }
+      pollfd p{fd, events, 0};
+      const int ready = ::poll(&p, 1, kSliceMs);
+      if (ready > 0) return {};
+      if (ready < 0 && errno != EINTR) return std::string("poll: ") + std::strerror(errno);
+      if (idle_) idle_();
+    }
+  }
+
+  void BytesMoved() { lastBytes_ = Clock::now(); }
+
+ private:
+  const std::function<void()>& idle_;
+  const std::atomic<bool>& cancelled_;
+  int readTimeoutMs_;
+  Clock::time_point totalEnd_;
+  Clock::time_point connectEnd_;
+  Clock::time_point lastBytes_;
+};
+
+std::string Connect(int fd, const Target& target, Exchange& exchange) {
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&target.address), target.length) == 0) {
+    return {};
+  }
+  if (errno != EINPROGRESS) return std::string("could not connect: ") + std::strerror(errno);
+  if (std::string why = exchange.Wait(fd, POLLOUT, true); !why.empty()) return why;
+  int error = 0;
+  socklen_t length = sizeof error;
+  ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length);
+  if (error != 0) return std::string("could not connect: ") + std::strerror(error);
+  return {};
+}
+
+std::string SendAll(int fd, const std::string& text, Exchange& exchange) {
+  std::size_t sent = 0;
+  while (sent < text.size()) {
+    if (std::string why = exchange.Wait(fd, POLLOUT, false); !why.empty()) return why;
+    const ssize_t n = ::send(fd, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
+    if (n < 0) {
+      if (errno == EAGAIN || errno == EINTR) continue;
+      return std::string("could not send: ") + std::strerror(errno);
+    }
+    sent += static_cast<std::size_t>(n);
+    exchange.BytesMoved();
+  }
+  return {};
+}
+
+std::string ReadReply(int fd, HttpReplyReader& reader, Exchange& exchange) {
+  char buffer[16384];
+  while (reader.state() == HttpReplyReader::State::kReading) {
+    if (std::string why = exchange.Wait(fd, POLLIN, false); !why.empty()) return why;
+    const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+    if (n < 0) {
+      if (errno == EAGAIN || errno == EINTR) continue;
+      if (errno == ECONNRESET) {
+        reader.End();
+        break;
+      }
+      return std::string("could not receive: ") + std::strerror(errno);
+    }
+    if (n == 0) {
+      reader.End();
+      break;
+    }
+    exchange.BytesMoved();
+    reader.Feed(std::string_view(buffer, static_cast<std::size_t>(n)));
+  }
+  return reader.state() == HttpReplyReader::State::kFailed ? reader.error() : std::string();
+}
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+bool SameWord(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// Whether an Expires date ("Thu, 01 Jan 1970 00:00:00 GMT") has passed; an unreadable date
+// leaves the cookie for the session, as if there were none.
+bool Expired(std::string_view date) {
+  std::tm tm{};
+  const std::string text(date);
+  const char* end = strptime(text.c_str(), "%a, %d %b %Y %H:%M:%S", &tm);
+  if (end == nullptr) return false;
+  return timegm(&tm) <= std::time(nullptr);
+}
+
+}  // namespace
+
+bool SocketHttpTransport::Serves(const std::string& url) {
+  return ParseTarget(url).has_value();
+}
+
+void SocketHttpTransport::KeepCookies(const std::string& host, bool loopback,
+                                      const std::vector<std::string>& setCookies) {
+  for (const std::string& line : setCookies) {
+    std::string_view text(line);
+    const std::size_t semicolon = std::min(text.find(';'), text.size());
+    const std::string_view pair = text.substr(0, semicolon);
+    const std::size_t equals = pair.find('=');
+    if (equals == std::string_view::npos) continue;
+    const std::string name(Trimmed(pair.substr(0, equals)));
+    const std::string value(Trimmed(pair.substr(equals + 1)));
+    if (name.empty() || name.size() + value.size() > kMaxCookieBytes) continue;
+    bool remove = false;
+    bool secure = false;
+    std::string_view attributes = text.substr(semicolon);
+    while (!attributes.empty()) {
+      attributes.remove_prefix(1);  // the ';'
+      const std::size_t next = std::min(attributes.find(';'), attributes.size());
+      const std::string_view attribute = attributes.substr(0, next);
+      attributes = attributes.substr(next);
+      const std::size_t eq = attribute.find('=');
+      const std::string_view key = Trimmed(attribute.substr(0, eq));
+      const std::string_view arg =
+          eq == std::string_view::npos ? std::string_view() : Trimmed(attribute.substr(eq + 1));
+      if (SameWord(key, "Secure")) secure = true;
+      if (SameWord(key, "Max-Age")) {
+        remove = !arg.empty() &&
+                 (arg.front() == '-' || arg.find_first_not_of('0') == std::string_view::npos);
+      }
+      if (SameWord(key, "Expires") && Expired(arg)) remove = true;
+    }
+    // A cookie meant for https only comes back over plain http to this machine alone, which
+    // counts as a secure context (as in libcurl and the browsers).
+    if (secure && !loopback) continue;
+    auto& jar = cookies_[host];
+    if (remove) {
+      jar.erase(name);
+    } else if (jar.count(name) != 0 || jar.size() < kMaxCookiesPerHost) {
+      jar[name] = value;
+    }
+  }
+}
+
+std::string SocketHttpTransport::CookieHeader(const std::string& host) const {
+  const auto jar = cookies_.find(host);
+  if (jar == cookies_.end() || jar->second.empty()) return {};
+  std::string header = "Cookie: ";
+  bool first = true;
+  for (const auto& [name, value] : jar->second) {
+    if (!first) header += "; ";
+    header += name + "=" + value;
+    first = false;
+  }
+  return header + "\r\n";
+}
+
+HttpReply SocketHttpTransport::Send(const HttpRequest& request, const std::function<void()>& idle,
+                                    const std::atomic<bool>& cancelled) {
+  HttpReply reply;
+  const std::optional<Target> target = ParseTarget(request.url);
+  if (!target) {
+    reply.error = "not a plain http address";
+    return reply;
+  }
+  // Cookies belong to the host, whatever its port.
+  const std::string& cookieHost = target->hostAddress;
+  const bool post = request.method == HttpRequest::Method::kPost;
+  std::string text = std::string(post ? "POST " : "GET ") + target->path + " HTTP/1.1\r\n";
+  text += "Host: " + target->host + "\r\n";
+  if (request.sharedClient) {
+    text += std::string("User-Agent: ") + kUserAgent + "\r\n";
+    text += std::string("Accept: ") + kAccept + "\r\n";
+    text += CookieHeader(cookieHost);
+  } else {
+    text += "Accept: */*\r\n";
+  }
+  if (post) {
+    text += "Content-Type: " + request.contentType + "\r\n";
+    text += "Content-Length: " + std::to_string(request.body.size()) + "\r\n";
+  }
+  text += "Connection: close\r\n\r\n";
+  if (post) text += request.body;
+
+  Exchange exchange(bounds_, request.readTimeoutMs, idle, cancelled);
+  Socket socket(::socket(target->address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  if (socket.fd() < 0) {
+    reply.error = std::string("no socket: ") + std::strerror(errno);
+    return reply;
+  }
+  HttpReplyReader reader(bounds_.maxBodyBytes);
+  std::string why = Connect(socket.fd(), *target, exchange);
+  if (why.empty()) why = SendAll(socket.fd(), text, exchange);
+  if (why.empty()) why = ReadReply(socket.fd(), reader, exchange);
+  reply.status = reader.status();
+  if (!why.empty()) {
+    reply.error = why;
+    return reply;
+  }
+  if (request.sharedClient) KeepCookies(cookieHost, target->loopback, reader.cookies());
+  if (reply.status < 200 || reply.status > 299) {
+    reply.error = "HTTP status " + std::to_string(reply.status);
+    return reply;
+  }
+  reply.body = reader.TakeBody();
+  reply.ok = true;
+  return reply;
+}
+
+}  // namespace zendral::online
