@@ -141,9 +141,11 @@ class Exchange {
     totalEnd_ = start + std::chrono::milliseconds(bounds.totalMs);
     connectEnd_ = std::min(totalEnd_, start + std::chrono::milliseconds(bounds.connectMs));
     lastBytes_ = start;
+    lastIdle_ = start;
   }
 
-  // Waits until `fd` is ready for `events`; an empty text, or why the request ends.
+  // Waits until `fd` is ready for `events`; an empty text, or why the request ends. The idle
+  // callback runs at least every slice, however the bytes come.
   std::string Wait(int fd, short events, bool connecting) {
     for (;;) {
       if (cancelled_) return "cancelled";
@@ -154,11 +156,15 @@ class Exchange {
       if (readTimeoutMs_ > 0 && now - lastBytes_ >= std::chrono::milliseconds(readTimeoutMs_)) {
         return "the reply stalled";
       }
+      if (idle_ && now - lastIdle_ >= std::chrono::milliseconds(kSliceMs)) {
+        lastIdle_ = now;
+        idle_();
+        continue;  // the callback may have taken a while, or cancelled the request
+      }
       pollfd p{fd, events, 0};
       const int ready = ::poll(&p, 1, kSliceMs);
       if (ready > 0) return {};
       if (ready < 0 && errno != EINTR) return std::string("poll: ") + std::strerror(errno);
-      if (idle_) idle_();
     }
   }
 
@@ -171,6 +177,7 @@ class Exchange {
   Clock::time_point totalEnd_;
   Clock::time_point connectEnd_;
   Clock::time_point lastBytes_;
+  Clock::time_point lastIdle_;
 };
 
 std::string Connect(int fd, const Target& target, Exchange& exchange) {

@@ -210,6 +210,27 @@ TEST_P(Transport, RepliesInWindows1251BecomeUtf8) {
 namespace zendral::online {
 namespace {
 
+// A reply that comes a byte at a time keeps the window painting as well as a silent one.
+TEST_P(Transport, TheIdleCallbackRunsWhileAReplyTrickles) {
+  LoopbackHttpServer server([](const std::string&, int s) {
+    LoopbackHttpServer::Write(s, "HTTP/1.1 200 OK\r\nContent-Length: 50\r\n\r\n");
+    for (int i = 0; i < 50; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      LoopbackHttpServer::Write(s, "x");
+    }
+  });
+  CurlTransport transport(TestBounds());
+  int calls = 0;
+  transport.SetIdle([&] { ++calls; });
+  HttpRequest request;
+  request.method = HttpRequest::Method::kGet;
+  request.url = Base(server) + "/slow";
+  const HttpReply reply = transport.Send(request);
+  ASSERT_TRUE(reply.ok) << reply.error;
+  EXPECT_EQ(reply.body, std::string(50, 'x'));
+  EXPECT_GE(calls, 5);
+}
+
 TEST_P(Transport, TheIdleCallbackRunsWhileARequestWaitsAndCannotStartAnother) {
   LoopbackHttpServer server([](const std::string&, int s) {
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
