@@ -66,11 +66,17 @@ HttpReplyReader::State HttpReplyReader::End() {
 }
 
 bool HttpReplyReader::AddBody(std::string_view bytes) {
-  if (body_.size() + bytes.size() > maxBody_) {
+  if (bodyBytes_ + bytes.size() > maxBody_) {
     Fail("the reply is larger than allowed");
     return false;
   }
-  body_.append(bytes);
+  bodyBytes_ += bytes.size();
+  if (!sink_) {
+    body_.append(bytes);
+  } else if (status_ >= 200 && status_ <= 299 && !bytes.empty() && !sink_(bytes)) {
+    Fail("the body was not taken");
+    return false;
+  }
   return true;
 }
 
@@ -157,6 +163,7 @@ bool HttpReplyReader::ReadHead() {
       return true;
     }
     remaining_ = length;
+    expected_ = length;
     part_ = Part::kLengthBody;
     if (length == 0) state_ = State::kDone;
   } else {
@@ -220,7 +227,7 @@ bool HttpReplyReader::Step() {
         return true;
       }
       remaining_ = std::stoull(std::string(size), nullptr, 16);
-      if (remaining_ > maxBody_ - body_.size()) {
+      if (remaining_ > maxBody_ - bodyBytes_) {
         Fail("the reply is larger than allowed");
         return true;
       }

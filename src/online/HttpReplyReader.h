@@ -5,6 +5,7 @@
 // reason; nothing a server sends can make the reader hold more than the bounds.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,12 @@ class HttpReplyReader {
 
   static constexpr std::size_t kMaxHeadBytes = 64 * 1024;
 
+  // A download's body goes to `sink` as it comes, instead of into body(); only the body of a
+  // 2xx reply does (an error page is read and dropped). The sink returns false to end the
+  // reply as a failure.
+  using BodySink = std::function<bool(std::string_view bytes)>;
+  void SetBodySink(BodySink sink) { sink_ = std::move(sink); }
+
   // Hands over the next bytes from the connection.
   State Feed(std::string_view bytes);
   // The connection has ended: a body framed by the end is complete; anything else is cut off.
@@ -33,6 +40,9 @@ class HttpReplyReader {
   // The Set-Cookie values of the final reply, in their order.
   const std::vector<std::string>& cookies() const { return cookies_; }
   const std::string& error() const { return error_; }
+  // The body's bytes so far, and its whole size when the reply says it (0 otherwise).
+  std::size_t BodyBytes() const { return bodyBytes_; }
+  std::size_t ExpectedBytes() const { return expected_; }
 
  private:
   enum class Part { kHead, kLengthBody, kChunkSize, kChunkData, kChunkEnd, kTrailer, kCloseBody };
@@ -52,6 +62,9 @@ class HttpReplyReader {
   std::vector<std::string> cookies_;
   std::string error_;
   std::size_t remaining_ = 0;  // of the Content-Length body or of the current chunk
+  BodySink sink_;
+  std::size_t bodyBytes_ = 0;
+  std::size_t expected_ = 0;
 };
 
 }  // namespace zendral::online

@@ -320,7 +320,7 @@ std::string SocketHttpTransport::CookieHeader(const std::string& host) const {
 }
 
 HttpReply SocketHttpTransport::Send(const HttpRequest& request, const std::function<void()>& idle,
-                                    const std::atomic<bool>& cancelled) {
+                                    const std::atomic<bool>& cancelled, const BodyStream* stream) {
   HttpReply reply;
   const std::optional<Target> target = ParseTarget(request.url);
   if (!target) {
@@ -346,13 +346,31 @@ HttpReply SocketHttpTransport::Send(const HttpRequest& request, const std::funct
   text += "Connection: close\r\n\r\n";
   if (post) text += request.body;
 
-  Exchange exchange(bounds_, request.readTimeoutMs, idle, cancelled);
+  HttpReplyReader reader(bounds_.maxBodyBytes);
+  // A download's progress is heard as its bytes come and while it waits; a "no" from either
+  // side ends it as the cancellation does.
+  std::atomic<bool> stopped{false};
+  std::function<void()> waiting = idle;
+  if (stream != nullptr) {
+    const auto going = [&reader, stream] {
+      return !stream->progress || stream->progress(static_cast<long long>(reader.BodyBytes()),
+                                                   static_cast<long long>(reader.ExpectedBytes()));
+    };
+    reader.SetBodySink([stream, going](std::string_view bytes) {
+      return (!stream->write || stream->write(bytes)) && going();
+    });
+    waiting = [&idle, &stopped, &cancelled, going] {
+      if (idle) idle();
+      if (!going() || cancelled) stopped = true;
+    };
+  }
+  const std::atomic<bool>& ended = stream != nullptr ? stopped : cancelled;
+  Exchange exchange(bounds_, request.readTimeoutMs, waiting, ended);
   Socket socket(::socket(target->address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   if (socket.fd() < 0) {
     reply.error = std::string("no socket: ") + std::strerror(errno);
     return reply;
   }
-  HttpReplyReader reader(bounds_.maxBodyBytes);
   std::string why = Connect(socket.fd(), *target, exchange);
   if (why.empty()) why = SendAll(socket.fd(), text, exchange);
   if (why.empty()) why = ReadReply(socket.fd(), reader, exchange);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "online/HttpTransport.h"
@@ -27,10 +28,18 @@ class SocketHttpTransport {
   // Whether `url` is plain http to a numeric IPv4 or IPv6 address, which this client serves.
   static bool Serves(const std::string& url);
 
+  // A download: the body goes to `write` as it comes (the reply's body stays empty), and
+  // `progress` hears the bytes so far and the whole size (0 while unknown) as they come and
+  // while the download waits; either returning false ends the download as a failure.
+  struct BodyStream {
+    std::function<bool(std::string_view bytes)> write;
+    std::function<bool(long long done, long long total)> progress;
+  };
+
   // Runs one request to completion; never throws. `idle` is called every few tens of
   // milliseconds while the request waits; `cancelled` ends it at once.
   HttpReply Send(const HttpRequest& request, const std::function<void()>& idle,
-                 const std::atomic<bool>& cancelled);
+                 const std::atomic<bool>& cancelled, const BodyStream* stream = nullptr);
 
  private:
   void KeepCookies(const std::string& host, bool loopback,

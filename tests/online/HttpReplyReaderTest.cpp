@@ -140,6 +140,50 @@ TEST(HttpReplyReader, AnEndlessHeadOrChunkLineIsRefusedWithoutHoldingIt) {
   }
 }
 
+// A download's body goes to its sink as it comes: only a 2xx body, never past the bound, and
+// the sink can end the reply.
+TEST(HttpReplyReader, ADownloadsBodyGoesToItsSinkAndOnlyAnAcceptedOne) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool sinkTakes;
+    State state;
+    std::string sunk;
+    std::size_t bodyBytes;
+  } cases[] = {
+      {"chunks of a 200",
+       "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabc\r\n2\r\nde\r\n0\r\n\r\n",
+       true, State::kDone, "abcde", 5},
+      {"an error page", "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone", true,
+       State::kDone, "", 4},
+      {"a sink that cannot write", "HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nabcd", false,
+       State::kFailed, "", 0},
+      {"past the bound to the end of the connection",
+       "HTTP/1.1 200 OK\r\n\r\n" + std::string(9, 'x'), true, State::kFailed, "", 0},
+  };
+  for (const auto& c : cases) {
+    for (const bool byteByByte : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (byteByByte ? ", byte by byte" : ", whole"));
+      HttpReplyReader reader(8);
+      std::string sunk;
+      reader.SetBodySink([&](std::string_view bytes) {
+        if (!c.sinkTakes) return false;
+        sunk.append(bytes);
+        return true;
+      });
+      EXPECT_EQ(Read(reader, c.bytes, true, byteByByte), c.state);
+      EXPECT_EQ(reader.body(), "");
+      // A failed download may have sunk part of its body, never more than the bound.
+      if (c.state == State::kDone) {
+        EXPECT_EQ(sunk, c.sunk);
+        EXPECT_EQ(reader.BodyBytes(), c.bodyBytes);
+      } else {
+        EXPECT_LE(sunk.size(), 8u);
+      }
+    }
+  }
+}
+
 TEST(HttpReplyReader, KeepsTheFinalReplysCookiesInOrder) {
   HttpReplyReader reader(1024);
   reader.Feed(

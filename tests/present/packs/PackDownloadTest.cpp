@@ -1,5 +1,7 @@
 // Pack downloads from the real companion server on loopback, and from a loopback server that
-// misbehaves: a download that breaks off leaves no pack behind, not even half of one.
+// misbehaves: a download that breaks off leaves no pack behind, not even half of one. The
+// misbehaving cases run on both routes: the numeric address over the program's own HTTP
+// client, the same server named "localhost" over libcurl.
 
 #include "present/packs/PackDownload.h"
 
@@ -27,8 +29,14 @@ std::set<std::string> FilesIn(const std::filesystem::path& folder) {
   return out;
 }
 
-class PackDownload : public ::testing::Test {
+class PackDownload : public ::testing::TestWithParam<const char*> {
  protected:
+  // The loopback server's address on this case's route.
+  std::string Base(LoopbackHttpServer& server) const {
+    std::string base = server.base();
+    const std::string numeric = "127.0.0.1";
+    return base.replace(base.find(numeric), numeric.size(), GetParam());
+  }
   static void SetUpTestSuite() {
     static int argc = 1;
     static char name[] = "packs_tests";
@@ -40,13 +48,19 @@ class PackDownload : public ::testing::Test {
   void SetUp() override { std::filesystem::create_directories(games_); }
 };
 
-TEST_F(PackDownload, FromTheCompanionServerIntoTheParentFolder) {
+INSTANTIATE_TEST_SUITE_P(Routes, PackDownload, ::testing::Values("127.0.0.1", "localhost"),
+                         [](const ::testing::TestParamInfo<const char*>& route) {
+                           return std::string(route.param[0] == 'l' ? "Libcurl" : "OwnHttpClient");
+                         });
+
+TEST_P(PackDownload, FromTheCompanionServerIntoTheParentFolder) {
   CompanionServer server(ZENDRAL_SERVER_PROGRAM);
   ASSERT_TRUE(server.ready());
   // The server serves the packs of its data folder.
   MakePack(temp_, server.folder().path() / "packs" / "KovCGraph1.dll",
            {{PackKind::kPng, "GIcon48Opt", Qt::magenta}});
-  const std::string base = server.base() + "/downloads/progr/cards/";
+  std::string base = server.base() + "/downloads/progr/cards/";
+  base.replace(base.find("127.0.0.1"), 9, GetParam());
   long long lastDone = 0;
   int calls = 0;
   const DownloadResult got = DownloadFile(base + "KovCGraph1.dll", games_ / "KovCGraph1.dll",
@@ -72,7 +86,7 @@ TEST_F(PackDownload, FromTheCompanionServerIntoTheParentFolder) {
   EXPECT_EQ(FilesIn(games_), std::set<std::string>{"KovCGraph1.dll"});
 }
 
-TEST_F(PackDownload, ABrokenDownloadLeavesNoHalfPack) {
+TEST_P(PackDownload, ABrokenDownloadLeavesNoHalfPack) {
   const auto good =
       MakePack(temp_, temp_.path() / "good.dll",
                {{PackKind::kPng, "Ch06Med", Qt::red}, {PackKind::kPng, "Ch07Med", Qt::green}});
@@ -100,9 +114,8 @@ TEST_F(PackDownload, ABrokenDownloadLeavesNoHalfPack) {
   };
   for (const Case& c : cases) {
     LoopbackHttpServer server(c.behaviour);
-    const DownloadResult got =
-        DownloadFile(server.base() + "/downloads/progr/cards/KovCards06A.dll",
-                     games_ / "KovCards06A.dll", {}, {1000, 2, 10, 1 << 20});
+    const DownloadResult got = DownloadFile(Base(server) + "/downloads/progr/cards/KovCards06A.dll",
+                                            games_ / "KovCards06A.dll", {}, {1000, 2, 10, 1 << 20});
     EXPECT_FALSE(got.ok) << c.what;
     EXPECT_FALSE(got.error.empty()) << c.what;
     EXPECT_TRUE(FilesIn(games_).empty()) << c.what;
@@ -111,20 +124,20 @@ TEST_F(PackDownload, ABrokenDownloadLeavesNoHalfPack) {
   LoopbackHttpServer whole([&](const std::string&, int s) {
     LoopbackHttpServer::Write(s, LoopbackHttpServer::Reply(pack));
   });
-  EXPECT_TRUE(DownloadFile(whole.base() + "/x/KovCards06A.dll", games_ / "KovCards06A.dll").ok);
+  EXPECT_TRUE(DownloadFile(Base(whole) + "/x/KovCards06A.dll", games_ / "KovCards06A.dll").ok);
   EXPECT_EQ(FilesIn(games_), std::set<std::string>{"KovCards06A.dll"});
 }
 
-TEST_F(PackDownload, AStalledServerIsGivenUpAndTheProgressCanStopIt) {
+TEST_P(PackDownload, AStalledServerIsGivenUpAndTheProgressCanStopIt) {
   LoopbackHttpServer stalled([](const std::string&, int s) {
     LoopbackHttpServer::Write(s, "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\nabc");
     std::this_thread::sleep_for(std::chrono::seconds(2));
   });
-  const DownloadResult slow = DownloadFile(stalled.base() + "/KovRadio.rad",
-                                           games_ / "KovRadio.rad", {}, {1000, 1, 3, 1 << 20});
+  const DownloadResult slow = DownloadFile(Base(stalled) + "/KovRadio.rad", games_ / "KovRadio.rad",
+                                           {}, {1000, 1, 3, 1 << 20});
   EXPECT_FALSE(slow.ok);
   const DownloadResult stopped =
-      DownloadFile(stalled.base() + "/KovRadio.rad", games_ / "KovRadio.rad",
+      DownloadFile(Base(stalled) + "/KovRadio.rad", games_ / "KovRadio.rad",
                    [](long long, long long) { return false; });
   EXPECT_FALSE(stopped.ok);
   EXPECT_TRUE(FilesIn(games_).empty());
