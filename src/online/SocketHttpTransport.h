@@ -12,11 +12,11 @@
 
 #include <atomic>
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "online/HttpCookies.h"
 #include "online/HttpTransport.h"
 
 namespace zendral::online {
@@ -42,13 +42,8 @@ class SocketHttpTransport {
                  const std::atomic<bool>& cancelled, const BodyStream* stream = nullptr);
 
  private:
-  void KeepCookies(const std::string& host, bool loopback,
-                   const std::vector<std::string>& setCookies);
-  std::string CookieHeader(const std::string& host) const;
-
   TransportBounds bounds_;
-  // The shared client's cookies, by host and name.
-  std::map<std::string, std::map<std::string, std::string>> cookies_;
+  HttpCookies cookies_;  // the shared client's
 };
 
 }  // namespace zendral::online
