@@ -19,7 +19,6 @@ constexpr qint64 kEndSlackMs = 300;
 OnlinePlayer::OnlinePlayer(QUrl serviceBase, Random random)
     : base_(std::move(serviceBase)),
       random_(std::move(random)),
-      network_(std::make_unique<QNetworkAccessManager>()),
       stream_(std::make_unique<StreamPlayer>()) {
   endTimer_.setInterval(kEndCheckMs);
   QObject::connect(&endTimer_, &QTimer::timeout, [this] { CheckEnd(); });
@@ -31,6 +30,9 @@ OnlinePlayer::OnlinePlayer(QUrl serviceBase, Random random)
 OnlinePlayer::~OnlinePlayer() = default;
 
 void OnlinePlayer::LoadPlaylist() {
+  // Made at the first fetch, after the menu's first picture: the network access brings its
+  // own thread and set-up that the picture does not need.
+  if (!network_) network_ = std::make_unique<QNetworkAccessManager>();
   QNetworkRequest request(AddressOf({std::string(kPlaylistPath), {}, {}}));
   request.setTransferTimeout(kPageTimeoutMs);
   QNetworkReply* reply = network_->get(request);
