@@ -263,8 +263,10 @@ TEST(SocketHttpTransport, ServesPlainHttpToANumericAddressOnly) {
     bool served;
   } cases[] = {
       {"http://127.0.0.1:8044/services/account", true},
-      {"HTTP://10.0.0.5/paths.txt?x=1#top", true},
-      {"http://192.168.1.20:65535", true},
+      // Only read, never asked: the documentation ranges stand for a club on the local network.
+      {"HTTP://192.0.2.5/paths.txt?x=1#top", true},
+      {"http://198.51.100.20:65535", true},
+      {"http://[2001:db8::1]:8044/x", true},
       {"http://[::1]:8044/x", true},
       {"http://[::1]/x", true},
       {"http://localhost:8044/x", false},  // a name: libcurl looks it up
