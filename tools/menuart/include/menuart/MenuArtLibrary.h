@@ -1,6 +1,6 @@
 #pragma once
 // The main window's small pictures painted at build time, compiled in under
-// ":/menuart/<name>.png" (the pages of app/menuart/PictureBook.h).
+// ":/menuart/<name>.raw" (the pages of app/menuart/PictureBook.h), uncompressed.
 
 namespace zendral {
 
